@@ -1,0 +1,5 @@
+#include "CObject.h"
+
+void CObject::Serialize(CArchive&)
+{
+}

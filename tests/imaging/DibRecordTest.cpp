@@ -1,0 +1,207 @@
+#include "DibTestImages.h"
+#include "TestBytes.h"
+
+#include "imaging/DibLayout.h"
+#include "imaging/PackBits.h"
+#include "platform/CArchive.h"
+
+#include <QBuffer>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QByteArray Encode(const QByteArray& data)
+{
+    std::vector<std::uint8_t> out;
+    PackBits::Encode(reinterpret_cast<const std::uint8_t*>(data.constData()), std::size_t(data.size()), out);
+    return QByteArray(reinterpret_cast<const char*>(out.data()), qsizetype(out.size()));
+}
+
+QByteArray Decode(const QByteArray& code, std::size_t expected, bool* ok)
+{
+    QByteArray out(qsizetype(expected), '\0');
+    *ok = PackBits::Decode(reinterpret_cast<const std::uint8_t*>(code.constData()), std::size_t(code.size()),
+                           reinterpret_cast<std::uint8_t*>(out.data()), expected);
+    return out;
+}
+
+QByteArray StoreRecord(const CDibImage& image)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    CArchive ar(buffer, CArchive::store);
+    const_cast<CDibImage&>(image).Serialize(ar);
+    ar.Flush();
+    return bytes;
+}
+
+void LoadRecord(const QByteArray& bytes, CDibImage& image)
+{
+    QByteArray copy = bytes;
+    QBuffer buffer(&copy);
+    buffer.open(QIODevice::ReadOnly);
+    CArchive ar(buffer, CArchive::load);
+    image.Serialize(ar);
+}
+
+TestBytes Header(int width, int height, int bitCount)
+{
+    return TestBytes().u32(40).i32(width).i32(height).u16(1).u16(std::uint16_t(bitCount)).u32(0).u32(0)
+        .i32(0).i32(0).u32(0).u32(0);
+}
+
+void ExpectSamePixels(const CDibImage& a, const CDibImage& b)
+{
+    ASSERT_EQ(a.Width(), b.Width());
+    ASSERT_EQ(a.Height(), b.Height());
+    ASSERT_EQ(a.BitCount(), b.BitCount());
+    const std::size_t used = (std::size_t(a.Width()) * a.BitCount() + 7) / 8;
+    for (int y = 0; y < a.Height(); ++y)
+        EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(a.Row(y)), qsizetype(used)),
+                  QByteArray(reinterpret_cast<const char*>(b.Row(y)), qsizetype(used))) << "row " << y;
+}
+
+} // namespace
+
+TEST(PackBits, EncodesRunsAndLiteralsAsDocumented)
+{
+    EXPECT_EQ(Encode(QByteArray(129, 'b')), TestBytes().bytes({0x81, 'b', 0x00, 'b'}).data());
+    EXPECT_EQ(Encode(QByteArray(130, 'b')), TestBytes().bytes({0x81, 'b', 0xFF, 'b'}).data());
+    EXPECT_EQ(Encode("AAB"), TestBytes().bytes({0xFF, 'A', 0x00, 'B'}).data());
+    EXPECT_EQ(Encode("ABCC"), TestBytes().bytes({0x01, 'A', 'B', 0xFF, 'C'}).data());
+    EXPECT_EQ(Encode("Z"), TestBytes().bytes({0x00, 'Z'}).data());
+    EXPECT_EQ(Encode(""), QByteArray());
+
+    QByteArray distinct;
+    for (int i = 0; i < 130; ++i)
+        distinct.append(char(i));
+    EXPECT_EQ(Encode(distinct), TestBytes().u8(0x7F).raw(distinct.left(128)).u8(0x01).raw(distinct.mid(128)).data());
+}
+
+TEST(PackBits, DecodesEveryControlAndRefusesOverruns)
+{
+    bool ok = false;
+    EXPECT_EQ(Decode(TestBytes().bytes({0x80, 'q'}), 129, &ok), QByteArray(129, 'q'));
+    EXPECT_TRUE(ok);
+    EXPECT_EQ(Decode(TestBytes().bytes({0xFF, 'a', 0x01, 'b', 'c'}), 4, &ok), QByteArray("aabc"));
+    EXPECT_TRUE(ok);
+    Decode(TestBytes().bytes({0xFE, 'a'}), 2, &ok); // a run of 3 into 2
+    EXPECT_FALSE(ok);
+    Decode(TestBytes().bytes({0x05, 'a', 'b'}), 6, &ok); // a literal past its data
+    EXPECT_FALSE(ok);
+    Decode(TestBytes().bytes({0xFF}), 2, &ok);
+    EXPECT_FALSE(ok);
+}
+
+TEST(PackBits, WorstCaseCodeFitsItsBound)
+{
+    // One literal byte, then a run of two, over and over: 4 code bytes per 3.
+    QByteArray data;
+    for (int i = 0; i < 3000; ++i)
+        data.append(i % 3 == 0 ? char(i / 3 % 100) : char(200));
+    const QByteArray code = Encode(data);
+    EXPECT_EQ(code.size(), 4000);
+    EXPECT_LE(std::size_t(code.size()), PackBits::MaxCodeSize(std::size_t(data.size())));
+}
+
+TEST(PackBits, RoundTripsMixedData)
+{
+    QByteArray data;
+    for (int i = 0; i < 5000; ++i)
+        data.append(char((i / 7) % 3 == 0 ? 9 : (i * 31) % 256));
+    const QByteArray code = Encode(data);
+    bool ok = false;
+    EXPECT_EQ(Decode(code, std::size_t(data.size()), &ok), data);
+    EXPECT_TRUE(ok);
+}
+
+TEST(DibRecord, GreyPictureIsOnePlaneInFormatTwo)
+{
+    const CDibImage grey = Image24(3, 2, {RGB(10, 10, 10), RGB(20, 20, 20), RGB(30, 30, 30),
+                                          RGB(40, 40, 40), RGB(40, 40, 40), RGB(40, 40, 40)});
+    // The plane is stored bottom row first: 40 40 40 10 20 30.
+    const QByteArray expected = TestBytes().i32(2).i32(40).raw(Header(3, 2, 24)).i32(3).i32(2).i32(3)
+                                    .bytes({0xFE, 40, 0x02, 10, 20, 30});
+    EXPECT_EQ(StoreRecord(grey), expected);
+    CDibImage back;
+    LoadRecord(expected, back);
+    ExpectSamePixels(back, grey);
+}
+
+TEST(DibRecord, ColourPlanesCarryNoRowPadding)
+{
+    // Width 5 at 24 bits: rows of 15 bytes padded to 16 in memory.
+    const CDibImage colour = Image24(5, 1, {RGB(1, 2, 3), RGB(1, 2, 3), RGB(1, 2, 3), RGB(1, 2, 3), RGB(9, 8, 7)});
+    const QByteArray expected = TestBytes().i32(1).i32(40).raw(Header(5, 1, 24)).i32(5).i32(1).i32(3)
+                                    .bytes({0xFD, 1, 0x00, 9})  // red
+                                    .bytes({0xFD, 2, 0x00, 8})  // green
+                                    .bytes({0xFD, 3, 0x00, 7}); // blue
+    EXPECT_EQ(StoreRecord(colour), expected);
+    CDibImage back;
+    LoadRecord(expected, back);
+    ExpectSamePixels(back, colour);
+}
+
+TEST(DibRecord, PalettedImagesStoreTheWholeBlockWithPadding)
+{
+    CDibImage mask;
+    ASSERT_TRUE(mask.Create(3, 2, 8, colorNone));
+    mask.Row(0)[0] = 1; // top-left
+    mask.Row(1)[2] = 2; // bottom-right
+    mask.SetPixel(0, 0, RGB(255, 0, 0));
+    const QByteArray record = StoreRecord(mask);
+    // Bottom row first, each padded to 4 bytes: 0 0 2 0 | 1 0 0 0.
+    const QByteArray tail = TestBytes().i32(3).i32(2).i32(1).bytes({0xFF, 0, 0x02, 2, 0, 1, 0xFE, 0});
+    EXPECT_EQ(record.left(8), TestBytes().i32(1).i32(40 + 1024).data());
+    EXPECT_EQ(record.mid(8 + 40 + 1024), tail);
+    CDibImage back;
+    LoadRecord(record, back);
+    ExpectSamePixels(back, mask);
+    EXPECT_EQ(back.GetPixel(0, 0), RGB(255, 0, 0));
+}
+
+TEST(DibRecord, ReadsTheOldRawForm)
+{
+    // Format 0: a byte count and the bottom-up pixel block as it is.
+    const QByteArray record = TestBytes().i32(0).i32(40).raw(Header(1, 2, 24)).u32(8)
+                                  .bytes({1, 2, 3, 0, 4, 5, 6, 0});
+    CDibImage image;
+    LoadRecord(record, image);
+    EXPECT_EQ(image.GetPixel(0, 1), RGB(3, 2, 1));
+    EXPECT_EQ(image.GetPixel(0, 0), RGB(6, 5, 4));
+}
+
+TEST(DibRecord, DamagedRecordsFailAndKeepTheImage)
+{
+    const CDibImage colour = Image24(4, 3, {RGB(1, 2, 3), RGB(4, 5, 6), RGB(7, 8, 9)});
+    const QByteArray good = StoreRecord(colour);
+    const QByteArray bad[] = {
+        // size in the record disagrees with its header
+        TestBytes().i32(1).i32(40).raw(Header(4, 3, 24)).i32(5).i32(3).i32(3),
+        // information block too short, too long
+        TestBytes().i32(1).i32(39),
+        TestBytes().i32(1).i32(0x7FFFFFFF),
+        // a bit count that does not exist
+        TestBytes().i32(1).i32(40).raw(Header(4, 3, 7)).i32(4).i32(3).i32(1),
+        // colour planes on an 8-bit header
+        TestBytes().i32(1).i32(40).raw(Header(4, 3, 8)).i32(4).i32(3).i32(3),
+        // a run that overflows its plane (12 bytes expected)
+        TestBytes().i32(2).i32(40).raw(Header(4, 3, 24)).i32(4).i32(3).i32(3).bytes({0x80, 1}),
+        // a huge picture claimed over a few bytes
+        TestBytes().i32(1).i32(40).raw(Header(30000, 30000, 8)).i32(30000).i32(30000).i32(1).bytes({0x80, 1}),
+        // raw form whose byte count is short of the block
+        TestBytes().i32(0).i32(40).raw(Header(1, 2, 24)).u32(7).bytes({1, 2, 3, 0, 4, 5, 6}),
+    };
+    CDibImage image;
+    LoadRecord(good, image);
+    for (const QByteArray& record : bad) {
+        EXPECT_THROW(LoadRecord(record, image), CArchiveException);
+        ExpectSamePixels(image, colour);
+    }
+    for (qsizetype n = 0; n < good.size(); ++n) {
+        EXPECT_THROW(LoadRecord(good.left(n), image), CArchiveException) << n;
+        ExpectSamePixels(image, colour);
+    }
+}
