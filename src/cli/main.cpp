@@ -1,9 +1,25 @@
+#include "CliCommands.h"
+
 #include "app/CommandLine.h"
 
 #include <QGuiApplication>
 
 #include <cstdio>
-#include <cstdlib>
+#include <functional>
+#include <map>
+
+namespace {
+
+const std::map<QString, std::function<int(const QStringList&)>>& Commands()
+{
+    static const std::map<QString, std::function<int(const QStringList&)>> commands{
+        {QStringLiteral("info"), CliCommands::Info},
+        {QStringLiteral("resave"), CliCommands::Resave},
+    };
+    return commands;
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
@@ -16,6 +32,9 @@ int main(int argc, char* argv[])
         arguments << QString::fromLocal8Bit(argv[i]);
     CommandLine commandLine(QStringLiteral("veldra2-cli"),
                             QStringLiteral("Reads, checks and renders plate documents without a window."));
+    commandLine.AddPositional(QStringLiteral("info FILE"),
+                              QStringLiteral("Describe a document (.vlz) or symbol file (.vls) as JSON."));
+    commandLine.AddPositional(QStringLiteral("resave IN.vlz OUT.vlz"), QStringLiteral("Load a document and save it again."));
     switch (commandLine.Parse(arguments)) {
     case CommandLine::Action::ShowHelp:
         std::fputs(qPrintable(commandLine.HelpText()), stdout);
@@ -27,6 +46,15 @@ int main(int argc, char* argv[])
     case CommandLine::Action::Run:
         break;
     }
-    std::fputs(qPrintable(commandLine.HelpText()), stderr);
-    return 2;
+    QStringList positional = commandLine.Positional();
+    const auto command = positional.isEmpty() ? Commands().end() : Commands().find(positional.front());
+    if (command == Commands().end()) {
+        std::fputs(qPrintable(commandLine.HelpText()), stderr);
+        return CliCommands::exitUsage;
+    }
+    positional.removeFirst();
+    QGuiApplication application(argc, argv);
+    QGuiApplication::setOrganizationName(QStringLiteral("Corvex KZ Corporation"));
+    QGuiApplication::setApplicationName(QStringLiteral("Veldra2"));
+    return command->second(positional);
 }

@@ -15,7 +15,7 @@
 
 class QIODevice;
 class CClassRegistry;
-class CVeldraDoc;
+class CDocumentContext;
 
 // The byte encoding of every stream the program keeps: documents, symbol
 // files, undo records and the private clipboard format. Little-endian
@@ -50,7 +50,7 @@ public:
     bool IsLoading() const { return m_mode == load; }
 
     // The document whose objects are being read or written, if any.
-    CVeldraDoc* m_pDocument = nullptr;
+    CDocumentContext* m_pDocument = nullptr;
 
     // Code page that a string stored in 2-byte characters is narrowed to.
     QByteArray m_wideStringCodec = "windows-1252";

@@ -1,0 +1,225 @@
+#include "CUndoEngine.h"
+
+#include "CVeldraDoc.h"
+#include "ILayerList.h"
+#include "UpdateHint.h"
+
+#include "objects/CDibObj.h"
+#include "objects/ObjectClasses.h"
+#include "platform/CArchive.h"
+
+#include <QBuffer>
+
+namespace {
+
+// Writes one record through an archive with the document attached, so
+// pictures keep their editing history in it.
+template <class F>
+QByteArray WriteRecord(CVeldraDoc& doc, F write)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    CArchive ar(buffer, CArchive::store);
+    ar.m_pDocument = &doc;
+    write(ar);
+    ar.Close();
+    return bytes;
+}
+
+void RebuildDisplayIfPicture(CVeldraDoc& doc, CSymbolObj* object, CSize oldSize)
+{
+    if (object->GetSize() != oldSize && object->Kind() == SOK_PICTURE)
+        object->Refresh(&doc);
+}
+
+} // namespace
+
+CUndoEngine::CUndoEngine(CVeldraDoc& document)
+    : m_doc(document)
+{
+}
+
+bool CUndoEngine::Record(UndoKind kind, CSymbolObj* object)
+{
+    if (!object)
+        return false;
+    // A text object's size follows its font: a bounds change is a whole change.
+    if (object->Kind() == SOK_TEXT && kind == UndoKind::bounds)
+        kind = UndoKind::changed;
+    const int index = m_doc.IndexOf(object);
+    if (index < 0)
+        return false;
+    try {
+        Push(WriteRecord(m_doc, [&](CArchive& ar) {
+            ar << std::uint32_t(kind) << std::uint32_t(index);
+            switch (kind) {
+            case UndoKind::visibility:
+                ar << std::uint32_t(object->m_bVisible);
+                break;
+            case UndoKind::bounds:
+                ar << std::int32_t(object->m_ptCenter.x) << std::int32_t(object->m_ptCenter.y)
+                   << std::int32_t(object->m_size.cx) << std::int32_t(object->m_size.cy);
+                break;
+            default:
+                ar.WriteObject(object);
+                break;
+            }
+        }));
+    } catch (const std::exception&) {
+        return false;
+    }
+    return true;
+}
+
+void CUndoEngine::RecordOrder(int from, int to)
+{
+    if (from == to)
+        return;
+    Push(WriteRecord(m_doc, [&](CArchive& ar) {
+        ar << std::uint32_t(UndoKind::reordered) << std::uint32_t(from) << std::uint32_t(to);
+    }));
+}
+
+void CUndoEngine::Push(QByteArray record)
+{
+    m_undo.push_front(std::move(record));
+    m_redo.clear();
+    while (int(m_undo.size()) > std::max(m_nMaxCount, 0))
+        m_undo.pop_back();
+}
+
+void CUndoEngine::DropLast()
+{
+    if (!m_undo.empty())
+        m_undo.pop_front();
+    m_redo.clear();
+}
+
+void CUndoEngine::Clear()
+{
+    m_undo.clear();
+    m_redo.clear();
+}
+
+bool CUndoEngine::Undo()
+{
+    return Step(m_undo, m_redo, true);
+}
+
+bool CUndoEngine::Redo()
+{
+    return Step(m_redo, m_undo, false);
+}
+
+bool CUndoEngine::Step(std::deque<QByteArray>& source, std::deque<QByteArray>& target, bool undoing)
+{
+    if (source.empty())
+        return false;
+    m_doc.UpdateAllViews(nullptr, hintSelect, nullptr);
+    QByteArray record = source.front();
+    bool applied = false;
+    try {
+        applied = Apply(record, undoing);
+    } catch (const std::exception&) {
+        // The record stays where it was; nothing was changed.
+        return false;
+    }
+    source.pop_front();
+    if (applied)
+        target.push_front(std::move(record));
+    m_doc.UpdateAllViews(nullptr, hintPlateChanged, nullptr);
+    return applied;
+}
+
+bool CUndoEngine::Apply(QByteArray& record, bool undoing)
+{
+    QBuffer buffer(&record);
+    buffer.open(QIODevice::ReadOnly);
+    CArchive ar(buffer, CArchive::load, &ObjectClasses());
+    ar.m_pDocument = &m_doc;
+    std::uint32_t kindValue, index;
+    ar >> kindValue >> index;
+    const auto kind = UndoKind(kindValue);
+    const int at = int(std::min<std::uint32_t>(index, 0x7FFFFFFF));
+    ILayerList* layers = m_doc.LayerList();
+
+    switch (kind) {
+    case UndoKind::added:
+    case UndoKind::removed: {
+        const bool remove = (kind == UndoKind::added) == undoing;
+        if (remove) {
+            CSymbolObj* object = m_doc.GetObjectAt(at);
+            if (!object)
+                return false;
+            if (layers)
+                layers->RemoveRow(object);
+            m_doc.RemoveRaw(at);
+            return true;
+        }
+        std::unique_ptr<CObject> read = ar.ReadOwnedObject(&CSymbolObj::classInfo);
+        if (at > m_doc.GetObjectCount())
+            return false;
+        CSymbolObj* object = static_cast<CSymbolObj*>(read.get());
+        m_doc.InsertRaw(std::unique_ptr<CSymbolObj>(static_cast<CSymbolObj*>(read.release())), at);
+        if (layers)
+            layers->AddRow(object, at);
+        return true;
+    }
+    case UndoKind::changed: {
+        if (!m_doc.GetObjectAt(at))
+            return false;
+        std::unique_ptr<CObject> read = ar.ReadOwnedObject(&CSymbolObj::classInfo);
+        CSymbolObj* object = static_cast<CSymbolObj*>(read.get());
+        std::unique_ptr<CSymbolObj> replaced = m_doc.ReplaceRaw(at, std::unique_ptr<CSymbolObj>(static_cast<CSymbolObj*>(read.release())));
+        if (layers)
+            layers->RefreshRow(object);
+        // The record now holds what was replaced, for the way back.
+        record = WriteRecord(m_doc, [&](CArchive& out) {
+            out << std::uint32_t(UndoKind::changed) << std::uint32_t(at);
+            out.WriteObject(replaced.get());
+        });
+        return true;
+    }
+    case UndoKind::reordered: {
+        std::uint32_t toValue;
+        ar >> toValue;
+        const int from = at, to = int(std::min<std::uint32_t>(toValue, 0x7FFFFFFF));
+        const int moveFrom = !undoing ? from : (to < from ? to : to - 1);
+        const int moveTo = !undoing ? to : (to < from ? from + 1 : from);
+        if (!m_doc.MoveObject(moveFrom, moveTo))
+            return false;
+        if (layers)
+            layers->MoveRow(moveFrom, moveTo);
+        return true;
+    }
+    case UndoKind::visibility: {
+        std::uint32_t visible;
+        ar >> visible;
+        CSymbolObj* object = m_doc.GetObjectAt(at);
+        if (!object)
+            return false;
+        object->m_bVisible = undoing ? (visible ? 1 : 0) : (visible ? 0 : 1);
+        if (layers)
+            layers->RefreshRow(object);
+        return true;
+    }
+    case UndoKind::bounds: {
+        std::int32_t x, y, cx, cy;
+        ar >> x >> y >> cx >> cy;
+        CSymbolObj* object = m_doc.GetObjectAt(at);
+        if (!object)
+            return false;
+        const CPoint oldCentre = object->GetPosition();
+        const CSize oldSize = object->GetSize();
+        object->SetBounds(x, y, cx, cy);
+        RebuildDisplayIfPicture(m_doc, object, oldSize);
+        record = WriteRecord(m_doc, [&](CArchive& out) {
+            out << std::uint32_t(UndoKind::bounds) << std::uint32_t(at) << std::int32_t(oldCentre.x)
+                << std::int32_t(oldCentre.y) << std::int32_t(oldSize.cx) << std::int32_t(oldSize.cy);
+        });
+        return true;
+    }
+    }
+    return false;
+}

@@ -1,0 +1,135 @@
+#pragma once
+
+#include "CAdjustmentKeeper.h"
+#include "CDocumentSettings.h"
+#include "CUndoEngine.h"
+
+#include "objects/CDocumentContext.h"
+#include "objects/CSymbolObj.h"
+#include "platform/CObject.h"
+
+#include <QString>
+
+#include <memory>
+#include <vector>
+
+class CArchive;
+class IDocumentObserver;
+class ILayerList;
+class IPenTool;
+
+// The layout being edited: the material with its size and colour, the
+// ordered objects (head = front-most), the engraver resolution and
+// printable area, the margins, the invert switch and the undo history.
+// Every change goes through an operation here, which records an undo step,
+// tells the layer list and broadcasts an update hint to the views.
+class CVeldraDoc : public CDocumentContext
+{
+public:
+    static constexpr int defaultResolution = 529;
+    static constexpr int maxMaterialSide = 9000;
+
+    CVeldraDoc();
+    ~CVeldraDoc();
+    CVeldraDoc(const CVeldraDoc&) = delete;
+    CVeldraDoc& operator=(const CVeldraDoc&) = delete;
+
+    // Conversions between layout units and plate pixels.
+    int GetResolution() const override { return m_nResolution; }
+    CPoint DocToDevice(CPoint point) const override;
+    CSize DocToDeviceSize(CSize size) const override;
+    CRect DocRectToDevice(const CRect& rect) const;
+    CPoint DeviceToDoc(CPoint point) const override;
+    CSize DeviceToDocSize(CSize size) const override;
+    bool IsSerializingFile() const override { return m_bSerializingFile; }
+
+    // The list.
+    int GetObjectCount() const { return int(m_objects.size()); }
+    CSymbolObj* GetObjectAt(int index) const;
+    std::vector<CSymbolObj*> GetObjects() const;
+    bool InsertAt(std::unique_ptr<CSymbolObj> object, int index);
+    int IndexOf(const CSymbolObj* object) const;
+    bool Delete(CSymbolObj* object);
+    void MoveCenter(CSymbolObj* object, bool record);
+    bool MoveObject(int from, int to);
+    void Select(CSymbolObj* object);
+    void SelectNext(CSymbolObj* object, bool backwards);
+    CSymbolObj* ObjectAt(CPoint point, CSize tolerance, CSymbolObj* selection);
+
+    // Raw list edits for undo and loading: no records, no hints.
+    void InsertRaw(std::unique_ptr<CSymbolObj> object, int index);
+    std::unique_ptr<CSymbolObj> RemoveRaw(int index);
+    std::unique_ptr<CSymbolObj> ReplaceRaw(int index, std::unique_ptr<CSymbolObj> object);
+
+    // Undo.
+    bool RecordUndo(UndoKind kind, CSymbolObj* object, bool markModified);
+    void RecordOrderUndo(int from, int to, bool markModified);
+    bool Undo() { return m_undo.Undo(); }
+    bool Redo() { return m_undo.Redo(); }
+    void DropLastUndo() { m_undo.DropLast(); }
+    bool CanUndo() const { return m_undo.CanUndo(); }
+    bool CanRedo() const { return m_undo.CanRedo(); }
+    const CUndoEngine& UndoHistory() const { return m_undo; }
+
+    // Device and material.
+    void SetDevice(int resolution, int printableWidth, int printableHeight);
+    CSize PrintOffset() const;
+    void RecalcMargins();
+    CSize GetMaterialSize() const { return m_sizeMaterial; }
+    void SetMaterialSize(CSize size) { m_sizeMaterial = size; }
+    CSize GetDeviceSize() const { return m_sizeDevice; }
+    CSize GetPrintableSize() const { return m_sizePrintable; }
+    CSize GetMargins() const { return m_sizeMargin; }
+    COLORREF GetBaseColor() const { return m_crBase; }
+    void SetBaseColor(COLORREF color) { m_crBase = color; }
+    bool IsInverted() const { return m_bInvert != 0; }
+    void SetInverted(bool invert) { m_bInvert = invert ? 1 : 0; }
+    bool HasMaterial() const { return m_bHasMaterial; }
+    int GetShapeIndex() const { return m_nShapeIndex; }
+
+    // Life cycle.
+    void OnNewDocument();
+    void DeleteContents();
+    bool IsModified() const { return m_bModified; }
+    void SetModifiedFlag(bool modified = true) { m_bModified = modified; }
+
+    // Collaborators.
+    void SetSettings(const CDocumentSettings& settings);
+    const CDocumentSettings& Settings() const { return m_settings; }
+    CAdjustmentKeeper& Adjustments() { return m_adjustments; }
+    void AddObserver(IDocumentObserver* observer);
+    void RemoveObserver(IDocumentObserver* observer);
+    void UpdateAllViews(void* sender, int hint, CSymbolObj* object);
+    void SetLayerList(ILayerList* layers) { m_pLayers = layers; }
+    ILayerList* LayerList() const { return m_pLayers; }
+    void SetPenTool(std::unique_ptr<IPenTool> tool);
+    IPenTool* PenTool() const { return m_pPenTool.get(); }
+
+private:
+    friend class CDocumentFile;
+
+    void UpdateHasMaterial();
+    void RefreshObjects();
+
+    CSize m_sizeDevice;
+    CSize m_sizeMaterial;
+    CSize m_sizePrintable;
+    CSize m_sizeMargin;
+    CSize m_sizeMaxMaterial{maxMaterialSide, maxMaterialSide};
+    int m_nResolution = defaultResolution;
+    std::int32_t m_bInvert = 0;
+    std::vector<std::unique_ptr<CSymbolObj>> m_objects;
+    COLORREF m_crBase = 0;
+    bool m_bHasMaterial = false;
+    int m_nShapeIndex = 0;
+    QString m_strShapeFile;
+    bool m_bSerializingFile = false;
+    bool m_bModified = false;
+
+    CDocumentSettings m_settings;
+    CAdjustmentKeeper m_adjustments;
+    CUndoEngine m_undo;
+    std::vector<IDocumentObserver*> m_observers;
+    ILayerList* m_pLayers = nullptr;
+    std::unique_ptr<IPenTool> m_pPenTool;
+};

@@ -1,0 +1,251 @@
+#include "CDibObj.h"
+
+#include "CDocumentContext.h"
+
+#include "platform/CArchive.h"
+#include "platform/MulDiv.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+#include <cstring>
+
+VELDRA_IMPLEMENT_SERIAL(CDibObj, &CSymbolObj::classInfo, 3, true)
+
+const char* const CDibObj::symbolMagic = "Corvex KZ Corporation Veldra Symbol";
+
+namespace {
+// Schema-2 records used another colour as their transparent key.
+constexpr COLORREF olderKey = 0xFFFFFE;
+}
+
+CDibObj::CDibObj(bool noCache)
+    : m_bNoCache(noCache)
+{
+}
+
+CDibObj::~CDibObj() = default;
+
+std::unique_ptr<CSymbolObj> CDibObj::Clone() const
+{
+    auto copy = std::make_unique<CDibObj>();
+    copy->CopyCommon(*this);
+    copy->m_nSchema = m_nSchema;
+    if (!m_image.IsEmpty() && !copy->m_image.CopyImage(m_image))
+        return nullptr;
+    return copy;
+}
+
+void CDibObj::CopyFrom(const CSymbolObj& source)
+{
+    CopyCommon(source);
+    if (const auto* other = dynamic_cast<const CDibObj*>(&source); other && !other->m_image.IsEmpty())
+        m_image.CopyImage(other->m_image);
+}
+
+void CDibObj::Draw(QPainter& painter, const CRect* dest, int mode)
+{
+    if (m_image.IsEmpty())
+        return;
+    CRect rect;
+    if (dest)
+        rect = *dest;
+    else
+        GetRect(&rect);
+    m_image.StretchDraw(painter, &rect, nullptr, mode != 0);
+}
+
+CDibImage* CDibObj::GetImage(bool source)
+{
+    if (!source && m_pDisplay)
+        return m_pDisplay.get();
+    return &m_image;
+}
+
+void CDibObj::Refresh(CDocumentContext* document)
+{
+    if (m_bNoCache || Kind() == SOK_PEN || !document)
+        return;
+    const CSize pixels = document->DocToDeviceSize(m_size);
+    BuildDisplay(pixels.cx, pixels.cy);
+}
+
+void CDibObj::EndTrack(DragState& drag)
+{
+    // The view has put the final size in output pixels into sizeOrg.
+    BuildDisplay(drag.sizeOrg.cx, drag.sizeOrg.cy);
+    CSymbolObj::EndTrack(drag);
+}
+
+bool CDibObj::SetImageFrom(const CDibImage* source, std::uint32_t flags, bool escapeKey)
+{
+    if (!source || !m_image.CopyImage(*source))
+        return false;
+    SetImage(flags, escapeKey);
+    return true;
+}
+
+void CDibObj::SetImage(std::uint32_t flags, bool escapeKey)
+{
+    m_dwFlags = flags;
+    m_size = {m_image.Width(), m_image.Height()};
+    if (Kind() == SOK_MATERIAL)
+        return;
+    if (m_image.BitCount() != 24)
+        m_image.ConvertDepth(24);
+    if (escapeKey)
+        ReplaceColour(transparentKey, keyReplacement);
+}
+
+bool CDibObj::BuildDisplay(int width, int height)
+{
+    m_pDisplay.reset();
+    if (m_image.IsEmpty())
+        return false;
+    auto display = std::make_unique<CDibImage>();
+    const int sw = m_image.Width(), sh = m_image.Height();
+    bool ok = false;
+    if (width == sw && height == sh) {
+        ok = display->CopyImage(m_image);
+    } else if ((width < sw && sh < height) || (sw < width && height < sh)) {
+        // One side shrinks while the other grows: the reduction and the
+        // enlargement each get a pass of their own.
+        CDibImage temporary;
+        ok = temporary.Create(width, sh, 24) && display->Create(width, height, 24)
+            && temporary.Resample(0, 0, width, sh, m_image, 0, 0, sw, sh, transparentKey, keyReplacement)
+            && display->Resample(0, 0, width, height, temporary, 0, 0, width, sh, transparentKey, keyReplacement);
+    } else {
+        ok = display->Create(width, height, 24)
+            && display->Resample(0, 0, width, height, m_image, 0, 0, sw, sh, transparentKey, keyReplacement);
+    }
+    if (ok)
+        m_pDisplay = std::move(display);
+    return ok;
+}
+
+void CDibObj::ReplaceColour(COLORREF from, COLORREF to)
+{
+    if (m_image.BitCount() != 24)
+        return;
+    const std::uint8_t fb = std::uint8_t(GetBValue(from)), fg = std::uint8_t(GetGValue(from)), fr = std::uint8_t(GetRValue(from));
+    for (int y = 0; y < m_image.Height(); ++y) {
+        std::uint8_t* p = m_image.Row(y);
+        for (int x = 0; x < m_image.Width(); ++x, p += 3) {
+            if (p[0] == fb && p[1] == fg && p[2] == fr) {
+                p[0] = std::uint8_t(GetBValue(to));
+                p[1] = std::uint8_t(GetGValue(to));
+                p[2] = std::uint8_t(GetRValue(to));
+            }
+        }
+    }
+}
+
+int CDibObj::GetTrim(CRect* rect) const
+{
+    if (rect)
+        *rect = m_rcTrim;
+    return m_nTrimMode;
+}
+
+void CDibObj::SetTrim(int mode, const CRect* rect)
+{
+    if (mode < 0 || mode > 2)
+        return;
+    m_nTrimMode = mode;
+    if (rect)
+        m_rcTrim = *rect;
+}
+
+void CDibObj::Serialize(CArchive& ar)
+{
+    const int presetSchema = m_nSchema;
+    CSymbolObj::Serialize(ar);
+    if (ar.IsLoading() && m_nSchema == -1)
+        m_nSchema = presetSchema; // read directly, as symbol files are
+    m_image.Serialize(ar);
+
+    // Undo records and the clipboard carry the picture's editing history;
+    // document and symbol files do not.
+    if (ar.m_pDocument && !ar.m_pDocument->IsSerializingFile()) {
+        if (ar.IsStoring()) {
+            ar.WriteString(m_strSourcePath.toUtf8());
+            ar << std::int32_t(m_nTrimMode) << std::int32_t(m_rcTrim.left) << std::int32_t(m_rcTrim.top)
+               << std::int32_t(m_rcTrim.right) << std::int32_t(m_rcTrim.bottom);
+        } else {
+            m_strSourcePath = QString::fromUtf8(ar.ReadString());
+            std::int32_t mode, l, t, r, b;
+            ar >> mode >> l >> t >> r >> b;
+            m_nTrimMode = mode;
+            m_rcTrim = {l, t, r, b};
+        }
+    }
+    if (ar.IsLoading()) {
+        ConvertOlderKey();
+        BuildDisplayAfterLoading(ar);
+    }
+}
+
+void CDibObj::ConvertOlderKey()
+{
+    if (m_nSchema >= 3 || m_nSchema == -1)
+        return;
+    if (Kind() == SOK_PICTURE)
+        ReplaceColour(transparentKey, keyReplacement);
+    else if (Kind() != SOK_MATERIAL)
+        ReplaceColour(olderKey, transparentKey);
+}
+
+void CDibObj::BuildDisplayAfterLoading(CArchive& ar)
+{
+    if (m_bNoCache || Kind() == SOK_PEN)
+        return;
+    if (ar.m_pDocument) {
+        Refresh(ar.m_pDocument);
+        return;
+    }
+    BuildDisplay(m_image.Width(), m_image.Height());
+}
+
+bool CDibObj::WriteSymbolFile(const QString& path)
+{
+    // Written beside the target and renamed over it: a failed write never
+    // destroys the library entry that was there.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    try {
+        CArchive ar(file, CArchive::store);
+        char header[symbolHeaderSize] = {};
+        std::strncpy(header, symbolMagic, 48);
+        CArchive::EncodeLittleEndian(std::uint32_t(1), reinterpret_cast<unsigned char*>(header) + 48);
+        ar.Write(header, symbolHeaderSize);
+        Serialize(ar);
+        ar.Close();
+    } catch (const std::exception&) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+bool CDibObj::ReadSymbolFile(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    try {
+        CArchive ar(file, CArchive::load);
+        char header[symbolHeaderSize];
+        ar.Read(header, symbolHeaderSize);
+        if (std::strncmp(header, symbolMagic, 48) != 0)
+            throw CArchiveException(CArchiveException::badIndex);
+        const std::uint32_t version = CArchive::DecodeLittleEndian<std::uint32_t>(reinterpret_cast<unsigned char*>(header) + 48);
+        if (version > 1)
+            throw CArchiveException(CArchiveException::badSchema);
+        m_nSchema = version == 1 ? 3 : 2;
+        Serialize(ar);
+    } catch (const std::exception&) {
+        return false;
+    }
+    return true;
+}

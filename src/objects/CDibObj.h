@@ -1,0 +1,66 @@
+#pragma once
+
+#include "CSymbolObj.h"
+
+#include "imaging/CDibImage.h"
+
+#include <QString>
+
+#include <memory>
+
+// A placed raster image: imported pictures, library frames and symbols, the
+// material outline and the drawing-pen layer, told apart by their kind bit.
+// It keeps the stored image at its own resolution and a display image
+// scaled to its size in output pixels, which the plate renderer pastes with
+// the transparent key left out.
+class CDibObj : public CSymbolObj
+{
+    VELDRA_DECLARE_SERIAL(CDibObj)
+
+public:
+    // noCache: never build a display image (library previews).
+    explicit CDibObj(bool noCache = false);
+    ~CDibObj() override;
+
+    void Serialize(CArchive& ar) override;
+    std::unique_ptr<CSymbolObj> Clone() const override;
+    void CopyFrom(const CSymbolObj& source) override;
+    void Draw(QPainter& painter, const CRect* dest, int mode) override;
+    CDibImage* GetImage(bool source) override;
+    void Refresh(CDocumentContext* document) override;
+    void EndTrack(DragState& drag) override;
+
+    bool SetImageFrom(const CDibImage* source, std::uint32_t flags, bool escapeKey);
+    void SetImage(std::uint32_t flags, bool escapeKey);
+    bool BuildDisplay(int width, int height);
+    void ReplaceColour(COLORREF from, COLORREF to);
+    bool HasDisplay() const { return m_pDisplay != nullptr; }
+    const CDibImage& StoredImage() const { return m_image; }
+    CDibImage& StoredImage() { return m_image; }
+    const CDibImage* DisplayImage() const { return m_pDisplay.get(); }
+
+    // Null (empty) when there is none.
+    QString GetSourcePath() const { return m_strSourcePath; }
+    void SetSourcePath(const QString& path) { m_strSourcePath = path; }
+    int GetTrim(CRect* rect) const;
+    void SetTrim(int mode, const CRect* rect);
+
+    // The symbol file: a 52-byte header and this object's record body.
+    bool WriteSymbolFile(const QString& path);
+    bool ReadSymbolFile(const QString& path);
+    static const char* const symbolMagic;
+    static constexpr int symbolHeaderSize = 52;
+
+    bool m_bNoCache = false;
+
+private:
+    // Display image size for the loading document, or the stored size.
+    void BuildDisplayAfterLoading(CArchive& ar);
+    void ConvertOlderKey();
+
+    CDibImage m_image;
+    QString m_strSourcePath;
+    int m_nTrimMode = 0;
+    CRect m_rcTrim;
+    std::unique_ptr<CDibImage> m_pDisplay;
+};

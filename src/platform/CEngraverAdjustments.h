@@ -1,0 +1,12 @@
+#pragma once
+
+// The engraver driver's three image adjustments: brightness and contrast
+// (-50..50, neutral 0) and the gamma code (-900..899; -500 is gamma 0.5).
+struct CEngraverAdjustments
+{
+    int brightness = 0;
+    int contrast = 0;
+    int gamma = -500;
+
+    friend bool operator==(const CEngraverAdjustments&, const CEngraverAdjustments&) = default;
+};
