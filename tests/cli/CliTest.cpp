@@ -1,0 +1,137 @@
+#include "ObjectBytes.h"
+
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <cstring>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct CliRun
+{
+    int exitCode = -1;
+    QByteArray out, err;
+};
+
+struct CliFixture : ::testing::Test
+{
+    QTemporaryDir dir;
+
+    CliRun Cli(const QStringList& arguments) const
+    {
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), dir.filePath(QStringLiteral("config")));
+        environment.remove(QStringLiteral("QT_QPA_PLATFORM")); // the tool must manage without
+        process.setProcessEnvironment(environment);
+        process.start(QStringLiteral(VELDRA_CLI_PATH), arguments);
+        process.waitForFinished(60000);
+        return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+    }
+
+    QString Write(const char* name, const QByteArray& bytes) const
+    {
+        QFile file(dir.filePath(QString::fromLatin1(name)));
+        file.open(QIODevice::WriteOnly);
+        file.write(bytes);
+        return file.fileName();
+    }
+};
+
+TestBytes FloatBits(float f)
+{
+    std::uint32_t bits;
+    std::memcpy(&bits, &f, 4);
+    return TestBytes().u32(bits);
+}
+
+QByteArray SampleDocument()
+{
+    return ObjectBytes::DocumentHeader(2, 9000, 6000, 0x0000FF, 4, -2, -500, 0).u16(3)
+        .raw(ObjectBytes::ClassRecord("CDibObj")).raw(ObjectBytes::Common("photo", 0x0104, 1, 10, -20, 3000, 2000))
+        .raw(ObjectBytes::GreyImage(6, 4, 128))
+        .raw(ObjectBytes::ClassRecord("CTextObj")).raw(ObjectBytes::Common("Caf\xe9", 0x0804, 1, 0, 0, 500, 200))
+        .raw(ObjectBytes::Font(-32, 400, 0, 0, "Arial")).i32(10).i32(20).i32(1).i32(0)
+        .u32(0xFFFFFF).u32(0x808080).u32(0).i32(1).i32(0)
+        .raw(ObjectBytes::ClassRecord("CArcTextObj")).raw(ObjectBytes::Common("Fan", 0x0800, 0, 5, 5, 4000, 400))
+        .u8(3).text("Fan").raw(ObjectBytes::Font(-20, 700, 1, 0, "Arial"))
+        .i32(0).i32(0).i32(0).i32(0).i32(0)
+        .raw(FloatBits(12.5f)).raw(FloatBits(100)).raw(FloatBits(180)).raw(FloatBits(40))
+        .raw(FloatBits(50)).raw(FloatBits(20)).raw(FloatBits(0.2f))
+        .i32(0).u32(0xFFFFFF).u32(0x808080);
+}
+
+} // namespace
+
+TEST_F(CliFixture, InfoDescribesADocumentInListOrder)
+{
+    const CliRun run = Cli({QStringLiteral("info"), Write("sample.vlz", SampleDocument())});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QByteArray expected =
+        "{\"type\":\"document\",\"version\":2,\"material\":[9000,6000],\"base_color\":255,\"brightness\":4,"
+        "\"contrast\":-2,\"gamma\":-500,\"invert\":0,\"objects\":["
+        "{\"class\":\"CDibObj\",\"name\":\"photo\",\"flags\":260,\"visible\":1,\"center\":[10,-20],\"size\":[3000,2000],"
+        "\"image\":{\"width\":6,\"height\":4,\"bpp\":24}},"
+        "{\"class\":\"CTextObj\",\"name\":\"Caf\xc3\xa9\",\"flags\":2052,\"visible\":1,\"center\":[0,0],\"size\":[500,200],"
+        "\"font\":{\"height\":-32,\"weight\":400,\"italic\":0,\"face\":\"Arial\"},\"fill_background\":1,\"draw_frame\":0,"
+        "\"font_color\":16777215,\"bkgnd_color\":8421504,\"frame_color\":0,\"margin\":[10,20],\"format\":1,\"antialias\":0},"
+        "{\"class\":\"CArcTextObj\",\"name\":\"Fan\",\"flags\":2048,\"visible\":0,\"center\":[5,5],\"size\":[4000,400],"
+        "\"text\":\"Fan\",\"font\":{\"height\":-20,\"weight\":700,\"italic\":1,\"face\":\"Arial\"},\"mode\":0,\"invert\":0,"
+        "\"reverse\":0,\"rotate_glyphs\":0,\"center_px\":[12.5,100],\"angle\":180,\"radius\":40,\"spread\":50,\"height\":20,"
+        "\"fill_background\":0,\"font_color\":16777215,\"bkgnd_color\":8421504}]}\n";
+    EXPECT_EQ(run.out, expected);
+    EXPECT_FALSE(QJsonDocument::fromJson(run.out).isNull());
+}
+
+TEST_F(CliFixture, InfoTellsSymbolFilesByTheirMagic)
+{
+    const std::string magic = "Corvex KZ Corporation Veldra Symbol";
+    const QByteArray symbol = TestBytes().text(magic).repeat(0, 48 - int(magic.size())).u32(1)
+                                  .raw(ObjectBytes::Common("star", 0x0404, 1, 0, 0, 300, 300))
+                                  .raw(ObjectBytes::GreyImage(3, 3, 0));
+    const CliRun run = Cli({QStringLiteral("info"), Write("named-like-a-document.vlz", symbol)});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QJsonObject json = QJsonDocument::fromJson(run.out).object();
+    EXPECT_EQ(json.value(QStringLiteral("type")).toString(), QStringLiteral("symbol"));
+    EXPECT_EQ(json.value(QStringLiteral("version")).toInt(), 1);
+    EXPECT_EQ(json.value(QStringLiteral("object")).toObject().value(QStringLiteral("name")).toString(), QStringLiteral("star"));
+}
+
+TEST_F(CliFixture, ResaveIsByteIdentical)
+{
+    const QByteArray bytes = SampleDocument();
+    const QString out = dir.filePath(QStringLiteral("out.vlz"));
+    const CliRun run = Cli({QStringLiteral("resave"), Write("in.vlz", bytes), out});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    QFile file(out);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), bytes);
+}
+
+TEST_F(CliFixture, ExitCodesAndMessages)
+{
+    QByteArray cut = SampleDocument();
+    cut.chop(5);
+    for (const QByteArray& bad : {QByteArray("not a document at all, but long enough to hold a header of 52 bytes"), cut}) {
+        const CliRun run = Cli({QStringLiteral("info"), Write("bad.vlz", bad)});
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_TRUE(run.err.contains("Unexpected file format.")) << run.err.toStdString();
+        EXPECT_TRUE(run.out.isEmpty());
+    }
+    const CliRun resaveBad = Cli({QStringLiteral("resave"), Write("bad2.vlz", cut), dir.filePath(QStringLiteral("never.vlz"))});
+    EXPECT_EQ(resaveBad.exitCode, 1);
+    EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("never.vlz"))));
+
+    const CliRun missing = Cli({QStringLiteral("info"), dir.filePath(QStringLiteral("missing.vlz"))});
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_TRUE(missing.err.contains("Cannot find this file."));
+
+    EXPECT_EQ(Cli({QStringLiteral("info")}).exitCode, 2);
+    EXPECT_EQ(Cli({QStringLiteral("resave"), QStringLiteral("a")}).exitCode, 2);
+    EXPECT_EQ(Cli({QStringLiteral("frobnicate")}).exitCode, 2);
+}
