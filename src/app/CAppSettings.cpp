@@ -1,5 +1,7 @@
 #include "CAppSettings.h"
 
+#include "platform/AnsiCodec.h"
+
 #include "CSettingsStore.h"
 #include "SettingTextForms.h"
 
@@ -266,4 +268,32 @@ void CAppSettings::SaveTextDefaultSettings(CSettingsStore& store) const
     store.WriteInt(settingsSection, "Zoom", t.zoom);
     store.WriteInt(settingsSection, "Unit", t.unit);
     store.WritePoint(settingsSection, "MarginTopLeft", t.marginTopLeft);
+}
+
+CDocumentSettings CAppSettings::DocumentSettings() const
+{
+    CDocumentSettings settings;
+    settings.deviceSizeLimit = deviceSizeLimit;
+    settings.materialSize = materialSize;
+    settings.marginTopLeft = {textDefaults.marginTopLeft.x, textDefaults.marginTopLeft.y};
+    settings.maxUndoCount = textDefaults.maxUndoCount;
+    settings.baseColor = textDefaults.baseColor;
+    settings.layerListShown = layerListShown;
+    return settings;
+}
+
+CTextAttributes CAppSettings::TextAttributes() const
+{
+    CTextAttributes attributes;
+    attributes.text = AnsiCodec::Encode(textDefaults.newText, textDefaults.logFont.lfCharSet);
+    attributes.font = textDefaults.logFont;
+    attributes.fillBackground = textDefaults.fillBackground ? 1 : 0;
+    attributes.drawFrame = textDefaults.drawFrame;
+    attributes.fontColor = textDefaults.fontColor;
+    attributes.bkgndColor = textDefaults.bkgndColor;
+    attributes.frameColor = textDefaults.frameColor;
+    attributes.bkgndMargin = {textDefaults.bkgndMargin.x, textDefaults.bkgndMargin.y};
+    attributes.multiLineFormat = textDefaults.multiLineFormat;
+    attributes.antialias = textDefaults.antialias ? 1 : 0;
+    return attributes;
 }

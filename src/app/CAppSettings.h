@@ -2,6 +2,9 @@
 
 #include "CPrinterChoice.h"
 #include "CTextDefaults.h"
+
+#include "document/CDocumentSettings.h"
+#include "objects/CTextAttributes.h"
 #include "imaging/ColorRef.h"
 #include "platform/CPoint.h"
 #include "platform/CRect.h"
@@ -94,6 +97,10 @@ public:
     void LoadPrinter(const CSettingsStore& store);
     void SavePrinter(CSettingsStore& store) const;
     void SaveMainWindowPlacement(CSettingsStore& store) const;
+
+    // What documents and new text objects take from these settings.
+    CDocumentSettings DocumentSettings() const;
+    CTextAttributes TextAttributes() const;
 
     CTextDefaults GetTextDefaults() const { return textDefaults; }
     // Takes the record, works out what depends on it and saves it at once.

@@ -1,5 +1,7 @@
 #include "SettingTextForms.h"
 
+#include "platform/AnsiCodec.h"
+
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -105,7 +107,7 @@ std::optional<std::array<int, 2>> ParsePair(QStringView text)
 // lead byte that swallows the terminator when the name is decoded again.
 QByteArray EncodeFaceName(QStringView face, int charSet)
 {
-    QStringEncoder encoder(SettingTextForms::CodePageForCharSet(charSet));
+    QStringEncoder encoder(AnsiCodec::CodecNameFor(charSet));
     QByteArray bytes;
     for (qsizetype i = 0; i < face.size();) {
         const qsizetype length = face[i].isHighSurrogate() && i + 1 < face.size() ? 2 : 1;
@@ -172,8 +174,7 @@ std::optional<CSize> ParseSize(QStringView text)
 
 QString FormatFont(const LOGFONT& font)
 {
-    QStringDecoder decoder(CodePageForCharSet(font.lfCharSet));
-    const QString face = decoder.decode(font.FaceName());
+    const QString face = AnsiCodec::Decode(font.FaceName(), font.lfCharSet);
     return QString::asprintf("%d,%d,%d,%d,%d,%d,%d,%d,%d,%d,%d,%d,%d,",
                              font.lfHeight, font.lfWidth, font.lfEscapement, font.lfOrientation, font.lfWeight,
                              font.lfItalic, font.lfUnderline, font.lfStrikeOut, font.lfCharSet,
@@ -211,14 +212,4 @@ std::optional<LOGFONT> ParseFont(QStringView text)
     return font;
 }
 
-const char* CodePageForCharSet(int charSet)
-{
-    switch (charSet) {
-    case 128: return "CP932";
-    case 129: return "CP949";
-    case 134: return "CP936";
-    case 136: return "CP950";
-    default: return "windows-1252";
-    }
-}
 } // namespace SettingTextForms

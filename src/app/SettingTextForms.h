@@ -34,6 +34,4 @@ QString FormatFont(const LOGFONT& font);
 // whatever follows the last comma, cut to what the 32-byte field holds.
 std::optional<LOGFONT> ParseFont(QStringView text);
 
-// The code page a face name of this character set is kept in.
-const char* CodePageForCharSet(int charSet);
 } // namespace SettingTextForms

@@ -3,6 +3,8 @@
 #include "JsonWriter.h"
 #include "ObjectJson.h"
 
+#include "app/CAppSettings.h"
+#include "app/CSettingsStore.h"
 #include "document/CDocumentFile.h"
 #include "document/CVeldraDoc.h"
 #include "objects/CDibObj.h"
@@ -33,6 +35,15 @@ int Usage(const char* text)
 {
     std::fprintf(stderr, "usage: veldra2-cli %s\n", text);
     return exitUsage;
+}
+
+// Documents here work with the same settings as the program's.
+void ApplyUserSettings(CVeldraDoc& doc)
+{
+    const CSettingsStore store;
+    CAppSettings settings;
+    settings.Load(store);
+    doc.SetSettings(settings.DocumentSettings());
 }
 
 enum class FileKind { document, symbol, unknown };
@@ -68,6 +79,7 @@ bool ReadHeader(const QString& path, Header& header, QString& error)
 int InfoDocument(const QString& path, std::uint32_t version)
 {
     CVeldraDoc doc;
+    ApplyUserSettings(doc);
     const CDocumentFile::Result result = CDocumentFile::Open(doc, path);
     if (!result.ok)
         return Fail(result.message);
@@ -127,6 +139,7 @@ int Resave(const QStringList& arguments)
     if (arguments.size() != 2)
         return Usage("resave IN.vlz OUT.vlz");
     CVeldraDoc doc;
+    ApplyUserSettings(doc);
     // No printer here: the adjustments read are kept and written back.
     const CDocumentFile::Result opened = CDocumentFile::Open(doc, arguments[0]);
     if (!opened.ok)

@@ -2,7 +2,12 @@
 
 #include "app/CommandLine.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <functional>
@@ -19,6 +24,17 @@ const std::map<QString, std::function<int(const QStringList&)>>& Commands()
     return commands;
 }
 
+// The offscreen platform asks for a runtime folder and complains on
+// standard error when there is none; scripts read our messages there.
+void QuietRuntimeDirectory()
+{
+    if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
+        return;
+    const QByteArray folder = QDir::tempPath().toLocal8Bit() + "/veldra2-runtime-" + QByteArray::number(getuid());
+    if (::mkdir(folder.constData(), 0700) == 0 || QFileInfo(QString::fromLocal8Bit(folder)).isDir())
+        qputenv("XDG_RUNTIME_DIR", folder);
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -26,6 +42,7 @@ int main(int argc, char* argv[])
     // Headless by nature: without a chosen platform, draw offscreen.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    QuietRuntimeDirectory();
 
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
