@@ -1,4 +1,5 @@
 #include "CMainFrame.h"
+#include "CVeldraApp.h"
 #include "CommandLine.h"
 
 #include <QApplication>
@@ -32,7 +33,11 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Corvex KZ Corporation"));
     QApplication::setApplicationName(QStringLiteral("Veldra2"));
+    CVeldraApp app;
+    app.Startup();
     CMainFrame frame;
     frame.show();
-    return application.exec();
+    const int result = application.exec();
+    app.Exit();
+    return result;
 }

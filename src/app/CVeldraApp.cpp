@@ -1,0 +1,66 @@
+#include "CVeldraApp.h"
+
+#include "CSettingsStore.h"
+
+#include "document/CVeldraDoc.h"
+#include "platform/IPrinterSystem.h"
+
+CVeldraApp::CVeldraApp(const IPrinterSystem* printers)
+    : m_pPrinters(printers)
+{
+}
+
+CVeldraApp::~CVeldraApp() = default;
+
+bool CVeldraApp::IsEngraverDriver(const QString& driver)
+{
+    return driver.startsWith(QLatin1String("Corvex KTX"));
+}
+
+void CVeldraApp::Startup()
+{
+    CSettingsStore store;
+    m_settings.Load(store);
+    if (m_settings.printer.IsNone()) {
+        FindEngraver();
+        if (!m_settings.printer.IsNone())
+            m_settings.SavePrinter(store);
+    }
+    SelectStoredPrinter();
+}
+
+// With no printer chosen yet, the first engraver among the local printers.
+void CVeldraApp::FindEngraver()
+{
+    if (!m_pPrinters)
+        return;
+    for (const IPrinterSystem::Queue& queue : m_pPrinters->LocalPrinters()) {
+        if (IsEngraverDriver(queue.driver)) {
+            m_settings.printer = CPrinterChoice::FromText(QStringLiteral("winspool,%1, ").arg(queue.device));
+            return;
+        }
+    }
+}
+
+// A stored choice without a port part selects no printer.
+void CVeldraApp::SelectStoredPrinter()
+{
+    m_pPrinter.reset();
+    if (!m_pPrinters || m_settings.printer.IsNone())
+        return;
+    m_pPrinter = m_pPrinters->Open(m_settings.printer.device);
+}
+
+void CVeldraApp::Attach(CVeldraDoc& doc) const
+{
+    doc.SetSettings(m_settings.DocumentSettings());
+    doc.Adjustments().SetPrinter(m_pPrinter.get());
+}
+
+bool CVeldraApp::Exit()
+{
+    CSettingsStore store;
+    const bool saved = m_settings.SaveAtExit(store);
+    m_tempFiles.DeleteAll();
+    return saved;
+}
