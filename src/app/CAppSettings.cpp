@@ -279,6 +279,7 @@ CDocumentSettings CAppSettings::DocumentSettings() const
     settings.maxUndoCount = textDefaults.maxUndoCount;
     settings.baseColor = textDefaults.baseColor;
     settings.layerListShown = layerListShown;
+    settings.outsideColor = resolvedOutsideColor;
     return settings;
 }
 

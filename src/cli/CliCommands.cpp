@@ -6,15 +6,20 @@
 #include "app/CAppSettings.h"
 #include "app/CSettingsStore.h"
 #include "document/CDocumentFile.h"
+#include "document/CPlateRenderer.h"
 #include "document/CVeldraDoc.h"
+#include "output/CPreviewPicture.h"
 #include "objects/CDibObj.h"
 #include "platform/CArchive.h"
 
 #include <QCoreApplication>
 #include <QFile>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <map>
+#include <optional>
 
 namespace CliCommands {
 
@@ -37,13 +42,76 @@ int Usage(const char* text)
     return exitUsage;
 }
 
-// Documents here work with the same settings as the program's.
-void ApplyUserSettings(CVeldraDoc& doc)
+CAppSettings UserSettings()
 {
     const CSettingsStore store;
     CAppSettings settings;
     settings.Load(store);
-    doc.SetSettings(settings.DocumentSettings());
+    return settings;
+}
+
+// Documents here work with the same settings as the program's.
+void ApplyUserSettings(CVeldraDoc& doc)
+{
+    doc.SetSettings(UserSettings().DocumentSettings());
+}
+
+// "--name value" options after the positional arguments.
+struct Options
+{
+    QStringList positional;
+    std::map<QString, QString> values;
+    bool ok = true;
+
+    Options(const QStringList& arguments, const QStringList& known)
+    {
+        for (qsizetype i = 0; i < arguments.size(); ++i) {
+            const QString& a = arguments[i];
+            if (!a.startsWith(QLatin1String("--"))) {
+                positional << a;
+                continue;
+            }
+            if (!known.contains(a) || i + 1 >= arguments.size()) {
+                ok = false;
+                return;
+            }
+            values[a] = arguments[++i];
+        }
+    }
+
+    std::optional<int> Int(const char* name, int fallback)
+    {
+        const auto found = values.find(QLatin1String(name));
+        if (found == values.end())
+            return fallback;
+        bool valid = false;
+        const int value = found->second.toInt(&valid);
+        return valid ? std::optional<int>(value) : std::nullopt;
+    }
+};
+
+// Opens a document and sets its device as the program does.
+bool OpenForOutput(CVeldraDoc& doc, const QString& path, int dpi, std::optional<CSize> printable, QString& error)
+{
+    ApplyUserSettings(doc);
+    const CDocumentFile::Result opened = CDocumentFile::Open(doc, path);
+    if (!opened.ok) {
+        error = opened.message;
+        return false;
+    }
+    const CSize area = printable ? *printable : doc.GetMaterialSize();
+    doc.SetDevice(dpi, area.cx, area.cy);
+    return true;
+}
+
+std::optional<CSize> ParseSize(const QString& text)
+{
+    const QStringList parts = text.split(QLatin1Char(','));
+    bool okW = false, okH = false;
+    if (parts.size() != 2)
+        return std::nullopt;
+    const CSize size{parts[0].toInt(&okW), parts[1].toInt(&okH)};
+    return okW && okH ? std::optional<CSize>(size) : std::nullopt;
 }
 
 enum class FileKind { document, symbol, unknown };
@@ -147,6 +215,73 @@ int Resave(const QStringList& arguments)
     const CDocumentFile::Result saved = CDocumentFile::Save(doc, arguments[1]);
     if (!saved.ok)
         return Fail(saved.message);
+    return exitOk;
+}
+
+int Render(const QStringList& arguments)
+{
+    const char* usage = "render FILE.vlz OUT.bmp [--mode output|screen] [--dpi N] [--printable W,H]";
+    Options options(arguments, {QStringLiteral("--mode"), QStringLiteral("--dpi"), QStringLiteral("--printable")});
+    const std::optional<int> dpi = options.Int("--dpi", CVeldraDoc::defaultResolution);
+    const QString mode = options.values.count(QStringLiteral("--mode")) ? options.values[QStringLiteral("--mode")] : QStringLiteral("output");
+    std::optional<CSize> printable;
+    if (options.values.count(QStringLiteral("--printable"))) {
+        printable = ParseSize(options.values[QStringLiteral("--printable")]);
+        if (!printable)
+            return Usage(usage);
+    }
+    if (!options.ok || options.positional.size() != 2 || !dpi || (mode != QLatin1String("output") && mode != QLatin1String("screen")))
+        return Usage(usage);
+
+    CVeldraDoc doc;
+    QString error;
+    if (!OpenForOutput(doc, options.positional[0], *dpi, printable, error))
+        return Fail(error);
+    if (mode == QLatin1String("screen")) {
+        // Without a colour of the user's, the outside shows white here.
+        CDocumentSettings settings = doc.Settings();
+        const COLORREF outside = UserSettings().textDefaults.outsideColor;
+        settings.outsideColor = outside == colorNone ? 0xFFFFFF : outside;
+        doc.SetSettings(settings);
+    }
+    CDibImage plate;
+    const CSize size = doc.GetDeviceSize();
+    if (!plate.Create(size.cx, size.cy, 24))
+        return Fail(Tr("The plate is too large to render."));
+    CPlateRenderer(doc).RenderPlate(plate, mode == QLatin1String("screen") ? CPlateRenderer::screen : CPlateRenderer::output);
+    if (!plate.SaveBitmapFile(options.positional[1]))
+        return Fail(Tr("Cannot write %1.").arg(options.positional[1]));
+    return exitOk;
+}
+
+int Preview(const QStringList& arguments)
+{
+    const char* usage = "preview FILE.vlz OUT.bmp [--zoom 1|2|4] [--brightness B] [--contrast C] [--gamma G]";
+    Options options(arguments, {QStringLiteral("--zoom"), QStringLiteral("--brightness"), QStringLiteral("--contrast"),
+                                QStringLiteral("--gamma")});
+    const std::optional<int> zoom = options.Int("--zoom", 1);
+    const std::optional<int> brightness = options.Int("--brightness", 0);
+    const std::optional<int> contrast = options.Int("--contrast", 0);
+    const std::optional<int> gamma = options.Int("--gamma", -500);
+    if (!options.ok || options.positional.size() != 2 || !zoom || !brightness || !contrast || !gamma
+        || (*zoom != 1 && *zoom != 2 && *zoom != 4))
+        return Usage(usage);
+
+    CVeldraDoc doc;
+    QString error;
+    if (!OpenForOutput(doc, options.positional[0], CVeldraDoc::defaultResolution, std::nullopt, error))
+        return Fail(error);
+    const std::vector<std::uint8_t> grey = CPlateRenderer(doc).PreviewImage();
+    CPreviewPicture picture;
+    picture.SetAdjustments({std::clamp(*brightness, -50, 50), std::clamp(*contrast, -50, 50), std::clamp(*gamma, -900, 899)});
+    const CAppSettings settings = UserSettings();
+    CDibImage out;
+    const CSize size = doc.GetDeviceSize();
+    if (!picture.Render(grey, size.cx, size.cy, *zoom, settings.textDefaults.previewColor0,
+                        settings.textDefaults.previewColor1, out))
+        return Fail(Tr("The plate is too large to render."));
+    if (!out.SaveBitmapFile(options.positional[1]))
+        return Fail(Tr("Cannot write %1.").arg(options.positional[1]));
     return exitOk;
 }
 

@@ -12,5 +12,7 @@ constexpr int exitUsage = 2;
 
 int Info(const QStringList& arguments);
 int Resave(const QStringList& arguments);
+int Render(const QStringList& arguments);
+int Preview(const QStringList& arguments);
 
 } // namespace CliCommands

@@ -20,6 +20,8 @@ const std::map<QString, std::function<int(const QStringList&)>>& Commands()
     static const std::map<QString, std::function<int(const QStringList&)>> commands{
         {QStringLiteral("info"), CliCommands::Info},
         {QStringLiteral("resave"), CliCommands::Resave},
+        {QStringLiteral("render"), CliCommands::Render},
+        {QStringLiteral("preview"), CliCommands::Preview},
     };
     return commands;
 }
@@ -52,6 +54,10 @@ int main(int argc, char* argv[])
     commandLine.AddPositional(QStringLiteral("info FILE"),
                               QStringLiteral("Describe a document (.vlz) or symbol file (.vls) as JSON."));
     commandLine.AddPositional(QStringLiteral("resave IN.vlz OUT.vlz"), QStringLiteral("Load a document and save it again."));
+    commandLine.AddPositional(QStringLiteral("render FILE.vlz OUT.bmp [--mode output|screen] [--dpi N] [--printable W,H]"),
+                              QStringLiteral("Render the plate into a 24-bit bitmap file."));
+    commandLine.AddPositional(QStringLiteral("preview FILE.vlz OUT.bmp [--zoom 1|2|4] [--brightness B] [--contrast C] [--gamma G]"),
+                              QStringLiteral("Write the engraving preview of the plate as a bitmap file."));
     switch (commandLine.Parse(arguments)) {
     case CommandLine::Action::ShowHelp:
         std::fputs(qPrintable(commandLine.HelpText()), stdout);

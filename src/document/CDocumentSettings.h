@@ -13,4 +13,7 @@ struct CDocumentSettings
     int maxUndoCount = 100;
     COLORREF baseColor = 0x000000;
     bool layerListShown = false;
+    // Shown outside the material on screen: the user's colour, or the
+    // system's window colour when none is set.
+    COLORREF outsideColor = 0xFFFFFF;
 };

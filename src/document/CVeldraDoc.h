@@ -86,6 +86,7 @@ public:
     void SetInverted(bool invert) { m_bInvert = invert ? 1 : 0; }
     bool HasMaterial() const { return m_bHasMaterial; }
     int GetShapeIndex() const { return m_nShapeIndex; }
+    void SetShapeIndex(int index) { m_nShapeIndex = index; }
 
     // Life cycle.
     void OnNewDocument();

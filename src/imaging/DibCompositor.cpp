@@ -2,8 +2,45 @@
 
 #include "CDibImage.h"
 
+#include <algorithm>
 #include <cstdlib>
+#include <cstring>
 #include <vector>
+
+namespace {
+
+// Copies the runs between key pixels of one row with memcpy: pictures are
+// mostly without key pixels, so this is close to a plain copy.
+void CopyRowSkippingKey(std::uint8_t* out, const std::uint8_t* in, int count, bool keyed, const std::uint8_t key[3])
+{
+    if (!keyed) {
+        std::memcpy(out, in, 3 * std::size_t(count));
+        return;
+    }
+    int runStart = 0;
+    for (int x = 0; x < count; ++x) {
+        const std::uint8_t* p = in + 3 * std::size_t(x);
+        if (p[0] == key[0] && p[1] == key[1] && p[2] == key[2]) {
+            std::memcpy(out + 3 * std::size_t(runStart), in + 3 * std::size_t(runStart), 3 * std::size_t(x - runStart));
+            runStart = x + 1;
+        }
+    }
+    std::memcpy(out + 3 * std::size_t(runStart), in + 3 * std::size_t(runStart), 3 * std::size_t(count - runStart));
+}
+
+} // namespace
+
+void DibCompositor::PasteOneToOne(CDibImage& target, const CDibImage& source, int x0, int y0, COLORREF key)
+{
+    const std::uint8_t keyBytes[3] = {std::uint8_t(GetBValue(key)), std::uint8_t(GetGValue(key)), std::uint8_t(GetRValue(key))};
+    const int firstColumn = std::max(0, -x0);
+    const int endColumn = std::min(source.Width(), target.Width() - x0);
+    if (firstColumn >= endColumn)
+        return;
+    for (int i = std::max(0, -y0); i < source.Height() && y0 + i < target.Height(); ++i)
+        CopyRowSkippingKey(target.Row(y0 + i) + 3 * std::size_t(x0 + firstColumn),
+                           source.Row(i) + 3 * std::size_t(firstColumn), endColumn - firstColumn, key != colorNone, keyBytes);
+}
 
 bool DibCompositor::PasteKeyed(CDibImage& target, const CDibImage& source, const CRect* rect, COLORREF key)
 {
@@ -18,6 +55,10 @@ bool DibCompositor::PasteKeyed(CDibImage& target, const CDibImage& source, const
     }
     if (w == 0 || h == 0)
         return true;
+    if (w == source.Width() && h == source.Height()) {
+        PasteOneToOne(target, source, x0, y0, key);
+        return true;
+    }
 
     // Source byte offsets of the visible destination columns.
     const int firstColumn = x0 < 0 ? -x0 : 0;

@@ -14,4 +14,8 @@ public:
     // rect (top-down, may be flipped) is where the source lands; null puts it
     // at (0, 0) at its own size. key colorNone copies every pixel.
     static bool PasteKeyed(CDibImage& target, const CDibImage& source, const CRect* rect, COLORREF key);
+
+private:
+    // The same size: whole runs of pixels at a time.
+    static void PasteOneToOne(CDibImage& target, const CDibImage& source, int x0, int y0, COLORREF key);
 };

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QSaveFile>
 
+#include <atomic>
 #include <cstring>
 
 VELDRA_IMPLEMENT_SERIAL(CDibObj, &CSymbolObj::classInfo, 3, true)
@@ -99,6 +100,8 @@ void CDibObj::SetImage(std::uint32_t flags, bool escapeKey)
 
 bool CDibObj::BuildDisplay(int width, int height)
 {
+    static std::atomic<std::uint64_t> stamps{0};
+    m_displayStamp = ++stamps;
     m_pDisplay.reset();
     if (m_image.IsEmpty())
         return false;

@@ -38,6 +38,10 @@ public:
     const CDibImage& StoredImage() const { return m_image; }
     CDibImage& StoredImage() { return m_image; }
     const CDibImage* DisplayImage() const { return m_pDisplay.get(); }
+    // Changes, to a value never used before in this process, whenever the
+    // display image is rebuilt or dropped: caches of what was made from it
+    // compare this instead of the pixels.
+    std::uint64_t DisplayStamp() const { return m_displayStamp; }
 
     // Null (empty) when there is none.
     QString GetSourcePath() const { return m_strSourcePath; }
@@ -63,4 +67,5 @@ private:
     int m_nTrimMode = 0;
     CRect m_rcTrim;
     std::unique_ptr<CDibImage> m_pDisplay;
+    std::uint64_t m_displayStamp = 0;
 };

@@ -1,0 +1,102 @@
+#include "CMaterialShapes.h"
+
+#include "CVeldraDoc.h"
+#include "ILayerList.h"
+#include "UpdateHint.h"
+
+#include "objects/CDibObj.h"
+
+#include <QPainter>
+#include <QPolygon>
+
+#include <cstring>
+
+namespace CMaterialShapes {
+
+namespace {
+
+constexpr std::uint32_t kindBits[3] = {SOK_MATERIAL, SOK_FRAME, SOK_SYMBOL};
+
+// Takes out the first object of a kind, recording its removal when asked.
+void RemoveFirstOfKind(CVeldraDoc& doc, std::uint32_t kindBit, bool record)
+{
+    for (CSymbolObj* object : doc.GetObjects()) {
+        if (!object->HasFlag(kindBit))
+            continue;
+        if (doc.LayerList())
+            doc.LayerList()->RemoveRow(object);
+        if (record)
+            doc.RecordUndo(UndoKind::removed, object, true);
+        doc.RemoveRaw(doc.IndexOf(object));
+        return;
+    }
+}
+
+bool DrawShape(CDibImage& mask, int shape)
+{
+    const int w = mask.Width(), h = mask.Height();
+    QImage surface = mask.PaintSurface();
+    if (surface.isNull())
+        return false;
+    QPainter painter(&surface);
+    painter.setPen(Qt::black);
+    painter.setBrush(Qt::black);
+    if (shape == diamond)
+        painter.drawPolygon(QPolygon({QPoint(w / 2, 0), QPoint(w, h / 2), QPoint(w / 2, h), QPoint(0, h / 2)}));
+    else
+        painter.drawEllipse(QRect(0, 0, w, h));
+    return true;
+}
+
+} // namespace
+
+bool MakeMaterialShape(CVeldraDoc& doc, int shape)
+{
+    if (shape != diamond && shape != ellipse) {
+        RemoveFirstOfKind(doc, SOK_MATERIAL, true);
+        return true;
+    }
+    const CSize dots = doc.DocToDeviceSize(doc.GetMaterialSize());
+    const COLORREF table[2] = {RGB(0, 0, 0), RGB(255, 255, 255)};
+    CDibImage mask;
+    if (!mask.Create(dots.cx, dots.cy, 1, colorNone, table))
+        return false;
+    std::memset(mask.Bits(), 0xFF, mask.BitsSize()); // white
+    if (!DrawShape(mask, shape))
+        return false;
+    auto object = std::make_unique<CDibObj>();
+    if (!object->SetImageFrom(&mask, flagsMaterial, true))
+        return false;
+    object->SetBounds(0, 0, doc.GetMaterialSize().cx, doc.GetMaterialSize().cy);
+    object->Refresh(&doc);
+    return InsertLibraryObject(doc, std::move(object), material);
+}
+
+bool InsertLibraryObject(CVeldraDoc& doc, std::unique_ptr<CDibObj> object, int kind)
+{
+    if (!object || kind < material || kind > symbol)
+        return false;
+    const std::uint32_t kindBit = kindBits[kind];
+    if (object->HasFlag(SOF_UNIQUE)) {
+        RemoveFirstOfKind(doc, kindBit, kind != material);
+        if (kind == frame) {
+            const CSize material = doc.GetMaterialSize(), margin = doc.GetMargins();
+            object->SetBounds(0, 0, material.cx - 2 * margin.cx, material.cy - 2 * margin.cy);
+            object->Refresh(&doc);
+        }
+    }
+    CDibObj* raw = object.get();
+    if (!doc.InsertAt(std::move(object), 0))
+        return false;
+    if (kind == material) {
+        doc.UpdateAllViews(nullptr, hintPlateChanged, nullptr);
+    } else {
+        doc.RecordUndo(UndoKind::added, raw, true);
+        doc.UpdateAllViews(nullptr, hintSelect, raw);
+    }
+    if (doc.LayerList())
+        doc.LayerList()->AddRow(raw, doc.IndexOf(raw));
+    return true;
+}
+
+} // namespace CMaterialShapes

@@ -1,0 +1,223 @@
+#include "DocumentTestSupport.h"
+
+#include "document/CMaterialShapes.h"
+#include "document/CPlateRenderer.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr COLORREF base = RGB(10, 20, 30);
+constexpr COLORREF outside = RGB(200, 100, 50);
+constexpr COLORREF band = RGB((200 + 10) >> 1, (100 + 20) >> 1, (50 + 30) >> 1);
+
+// A 20 x 10 pixel plate at 254 dpi (one pixel per 0.1 mm) with 0.3 mm margins.
+struct PlateFixture : ::testing::Test
+{
+    CVeldraDoc doc;
+    CDibImage plate;
+
+    void SetUp() override
+    {
+        CDocumentSettings settings;
+        settings.baseColor = base;
+        settings.outsideColor = outside;
+        settings.marginTopLeft = {30, 30};
+        doc.SetSettings(settings);
+        doc.OnNewDocument();
+        doc.SetMaterialSize({200, 100});
+        doc.SetDevice(254, 200, 100);
+        ASSERT_EQ(doc.GetDeviceSize(), (CSize{20, 10}));
+        plate.Create(20, 10, 24);
+    }
+
+    void Render(int mode)
+    {
+        CPlateRenderer(doc).RenderPlate(plate, mode);
+    }
+
+    // An object image of w x h pixels, every pixel colour c, placed so that
+    // its top-left lands on plate pixel (x, y).
+    CDibObj* Place(int x, int y, int w, int h, COLORREF c, std::uint32_t flags = flagsSymbol)
+    {
+        auto object = std::make_unique<CDibObj>();
+        CDibImage image;
+        image.Create(w, h, 24, c);
+        object->SetImageFrom(&image, flags, false);
+        object->SetBounds(-100 + 10 * x + 5 * w, 50 - 10 * y - 5 * h, 10 * w, 10 * h);
+        object->Refresh(&doc);
+        CDibObj* raw = object.get();
+        doc.InsertAt(std::move(object), -1);
+        return raw;
+    }
+};
+
+} // namespace
+
+TEST_F(PlateFixture, AnEmptyPlateIsTheBaseWithBands)
+{
+    Render(CPlateRenderer::screen);
+    EXPECT_EQ(plate.GetPixel(10, 5), base);
+    EXPECT_EQ(plate.GetPixel(2, 5), band);   // left band, 3 pixels
+    EXPECT_EQ(plate.GetPixel(3, 5), base);
+    EXPECT_EQ(plate.GetPixel(17, 5), band);  // right band
+    EXPECT_EQ(plate.GetPixel(10, 2), band);  // top band
+    EXPECT_EQ(plate.GetPixel(10, 7), band);  // bottom band
+    Render(CPlateRenderer::output);
+    EXPECT_EQ(plate.GetPixel(2, 5), RGB(0, 0, 0));
+    EXPECT_EQ(plate.GetPixel(10, 5), base);
+}
+
+TEST_F(PlateFixture, KeyPixelsAreLeftOutAndTheirNeighboursCopied)
+{
+    CDibObj* object = Place(4, 4, 3, 1, RGB(2, 0, 0));
+    object->StoredImage().SetPixel(1, 0, transparentKey);
+    object->StoredImage().SetPixel(2, 0, RGB(0, 0, 0));
+    object->Refresh(&doc);
+    Render(CPlateRenderer::output);
+    EXPECT_EQ(plate.GetPixel(4, 4), RGB(2, 0, 0));
+    EXPECT_EQ(plate.GetPixel(5, 4), base);
+    EXPECT_EQ(plate.GetPixel(6, 4), RGB(0, 0, 0));
+}
+
+TEST_F(PlateFixture, HeadObjectsLieOnTopAndHiddenOnesAreSkipped)
+{
+    Place(5, 4, 4, 2, RGB(255, 0, 0));             // head: on top
+    CDibObj* back = Place(4, 4, 4, 2, RGB(0, 255, 0));
+    Render(CPlateRenderer::output);
+    EXPECT_EQ(plate.GetPixel(4, 4), RGB(0, 255, 0));
+    EXPECT_EQ(plate.GetPixel(5, 4), RGB(255, 0, 0));
+    back->m_bVisible = 0;
+    Render(CPlateRenderer::output);
+    EXPECT_EQ(plate.GetPixel(4, 4), base);
+}
+
+TEST_F(PlateFixture, AFrameClipsWhatLiesBehindItOnly)
+{
+    Place(3, 3, 2, 2, RGB(0, 0, 255));                                  // head: drawn last
+    Place(8, 3, 4, 4, RGB(9, 9, 9), flagsFrame);                        // clips outside itself
+    Place(4, 3, 14, 4, RGB(0, 255, 0));                                 // tail: drawn first
+    Render(CPlateRenderer::output);
+    EXPECT_EQ(plate.GetPixel(6, 4), RGB(0, 0, 0));   // behind the frame, outside it: black
+    EXPECT_EQ(plate.GetPixel(3, 3), RGB(0, 0, 255)); // in front of it: drawn outside too
+    EXPECT_EQ(plate.GetPixel(9, 4), RGB(9, 9, 9));
+}
+
+TEST_F(PlateFixture, InvertComesBeforeBandsAndOutline)
+{
+    Place(5, 5, 2, 2, RGB(0, 0, 0));
+    doc.SetInverted(true);
+    Render(CPlateRenderer::screen);
+    EXPECT_EQ(plate.GetPixel(5, 5), RGB(255, 255, 255));
+    EXPECT_EQ(plate.GetPixel(10, 5), RGB(245, 235, 225));
+    EXPECT_EQ(plate.GetPixel(0, 0), band);
+}
+
+TEST_F(PlateFixture, TheOutlineStepWithAndWithoutMargins)
+{
+    ASSERT_TRUE(CMaterialShapes::MakeMaterialShape(doc, CMaterialShapes::ellipse));
+    ASSERT_TRUE(doc.HasMaterial());
+    Place(0, 0, 20, 10, RGB(7, 7, 7));
+    Render(CPlateRenderer::screen);
+    EXPECT_EQ(plate.GetPixel(0, 0), outside);       // outside the ellipse
+    EXPECT_EQ(plate.GetPixel(10, 5), RGB(7, 7, 7)); // well inside
+    Render(CPlateRenderer::output);
+    EXPECT_EQ(plate.GetPixel(0, 0), RGB(0, 0, 0));
+
+    // Without margins there is no band: what the ellipse covers shows the object.
+    CDocumentSettings settings = doc.Settings();
+    settings.marginTopLeft = {0, 0};
+    doc.SetSettings(settings);
+    doc.RecalcMargins();
+    CDibImage plain;
+    plain.Create(20, 10, 24);
+    CPlateRenderer(doc).RenderPlate(plain, CPlateRenderer::screen);
+    int objectPixels = 0, outsidePixels = 0;
+    for (int y = 0; y < 10; ++y)
+        for (int x = 0; x < 20; ++x) {
+            objectPixels += plain.GetPixel(x, y) == RGB(7, 7, 7);
+            outsidePixels += plain.GetPixel(x, y) == outside;
+        }
+    EXPECT_EQ(objectPixels + outsidePixels, 200);
+    EXPECT_GT(objectPixels, 100);
+
+    // A hidden outline leaves only the rectangular bands.
+    doc.GetObjectAt(0)->m_bVisible = 0;
+    Render(CPlateRenderer::screen);
+    EXPECT_EQ(plate.GetPixel(3, 5), RGB(7, 7, 7));
+}
+
+TEST_F(PlateFixture, TheCachedOutlineGivesTheSamePixels)
+{
+    ASSERT_TRUE(CMaterialShapes::MakeMaterialShape(doc, CMaterialShapes::diamond));
+    Place(2, 2, 16, 6, RGB(90, 90, 90));
+    CPlateRenderer renderer(doc);
+    CDibImage first, second;
+    first.Create(20, 10, 24);
+    second.Create(20, 10, 24);
+    renderer.RenderPlate(first, CPlateRenderer::screen);
+    renderer.RenderPlate(second, CPlateRenderer::screen);
+    EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(first.Bits()), qsizetype(first.BitsSize())),
+              QByteArray(reinterpret_cast<const char*>(second.Bits()), qsizetype(second.BitsSize())));
+    // A change of mode or of the outline is not served from the cache.
+    renderer.RenderPlate(second, CPlateRenderer::output);
+    EXPECT_EQ(second.GetPixel(0, 0), RGB(0, 0, 0));
+    ASSERT_TRUE(CMaterialShapes::MakeMaterialShape(doc, CMaterialShapes::rectangle));
+    renderer.RenderPlate(second, CPlateRenderer::screen);
+    EXPECT_EQ(second.GetPixel(5, 5), RGB(90, 90, 90));
+    EXPECT_EQ(second.GetPixel(0, 0), band);
+}
+
+TEST_F(PlateFixture, PreviewGreyLiftsMidTones)
+{
+    Place(4, 4, 1, 1, RGB(128, 128, 128));
+    Place(5, 4, 1, 1, RGB(255, 255, 255));
+    const std::vector<std::uint8_t> grey = CPlateRenderer(doc).PreviewImage();
+    ASSERT_EQ(grey.size(), 200u);
+    EXPECT_EQ(grey[4 * 20 + 4], 192);
+    EXPECT_EQ(grey[4 * 20 + 5], 255);
+    EXPECT_EQ(grey[0], 0);
+}
+
+TEST_F(PlateFixture, ClipOutsidePaintsFourRectangles)
+{
+    CDibImage image;
+    image.Create(6, 4, 24, RGB(50, 50, 50));
+    CPlateRenderer::ClipOutside(image, {1, 1, 4, 3});
+    int black = 0;
+    for (int y = 0; y < 4; ++y)
+        for (int x = 0; x < 6; ++x)
+            black += image.GetPixel(x, y) == RGB(0, 0, 0);
+    EXPECT_EQ(black, 24 - 6);
+    EXPECT_EQ(image.GetPixel(1, 1), RGB(50, 50, 50));
+    EXPECT_EQ(image.GetPixel(3, 2), RGB(50, 50, 50));
+}
+
+TEST(MaterialShapes, AnEllipseTouchesAllFourSides)
+{
+    CVeldraDoc doc;
+    doc.SetMaterialSize({8000, 4000});
+    doc.SetDevice(254, 8000, 4000);
+    ASSERT_TRUE(CMaterialShapes::MakeMaterialShape(doc, CMaterialShapes::ellipse));
+    auto* material = dynamic_cast<CDibObj*>(doc.GetObjectAt(0));
+    ASSERT_TRUE(material);
+    EXPECT_EQ(material->m_dwFlags, flagsMaterial);
+    EXPECT_EQ(material->GetSize(), (CSize{8000, 4000}));
+    const CDibImage& mask = material->StoredImage();
+    ASSERT_EQ(mask.BitCount(), 1);
+    ASSERT_EQ(mask.Width(), 800);
+    ASSERT_EQ(mask.Height(), 400);
+    const auto black = [&](int x, int y) { return (mask.Row(y)[x / 8] & (0x80 >> (x % 8))) == 0; };
+    EXPECT_TRUE(black(400, 0));
+    EXPECT_TRUE(black(400, 399));
+    EXPECT_TRUE(black(0, 200));
+    EXPECT_TRUE(black(799, 200));
+    EXPECT_FALSE(black(0, 0));
+    EXPECT_FALSE(black(799, 399));
+
+    // The rectangle takes the outline away again, with an undo step.
+    ASSERT_TRUE(CMaterialShapes::MakeMaterialShape(doc, CMaterialShapes::rectangle));
+    EXPECT_FALSE(doc.HasMaterial());
+    EXPECT_EQ(doc.GetObjectCount(), 0);
+    EXPECT_TRUE(doc.CanUndo());
+}
