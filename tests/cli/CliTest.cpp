@@ -1,5 +1,8 @@
 #include "ObjectBytes.h"
 
+#include "imaging/CDibImage.h"
+#include "output/CPreviewPicture.h"
+
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -134,4 +137,46 @@ TEST_F(CliFixture, ExitCodesAndMessages)
     EXPECT_EQ(Cli({QStringLiteral("info")}).exitCode, 2);
     EXPECT_EQ(Cli({QStringLiteral("resave"), QStringLiteral("a")}).exitCode, 2);
     EXPECT_EQ(Cli({QStringLiteral("frobnicate")}).exitCode, 2);
+}
+
+TEST_F(CliFixture, RenderWritesThePlateAtTheDevicesResolution)
+{
+    const QString document = Write("plate.vlz", SampleDocument());
+    const QString out = dir.filePath(QStringLiteral("plate.bmp"));
+    CliRun run = Cli({QStringLiteral("render"), document, out, QStringLiteral("--dpi"), QStringLiteral("254")});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    CDibImage plate;
+    ASSERT_TRUE(plate.LoadBitmapFile(out));
+    EXPECT_EQ(plate.Width(), 900);
+    EXPECT_EQ(plate.Height(), 600);
+    EXPECT_EQ(plate.BitCount(), 24);
+    EXPECT_EQ(plate.GetPixel(451, 302), RGB(128, 128, 128)); // inside the photo
+    EXPECT_EQ(plate.GetPixel(5, 300), RGB(0, 0, 0));         // the 1 mm margin band
+    EXPECT_EQ(plate.GetPixel(100, 300), RGB(255, 0, 0));     // the base colour
+
+    run = Cli({QStringLiteral("render"), document, out, QStringLiteral("--mode"), QStringLiteral("screen"),
+               QStringLiteral("--dpi"), QStringLiteral("254"), QStringLiteral("--printable"), QStringLiteral("9000,6000")});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    ASSERT_TRUE(plate.LoadBitmapFile(out));
+    EXPECT_EQ(plate.GetPixel(5, 300), RGB(255, 127, 127)); // halfway between white and the base
+
+    EXPECT_EQ(Cli({QStringLiteral("render"), document, out, QStringLiteral("--mode"), QStringLiteral("paper")}).exitCode, 2);
+    EXPECT_EQ(Cli({QStringLiteral("render"), document, out, QStringLiteral("--printable"), QStringLiteral("9000")}).exitCode, 2);
+    EXPECT_EQ(Cli({QStringLiteral("render"), Write("junk.vlz", "junk"), out}).exitCode, 1);
+}
+
+TEST_F(CliFixture, PreviewShowsTheAdjustedShades)
+{
+    const QString out = dir.filePath(QStringLiteral("preview.bmp"));
+    const CliRun run = Cli({QStringLiteral("preview"), Write("plate.vlz", SampleDocument()), out, QStringLiteral("--zoom"), QStringLiteral("2")});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    CDibImage picture;
+    ASSERT_TRUE(picture.LoadBitmapFile(out));
+    EXPECT_EQ(picture.Width(), 2 * 1874);
+    EXPECT_EQ(picture.Height(), 2 * 1250);
+    // The photo's grey 128 is lifted to 192, then gamma 0.5 (code -500) gives 144: shade 9.
+    const std::vector<COLORREF> ramp = CPreviewPicture::Ramp(RGB(0xC0, 0xC0, 0x40), RGB(0xFF, 0xFF, 0x80), 16);
+    EXPECT_EQ(picture.GetPixel(2 * 937, 2 * 627), ramp[9]);
+    EXPECT_EQ(picture.GetPixel(0, 0), ramp[0]);
+    EXPECT_EQ(Cli({QStringLiteral("preview"), Write("p2.vlz", SampleDocument()), out, QStringLiteral("--zoom"), QStringLiteral("3")}).exitCode, 2);
 }
