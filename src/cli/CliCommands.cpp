@@ -244,11 +244,17 @@ int Render(const QStringList& arguments)
         settings.outsideColor = outside == colorNone ? 0xFFFFFF : outside;
         doc.SetSettings(settings);
     }
+    CPlateRenderer renderer(doc);
+    if (mode == QLatin1String("output")) {
+        if (!renderer.ExportBitmapFile(options.positional[1]))
+            return Fail(Tr("Cannot write %1.").arg(options.positional[1]));
+        return exitOk;
+    }
     CDibImage plate;
     const CSize size = doc.GetDeviceSize();
     if (!plate.Create(size.cx, size.cy, 24))
         return Fail(Tr("The plate is too large to render."));
-    CPlateRenderer(doc).RenderPlate(plate, mode == QLatin1String("screen") ? CPlateRenderer::screen : CPlateRenderer::output);
+    renderer.RenderPlate(plate, CPlateRenderer::screen);
     if (!plate.SaveBitmapFile(options.positional[1]))
         return Fail(Tr("Cannot write %1.").arg(options.positional[1]));
     return exitOk;

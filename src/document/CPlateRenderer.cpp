@@ -152,6 +152,16 @@ void CPlateRenderer::DrawMaterial(CDibImage& target, int mode, COLORREF band)
     m_material.Paint(target);
 }
 
+bool CPlateRenderer::ExportBitmapFile(const QString& path)
+{
+    CDibImage plate;
+    const CSize size = m_doc.GetDeviceSize();
+    if (!plate.Create(size.cx, size.cy, 24))
+        return false;
+    RenderPlate(plate, output);
+    return plate.SaveBitmapFile(path);
+}
+
 std::vector<std::uint8_t> CPlateRenderer::PreviewImage()
 {
     CDibImage plate;

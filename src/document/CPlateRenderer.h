@@ -5,6 +5,8 @@
 #include "imaging/ColorRef.h"
 #include "platform/CRect.h"
 
+#include <QString>
+
 #include <cstdint>
 #include <vector>
 
@@ -28,6 +30,9 @@ public:
 
     // target: the device bitmap size, 24 bits; nothing happens otherwise.
     void RenderPlate(CDibImage& target, int mode);
+
+    // The plate in output mode as a 24-bit bitmap file of the device size.
+    bool ExportBitmapFile(const QString& path);
 
     // The grey image of the print preview: the plate in output mode, one
     // byte per pixel, g = (587 G + 299 R + 114 B) / 1000 lifted by
