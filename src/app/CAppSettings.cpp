@@ -280,6 +280,8 @@ CDocumentSettings CAppSettings::DocumentSettings() const
     settings.baseColor = textDefaults.baseColor;
     settings.layerListShown = layerListShown;
     settings.outsideColor = resolvedOutsideColor;
+    settings.penWidth = penWidth;
+    settings.penColor = penColor;
     return settings;
 }
 

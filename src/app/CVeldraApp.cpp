@@ -51,10 +51,11 @@ void CVeldraApp::SelectStoredPrinter()
     m_pPrinter = m_pPrinters->Open(m_settings.printer.device);
 }
 
-void CVeldraApp::Attach(CVeldraDoc& doc) const
+void CVeldraApp::Attach(CVeldraDoc& doc)
 {
     doc.SetSettings(m_settings.DocumentSettings());
     doc.Adjustments().SetPrinter(m_pPrinter.get());
+    doc.SetTempFileSource([this] { return m_tempFiles.NewTempFile(); });
 }
 
 bool CVeldraApp::Exit()

@@ -29,7 +29,7 @@ public:
     // The printer the documents talk to, or null.
     IPrinter* CurrentPrinter() const { return m_pPrinter.get(); }
     // Hands the settings, printer and text defaults to a document.
-    void Attach(CVeldraDoc& doc) const;
+    void Attach(CVeldraDoc& doc);
     QString NewTempFile() { return m_tempFiles.NewTempFile(); }
 
     static bool IsEngraverDriver(const QString& driver);

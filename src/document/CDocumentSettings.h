@@ -16,4 +16,6 @@ struct CDocumentSettings
     // Shown outside the material on screen: the user's colour, or the
     // system's window colour when none is set.
     COLORREF outsideColor = 0xFFFFFF;
+    int penWidth = 1;             // 0.01 mm
+    COLORREF penColor = 0x000000;
 };

@@ -2,9 +2,9 @@
 
 #include "IDocumentObserver.h"
 #include "ILayerList.h"
-#include "IPenTool.h"
 #include "UpdateHint.h"
 
+#include "objects/CPenPainter.h"
 #include "platform/MulDiv.h"
 
 #include <algorithm>
@@ -286,7 +286,7 @@ void CVeldraDoc::SetSettings(const CDocumentSettings& settings)
     m_undo.SetLimit(settings.maxUndoCount);
 }
 
-void CVeldraDoc::SetPenTool(std::unique_ptr<IPenTool> tool)
+void CVeldraDoc::SetPenTool(std::unique_ptr<CPenPainter> tool)
 {
     m_pPenTool = std::move(tool);
 }

@@ -10,13 +10,14 @@
 
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
 class CArchive;
 class IDocumentObserver;
 class ILayerList;
-class IPenTool;
+class CPenPainter;
 
 // The layout being edited: the material with its size and colour, the
 // ordered objects (head = front-most), the engraver resolution and
@@ -103,8 +104,12 @@ public:
     void UpdateAllViews(void* sender, int hint, CSymbolObj* object);
     void SetLayerList(ILayerList* layers) { m_pLayers = layers; }
     ILayerList* LayerList() const { return m_pLayers; }
-    void SetPenTool(std::unique_ptr<IPenTool> tool);
-    IPenTool* PenTool() const { return m_pPenTool.get(); }
+    void SetPenTool(std::unique_ptr<CPenPainter> tool);
+    CPenPainter* PenTool() const { return m_pPenTool.get(); }
+    // Where full-resolution pictures go: a new temporary file's path, or
+    // an empty string when none can be made.
+    void SetTempFileSource(std::function<QString()> source) { m_tempFileSource = std::move(source); }
+    QString NewTempFile() const { return m_tempFileSource ? m_tempFileSource() : QString(); }
 
 private:
     friend class CDocumentFile;
@@ -132,5 +137,6 @@ private:
     CUndoEngine m_undo;
     std::vector<IDocumentObserver*> m_observers;
     ILayerList* m_pLayers = nullptr;
-    std::unique_ptr<IPenTool> m_pPenTool;
+    std::unique_ptr<CPenPainter> m_pPenTool;
+    std::function<QString()> m_tempFileSource;
 };

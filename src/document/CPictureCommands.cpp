@@ -1,0 +1,225 @@
+#include "CPictureCommands.h"
+
+#include "CMaterialShapes.h"
+#include "CPlateRenderer.h"
+#include "CVeldraDoc.h"
+#include "ILayerList.h"
+#include "UpdateHint.h"
+
+#include "imaging/CCropMask.h"
+#include "imaging/DibStretcher.h"
+#include "objects/CDibObj.h"
+#include "platform/MulDiv.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+namespace CPictureCommands {
+
+namespace {
+
+void Announce(CVeldraDoc& doc, CSymbolObj* object)
+{
+    doc.UpdateAllViews(nullptr, hintPlateChanged, nullptr);
+    doc.UpdateAllViews(nullptr, hintSelect, object);
+}
+
+// The fitted size of a w x h picture in the printable area, aspect kept.
+CSize FitPrintable(const CVeldraDoc& doc, int w, int h)
+{
+    const CSize material = doc.GetMaterialSize(), margin = doc.GetMargins();
+    const int W = material.cx - 2 * margin.cx, H = material.cy - 2 * margin.cy;
+    if (double(H) / h <= double(W) / w)
+        return {MulDiv(w, H, h), H};
+    return {W, MulDiv(h, W, w)};
+}
+
+int IndexOfFirstPicture(const CVeldraDoc& doc)
+{
+    for (int i = 0; i < doc.GetObjectCount(); ++i)
+        if (doc.GetObjectAt(i)->HasFlag(SOK_PICTURE))
+            return i;
+    return -1;
+}
+
+void AddRow(CVeldraDoc& doc, CSymbolObj* object)
+{
+    if (doc.LayerList())
+        doc.LayerList()->AddRow(object, doc.IndexOf(object));
+}
+
+void RefreshRow(CVeldraDoc& doc, CSymbolObj* object)
+{
+    if (doc.LayerList())
+        doc.LayerList()->RefreshRow(object);
+}
+
+} // namespace
+
+CDibObj* AddPicture(CVeldraDoc& doc, CDibImage& image, const QString& name)
+{
+    if (image.IsEmpty() || (image.BitCount() != 24 && !image.ConvertDepth(24)))
+        return nullptr;
+    const CSize fitted = FitPrintable(doc, image.Width(), image.Height());
+    // The working copy is never larger than the picture itself.
+    const CSize dots = doc.DocToDeviceSize(fitted);
+    const int workWidth = std::clamp(dots.cx, 1, image.Width()), workHeight = std::clamp(dots.cy, 1, image.Height());
+    // Reduced with the halftone (area-averaging) stretch.
+    const CRect workRect{0, 0, workWidth, workHeight};
+    const QImage reduced = DibStretcher::Stretch(image, workRect, {0, 0, image.Width(), image.Height()}, workRect,
+                                                 StretchMode::Halftone);
+    CDibImage working;
+    if (reduced.isNull() || !working.Create(workWidth, workHeight, 24))
+        return nullptr;
+    for (int y = 0; y < workHeight; ++y)
+        std::memcpy(working.Row(y), reduced.constScanLine(y), 3 * std::size_t(workWidth));
+    auto object = std::make_unique<CDibObj>();
+    if (!object->SetImageFrom(&working, flagsPicture, true))
+        return nullptr;
+    object->BuildDisplay(dots.cx, dots.cy);
+    object->SetBounds(0, 0, fitted.cx, fitted.cy);
+    object->m_strName = name.toLocal8Bit();
+    const QString temporary = doc.NewTempFile();
+    if (!temporary.isEmpty() && image.SaveBitmapFile(temporary))
+        object->SetSourcePath(temporary);
+    CDibObj* raw = object.get();
+    doc.InsertAt(std::move(object), IndexOfFirstPicture(doc));
+    AddRow(doc, raw);
+    doc.RecordUndo(UndoKind::added, raw, true);
+    Announce(doc, raw);
+    return raw;
+}
+
+bool AddPasted(CVeldraDoc& doc, std::unique_ptr<CSymbolObj> object)
+{
+    if (!object)
+        return false;
+    if (auto* picture = dynamic_cast<CDibObj*>(object.get()); picture && !picture->GetSourcePath().isEmpty()) {
+        // Each copy gets a full-resolution file of its own.
+        const QString copy = doc.NewTempFile();
+        const bool copied = !copy.isEmpty() && (QFile::remove(copy), QFile::copy(picture->GetSourcePath(), copy));
+        picture->SetSourcePath(copied ? copy : QString());
+    }
+    object->Refresh(&doc);
+    CSymbolObj* raw = object.get();
+    if (!doc.InsertAt(std::move(object), 0))
+        return false;
+    doc.RecordUndo(UndoKind::added, raw, true);
+    doc.UpdateAllViews(nullptr, hintSelect, raw);
+    if (doc.LayerList())
+        doc.LayerList()->AddRow(raw, 0);
+    return true;
+}
+
+CDibObj* InsertLibraryFile(CVeldraDoc& doc, const QString& path, int kind)
+{
+    auto object = std::make_unique<CDibObj>();
+    if (!object->ReadSymbolFile(path))
+        return nullptr;
+    object->m_strName = QFileInfo(path).completeBaseName().toLocal8Bit();
+    object->Refresh(&doc);
+    CDibObj* raw = object.get();
+    return CMaterialShapes::InsertLibraryObject(doc, std::move(object), kind) ? raw : nullptr;
+}
+
+CDibObj* MergeObjects(CVeldraDoc& doc, const std::vector<CSymbolObj*>& objects, bool blackBackground)
+{
+    if (objects.empty())
+        return nullptr;
+    // A scratch document of the same device renders just these objects.
+    CVeldraDoc scratch;
+    CDocumentSettings settings = doc.Settings();
+    settings.marginTopLeft = {0, 0};
+    scratch.SetSettings(settings);
+    scratch.SetMaterialSize(doc.GetMaterialSize());
+    scratch.SetDevice(doc.GetResolution(), doc.GetMaterialSize().cx, doc.GetMaterialSize().cy);
+    scratch.SetBaseColor(blackBackground ? 0x000000 : transparentKey);
+    for (CSymbolObj* object : objects)
+        if (auto copy = object->Clone()) {
+            copy->Refresh(&scratch);
+            scratch.InsertRaw(std::move(copy), -1);
+        }
+    CDibImage merged;
+    const CSize size = doc.GetDeviceSize();
+    if (!merged.Create(size.cx, size.cy, 24))
+        return nullptr;
+    CPlateRenderer(scratch).RenderPlate(merged, CPlateRenderer::output);
+
+    auto picture = std::make_unique<CDibObj>();
+    if (!picture->SetImageFrom(&merged, flagsPicture, false))
+        return nullptr;
+    picture->SetBounds(0, 0, doc.GetMaterialSize().cx, doc.GetMaterialSize().cy);
+    picture->BuildDisplay(size.cx, size.cy);
+    CDibObj* raw = picture.get();
+    const int at = std::max(doc.IndexOf(objects.front()), 0);
+    doc.InsertAt(std::move(picture), at);
+    doc.RecordUndo(UndoKind::added, raw, true);
+    doc.UpdateAllViews(nullptr, hintSelect, raw);
+    AddRow(doc, raw);
+    for (CSymbolObj* object : objects)
+        doc.Delete(object);
+    return raw;
+}
+
+bool RotatePicture(CVeldraDoc& doc, CDibObj& picture, int angleIndex)
+{
+    const CDibImage& source = picture.StoredImage();
+    if (angleIndex < 1 || angleIndex > 3 || source.IsEmpty() || source.BitCount() != 24)
+        return false;
+    const int w = source.Width(), h = source.Height();
+    const bool swap = angleIndex != 2;
+    CDibImage turned;
+    if (!turned.Create(swap ? h : w, swap ? w : h, 24))
+        return false;
+    for (int y = 0; y < h; ++y) {
+        const std::uint8_t* in = source.Row(y);
+        for (int x = 0; x < w; ++x, in += 3) {
+            const int tx = angleIndex == 1 ? h - 1 - y : angleIndex == 2 ? w - 1 - x : y;
+            const int ty = angleIndex == 1 ? x : angleIndex == 2 ? h - 1 - y : w - 1 - x;
+            std::memcpy(turned.Row(ty) + 3 * std::size_t(tx), in, 3);
+        }
+    }
+    doc.RecordUndo(UndoKind::changed, &picture, true);
+    const CSize size = picture.GetSize();
+    if (!picture.SetImageFrom(&turned, picture.m_dwFlags, false))
+        return false;
+    const CSize newSize = swap ? CSize{size.cy, size.cx} : size;
+    picture.SetSize(newSize.cx, newSize.cy);
+    picture.Refresh(&doc);
+    RefreshRow(doc, &picture);
+    return true;
+}
+
+bool ApplyCrop(CVeldraDoc& doc, CDibObj& picture, CCropMask& mask)
+{
+    doc.RecordUndo(UndoKind::changed, &picture, true);
+    mask.ApplyMask();
+    picture.Refresh(&doc);
+    RefreshRow(doc, &picture);
+    return true;
+}
+
+void Invert(CVeldraDoc& doc)
+{
+    doc.SetInverted(!doc.IsInverted());
+    doc.UpdateAllViews(nullptr, hintPlateChanged, nullptr);
+}
+
+FanPlacement PlaceFanText(int x, int y)
+{
+    FanPlacement placement{0, float(std::sqrt(double(x) * x + double(y) * y) * 0.1), false};
+    const int ax = std::abs(x);
+    if (y <= 0)
+        placement.angle = ax < -y ? 180.0f : (x <= 0 ? 270.0f : 90.0f);
+    else if (ax < y)
+        placement = {360.0f, placement.radius, true};
+    else
+        placement.angle = x <= 0 ? 270.0f : 90.0f;
+    return placement;
+}
+
+} // namespace CPictureCommands

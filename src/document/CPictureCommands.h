@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QString>
+
+#include <memory>
+#include <vector>
+
+class CCropMask;
+class CDibImage;
+class CDibObj;
+class CSymbolObj;
+class CVeldraDoc;
+
+// Document operations that put pictures on the plate or change them:
+// each records its undo step and tells the views.
+namespace CPictureCommands {
+
+// Fits a new picture into the printable area, keeps the full-resolution
+// picture in a temporary file, and inserts it before the first picture.
+CDibObj* AddPicture(CVeldraDoc& doc, CDibImage& image, const QString& name);
+
+// A pasted object; a picture with a source file gets its own copy of it.
+bool AddPasted(CVeldraDoc& doc, std::unique_ptr<CSymbolObj> object);
+
+// A library entry read from its symbol file, named after the file.
+CDibObj* InsertLibraryFile(CVeldraDoc& doc, const QString& path, int kind);
+
+// Flattens objects into one plate-sized picture; black background instead
+// of transparent when asked (Shift and Ctrl held).
+CDibObj* MergeObjects(CVeldraDoc& doc, const std::vector<CSymbolObj*>& objects, bool blackBackground);
+
+// Quarter turns: 1 clockwise, 2 half, 3 counter-clockwise; 0 changes nothing.
+bool RotatePicture(CVeldraDoc& doc, CDibObj& picture, int angleIndex);
+
+// Cuts away what the mask marks (the mask was made over this picture).
+bool ApplyCrop(CVeldraDoc& doc, CDibObj& picture, CCropMask& mask);
+
+void Invert(CVeldraDoc& doc);
+
+// Where a fan text placed at a layout point faces, and how far out it sits.
+struct FanPlacement
+{
+    float angle;
+    float radius; // 0.1 mm
+    bool invert;
+};
+FanPlacement PlaceFanText(int x, int y);
+
+} // namespace CPictureCommands

@@ -1,0 +1,84 @@
+#include "DibTestImages.h"
+
+#include "imaging/CCropMask.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+int CountMarked(const CCropMask& mask, int w, int h)
+{
+    int n = 0;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            n += mask.IsMarked(x, y);
+    return n;
+}
+
+} // namespace
+
+TEST(CropMask, TransparentPixelsStartMarkedAndStaySo)
+{
+    CDibImage picture = Filled24(6, 4, RGB(100, 100, 100));
+    picture.SetPixel(2, 1, transparentKey);
+    CCropMask mask;
+    ASSERT_TRUE(mask.Init(&picture));
+    EXPECT_TRUE(mask.IsMarked(2, 1));
+    EXPECT_EQ(CountMarked(mask, 6, 4), 1);
+
+    mask.PenStroke({0, 1}, 1, false, false); // a click marks one pixel
+    EXPECT_TRUE(mask.IsMarked(0, 1));
+    EXPECT_EQ(CountMarked(mask, 6, 4), 2);
+    mask.PenStroke({0, 1}, 1, true, false);
+    mask.PenStroke({5, 1}, 1, true, true); // erase across the row
+    EXPECT_FALSE(mask.IsMarked(0, 1));
+    EXPECT_TRUE(mask.IsMarked(2, 1));      // locked
+    EXPECT_FALSE(mask.Init(nullptr));
+}
+
+TEST(CropMask, FillSelectTakesTheConnectedPixelsWithinTolerance)
+{
+    // Left half luma 100, a luma-102 stripe, right half luma 100 again.
+    CDibImage picture = Filled24(7, 3, RGB(100, 100, 100));
+    for (int y = 0; y < 3; ++y)
+        picture.SetPixel(3, y, RGB(102, 102, 102));
+    CCropMask mask;
+    ASSERT_TRUE(mask.Init(&picture));
+    mask.FillSelect({0, 0}, 0);
+    EXPECT_EQ(CountMarked(mask, 7, 3), 9); // stops at the stripe
+    EXPECT_FALSE(mask.IsMarked(4, 0));
+    mask.Undo();
+    EXPECT_EQ(CountMarked(mask, 7, 3), 0);
+    mask.Redo();
+    EXPECT_EQ(CountMarked(mask, 7, 3), 9);
+    mask.FillSelect({6, 0}, 2); // the stripe is within 2 now, but the marked area bounds it
+    EXPECT_EQ(CountMarked(mask, 7, 3), 21);
+}
+
+TEST(CropMask, HistoryKeepsTheLastThousandEdits)
+{
+    CDibImage picture = Filled24(4, 4, RGB(9, 9, 9));
+    CCropMask mask;
+    ASSERT_TRUE(mask.Init(&picture));
+    for (int i = 0; i < 1001; ++i)
+        mask.PenStroke({i % 4, (i / 4) % 4}, 1, i % 2 == 1, false);
+    EXPECT_EQ(mask.UndoCount(), 1000);
+    mask.Undo();
+    EXPECT_EQ(mask.RedoCount(), 1);
+    mask.PenStroke({1, 1}, 1, false, false);
+    EXPECT_EQ(mask.RedoCount(), 0);
+}
+
+TEST(CropMask, ApplyingTurnsMarkedPixelsIntoTheKey)
+{
+    CDibImage picture = Filled24(3, 1, RGB(50, 60, 70));
+    CCropMask mask;
+    ASSERT_TRUE(mask.Init(&picture));
+    mask.PenStroke({1, 0}, 1, false, false);
+    mask.ApplyMask();
+    EXPECT_EQ(picture.GetPixel(0, 0), RGB(50, 60, 70));
+    EXPECT_EQ(picture.GetPixel(1, 0), transparentKey);
+    mask.m_crMasked = RGB(0, 0, 255);
+    mask.ApplyMask();
+    EXPECT_EQ(picture.GetPixel(1, 0), RGB(0, 0, 255));
+}
