@@ -1,0 +1,82 @@
+// Reads the picture formats Qt's image readers offer (PNG, GIF, TIFF, WebP,
+// ...) for the program's picture import. Transparent parts are laid on white.
+#include "VeldraImagePlugin.h"
+
+#include <QImage>
+#include <QImageReader>
+#include <QPainter>
+
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+void Put32(unsigned char* p, unsigned v)
+{
+    for (int i = 0; i < 4; ++i)
+        p[i] = static_cast<unsigned char>(v >> (8 * i));
+}
+
+// JPEG and bitmap files are the program's own to read.
+bool IsOwnFormat(const QByteArray& format)
+{
+    return format == "jpeg" || format == "jpg" || format == "bmp";
+}
+
+} // namespace
+
+extern "C" int GetPluginInfo(int infoNumber, char* buffer, int bufferLength)
+{
+    if (infoNumber != 0 || !buffer || bufferLength < 5)
+        return 0;
+    std::memcpy(buffer, "00IN", 5);
+    return 4;
+}
+
+extern "C" int IsSupported(const char* path, void*)
+{
+    QImageReader reader(QString::fromUtf8(path));
+    return reader.canRead() && !IsOwnFormat(reader.format()) ? 1 : 0;
+}
+
+extern "C" int GetPicture(const char* path, long, unsigned int, void** info, void** bits, VeldraProgressCallback, long)
+{
+    if (!info || !bits)
+        return 1;
+    QImageReader reader(QString::fromUtf8(path));
+    QImage read = reader.read();
+    if (read.isNull())
+        return 1;
+    QImage flat(read.size(), QImage::Format_RGB888);
+    flat.fill(Qt::white);
+    {
+        QPainter painter(&flat);
+        painter.drawImage(0, 0, read);
+    }
+    const int width = flat.width(), height = flat.height();
+    const std::size_t stride = (std::size_t(width) * 3 + 3) & ~std::size_t(3);
+    auto* header = static_cast<unsigned char*>(std::calloc(1, 40));
+    auto* pixels = static_cast<unsigned char*>(std::calloc(stride, std::size_t(height)));
+    if (!header || !pixels) {
+        std::free(header);
+        std::free(pixels);
+        return 1;
+    }
+    Put32(header, 40);
+    Put32(header + 4, unsigned(width));
+    Put32(header + 8, unsigned(height));
+    header[12] = 1;  // planes
+    header[14] = 24; // bits
+    for (int y = 0; y < height; ++y) {
+        const uchar* in = flat.constScanLine(y);
+        unsigned char* out = pixels + stride * std::size_t(height - 1 - y);
+        for (int x = 0; x < width; ++x, in += 3, out += 3) {
+            out[0] = in[2];
+            out[1] = in[1];
+            out[2] = in[0];
+        }
+    }
+    *info = header;
+    *bits = pixels;
+    return 0;
+}
