@@ -3,6 +3,8 @@
 #include "JsonWriter.h"
 #include "ObjectJson.h"
 
+#include "acquire/CPictureImport.h"
+#include "acquire/CPictureLoader.h"
 #include "app/CAppSettings.h"
 #include "app/CSettingsStore.h"
 #include "document/CDocumentFile.h"
@@ -289,6 +291,32 @@ int Preview(const QStringList& arguments)
     if (!out.SaveBitmapFile(options.positional[1]))
         return Fail(Tr("Cannot write %1.").arg(options.positional[1]));
     return exitOk;
+}
+
+int Import(const QStringList& arguments)
+{
+    const char* usage = "import PICTURE... OUT.vlz --material W,H [--dpi N]";
+    Options options(arguments, {QStringLiteral("--material"), QStringLiteral("--dpi")});
+    const std::optional<int> dpi = options.Int("--dpi", CVeldraDoc::defaultResolution);
+    const auto found = options.values.find(QStringLiteral("--material"));
+    const CSize material = found != options.values.end() ? ParseSize(found->second).value_or(CSize{}) : CSize{};
+    if (!options.ok || options.positional.size() < 2 || !dpi || material.cx <= 0 || material.cy <= 0)
+        return Usage(usage);
+
+    const CAppSettings settings = UserSettings();
+    CVeldraDoc doc;
+    doc.SetSettings(settings.DocumentSettings());
+    doc.OnNewDocument();
+    doc.SetMaterialSize(material);
+    doc.SetDevice(*dpi, material.cx, material.cy);
+    const QString plugins = CPictureLoader::PluginFolderFor(settings.textDefaults.pluginFolder);
+    QStringList pictures = options.positional;
+    const QString out = pictures.takeLast();
+    for (const QString& picture : pictures)
+        if (!CPictureImport::ImportPicture(doc, picture, plugins))
+            return Fail(Tr("Unexpected file format."));
+    const CDocumentFile::Result saved = CDocumentFile::Save(doc, out);
+    return saved.ok ? exitOk : Fail(saved.message);
 }
 
 } // namespace CliCommands

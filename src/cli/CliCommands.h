@@ -14,5 +14,6 @@ int Info(const QStringList& arguments);
 int Resave(const QStringList& arguments);
 int Render(const QStringList& arguments);
 int Preview(const QStringList& arguments);
+int Import(const QStringList& arguments);
 
 } // namespace CliCommands

@@ -22,6 +22,7 @@ const std::map<QString, std::function<int(const QStringList&)>>& Commands()
         {QStringLiteral("resave"), CliCommands::Resave},
         {QStringLiteral("render"), CliCommands::Render},
         {QStringLiteral("preview"), CliCommands::Preview},
+        {QStringLiteral("import"), CliCommands::Import},
     };
     return commands;
 }
@@ -58,6 +59,8 @@ int main(int argc, char* argv[])
                               QStringLiteral("Render the plate into a 24-bit bitmap file."));
     commandLine.AddPositional(QStringLiteral("preview FILE.vlz OUT.bmp [--zoom 1|2|4] [--brightness B] [--contrast C] [--gamma G]"),
                               QStringLiteral("Write the engraving preview of the plate as a bitmap file."));
+    commandLine.AddPositional(QStringLiteral("import PICTURE... OUT.vlz --material W,H [--dpi N]"),
+                              QStringLiteral("Make a document of pictures on a rectangular material (0.01 mm)."));
     switch (commandLine.Parse(arguments)) {
     case CommandLine::Action::ShowHelp:
         std::fputs(qPrintable(commandLine.HelpText()), stdout);

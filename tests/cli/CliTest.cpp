@@ -3,8 +3,11 @@
 #include "imaging/CDibImage.h"
 #include "output/CPreviewPicture.h"
 
+#include <QBuffer>
 #include <QFile>
+#include <QImage>
 #include <QJsonDocument>
+#include <QJsonArray>
 #include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -179,4 +182,37 @@ TEST_F(CliFixture, PreviewShowsTheAdjustedShades)
     EXPECT_EQ(picture.GetPixel(2 * 937, 2 * 627), ramp[9]);
     EXPECT_EQ(picture.GetPixel(0, 0), ramp[0]);
     EXPECT_EQ(Cli({QStringLiteral("preview"), Write("p2.vlz", SampleDocument()), out, QStringLiteral("--zoom"), QStringLiteral("3")}).exitCode, 2);
+}
+
+TEST_F(CliFixture, ImportMakesADocumentOfPictures)
+{
+    QImage image(40, 20, QImage::Format_RGB32);
+    image.fill(QColor(10, 200, 30));
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    QByteArray jpeg;
+    QBuffer jpegBuffer(&jpeg);
+    jpegBuffer.open(QIODevice::WriteOnly);
+    image.save(&jpegBuffer, "JPEG");
+    const QString out = dir.filePath(QStringLiteral("made.vlz"));
+    CliRun run = Cli({QStringLiteral("import"), Write("a.png", png), Write("b.jpg", jpeg), out,
+                      QStringLiteral("--material"), QStringLiteral("9000,9000"), QStringLiteral("--dpi"), QStringLiteral("254")});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    run = Cli({QStringLiteral("info"), out});
+    ASSERT_EQ(run.exitCode, 0);
+    const QJsonObject json = QJsonDocument::fromJson(run.out).object();
+    const QJsonArray objects = json.value(QStringLiteral("objects")).toArray();
+    ASSERT_EQ(objects.size(), 2);
+    // Each new picture goes before the first picture: the later file is at the head.
+    EXPECT_EQ(objects[0].toObject().value(QStringLiteral("name")).toString(), QStringLiteral("b.jpg"));
+    EXPECT_EQ(objects[1].toObject().value(QStringLiteral("size")).toArray()[0].toInt(), 8800);
+
+    const QString never = dir.filePath(QStringLiteral("never.vlz"));
+    run = Cli({QStringLiteral("import"), Write("c.png", png), Write("junk.png", "junk"), never, QStringLiteral("--material"), QStringLiteral("9000,9000")});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains("Unexpected file format."));
+    EXPECT_FALSE(QFile::exists(never));
+    EXPECT_EQ(Cli({QStringLiteral("import"), Write("d.png", png), never}).exitCode, 2);
 }
