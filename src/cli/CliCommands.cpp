@@ -9,6 +9,7 @@
 #include "app/CSettingsStore.h"
 #include "document/CDocumentFile.h"
 #include "document/CPlateRenderer.h"
+#include "library/CLibraryRefresh.h"
 #include "document/CVeldraDoc.h"
 #include "output/CPreviewPicture.h"
 #include "objects/CDibObj.h"
@@ -16,6 +17,9 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QScreen>
 
 #include <algorithm>
 #include <cstdio>
@@ -317,6 +321,34 @@ int Import(const QStringList& arguments)
             return Fail(Tr("Unexpected file format."));
     const CDocumentFile::Result saved = CDocumentFile::Save(doc, out);
     return saved.ok ? exitOk : Fail(saved.message);
+}
+
+int Library(const QStringList& arguments)
+{
+    Options options(arguments, {QStringLiteral("--kind")});
+    const QStringList kinds{QStringLiteral("material"), QStringLiteral("frame"), QStringLiteral("symbol")};
+    const auto found = options.values.find(QStringLiteral("--kind"));
+    const int kind = found != options.values.end() ? int(kinds.indexOf(found->second)) : -1;
+    if (!options.ok || options.positional.size() != 1 || kind < 0)
+        return Usage("library FOLDER --kind material|frame|symbol");
+    if (!QFileInfo(options.positional[0]).isDir())
+        return Fail(Tr("%1 is not a folder.").arg(options.positional[0]));
+    CLibraryModel model;
+    CLibraryRefresh::Options refresh;
+    refresh.kind = kind;
+    refresh.screenDepth = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->depth() : 24;
+    CLibraryRefresh::Refresh(options.positional[0], model, refresh);
+    JsonWriter json;
+    json.BeginArray();
+    for (const LibraryEntry& entry : model.Entries())
+        json.BeginObject()
+            .Field("name", QString::fromLocal8Bit(entry.name))
+            .Field("time", std::int64_t(entry.time))
+            .Field("thumbnail", std::int64_t(entry.thumbnail))
+            .EndObject();
+    json.EndArray();
+    std::printf("%s\n", json.Text().constData());
+    return exitOk;
 }
 
 } // namespace CliCommands

@@ -15,5 +15,6 @@ int Resave(const QStringList& arguments);
 int Render(const QStringList& arguments);
 int Preview(const QStringList& arguments);
 int Import(const QStringList& arguments);
+int Library(const QStringList& arguments);
 
 } // namespace CliCommands

@@ -23,6 +23,7 @@ const std::map<QString, std::function<int(const QStringList&)>>& Commands()
         {QStringLiteral("render"), CliCommands::Render},
         {QStringLiteral("preview"), CliCommands::Preview},
         {QStringLiteral("import"), CliCommands::Import},
+        {QStringLiteral("library"), CliCommands::Library},
     };
     return commands;
 }
@@ -61,6 +62,8 @@ int main(int argc, char* argv[])
                               QStringLiteral("Write the engraving preview of the plate as a bitmap file."));
     commandLine.AddPositional(QStringLiteral("import PICTURE... OUT.vlz --material W,H [--dpi N]"),
                               QStringLiteral("Make a document of pictures on a rectangular material (0.01 mm)."));
+    commandLine.AddPositional(QStringLiteral("library FOLDER --kind material|frame|symbol"),
+                              QStringLiteral("Refresh a library folder's index and list its entries as JSON."));
     switch (commandLine.Parse(arguments)) {
     case CommandLine::Action::ShowHelp:
         std::fputs(qPrintable(commandLine.HelpText()), stdout);

@@ -4,6 +4,7 @@
 #include "output/CPreviewPicture.h"
 
 #include <QBuffer>
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QJsonDocument>
@@ -215,4 +216,23 @@ TEST_F(CliFixture, ImportMakesADocumentOfPictures)
     EXPECT_TRUE(run.err.contains("Unexpected file format."));
     EXPECT_FALSE(QFile::exists(never));
     EXPECT_EQ(Cli({QStringLiteral("import"), Write("d.png", png), never}).exitCode, 2);
+}
+
+TEST_F(CliFixture, LibraryListsTheRefreshedRows)
+{
+    QDir().mkpath(dir.filePath(QStringLiteral("Symbol")));
+    const std::string magic = "Corvex KZ Corporation Veldra Symbol";
+    const QByteArray symbol = TestBytes().text(magic).repeat(0, 48 - int(magic.size())).u32(1)
+                                  .raw(ObjectBytes::Common("", 0x0404, 1, 0, 0, 300, 300))
+                                  .raw(ObjectBytes::GreyImage(3, 3, 0));
+    for (const char* name : {"Symbol/b-star.vls", "Symbol/a-moon.vls"})
+        Write(name, symbol);
+    const CliRun run = Cli({QStringLiteral("library"), dir.filePath(QStringLiteral("Symbol")), QStringLiteral("--kind"), QStringLiteral("symbol")});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QJsonArray rows = QJsonDocument::fromJson(run.out).array();
+    ASSERT_EQ(rows.size(), 2);
+    EXPECT_EQ(rows[0].toObject().value(QStringLiteral("name")).toString(), QStringLiteral("a-moon"));
+    EXPECT_GT(rows[0].toObject().value(QStringLiteral("time")).toInteger(), 0);
+    EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("Symbol/index.vli"))));
+    EXPECT_EQ(Cli({QStringLiteral("library"), dir.filePath(QStringLiteral("Symbol")), QStringLiteral("--kind"), QStringLiteral("hat")}).exitCode, 2);
 }

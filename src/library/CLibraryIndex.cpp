@@ -1,0 +1,92 @@
+#include "CLibraryIndex.h"
+
+#include "platform/CArchive.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QSaveFile>
+
+namespace {
+
+QByteArray Png(const QImage& image)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
+}
+
+void ReadThumbnails(CArchive& ar, std::vector<QImage>& thumbnails, std::size_t limit)
+{
+    std::uint32_t count;
+    ar >> count;
+    if (count > limit)
+        throw CArchiveException(CArchiveException::genericException);
+    for (std::uint32_t i = 0; i < count; ++i) {
+        std::uint32_t length;
+        ar >> length;
+        const QByteArray png = ar.ReadBytes(length);
+        QImage image;
+        // Anything but a thumbnail makes the whole index suspect.
+        if (!image.loadFromData(png, "PNG") || image.width() != CLibraryIndex::thumbnailSide
+            || image.height() != CLibraryIndex::thumbnailSide)
+            throw CArchiveException(CArchiveException::genericException);
+        thumbnails.push_back(image.convertToFormat(QImage::Format_ARGB32));
+    }
+}
+
+} // namespace
+
+bool CLibraryIndex::Read(const QString& path, int expectedDepth)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    try {
+        CArchive ar(file, CArchive::load);
+        std::int32_t count;
+        ar >> depth;
+        if (depth != expectedDepth)
+            return false;
+        ar >> count;
+        if (count < 0 || std::int64_t(count) * LibraryEntry::byteSize > ar.BytesLeft())
+            return false;
+        std::uint8_t bytes[LibraryEntry::byteSize];
+        for (std::int32_t i = 0; i < count; ++i) {
+            ar.Read(bytes, sizeof bytes);
+            entries.push_back(LibraryEntry::FromBytes(bytes));
+        }
+        ReadThumbnails(ar, thumbnails, entries.size());
+    } catch (const std::exception&) {
+        return false;
+    }
+    return true;
+}
+
+bool CLibraryIndex::Write(const QString& path) const
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    try {
+        CArchive ar(file, CArchive::store);
+        ar << std::int32_t(depth) << std::int32_t(entries.size());
+        std::uint8_t bytes[LibraryEntry::byteSize];
+        for (const LibraryEntry& entry : entries) {
+            entry.ToBytes(bytes);
+            ar.Write(bytes, sizeof bytes);
+        }
+        ar << std::uint32_t(thumbnails.size());
+        for (const QImage& thumbnail : thumbnails) {
+            const QByteArray png = Png(thumbnail);
+            ar << std::uint32_t(png.size());
+            ar.Write(png.constData(), std::size_t(png.size()));
+        }
+        ar.Close();
+    } catch (const std::exception&) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}

@@ -1,0 +1,112 @@
+#include "CLibraryRefresh.h"
+
+#include "CLibraryIndex.h"
+
+#include "imaging/DibStretcher.h"
+#include "objects/CDibObj.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+std::vector<LibraryEntry> PendingFiles(const QString& folder)
+{
+    std::vector<LibraryEntry> pending;
+    const QDir dir(folder);
+    for (const QFileInfo& file : dir.entryInfoList({QStringLiteral("*.vls")}, QDir::Files, QDir::Name)) {
+        LibraryEntry entry;
+        entry.name = file.completeBaseName().toLocal8Bit();
+        entry.time = std::int32_t(file.lastModified().toSecsSinceEpoch());
+        pending.push_back(std::move(entry));
+    }
+    return pending;
+}
+
+// Keeps the index rows whose file is there and not newer; drops the rest.
+bool KeepCurrentRows(CLibraryModel& model, std::vector<LibraryEntry>& pending)
+{
+    bool changed = false;
+    for (int row = 0; row < model.rowCount();) {
+        const LibraryEntry& entry = model.Entries()[std::size_t(row)];
+        const auto file = std::find_if(pending.begin(), pending.end(), [&](const LibraryEntry& p) {
+            return QString::fromLocal8Bit(p.name).compare(QString::fromLocal8Bit(entry.name), Qt::CaseInsensitive) == 0;
+        });
+        const bool hasImage = entry.thumbnail >= 0 && entry.thumbnail < int(model.Thumbnails().size());
+        if (file != pending.end() && entry.time >= file->time && hasImage) {
+            pending.erase(file);
+            ++row;
+        } else {
+            model.RemoveRow(row);
+            changed = true;
+        }
+    }
+    return changed;
+}
+
+} // namespace
+
+QImage CLibraryRefresh::Thumbnail(CDibObj& symbol, int kind, COLORREF buttonFace)
+{
+    CDibImage& picture = symbol.StoredImage();
+    if (picture.BitCount() != 24 && !picture.ConvertDepth(24))
+        return {};
+    COLORREF background = RGB(255, 255, 255);
+    if (kind == CLibraryModel::material) {
+        symbol.ReplaceColour(transparentKey, buttonFace);
+        background = buttonFace;
+    }
+    const int side = CLibraryIndex::thumbnailSide;
+    QImage thumbnail(side, side, QImage::Format_ARGB32);
+    thumbnail.fill(qRgb(GetRValue(background), GetGValue(background), GetBValue(background)));
+    // Fitted with the aspect kept and centred; the longer side fills 64.
+    const int w = picture.Width(), h = picture.Height();
+    const int fw = w >= h ? side : std::max(1, w * side / h), fh = h >= w ? side : std::max(1, h * side / w);
+    const CRect dest{(side - fw) / 2, (side - fh) / 2, (side - fw) / 2 + fw, (side - fh) / 2 + fh};
+    const QImage drawn = DibStretcher::Stretch(picture, dest, {0, 0, w, h}, dest, StretchMode::Halftone);
+    for (int y = 0; y < drawn.height(); ++y) {
+        const uchar* p = drawn.constScanLine(y);
+        for (int x = 0; x < drawn.width(); ++x, p += 3) {
+            const bool key = p[0] == 0 && p[1] == 0 && p[2] == 1; // B, G, R
+            thumbnail.setPixel(dest.left + x, dest.top + y, key ? qRgba(0, 0, 0, 0) : qRgb(p[2], p[1], p[0]));
+        }
+    }
+    return thumbnail;
+}
+
+CLibraryRefresh::Result CLibraryRefresh::Refresh(const QString& folder, CLibraryModel& model, const Options& options)
+{
+    Result result;
+    model.Reset({}, {});
+    std::vector<LibraryEntry> pending = PendingFiles(folder);
+    const QString indexPath = QDir(folder).filePath(QLatin1String(CLibraryIndex::fileName));
+    bool changed = false;
+    if (!options.ignoreIndex) {
+        CLibraryIndex index;
+        index.Read(indexPath, options.screenDepth);
+        if (index.depth == options.screenDepth) {
+            model.Reset(std::move(index.entries), std::move(index.thumbnails));
+            changed = KeepCurrentRows(model, pending);
+        }
+    }
+    for (LibraryEntry& entry : pending) {
+        CDibObj symbol(true);
+        ++result.decoded;
+        if (!symbol.ReadSymbolFile(QDir(folder).filePath(QString::fromLocal8Bit(entry.name) + QStringLiteral(".vls"))))
+            continue;
+        const QImage thumbnail = Thumbnail(symbol, options.kind, options.buttonFace);
+        if (thumbnail.isNull())
+            continue;
+        model.InsertAtTop(std::move(entry), thumbnail);
+        changed = true;
+    }
+    if (changed) {
+        CLibraryIndex index;
+        index.depth = options.screenDepth;
+        index.entries = model.Entries();
+        index.thumbnails = model.Thumbnails();
+        result.indexWritten = index.Write(indexPath);
+    }
+    model.SortByName();
+    return result;
+}

@@ -1,0 +1,22 @@
+#include "LibraryEntry.h"
+
+#include "platform/CArchive.h"
+
+#include <cstring>
+
+void LibraryEntry::ToBytes(std::uint8_t* out) const
+{
+    std::memset(out, 0, nameSize);
+    std::memcpy(out, name.constData(), std::size_t(std::min<qsizetype>(name.size(), nameSize - 1)));
+    CArchive::EncodeLittleEndian(time, out + nameSize);
+    CArchive::EncodeLittleEndian(thumbnail, out + nameSize + 4);
+}
+
+LibraryEntry LibraryEntry::FromBytes(const std::uint8_t* bytes)
+{
+    LibraryEntry entry;
+    entry.name = QByteArray(reinterpret_cast<const char*>(bytes), qsizetype(strnlen(reinterpret_cast<const char*>(bytes), nameSize)));
+    entry.time = CArchive::DecodeLittleEndian<std::int32_t>(bytes + nameSize);
+    entry.thumbnail = CArchive::DecodeLittleEndian<std::int32_t>(bytes + nameSize + 4);
+    return entry;
+}

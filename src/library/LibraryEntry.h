@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QByteArray>
+
+#include <cstdint>
+
+// One symbol file as the library index lists it: 256 bytes of name (without
+// folder and extension, zero-terminated), the file's last-write time in
+// seconds since 1970 UTC, and its thumbnail's index (-1 while none).
+struct LibraryEntry
+{
+    static constexpr int byteSize = 264;
+    static constexpr int nameSize = 256;
+
+    QByteArray name;
+    std::int32_t time = 0;
+    std::int32_t thumbnail = -1;
+
+    void ToBytes(std::uint8_t* out) const;
+    static LibraryEntry FromBytes(const std::uint8_t* bytes);
+};
