@@ -137,11 +137,14 @@ bool CDibImage::LoadBitmapFile(const QString& path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return false;
-    // Mapping spares a copy of large files; a pipe or special file is read.
-    if (const uchar* mapped = file.map(0, file.size()))
-        return CBitmapReader::ReadFile(QByteArrayView(mapped, file.size()), *this);
-    const QByteArray bytes = file.read(qint64(maxPixelBytes) + 64 * 1024);
-    return CBitmapReader::ReadFile(bytes, *this);
+    // No bitmap we accept is larger than its largest pixel block plus headers.
+    const qint64 size = file.size();
+    if (size <= 0 || size > qint64(maxPixelBytes) + 64 * 1024)
+        return false;
+    // Mapping spares a copy of large files.
+    if (const uchar* mapped = file.map(0, size))
+        return CBitmapReader::ReadFile(QByteArrayView(mapped, size), *this);
+    return CBitmapReader::ReadFile(file.readAll(), *this);
 }
 
 bool CDibImage::CreateFromPackedDib(QByteArrayView packed)

@@ -145,6 +145,10 @@ TEST(DibImage, SavedBitmapFileHasTheDocumentedHeader)
     EXPECT_EQ(back.BitCount(), 8);
     EXPECT_EQ(back.Row(0)[0], 7);
     EXPECT_FALSE(back.LoadBitmapFile(dir.filePath(QStringLiteral("missing.bmp"))));
+    QFile empty(dir.filePath(QStringLiteral("empty.bmp")));
+    ASSERT_TRUE(empty.open(QIODevice::WriteOnly));
+    empty.close();
+    EXPECT_FALSE(back.LoadBitmapFile(empty.fileName())); // and allocates nothing for it
     EXPECT_EQ(back.Row(0)[0], 7);
 }
 
