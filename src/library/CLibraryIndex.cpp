@@ -4,20 +4,12 @@
 
 #include <QBuffer>
 #include <QFile>
+#include <QImageReader>
 #include <QSaveFile>
 
 namespace {
 
-QByteArray Png(const QImage& image)
-{
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return bytes;
-}
-
-void ReadThumbnails(CArchive& ar, std::vector<QImage>& thumbnails, std::size_t limit)
+void ReadThumbnails(CArchive& ar, std::vector<QByteArray>& thumbnails, std::size_t limit)
 {
     std::uint32_t count;
     ar >> count;
@@ -26,13 +18,15 @@ void ReadThumbnails(CArchive& ar, std::vector<QImage>& thumbnails, std::size_t l
     for (std::uint32_t i = 0; i < count; ++i) {
         std::uint32_t length;
         ar >> length;
-        const QByteArray png = ar.ReadBytes(length);
-        QImage image;
-        // Anything but a thumbnail makes the whole index suspect.
-        if (!image.loadFromData(png, "PNG") || image.width() != CLibraryIndex::thumbnailSide
-            || image.height() != CLibraryIndex::thumbnailSide)
+        QByteArray png = ar.ReadBytes(length);
+        // Anything but a PNG thumbnail makes the whole index suspect; the
+        // header tells without decoding the pixels.
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::ReadOnly);
+        QImageReader reader(&buffer, "PNG");
+        if (reader.size() != QSize(CLibraryIndex::thumbnailSide, CLibraryIndex::thumbnailSide))
             throw CArchiveException(CArchiveException::genericException);
-        thumbnails.push_back(image.convertToFormat(QImage::Format_ARGB32));
+        thumbnails.push_back(std::move(png));
     }
 }
 
@@ -78,8 +72,7 @@ bool CLibraryIndex::Write(const QString& path) const
             ar.Write(bytes, sizeof bytes);
         }
         ar << std::uint32_t(thumbnails.size());
-        for (const QImage& thumbnail : thumbnails) {
-            const QByteArray png = Png(thumbnail);
+        for (const QByteArray& png : thumbnails) {
             ar << std::uint32_t(png.size());
             ar.Write(png.constData(), std::size_t(png.size()));
         }

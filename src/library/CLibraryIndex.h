@@ -2,7 +2,7 @@
 
 #include "LibraryEntry.h"
 
-#include <QImage>
+#include <QByteArray>
 #include <QString>
 
 #include <vector>
@@ -19,7 +19,8 @@ public:
 
     int depth = 0;
     std::vector<LibraryEntry> entries;
-    std::vector<QImage> thumbnails;
+    // PNG bytes, decoded only when shown.
+    std::vector<QByteArray> thumbnails;
 
     // False for a missing, damaged or foreign file; what was read stays.
     // Stops after the depth when it differs from expectedDepth.

@@ -2,6 +2,8 @@
 
 #include "platform/AnsiCodec.h"
 
+#include <QBuffer>
+
 #include <algorithm>
 
 CLibraryModel::CLibraryModel(QObject* parent)
@@ -24,7 +26,7 @@ QVariant CLibraryModel::data(const QModelIndex& index, int role) const
         return AnsiCodec::Decode(entry.name);
     case Qt::DecorationRole:
         return entry.thumbnail >= 0 && entry.thumbnail < int(m_thumbnails.size())
-            ? QVariant(m_thumbnails[std::size_t(entry.thumbnail)]) : QVariant();
+            ? QVariant(Thumbnail(entry.thumbnail)) : QVariant();
     case TimeRole:
         return entry.time;
     case ThumbnailIndexRole:
@@ -34,11 +36,22 @@ QVariant CLibraryModel::data(const QModelIndex& index, int role) const
     }
 }
 
-void CLibraryModel::Reset(std::vector<LibraryEntry> entries, std::vector<QImage> thumbnails)
+QImage CLibraryModel::Thumbnail(int index) const
+{
+    if (index < 0 || index >= int(m_thumbnails.size()))
+        return {};
+    QImage& decoded = m_decoded[std::size_t(index)];
+    if (decoded.isNull())
+        decoded = QImage::fromData(m_thumbnails[std::size_t(index)], "PNG").convertToFormat(QImage::Format_ARGB32);
+    return decoded;
+}
+
+void CLibraryModel::Reset(std::vector<LibraryEntry> entries, std::vector<QByteArray> thumbnails)
 {
     beginResetModel();
     m_entries = std::move(entries);
     m_thumbnails = std::move(thumbnails);
+    m_decoded.assign(m_thumbnails.size(), QImage());
     endResetModel();
 }
 
@@ -53,6 +66,7 @@ void CLibraryModel::RemoveRow(int row)
     // The image goes too, and every later image moves down one place.
     if (image >= 0 && image < int(m_thumbnails.size())) {
         m_thumbnails.erase(m_thumbnails.begin() + image);
+        m_decoded.erase(m_decoded.begin() + image);
         for (LibraryEntry& entry : m_entries)
             if (entry.thumbnail > image)
                 --entry.thumbnail;
@@ -61,7 +75,12 @@ void CLibraryModel::RemoveRow(int row)
 
 void CLibraryModel::InsertAtTop(LibraryEntry entry, const QImage& thumbnail)
 {
-    m_thumbnails.push_back(thumbnail);
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    thumbnail.save(&buffer, "PNG");
+    m_thumbnails.push_back(std::move(png));
+    m_decoded.push_back(thumbnail);
     entry.thumbnail = int(m_thumbnails.size()) - 1;
     beginInsertRows({}, 0, 0);
     m_entries.insert(m_entries.begin(), std::move(entry));
@@ -71,8 +90,13 @@ void CLibraryModel::InsertAtTop(LibraryEntry entry, const QImage& thumbnail)
 void CLibraryModel::SortByName()
 {
     beginResetModel();
-    std::stable_sort(m_entries.begin(), m_entries.end(), [](const LibraryEntry& a, const LibraryEntry& b) {
-        return QString::compare(AnsiCodec::Decode(a.name), AnsiCodec::Decode(b.name), Qt::CaseInsensitive) < 0;
-    });
+    // Names decoded once, not in every comparison.
+    std::vector<std::pair<QString, LibraryEntry>> keyed;
+    keyed.reserve(m_entries.size());
+    for (LibraryEntry& entry : m_entries)
+        keyed.emplace_back(AnsiCodec::Decode(entry.name).toCaseFolded(), std::move(entry));
+    std::stable_sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (std::size_t i = 0; i < keyed.size(); ++i)
+        m_entries[i] = std::move(keyed[i].second);
     endResetModel();
 }

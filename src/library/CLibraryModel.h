@@ -23,15 +23,18 @@ public:
     QVariant data(const QModelIndex& index, int role) const override;
 
     const std::vector<LibraryEntry>& Entries() const { return m_entries; }
-    const std::vector<QImage>& Thumbnails() const { return m_thumbnails; }
+    // The image list as PNG bytes, and one image decoded (and kept) on demand.
+    const std::vector<QByteArray>& Thumbnails() const { return m_thumbnails; }
+    QImage Thumbnail(int index) const;
 
     // The refresh's editing of rows and images.
-    void Reset(std::vector<LibraryEntry> entries, std::vector<QImage> thumbnails);
+    void Reset(std::vector<LibraryEntry> entries, std::vector<QByteArray> thumbnails);
     void RemoveRow(int row);
     void InsertAtTop(LibraryEntry entry, const QImage& thumbnail);
     void SortByName();
 
 private:
     std::vector<LibraryEntry> m_entries;
-    std::vector<QImage> m_thumbnails;
+    std::vector<QByteArray> m_thumbnails;
+    mutable std::vector<QImage> m_decoded; // parallel to m_thumbnails; null until shown
 };

@@ -6,6 +6,7 @@
 #include "objects/CDibObj.h"
 
 #include <QDir>
+#include <QMultiHash>
 #include <QFileInfo>
 
 namespace {
@@ -26,21 +27,33 @@ std::vector<LibraryEntry> PendingFiles(const QString& folder)
 // Keeps the index rows whose file is there and not newer; drops the rest.
 bool KeepCurrentRows(CLibraryModel& model, std::vector<LibraryEntry>& pending)
 {
+    // Pending files by name without regard to case, first in search order first.
+    QMultiHash<QString, std::size_t> byName;
+    for (std::size_t i = pending.size(); i-- > 0;)
+        byName.insert(QString::fromLocal8Bit(pending[i].name).toCaseFolded(), i);
+    std::vector<bool> taken(pending.size(), false);
     bool changed = false;
     for (int row = 0; row < model.rowCount();) {
         const LibraryEntry& entry = model.Entries()[std::size_t(row)];
-        const auto file = std::find_if(pending.begin(), pending.end(), [&](const LibraryEntry& p) {
-            return QString::fromLocal8Bit(p.name).compare(QString::fromLocal8Bit(entry.name), Qt::CaseInsensitive) == 0;
-        });
+        const QString key = QString::fromLocal8Bit(entry.name).toCaseFolded();
+        std::size_t match = pending.size();
+        for (auto it = byName.constFind(key); it != byName.cend() && it.key() == key; ++it)
+            if (!taken[*it] && *it < match)
+                match = *it;
         const bool hasImage = entry.thumbnail >= 0 && entry.thumbnail < int(model.Thumbnails().size());
-        if (file != pending.end() && entry.time >= file->time && hasImage) {
-            pending.erase(file);
+        if (match < pending.size() && entry.time >= pending[match].time && hasImage) {
+            taken[match] = true;
             ++row;
         } else {
             model.RemoveRow(row);
             changed = true;
         }
     }
+    std::vector<LibraryEntry> left;
+    for (std::size_t i = 0; i < pending.size(); ++i)
+        if (!taken[i])
+            left.push_back(std::move(pending[i]));
+    pending = std::move(left);
     return changed;
 }
 

@@ -166,7 +166,7 @@ TEST_F(LibraryFixture, ThumbnailsFitAndCentreOnTheirBackground)
 {
     AddSymbol(QStringLiteral("wide"), 300, 100, RGB(0, 0, 200));
     Refresh();
-    const QImage thumbnail = model.Thumbnails().at(0);
+    const QImage thumbnail = model.Thumbnail(0);
     EXPECT_EQ(thumbnail.size(), QSize(64, 64));
     EXPECT_EQ(thumbnail.pixel(32, 20), qRgb(255, 255, 255)); // white above
     EXPECT_EQ(thumbnail.pixel(32, 21), qRgb(0, 0, 200));
