@@ -3,7 +3,8 @@
 #include "CFreeTextObj.h"
 
 // Fan text: the line of glyphs laid along a circular band around a centre,
-// with a radius, a band height and an opening angle.
+// with a radius, a band height and an opening angle. The object's centre is
+// the circle's centre; its height is the band's height.
 class CArcTextObj : public CFreeTextObj
 {
     VELDRA_DECLARE_SERIAL(CArcTextObj)
@@ -11,4 +12,16 @@ class CArcTextObj : public CFreeTextObj
 public:
     CArcTextObj();
     explicit CArcTextObj(const CTextAttributes& defaults);
+
+    void Draw(QPainter& painter, const CRect* dest, int mode) override;
+    int HitTest(CPoint point, CSize tolerance, bool withHandles) override;
+    int GetOutline(CPointPath& path) override;
+    int GetHandles(CPointPath& path) override;
+    void TrackTo(const DragState& drag) override;
+
+private:
+    // Corners, then the middle of the inner arc, in plate pixels.
+    std::vector<CPoint> HandlePixels() const;
+    void TrackRadius(const DragState& drag);
+    void TrackEdge(const DragState& drag);
 };

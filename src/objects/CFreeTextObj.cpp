@@ -1,8 +1,46 @@
 #include "CFreeTextObj.h"
 
+#include "CDocumentContext.h"
+#include "CPointPath.h"
+#include "TextPainting.h"
+
 #include "platform/CArchive.h"
+#include "platform/MulDiv.h"
+
+#include <QPainter>
+#include <QPolygon>
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
 
 VELDRA_IMPLEMENT_SERIAL(CFreeTextObj, &CSymbolObj::classInfo, 3, true)
+
+namespace {
+
+constexpr int minimumSize = 50; // 0.5 mm
+
+int TruncateToInt(double value)
+{
+    if (!std::isfinite(value))
+        return 0;
+    return int(std::clamp(value, -2147483648.0, 2147483647.0));
+}
+
+// Direction from the centre to the cursor in the band's own frame, per
+// corner handle: the cursor's angle turned back by the band's rotation.
+double CornerAngle(int handle, double bandAngle, double dx, double dy)
+{
+    const double pi = std::numbers::pi;
+    switch (handle) {
+    case 0: return (pi - bandAngle) + std::atan2(dy, -dx);
+    case 1: return (bandAngle - pi) + std::atan2(dy, dx);
+    case 2: return (pi - bandAngle) + std::atan2(-dy, dx);
+    default: return (bandAngle - pi) + std::atan2(-dy, -dx);
+    }
+}
+
+} // namespace
 
 CFreeTextObj::CFreeTextObj()
     : CFreeTextObj(CTextAttributes())
@@ -47,6 +85,7 @@ void CFreeTextObj::CopyFrom(const CSymbolObj& source)
     CopyCommon(source);
     if (const auto* other = dynamic_cast<const CFreeTextObj*>(&source))
         CopyTextFields(*other);
+    m_layout.DropRegion();
 }
 
 void CFreeTextObj::CopyTextFields(const CFreeTextObj& source)
@@ -57,4 +96,218 @@ void CFreeTextObj::CopyTextFields(const CFreeTextObj& source)
     m_crBkgnd = source.m_crBkgnd;
     m_layout = source.m_layout;
     m_fTrackAngle = source.m_fTrackAngle;
+}
+
+void CFreeTextObj::Draw(QPainter& painter, const CRect*, int)
+{
+    if (!m_pDoc)
+        return;
+    // The band always spans the object's width.
+    m_layout.m_fSpread = 100;
+    if (!m_layout.Layout(MulDiv(m_size.cx, m_pDoc->GetResolution(), 2540), {})) {
+        m_layout.DropRegion();
+        return;
+    }
+    PaintBand(painter, m_layout.Corners());
+}
+
+void CFreeTextObj::PaintBand(QPainter& painter, const QPolygon& band)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    if (m_bFillBackground) {
+        const QColor background = TextPainting::ToQColor(m_crBkgnd);
+        painter.setPen(QPen(background, 0));
+        painter.setBrush(background);
+        painter.drawPolygon(band, Qt::WindingFill);
+    }
+    painter.setPen(TextPainting::ToQColor(m_crFont));
+    painter.setBrush(Qt::NoBrush);
+    m_layout.DrawGlyphs(painter);
+    painter.restore();
+    if (!m_layout.HasRegion())
+        m_layout.SetRegion(band);
+}
+
+void CFreeTextObj::SetBounds(int x, int y, int cx, int cy)
+{
+    SetPosition(x, y);
+    SetSize(cx, cy);
+}
+
+void CFreeTextObj::SetPosition(int x, int y)
+{
+    m_ptCenter = {x, y};
+    if (m_pDoc) {
+        const CPoint pixel = m_pDoc->DocToDevice(m_ptCenter);
+        m_layout.m_fCenterX = float(pixel.x);
+        m_layout.m_fCenterY = float(pixel.y);
+    }
+    m_layout.DropRegion();
+}
+
+void CFreeTextObj::SetSize(int cx, int cy)
+{
+    m_size = {cx, cy};
+    ApplyHeight(cy);
+    m_layout.DropRegion();
+}
+
+void CFreeTextObj::ApplyHeight(int cy)
+{
+    if (!m_pDoc)
+        return;
+    const int pixels = MulDiv(cy, m_pDoc->GetResolution(), 2540);
+    m_layout.m_lf.lfHeight = pixels;
+    m_layout.m_fHeight = float(pixels);
+}
+
+void CFreeTextObj::Refresh(CDocumentContext* document)
+{
+    if (document)
+        m_pDoc = document;
+    SetBounds(m_ptCenter.x, m_ptCenter.y, m_size.cx, m_size.cy);
+}
+
+CSize CFreeTextObj::MeasureNatural()
+{
+    if (!m_pDoc)
+        return m_size;
+    // Measured on a copy: the engine's own advances belong to its outline.
+    CTextLayout measuring(m_layout);
+    const int total = measuring.MeasureChars();
+    const int dpi = m_pDoc->GetResolution();
+    const std::int64_t height = std::abs(std::int64_t(m_layout.m_lf.lfHeight));
+    return {MulDiv(total, 2540, dpi), MulDiv(int(std::min<std::int64_t>(height, 0x7FFFFFFF)), 2540, dpi)};
+}
+
+CPoint CFreeTextObj::ToDocument(CPoint pixel) const
+{
+    return m_pDoc->DeviceToDoc(pixel);
+}
+
+int CFreeTextObj::HitTestPixels(CPoint point, CSize tolerance, const std::vector<CPoint>& handles,
+                                std::optional<CPoint> moveHandle) const
+{
+    const CPoint p = m_pDoc->DocToDevice(point);
+    const CSize t = m_pDoc->DocToDeviceSize(tolerance);
+    // A 2 x 2 pixel box at the point, grown by the tolerance.
+    CRect box{p.x - t.cx, p.y - t.cy, p.x + 2 + t.cx, p.y + 2 + t.cy};
+    const auto contains = [&box](CPoint q) {
+        return q.x >= box.left && q.x < box.right && q.y >= box.top && q.y < box.bottom;
+    };
+    for (std::size_t i = 0; i < handles.size(); ++i) {
+        if (contains(handles[i]))
+            return int(i);
+    }
+    box = {box.left - t.cx, box.top - t.cy, box.right + t.cx, box.bottom + t.cy};
+    if (moveHandle && contains(*moveHandle))
+        return hitMoveHandle;
+    return m_layout.RegionContains(p) ? hitBand : hitNothing;
+}
+
+int CFreeTextObj::HitTest(CPoint point, CSize tolerance, bool withHandles)
+{
+    // A locked object is never hit, whatever its kind.
+    if (!m_bVisible || HasFlag(SOF_LOCKED) || !withHandles || !m_pDoc)
+        return hitNothing;
+    std::vector<CPoint> handles;
+    std::optional<CPoint> band;
+    if (m_layout.HasOutline()) {
+        const QPolygon corners = m_layout.Corners();
+        for (const QPoint& c : corners)
+            handles.push_back({c.x(), c.y()});
+        band = CPoint{(handles[0].x + handles[2].x) / 2, (handles[0].y + handles[2].y) / 2};
+    }
+    return HitTestPixels(point, tolerance, handles, band);
+}
+
+int CFreeTextObj::GetOutline(CPointPath& path)
+{
+    if (!m_pDoc || !m_layout.HasOutline())
+        return path.GetSize();
+    const QPolygon corners = m_layout.Corners();
+    for (const QPoint& c : corners)
+        path.Add(ToDocument({c.x(), c.y()}));
+    path.Add(ToDocument({corners[0].x(), corners[0].y()}));
+    return path.GetSize();
+}
+
+int CFreeTextObj::GetHandles(CPointPath& path)
+{
+    if (!m_pDoc || !m_layout.HasOutline())
+        return path.GetSize();
+    const QPolygon corners = m_layout.Corners();
+    for (const QPoint& c : corners)
+        path.Add(ToDocument({c.x(), c.y()}));
+    path.Add(ToDocument({(corners[0].x() + corners[2].x()) / 2, (corners[0].y() + corners[2].y()) / 2}));
+    return path.GetSize();
+}
+
+void CFreeTextObj::BeginTrack(DragState& drag)
+{
+    CSymbolObj::BeginTrack(drag);
+    m_fTrackAngle = m_layout.m_fAngle;
+}
+
+void CFreeTextObj::TrackRotate(const DragState& drag)
+{
+    const double toDegrees = 180 / std::numbers::pi;
+    const double delta = (std::atan2(double(drag.ptCur.x - drag.ptOrg.x), double(drag.ptCur.y - drag.ptOrg.y))
+                          - std::atan2(double(drag.ptStart.x - drag.ptOrg.x), double(drag.ptStart.y - drag.ptOrg.y)))
+                         * toDegrees;
+    double angle = double(m_fTrackAngle) + delta;
+    if (!std::isfinite(angle))
+        return;
+    if (drag.Shift())
+        angle = std::trunc((angle + (angle < 0 ? -22.5 : 22.5)) / 45) * 45;
+    // A damaged angle far out of range would keep the loops below busy.
+    if (std::abs(angle) > 3600)
+        angle = std::fmod(angle, 360);
+    while (angle > 360)
+        angle -= 360;
+    while (angle < 0)
+        angle += 360;
+    const float rounded = float(std::trunc(angle * 100 + 0.5) / 100);
+    if (rounded == m_layout.m_fAngle)
+        return;
+    m_layout.m_fAngle = rounded;
+    m_layout.DropRegion();
+}
+
+void CFreeTextObj::TrackTo(const DragState& drag)
+{
+    switch (drag.nHandle) {
+    case hitBody:
+    case hitMoveHandle:
+        CSymbolObj::TrackTo(drag);
+        return;
+    case hitBand:
+        TrackRotate(drag);
+        return;
+    case 0:
+    case 1:
+    case 2:
+    case 3:
+        break;
+    default:
+        return;
+    }
+    // Corners resize about the centre, measured in the band's own frame.
+    const double dx = double(drag.ptCur.x) - drag.ptOrg.x, dy = double(drag.ptCur.y) - drag.ptOrg.y;
+    const double distance = std::hypot(dx, dy);
+    const double angle = CornerAngle(drag.nHandle, double(m_layout.m_fAngle) * std::numbers::pi / 180, dx, dy);
+    int newCx = std::max(TruncateToInt(2 * distance * std::cos(angle)), minimumSize);
+    int newCy = std::max(TruncateToInt(2 * distance * std::sin(angle)), minimumSize);
+    if (drag.Shift() && drag.sizeOrg.cx != 0 && drag.sizeOrg.cy != 0) {
+        // The dimension that grew relatively more decides.
+        const double ratio = double(drag.sizeOrg.cy) / drag.sizeOrg.cx;
+        if (newCy / double(float(newCx)) < ratio)
+            newCy = TruncateToInt(newCx * ratio);
+        else
+            newCx = TruncateToInt(newCy / ratio);
+    }
+    if (drag.Control())
+        newCy = m_size.cy;
+    SetSize(newCx, newCy);
 }

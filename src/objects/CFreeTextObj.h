@@ -4,9 +4,18 @@
 #include "CTextAttributes.h"
 #include "CTextLayout.h"
 
+#include <optional>
+#include <vector>
+
+class QPolygon;
+
 // Horizontal text: one line of glyphs along a straight band that can be
 // turned to any angle. Fan text (CArcTextObj) lays the same line along a
 // circular band.
+//
+// The band lives in plate pixels inside the layout engine; the object keeps
+// the engine's centre and height in step with its own centre and size.
+// Before the first Draw there is no outline, hence no handles.
 class CFreeTextObj : public CSymbolObj
 {
     VELDRA_DECLARE_SERIAL(CFreeTextObj)
@@ -19,6 +28,24 @@ public:
     void Serialize(CArchive& ar) override;
     std::unique_ptr<CSymbolObj> Clone() const override;
     void CopyFrom(const CSymbolObj& source) override;
+    // Lays the band out over the object's width and draws it onto the plate;
+    // dest and mode are not used.
+    void Draw(QPainter& painter, const CRect* dest, int mode) override;
+
+    void SetBounds(int x, int y, int cx, int cy) override;
+    void SetPosition(int x, int y) override;
+    // The height sets the font's cell height and the band's height.
+    void SetSize(int cx, int cy) override;
+    void Refresh(CDocumentContext* document) override;
+
+    int HitTest(CPoint point, CSize tolerance, bool withHandles) override;
+    int GetOutline(CPointPath& path) override;
+    int GetHandles(CPointPath& path) override;
+    void BeginTrack(DragState& drag) override;
+    void TrackTo(const DragState& drag) override;
+
+    // The text's own size: its measured advance and the font height.
+    CSize MeasureNatural();
 
     CDocumentContext* m_pDoc = nullptr;
     std::int32_t m_bFillBackground = 0;
@@ -29,4 +56,16 @@ public:
 
 protected:
     void CopyTextFields(const CFreeTextObj& source);
+    // Fills the band, draws the glyphs and keeps the band as the hit region.
+    void PaintBand(QPainter& painter, const QPolygon& band);
+    // Handles and the move handle in plate pixels; the move handle is
+    // tested with a box twice as tolerant.
+    int HitTestPixels(CPoint point, CSize tolerance, const std::vector<CPoint>& handles,
+                      std::optional<CPoint> moveHandle) const;
+    void TrackRotate(const DragState& drag);
+    // The engine's height and font height for an object height.
+    void ApplyHeight(int cy);
+    CPoint ToDocument(CPoint pixel) const;
+    // Outline point i, 0 <= i < outline size.
+    CPoint OutlinePoint(std::size_t index) const { return m_layout.m_outline[index]; }
 };

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "imaging/ColorRef.h"
+#include "platform/CRect.h"
+
+#include <QColor>
+#include <QStringList>
+
+class CDibImage;
+class QFont;
+class QPainter;
+
+// Painting pieces of the text block: its lines, their alignment, and the
+// halving and keyed copy of its supersampled rendering.
+namespace TextPainting {
+
+QColor ToQColor(COLORREF color);
+
+// CR LF, a lone CR and a lone LF each end a line; an empty text is one
+// empty line.
+QStringList SplitLines(const QString& text);
+
+// Widest advance, and one cell height (ascent + descent) per line.
+struct LinesSize
+{
+    int width = 0;
+    int height = 0;
+};
+LinesSize MeasureLines(const QFont& font, const QStringList& lines);
+
+// The lines from the rectangle's top down, each placed by the block's
+// alignment (0 left, 1 centred, 2 right), unclipped, in the painter's pen.
+void DrawLines(QPainter& painter, const QFont& font, const QStringList& lines, const CRect& rect, int format);
+
+// Each byte of target pixel (x, y) is the sum of the same byte of the four
+// source pixels (2x..2x+1, 2y..2y+1) shifted right by 2. Both 24-bit, the
+// source exactly twice the target's size.
+bool HalveInto(const CDibImage& source, CDibImage& target);
+
+// A 1:1 copy of a 24-bit image that leaves out pixels of the transparent key.
+bool DrawKeyed(QPainter& painter, const CDibImage& image, int x, int y);
+
+} // namespace TextPainting
