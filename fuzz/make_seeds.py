@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Writes small hand-made seed inputs for the archive and image-record fuzzers."""
+"""Writes small hand-made seed inputs for the archive, image-record, document and symbol-file fuzzers."""
 import pathlib
 import struct
 
@@ -33,3 +33,89 @@ stream = struct.pack('<H', 1) + bytes([2]) + b'ab' + struct.pack('<H', 2) \
 long_string = struct.pack('<H', 0xFFFF) + struct.pack('<I', 70000) + bytes([0xFF]) + struct.pack('<H', 0xFFFE) \
     + bytes([3]) + 'abc'.encode('utf-16-le') + struct.pack('<H', 0)
 (here / 'corpus' / 'archive' / 'strings').write_bytes(long_string)
+
+
+# Documents and symbol files, from their layouts.
+def astring(text):
+    data = text.encode('cp1252')
+    assert len(data) < 0xFF
+    return bytes([len(data)]) + data
+
+
+def class_record(name, schema=3):
+    return struct.pack('<HHH', 0xFFFF, schema, len(name)) + name.encode('ascii')
+
+
+def common(name, flags, x, y, cx, cy, visible=1):
+    return astring(name) + struct.pack('<Iiiiii', flags, visible, x, y, cx, cy)
+
+
+def logfont(height, weight, face, charset=0, quality=0):
+    face_bytes = face.encode('cp1252')
+    return struct.pack('<iiiiiBBBBBBBB', height, 0, 0, 0, weight, 0, 0, 0, charset, 0, 0, quality, 0) \
+        + face_bytes + bytes(32 - len(face_bytes))
+
+
+def text_block(name):
+    return common(name, 0x0804, 0, 0, 2000, 600) + logfont(-40, 400, 'Arial') \
+        + struct.pack('<iiiiIIIii', 50, 50, 1, 1, 0xFFFFFF, 0x808080, 0x000000, 1, 0)
+
+
+def line_text(name, text, mode, centre_y, angle, radius, spread):
+    return common(name, 0x0800, 0, int(centre_y), 3000, 800) + astring(text) + logfont(-60, 700, 'Times New Roman') \
+        + struct.pack('<iiiii', mode, 0, 0, 0, 1) \
+        + struct.pack('<fffffff', 0.0, centre_y, angle, radius, spread, 8.0, 0.0) \
+        + struct.pack('<iII', 0, 0xFFFFFF, 0x000000)
+
+
+def document(version, objects, width=9000, height=9000):
+    magic = b'Corvex KZ Corporation Veldra Document'
+    head = magic + bytes(48 - len(magic)) + struct.pack('<Iiii', version, width, height, 0x303030) \
+        + struct.pack('<ii', 10, -20)
+    if version >= 1:
+        head += struct.pack('<i', -500)
+    if version >= 2:
+        head += struct.pack('<i', 1)
+    return head + struct.pack('<H', len(objects)) + b''.join(objects)
+
+
+small_picture = common('photo.bmp', 0x0104, -1000, 500, 300, 200) + colour
+pen_layer = common('', 0x100F, 0, 0, 9000, 9000) + record(2, 4, 4, 24, 3, bytes([0xF1, 1, 0xF1, 0, 0xF1, 0]))
+material = common('round', 0x203F, 0, 0, 9000, 9000) + mono
+
+seeds = {
+    'empty': document(2, []),
+    'empty_v0': document(0, []),
+    'empty_v1': document(1, [], 5000, 3000),
+    # Class indexes: each new class record and each new object takes the next one.
+    'picture': document(2, [class_record('CDibObj') + small_picture]),
+    'picture_v1': document(1, [class_record('CDibObj') + small_picture]),
+    'layers': document(2, [class_record('CDibObj', 2) + material,            # class 1, object 2
+                           struct.pack('<H', 0x8001) + small_picture,      # object 3
+                           struct.pack('<H', 0x8001) + pen_layer]),        # object 4
+    'texts': document(2, [class_record('CTextObj') + text_block('Line one\r\nLine two'),    # 1, 2
+                          class_record('CFreeTextObj') + line_text('', 'Straight', 0, -2000.0, 15.0, 0.0, 0.0),  # 3, 4
+                          class_record('CArcTextObj') + line_text('', 'Around the rim', 1, 0.0, 90.0, 3500.0, 120.0),  # 5, 6
+                          struct.pack('<H', 0x8003) + line_text('', 'Second line', 0, 2000.0, 0.0, 0.0, 0.0)]),
+    'mixed_v0': document(0, [class_record('CTextObj') + text_block('Plate'),
+                             class_record('CDibObj') + small_picture]),
+}
+(here / 'corpus' / 'document').mkdir(exist_ok=True)
+for name, data in seeds.items():
+    (here / 'corpus' / 'document' / name).write_bytes(data)
+
+
+def symbol_file(version, body):
+    magic = b'Corvex KZ Corporation Veldra Symbol'
+    return magic + bytes(48 - len(magic)) + struct.pack('<I', version) + body
+
+
+symbols = {
+    'frame': symbol_file(1, common('frame', 0x0250, 0, 0, 900, 600) + mono),
+    'symbol': symbol_file(1, common('star', 0x0404, 0, 0, 300, 200) + colour),
+    'older': symbol_file(0, common('older', 0x0404, 0, 0, 300, 200) + paletted),
+    'raw': symbol_file(1, common('raw', 0x0404, 0, 0, 100, 200) + raw),
+}
+(here / 'corpus' / 'symbol').mkdir(exist_ok=True)
+for name, data in symbols.items():
+    (here / 'corpus' / 'symbol' / name).write_bytes(data)
