@@ -36,6 +36,7 @@ private:
 void CDocumentFile::Serialize(CVeldraDoc& doc, CArchive& ar)
 {
     SerializingFile guard(doc.m_bSerializingFile);
+    doc.m_fileDisplayBytes = 0;
     if (ar.IsStoring())
         Store(doc, ar);
     else

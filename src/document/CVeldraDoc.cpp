@@ -47,6 +47,16 @@ CSize CVeldraDoc::DeviceToDocSize(CSize s) const
     return {MulDiv(s.cx, 2540, m_nResolution), MulDiv(s.cy, 2540, m_nResolution)};
 }
 
+bool CVeldraDoc::AllowDisplayBytes(std::uint64_t bytes)
+{
+    if (!m_bSerializingFile)
+        return true;
+    if (bytes > fileDisplayBudget - std::min(m_fileDisplayBytes, fileDisplayBudget))
+        return false;
+    m_fileDisplayBytes += bytes;
+    return true;
+}
+
 // ------------------------------------------------------------------ list
 
 CSymbolObj* CVeldraDoc::GetObjectAt(int index) const

@@ -43,6 +43,9 @@ public:
     CPoint DeviceToDoc(CPoint point) const override;
     CSize DeviceToDocSize(CSize size) const override;
     bool IsSerializingFile() const override { return m_bSerializingFile; }
+    // While a file is read its pictures share one budget for display images.
+    bool AllowDisplayBytes(std::uint64_t bytes) override;
+    static constexpr std::uint64_t fileDisplayBudget = std::uint64_t(512) << 20;
 
     // The list.
     int GetObjectCount() const { return int(m_objects.size()); }
@@ -130,6 +133,7 @@ private:
     int m_nShapeIndex = 0;
     QString m_strShapeFile;
     bool m_bSerializingFile = false;
+    std::uint64_t m_fileDisplayBytes = 0;
     bool m_bModified = false;
 
     CDocumentSettings m_settings;

@@ -68,7 +68,20 @@ void CDibObj::Refresh(CDocumentContext* document)
     if (m_bNoCache || Kind() == SOK_PEN || !document)
         return;
     const CSize pixels = document->DocToDeviceSize(m_size);
+    // Beyond a few plates' size a display image shows nothing the stored
+    // image would not: such objects draw from the stored image.
+    const std::uint64_t bytes = std::uint64_t(std::max(pixels.cx, 0)) * std::uint64_t(std::max(pixels.cy, 0)) * 3;
+    if (pixels.cx > maxDisplaySide || pixels.cy > maxDisplaySide || !document->AllowDisplayBytes(bytes)) {
+        DropDisplay();
+        return;
+    }
     BuildDisplay(pixels.cx, pixels.cy);
+}
+
+void CDibObj::DropDisplay()
+{
+    m_displayStamp = ++StampCounter();
+    m_pDisplay.reset();
 }
 
 void CDibObj::EndTrack(DragState& drag)
@@ -98,11 +111,15 @@ void CDibObj::SetImage(std::uint32_t flags, bool escapeKey)
         ReplaceColour(transparentKey, keyReplacement);
 }
 
-bool CDibObj::BuildDisplay(int width, int height)
+std::atomic<std::uint64_t>& CDibObj::StampCounter()
 {
     static std::atomic<std::uint64_t> stamps{0};
-    m_displayStamp = ++stamps;
-    m_pDisplay.reset();
+    return stamps;
+}
+
+bool CDibObj::BuildDisplay(int width, int height)
+{
+    DropDisplay();
     if (m_image.IsEmpty())
         return false;
     auto display = std::make_unique<CDibImage>();

@@ -6,6 +6,7 @@
 
 #include <QString>
 
+#include <atomic>
 #include <memory>
 
 // A placed raster image: imported pictures, library frames and symbols, the
@@ -33,6 +34,11 @@ public:
     bool SetImageFrom(const CDibImage* source, std::uint32_t flags, bool escapeKey);
     void SetImage(std::uint32_t flags, bool escapeKey);
     bool BuildDisplay(int width, int height);
+    void DropDisplay();
+    // Display images are never built larger than this on a side (a plate
+    // is at most a few thousand dots): bigger objects draw from the stored
+    // image.
+    static constexpr int maxDisplaySide = 4096;
     void ReplaceColour(COLORREF from, COLORREF to);
     bool HasDisplay() const { return m_pDisplay != nullptr; }
     const CDibImage& StoredImage() const { return m_image; }
@@ -61,6 +67,7 @@ private:
     // Display image size for the loading document, or the stored size.
     void BuildDisplayAfterLoading(CArchive& ar);
     void ConvertOlderKey();
+    static std::atomic<std::uint64_t>& StampCounter();
 
     CDibImage m_image;
     QString m_strSourcePath;

@@ -3,6 +3,8 @@
 #include "platform/CPoint.h"
 #include "platform/CSize.h"
 
+#include <cstdint>
+
 // What placed objects need of the document that holds them: the output
 // resolution and the conversions between layout units (0.01 mm, origin at
 // the material centre, y up) and plate pixels (origin top-left, y down),
@@ -17,6 +19,10 @@ public:
     virtual CPoint DeviceToDoc(CPoint point) const = 0;
     virtual CSize DeviceToDocSize(CSize size) const = 0;
     virtual bool IsSerializingFile() const = 0;
+    // Whether a display image of this many bytes may be built. A document
+    // limits what one file's pictures may claim while it is read, so a few
+    // bytes describing huge objects cannot take the machine's memory.
+    virtual bool AllowDisplayBytes(std::uint64_t bytes) { (void)bytes; return true; }
 
 protected:
     ~CDocumentContext() = default;

@@ -154,6 +154,23 @@ TEST_F(FileFixture, HostileObjectListsAreRefusedWholly)
     }
 }
 
+TEST_F(FileFixture, HugeObjectsFromTinyFilesDrawFromTheirStoredImage)
+{
+    // A 1 x 1 picture claiming 908 mm: its display image would need 1 GiB.
+    const QByteArray bytes = ObjectBytes::DocumentHeader(2, 9000, 9000, 0, 0, 0, -500, 0).u16(1)
+                                 .raw(ObjectBytes::ClassRecord("CDibObj"))
+                                 .raw(ObjectBytes::Common("huge", flagsPicture, 1, 0, 0, 90800, 90800))
+                                 .raw(ObjectBytes::GreyImage(1, 1, 9));
+    CVeldraDoc doc;
+    doc.SetMaterialSize({9000, 9000});
+    doc.SetDevice(529, 9000, 9000);
+    ASSERT_TRUE(CDocumentFile::Open(doc, Write("huge.vlz", bytes)).ok);
+    auto* picture = dynamic_cast<CDibObj*>(doc.GetObjectAt(0));
+    ASSERT_TRUE(picture);
+    EXPECT_FALSE(picture->HasDisplay());
+    EXPECT_EQ(picture->GetImage(false), &picture->StoredImage());
+}
+
 TEST_F(FileFixture, AFailedSaveLeavesTheOldFileAlone)
 {
     const QByteArray old = ObjectBytes::DocumentHeader(2, 5000, 5000, 0, 0, 0, -500, 0).u16(1).raw(PictureRecord("old"));
