@@ -60,17 +60,26 @@ bool DibCompositor::PasteKeyed(CDibImage& target, const CDibImage& source, const
         return true;
     }
 
-    // Source byte offsets of the visible destination columns.
+    // The visible destination columns as runs over consecutive source
+    // columns: a display image a dot wider or narrower than its rectangle
+    // still copies in long runs.
+    struct Run
+    {
+        int destColumn;       // from the rectangle's left
+        std::size_t source;   // byte offset in a source row
+        int length;
+    };
     const int firstColumn = x0 < 0 ? -x0 : 0;
-    const int endColumn = std::min<long long>(w, (long long)target.Width() - x0) > 0
-        ? int(std::min<long long>(w, (long long)target.Width() - x0)) : 0;
-    std::vector<std::size_t> sourceOffset;
-    sourceOffset.reserve(std::size_t(std::max(0, endColumn - firstColumn)));
-    for (int j = firstColumn; j < endColumn; ++j)
-        sourceOffset.push_back(3 * std::size_t((long long)j * source.Width() / w));
-
-    const bool keyed = key != colorNone;
-    const std::uint8_t keyB = std::uint8_t(GetBValue(key)), keyG = std::uint8_t(GetGValue(key)), keyR = std::uint8_t(GetRValue(key));
+    const int endColumn = int(std::clamp<long long>((long long)target.Width() - x0, 0, w));
+    std::vector<Run> runs;
+    for (int j = firstColumn; j < endColumn; ++j) {
+        const std::size_t offset = 3 * std::size_t((long long)j * source.Width() / w);
+        if (!runs.empty() && runs.back().source + 3 * std::size_t(runs.back().length) == offset)
+            ++runs.back().length;
+        else
+            runs.push_back({j, offset, 1});
+    }
+    const std::uint8_t keyBytes[3] = {std::uint8_t(GetBValue(key)), std::uint8_t(GetGValue(key)), std::uint8_t(GetRValue(key))};
     for (int i = 0; i < h; ++i) {
         const long long y = (long long)y0 + i;
         if (y < 0)
@@ -78,15 +87,9 @@ bool DibCompositor::PasteKeyed(CDibImage& target, const CDibImage& source, const
         if (y >= target.Height())
             break;
         const std::uint8_t* in = source.Row(int((long long)i * source.Height() / h));
-        std::uint8_t* out = target.Row(int(y)) + 3 * std::size_t(x0 + firstColumn);
-        for (std::size_t k = 0; k < sourceOffset.size(); ++k, out += 3) {
-            const std::uint8_t* p = in + sourceOffset[k];
-            if (keyed && p[0] == keyB && p[1] == keyG && p[2] == keyR)
-                continue;
-            out[0] = p[0];
-            out[1] = p[1];
-            out[2] = p[2];
-        }
+        std::uint8_t* out = target.Row(int(y)) + 3 * std::size_t(x0);
+        for (const Run& run : runs)
+            CopyRowSkippingKey(out + 3 * std::size_t(run.destColumn), in + run.source, run.length, key != colorNone, keyBytes);
     }
     return true;
 }
