@@ -1,3 +1,4 @@
+#include "DragSupport.h"
 #include "objects/CDibObj.h"
 #include "objects/CPointPath.h"
 
@@ -20,16 +21,6 @@ Shape Box(int x, int y, int cx, int cy, std::uint32_t flags = 0)
     return object;
 }
 
-DragState Drag(CSymbolObj& object, int handle, CPoint start, CPoint current, int keys = 0)
-{
-    DragState drag;
-    object.BeginTrack(drag);
-    drag.nHandle = handle;
-    drag.ptStart = start;
-    drag.ptCur = current;
-    drag.nKeys = keys;
-    return drag;
-}
 
 } // namespace
 

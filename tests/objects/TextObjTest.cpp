@@ -1,3 +1,4 @@
+#include "DragSupport.h"
 #include "objects/CArcTextObj.h"
 #include "objects/CDocumentContext.h"
 #include "objects/CPointPath.h"
@@ -72,16 +73,6 @@ std::vector<CPoint> PixelsOf(const CDibImage& image, COLORREF colour)
     return pixels;
 }
 
-DragState Drag(CSymbolObj& object, int handle, CPoint start, CPoint current, int keys = 0)
-{
-    DragState drag;
-    object.BeginTrack(drag);
-    drag.nHandle = handle;
-    drag.ptStart = start;
-    drag.ptCur = current;
-    drag.nKeys = keys;
-    return drag;
-}
 
 // "HIH" on a band 6 mm long and 3 mm high around the plate centre: pixels
 // x 70..130, y 85..115.
