@@ -1,5 +1,6 @@
 #include "CVeldraApp.h"
 
+#include "CDataFolder.h"
 #include "CSettingsStore.h"
 
 #include "document/CVeldraDoc.h"
@@ -19,6 +20,12 @@ bool CVeldraApp::IsEngraverDriver(const QString& driver)
 
 void CVeldraApp::Startup()
 {
+    // A folder that could not be made still names where the libraries belong;
+    // the library windows then simply find nothing there.
+    CDataFolder dataFolder;
+    dataFolder.Create(QStringLiteral("Veldra2"));
+    m_dataFolder = dataFolder.Path();
+
     CSettingsStore store;
     m_settings.Load(store);
     if (m_settings.printer.IsNone()) {
@@ -49,6 +56,16 @@ void CVeldraApp::SelectStoredPrinter()
     if (!m_pPrinters || m_settings.printer.IsNone())
         return;
     m_pPrinter = m_pPrinters->Open(m_settings.printer.device);
+}
+
+QString CVeldraApp::LibraryFolder(CLibraryModel::Kind kind) const
+{
+    switch (kind) {
+    case CLibraryModel::material: return m_dataFolder + QStringLiteral("/Mask");
+    case CLibraryModel::frame: return m_dataFolder + QStringLiteral("/Frame");
+    case CLibraryModel::symbol: return m_dataFolder + QStringLiteral("/Symbol");
+    }
+    return {};
 }
 
 void CVeldraApp::Attach(CVeldraDoc& doc)

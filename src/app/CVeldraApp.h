@@ -3,6 +3,8 @@
 #include "CAppSettings.h"
 #include "CTempFiles.h"
 
+#include "library/CLibraryModel.h"
+
 #include <memory>
 
 class CVeldraDoc;
@@ -19,7 +21,8 @@ public:
     explicit CVeldraApp(const IPrinterSystem* printers = nullptr);
     ~CVeldraApp();
 
-    // Start-up without windows: settings, then the engraver lookup.
+    // Start-up without windows: the data folder, settings, then the engraver
+    // lookup.
     void Startup();
     // Exit without windows: printer choice, settings, temporary files.
     bool Exit();
@@ -31,6 +34,10 @@ public:
     // Hands the settings, printer and text defaults to a document.
     void Attach(CVeldraDoc& doc);
     QString NewTempFile() { return m_tempFiles.NewTempFile(); }
+    // The shared data folder made sure of at start, and the library folder
+    // of one kind ("Mask", "Frame", "Symbol") in it.
+    const QString& DataFolder() const { return m_dataFolder; }
+    QString LibraryFolder(CLibraryModel::Kind kind) const;
 
     static bool IsEngraverDriver(const QString& driver);
 
@@ -42,4 +49,5 @@ private:
     CAppSettings m_settings;
     CTempFiles m_tempFiles;
     std::unique_ptr<IPrinter> m_pPrinter;
+    QString m_dataFolder;
 };

@@ -28,9 +28,23 @@ struct FakePrinters : IPrinterSystem
 struct AppFixture : ::testing::Test
 {
     QTemporaryDir config;
+    QTemporaryDir data;
     QByteArray oldConfigHome = qgetenv("XDG_CONFIG_HOME");
-    void SetUp() override { qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path())); }
-    void TearDown() override { qputenv("XDG_CONFIG_HOME", oldConfigHome); }
+    QByteArray oldDataDir = qgetenv("VELDRA2_DATA_DIR");
+    void SetUp() override
+    {
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+        // Start-up makes sure of the data folder: never the machine's own here.
+        qputenv("VELDRA2_DATA_DIR", QFile::encodeName(data.filePath(QStringLiteral("Veldra2"))));
+    }
+    void TearDown() override
+    {
+        qputenv("XDG_CONFIG_HOME", oldConfigHome);
+        if (oldDataDir.isEmpty())
+            qunsetenv("VELDRA2_DATA_DIR");
+        else
+            qputenv("VELDRA2_DATA_DIR", oldDataDir);
+    }
 
     QByteArray SettingsText() const
     {

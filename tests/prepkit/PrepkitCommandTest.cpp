@@ -1,0 +1,64 @@
+#include "PrepkitTestSupport.h"
+
+#include <QFile>
+#include <QProcess>
+
+using namespace PrepkitTest;
+
+namespace {
+
+struct CommandRun
+{
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray error;
+};
+
+// The command goes through the shared library's exported entry points.
+class PrepkitCommandTest : public Fixture
+{
+protected:
+    CommandRun Prepkit(const QStringList& arguments)
+    {
+        QProcess process;
+        process.start(QStringLiteral(PREPKIT_COMMAND_PATH), arguments);
+        process.waitForFinished(60000);
+        return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1, process.readAllStandardOutput(),
+                process.readAllStandardError()};
+    }
+};
+
+} // namespace
+
+TEST_F(PrepkitCommandTest, ReportsOnStandardErrorAndThroughItsExitStatus)
+{
+    CommandRun run = Prepkit({});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.error, QByteArray("No root path name is specified.\n"));
+
+    run = Prepkit({QStringLiteral("--help")});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_TRUE(run.out.startsWith("Usage: prepkit ROOT"));
+
+    EXPECT_EQ(Prepkit({QStringLiteral("--frobnicate")}).exitCode, 2);
+    EXPECT_EQ(Prepkit({QStringLiteral("--grant")}).exitCode, 2);
+    EXPECT_EQ(Prepkit({QStringLiteral("--grant"), Path(QStringLiteral("missing"))}).exitCode, 1);
+}
+
+TEST_F(PrepkitCommandTest, MovesAnInstallationAndGrantsAFolder)
+{
+    ASSERT_TRUE(WriteFile(Path(QStringLiteral("inst/Mask/a.vls")), "a"));
+    ASSERT_TRUE(WriteFile(Path(QStringLiteral("inst/Mask/b.vls")), "b"));
+    ASSERT_TRUE(WriteFile(Path(QStringLiteral("data/Mask/b.vls/in-the-way")), "x"));
+
+    const CommandRun run = Prepkit({Path(QStringLiteral("inst"))});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.error, Path(QStringLiteral("inst/Mask/b.vls")).toUtf8() + "->" + Path(QStringLiteral("data/Mask/b.vls")).toUtf8()
+                             + "\nIs a directory\n");
+    EXPECT_EQ(ReadFile(DataFolder() + QStringLiteral("/Mask/a.vls")), QByteArray("a"));
+
+    ASSERT_TRUE(WriteFile(Path(QStringLiteral("tree/file"))));
+    ASSERT_EQ(::chmod(QFile::encodeName(Path(QStringLiteral("tree/file"))).constData(), 0600), 0);
+    EXPECT_EQ(Prepkit({QStringLiteral("--grant"), Path(QStringLiteral("tree"))}).exitCode, 0);
+    EXPECT_EQ(Mode(Path(QStringLiteral("tree/file"))), mode_t(0666));
+}
