@@ -53,11 +53,7 @@ void CArcTextObj::Draw(QPainter& painter, const CRect*, int)
         return;
     const double radius = std::trunc(double(m_layout.m_fRadius) * 10);
     const int radiusUnits = std::isfinite(radius) ? int(std::clamp(radius, -2147483648.0, 2147483647.0)) : 0;
-    if (!m_layout.Layout(MulDiv(radiusUnits, m_pDoc->GetResolution(), 2540), {})) {
-        m_layout.DropRegion();
-        return;
-    }
-    PaintBand(painter, m_layout.OutlinePolygon());
+    DrawLaidOut(painter, MulDiv(radiusUnits, m_pDoc->GetResolution(), 2540), false);
 }
 
 std::vector<CPoint> CArcTextObj::HandlePixels() const

@@ -1,5 +1,7 @@
 #include "CFreeTextObj.h"
 
+#include "FontMapper.h"
+
 #include "CDocumentContext.h"
 #include "CPointPath.h"
 #include "TextPainting.h"
@@ -7,6 +9,7 @@
 #include "platform/CArchive.h"
 #include "platform/MulDiv.h"
 
+#include <QBuffer>
 #include <QPainter>
 #include <QPolygon>
 
@@ -104,14 +107,10 @@ void CFreeTextObj::Draw(QPainter& painter, const CRect*, int)
         return;
     // The band always spans the object's width.
     m_layout.m_fSpread = 100;
-    if (!m_layout.Layout(MulDiv(m_size.cx, m_pDoc->GetResolution(), 2540), {})) {
-        m_layout.DropRegion();
-        return;
-    }
-    PaintBand(painter, m_layout.Corners());
+    DrawLaidOut(painter, MulDiv(m_size.cx, m_pDoc->GetResolution(), 2540), true);
 }
 
-void CFreeTextObj::PaintBand(QPainter& painter, const QPolygon& band)
+void CFreeTextObj::DrawBand(QPainter& painter, const QPolygon& band)
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
@@ -125,6 +124,81 @@ void CFreeTextObj::PaintBand(QPainter& painter, const QPolygon& band)
     painter.setBrush(Qt::NoBrush);
     m_layout.DrawGlyphs(painter);
     painter.restore();
+}
+
+QByteArray CFreeTextObj::DrawingKey(int base) const
+{
+    QByteArray key;
+    QBuffer buffer(&key);
+    buffer.open(QIODevice::WriteOnly);
+    CArchive ar(buffer, CArchive::store);
+    const_cast<CTextLayout&>(m_layout).Serialize(ar);
+    ar << std::int32_t(base) << m_bFillBackground << m_crFont << m_crBkgnd;
+    ar.Close();
+    return key;
+}
+
+void CFreeTextObj::DrawLaidOut(QPainter& painter, int base, bool straight)
+{
+    const QByteArray key = DrawingKey(base);
+    if (key == m_drawingKey && !m_drawing.isNull() && m_layout.HasRegion()) {
+        PasteDrawing(painter);
+        return;
+    }
+    if (!m_layout.Layout(base, {})) {
+        m_layout.DropRegion();
+        m_drawing = QImage();
+        return;
+    }
+    PaintBand(painter, straight ? m_layout.Corners() : m_layout.OutlinePolygon(), key);
+}
+
+void CFreeTextObj::PasteDrawing(QPainter& painter) const
+{
+    auto* plate = dynamic_cast<QImage*>(painter.device());
+    if (!plate || plate->format() != QImage::Format_BGR888 || !painter.transform().isIdentity() || painter.hasClipping()) {
+        painter.drawImage(m_drawingOrigin, m_drawing);
+        return;
+    }
+    // Straight into the plate's bytes: the drawing's pixels are opaque or
+    // fully transparent, so this is the same as drawing them.
+    const QRect area = QRect(m_drawingOrigin, m_drawing.size()).intersected(plate->rect());
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        const QRgb* in = reinterpret_cast<const QRgb*>(m_drawing.constScanLine(y - m_drawingOrigin.y()));
+        uchar* out = plate->scanLine(y) + 3 * area.left();
+        for (int x = area.left(); x <= area.right(); ++x, out += 3) {
+            const QRgb pixel = in[x - m_drawingOrigin.x()];
+            if (qAlpha(pixel) == 255) {
+                out[0] = uchar(qBlue(pixel));
+                out[1] = uchar(qGreen(pixel));
+                out[2] = uchar(qRed(pixel));
+            }
+        }
+    }
+}
+
+void CFreeTextObj::PaintBand(QPainter& painter, const QPolygon& band, const QByteArray& key)
+{
+    // Glyphs may reach past the band by up to a line's height.
+    const int reach = std::clamp(int(std::abs(m_layout.m_fHeight)) + 4, 4, 4096);
+    const QRect area = band.boundingRect().adjusted(-reach, -reach, reach, reach);
+    // Without antialiasing every drawn pixel is opaque, so a kept drawing
+    // pasted over the plate gives exactly the pixels of drawing directly.
+    if (!FontMapper::WantsAntialias(m_layout.m_lf) && (key != m_drawingKey || m_drawing.isNull())) {
+        m_drawing = QImage(area.size(), QImage::Format_ARGB32);
+        m_drawingOrigin = area.topLeft();
+        m_drawingKey = key;
+        if (!m_drawing.isNull()) {
+            m_drawing.fill(Qt::transparent);
+            QPainter onDrawing(&m_drawing);
+            onDrawing.translate(-m_drawingOrigin);
+            DrawBand(onDrawing, band);
+        }
+    }
+    if (!FontMapper::WantsAntialias(m_layout.m_lf) && !m_drawing.isNull())
+        PasteDrawing(painter);
+    else
+        DrawBand(painter, band);
     if (!m_layout.HasRegion())
         m_layout.SetRegion(band);
 }

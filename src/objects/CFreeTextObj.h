@@ -4,6 +4,9 @@
 #include "CTextAttributes.h"
 #include "CTextLayout.h"
 
+#include <QByteArray>
+#include <QImage>
+
 #include <optional>
 #include <vector>
 
@@ -56,8 +59,16 @@ public:
 
 protected:
     void CopyTextFields(const CFreeTextObj& source);
+    // Lays the text out for base (unless nothing changed since the last
+    // time), draws the band and keeps it as the hit region.
+    void DrawLaidOut(QPainter& painter, int base, bool straight);
     // Fills the band, draws the glyphs and keeps the band as the hit region.
-    void PaintBand(QPainter& painter, const QPolygon& band);
+    void PaintBand(QPainter& painter, const QPolygon& band, const QByteArray& key);
+    void PasteDrawing(QPainter& painter) const;
+    // The band's fill and glyphs, straight onto a painter.
+    void DrawBand(QPainter& painter, const QPolygon& band);
+    // What the drawn band depends on, to tell when the kept drawing is stale.
+    QByteArray DrawingKey(int base) const;
     // Handles and the move handle in plate pixels; the move handle is
     // tested with a box twice as tolerant.
     int HitTestPixels(CPoint point, CSize tolerance, const std::vector<CPoint>& handles,
@@ -68,4 +79,11 @@ protected:
     CPoint ToDocument(CPoint pixel) const;
     // Outline point i, 0 <= i < outline size.
     CPoint OutlinePoint(std::size_t index) const { return m_layout.m_outline[index]; }
+
+private:
+    // The band as last drawn: glyphs turned about their own baseline are
+    // rasterised anew on every paint otherwise, the dearest step of a plate.
+    QImage m_drawing;
+    QPoint m_drawingOrigin;
+    QByteArray m_drawingKey;
 };

@@ -2,6 +2,7 @@
 
 #include "document/CMaterialShapes.h"
 #include "document/CPlateRenderer.h"
+#include "objects/CArcTextObj.h"
 
 #include <gtest/gtest.h>
 
@@ -220,4 +221,43 @@ TEST(MaterialShapes, AnEllipseTouchesAllFourSides)
     EXPECT_FALSE(doc.HasMaterial());
     EXPECT_EQ(doc.GetObjectCount(), 0);
     EXPECT_TRUE(doc.CanUndo());
+}
+
+TEST(TextRendering, KeptDrawingsFollowEveryChange)
+{
+    const auto makeDoc = [](CVeldraDoc& doc) {
+        doc.SetMaterialSize({9000, 9000});
+        doc.SetDevice(254, 9000, 9000);
+    };
+    const auto bytes = [](const CDibImage& image) {
+        return QByteArray(reinterpret_cast<const char*>(image.Bits()), qsizetype(image.BitsSize()));
+    };
+    CVeldraDoc doc;
+    makeDoc(doc);
+    auto fan = std::make_unique<CArcTextObj>();
+    fan->m_strName = fan->m_layout.m_strText = "AROUND";
+    fan->m_pDoc = &doc;
+    fan->m_layout.m_fRadius = 250;
+    fan->SetBounds(0, 0, 3000, 400);
+    CArcTextObj* raw = fan.get();
+    doc.InsertAt(std::move(fan), 0);
+    CPlateRenderer renderer(doc);
+    CDibImage first, again, moved, fresh;
+    for (CDibImage* image : {&first, &again, &moved, &fresh})
+        image->Create(900, 900, 24);
+    renderer.RenderPlate(first, CPlateRenderer::output);
+    renderer.RenderPlate(again, CPlateRenderer::output);
+    EXPECT_EQ(bytes(first), bytes(again));
+
+    raw->m_layout.m_fAngle = 90;
+    renderer.RenderPlate(moved, CPlateRenderer::output);
+    EXPECT_NE(bytes(moved), bytes(first));
+    // A new object in the same state, drawn for the first time, agrees.
+    CVeldraDoc other;
+    makeDoc(other);
+    auto copy = raw->Clone();
+    static_cast<CArcTextObj*>(copy.get())->m_pDoc = &other;
+    other.InsertAt(std::move(copy), 0);
+    CPlateRenderer(other).RenderPlate(fresh, CPlateRenderer::output);
+    EXPECT_EQ(bytes(moved), bytes(fresh));
 }
