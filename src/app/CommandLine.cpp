@@ -17,7 +17,6 @@ void CommandLine::AddPositional(const QString& name, const QString& description)
 CommandLine::Action CommandLine::Parse(const QStringList& arguments)
 {
     m_positional.clear();
-    m_error.clear();
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         const QString& argument = arguments[i];
         if (argument == QLatin1String("--help") || argument == QLatin1String("-h"))

@@ -8,7 +8,7 @@
 class CommandLine
 {
 public:
-    enum class Action { Run, ShowHelp, ShowVersion, UsageError };
+    enum class Action { Run, ShowHelp, ShowVersion };
 
     CommandLine(QString programName, QString description);
 
@@ -19,12 +19,10 @@ public:
     QStringList Positional() const { return m_positional; }
     QString HelpText() const;
     QString VersionText() const;
-    QString ErrorText() const { return m_error; }
 
 private:
     QString m_programName;
     QString m_description;
     QStringList m_positionalHelp;
     QStringList m_positional;
-    QString m_error;
 };

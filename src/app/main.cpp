@@ -23,9 +23,6 @@ int main(int argc, char* argv[])
     case CommandLine::Action::ShowVersion:
         std::fputs(qPrintable(commandLine.VersionText()), stdout);
         return 0;
-    case CommandLine::Action::UsageError:
-        std::fputs(qPrintable(commandLine.ErrorText()), stderr);
-        return 2;
     case CommandLine::Action::Run:
         break;
     }

@@ -71,7 +71,6 @@ int main(int argc, char* argv[])
     case CommandLine::Action::ShowVersion:
         std::fputs(qPrintable(commandLine.VersionText()), stdout);
         return 0;
-    case CommandLine::Action::UsageError:
     case CommandLine::Action::Run:
         break;
     }
