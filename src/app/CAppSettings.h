@@ -5,6 +5,7 @@
 
 #include "document/CDocumentSettings.h"
 #include "objects/CTextAttributes.h"
+#include "view/GridSettings.h"
 #include "imaging/ColorRef.h"
 #include "platform/CPoint.h"
 #include "platform/CRect.h"
@@ -51,11 +52,7 @@ public:
     bool layerListShown = false;
     int penWidth = 1;
     COLORREF penColor = RGB(0, 0, 0);
-    // -1: not set.
-    CPoint gridPitch{-1, -1};
-    COLORREF gridColor = RGB(0x80, 0x80, 0x80);
-    COLORREF gridCenterColor = RGB(0xC0, 0xC0, 0xC0);
-    bool showGrid = true;
+    GridSettings grid;
     int previewZoom = 1;
     COLORREF clipColor = RGB(0, 0, 0xFF);
     int clipRange = 20;

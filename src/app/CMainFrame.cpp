@@ -1,8 +1,269 @@
 #include "CMainFrame.h"
 
-CMainFrame::CMainFrame(QWidget* parent)
-    : QMainWindow(parent)
+#include "CAppCommands.h"
+#include "CDocumentCommands.h"
+#include "CDocumentManager.h"
+#include "CMenuLayout.h"
+#include "CSettingsStore.h"
+#include "CVeldraApp.h"
+
+#include "document/CVeldraDoc.h"
+#include "objects/CArcTextObj.h"
+#include "view/CCommandActions.h"
+#include "view/CStatusTexts.h"
+#include "view/CVeldraView.h"
+#include "view/artwork/CArtwork.h"
+#include "view/controls/CStartupLogoWnd.h"
+#include "view/controls/CZoomStatusBar.h"
+
+#include <QCloseEvent>
+#include <QCursor>
+#include <QDragEnterEvent>
+#include <QFileInfo>
+#include <QMenu>
+#include <QMimeData>
+#include <QScreen>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace {
+
+constexpr auto barStateSection = "CtrlBar";
+constexpr auto barStateName = "BarState";
+constexpr int idleMilliseconds = 250;
+
+} // namespace
+
+CMainFrame::CMainFrame(CVeldraApp& app, CVeldraDoc& doc, CRecentFileList& recent, bool showLogo, QWidget* parent)
+    : QMainWindow(parent), m_app(app), m_doc(doc)
 {
-    setWindowTitle(tr("Veldra2"));
-    resize(900, 700);
+    setWindowIcon(CArtwork::ProgramIcon());
+    setAcceptDrops(true);
+    m_pView = new CVeldraView(doc, app.Settings().grid, this);
+    setCentralWidget(m_pView);
+    m_pDocumentCommands = std::make_unique<CDocumentCommands>(doc, app.Settings(), this);
+    m_pDocuments = std::make_unique<CDocumentManager>(doc, recent, this);
+    m_pAppCommands = std::make_unique<CAppCommands>(this);
+    // The order commands are offered in.
+    m_router.AddTarget(m_pView);
+    m_router.AddTarget(m_pDocumentCommands.get());
+    m_router.AddTarget(this);
+    m_router.AddTarget(m_pDocuments.get());
+    m_router.AddTarget(m_pAppCommands.get());
+    m_pActions = new CCommandActions(m_router, &CArtwork::CommandIcon, this);
+
+    RestorePlacement();
+    CMenuLayout::BuildMenuBar(*this, *m_pActions, recent);
+    CreateBars();
+    ConnectView();
+    UpdateTitle();
+
+    // Menus refresh as they open; buttons and panes on idle.
+    connect(&m_idle, &QTimer::timeout, this, [this] {
+        m_pActions->Refresh();
+        RefreshStatus();
+    });
+    m_idle.start(idleMilliseconds);
+    StartLogo(showLogo);
+}
+
+CMainFrame::~CMainFrame()
+{
+    m_router.RemoveTarget(m_pView);
+}
+
+void CMainFrame::CreateBars()
+{
+    m_pStandardBar = addToolBar(tr("Standard"));
+    m_pStandardBar->setObjectName(QStringLiteral("StandardBar"));
+    CMenuLayout::FillStandardBar(*m_pStandardBar, *m_pActions);
+    m_pExtendedBar = new QToolBar(tr("Extended"), this);
+    m_pExtendedBar->setObjectName(QStringLiteral("ExtendedBar"));
+    CMenuLayout::FillExtendedBar(*m_pExtendedBar, *m_pActions);
+    addToolBar(Qt::LeftToolBarArea, m_pExtendedBar);
+    for (QToolBar* bar : {m_pStandardBar, m_pExtendedBar}) {
+        bar->setIconSize(QSize(24, 24));
+        bar->setAllowedAreas(Qt::AllToolBarAreas);
+    }
+
+    m_pStatusBar = new CZoomStatusBar(this);
+    setStatusBar(m_pStatusBar);
+    m_pStatusBar->SetZoomActions({m_pActions->Action(CommandId::FitToScreen), m_pActions->Action(CommandId::Zoom50),
+                                  m_pActions->Action(CommandId::Zoom100), m_pActions->Action(CommandId::Zoom200),
+                                  m_pActions->Action(CommandId::Zoom400)});
+
+    CSettingsStore store;
+    const QByteArray state = QByteArray::fromBase64(store.ReadString(barStateSection, barStateName).toLatin1());
+    if (!state.isEmpty())
+        restoreState(state);
+}
+
+void CMainFrame::ConnectView()
+{
+    m_pView->SetCommandSink([this](CommandId id) { m_router.Execute(id); });
+    m_pView->SetContextMenuSource([this](QPoint global) { ShowContextMenu(global); });
+    connect(m_pView, &CVeldraView::StatusChanged, this, &CMainFrame::RefreshStatus);
+    m_pDocuments->SetInitialUpdate([this] { m_pView->OnInitialUpdate(m_app.Settings().textDefaults.zoom); });
+    m_pDocuments->SetTitleChanged([this] { UpdateTitle(); });
+    m_pView->setFocus();
+}
+
+void CMainFrame::StartLogo(bool showLogo)
+{
+    m_pLogo = showLogo ? CStartupLogoWnd::Open() : nullptr;
+    if (!m_pLogo) {
+        QTimer::singleShot(0, this, [this] { m_router.Execute(CommandId::CreatePalette); });
+        return;
+    }
+    connect(m_pLogo, &CStartupLogoWnd::closed, this, [this] {
+        m_pLogo = nullptr;
+        m_router.Execute(CommandId::CreatePalette);
+    });
+}
+
+// --------------------------------------------------------------- placement
+
+void CMainFrame::RestorePlacement()
+{
+    const CAppSettings::WindowPlacement& placement = m_app.Settings().mainWindow;
+    const bool stored = placement.position.x != -1 && placement.position.y != -1 && placement.size.cx != -1
+        && placement.size.cy != -1;
+    if (stored) {
+        move(placement.position.x, placement.position.y);
+        resize(placement.size.cx, placement.size.cy);
+    } else {
+        resize(1000, 760);
+    }
+    if (placement.showCmd == 3)
+        setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+void CMainFrame::SavePlacement()
+{
+    CAppSettings::WindowPlacement& placement = m_app.Settings().mainWindow;
+    // A minimised window comes back as a normal one.
+    placement.showCmd = isMaximized() ? 3 : 1;
+    const QRect normal = normalGeometry().isValid() ? normalGeometry() : geometry();
+    placement.position = {normal.x(), normal.y()};
+    placement.size = {normal.width(), normal.height()};
+    CSettingsStore store;
+    m_app.Settings().SaveMainWindowPlacement(store);
+    store.WriteString(barStateSection, barStateName, QString::fromLatin1(saveState().toBase64()));
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event)
+{
+    if (!m_pDocuments->SaveModified()) {
+        event->ignore();
+        return;
+    }
+    SavePlacement();
+    m_idle.stop();
+    event->accept();
+}
+
+void CMainFrame::UpdateTitle()
+{
+    setWindowTitle(tr("%1 - Veldra2").arg(m_pDocuments->Title()));
+}
+
+// ------------------------------------------------------------------ status
+
+void CMainFrame::RefreshStatus()
+{
+    if (!m_pStatusBar || !m_pStatusBar->isVisibleTo(this))
+        return;
+    m_pStatusBar->SetPaneText(paneZoom, CStatusTexts::Zoom(m_pView->Zoom()));
+    const CStatusTexts texts(m_app.Settings().inch);
+    const QPoint client = m_pView->viewport()->mapFromGlobal(QCursor::pos());
+    m_pStatusBar->SetPaneText(CZoomStatusBar::promptPane, texts.Cursor(m_pView->ClientToLayout(client)));
+    CSymbolObj* selection = m_pView->Selection();
+    m_pStatusBar->SetPaneText(panePosition, selection ? texts.Position(selection->GetPosition()) : QString());
+    const bool sized = selection && !dynamic_cast<CArcTextObj*>(selection);
+    m_pStatusBar->SetPaneText(paneSize, sized ? texts.Size(selection->GetSize().cx, selection->GetSize().cy) : QString());
+}
+
+// ------------------------------------------------------------------- drops
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (event->mimeData()->hasUrls())
+        event->acceptProposedAction();
+}
+
+void CMainFrame::dropEvent(QDropEvent* event)
+{
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.isEmpty() || !urls.first().isLocalFile())
+        return;
+    event->acceptProposedAction();
+    activateWindow();
+    raise();
+    OpenDroppedFile(urls.first().toLocalFile());
+}
+
+void CMainFrame::OpenDroppedFile(const QString& path)
+{
+    const bool document = QFileInfo(path).suffix().compare(QLatin1String("vlz"), Qt::CaseInsensitive) == 0;
+    if (!document && m_pDocumentCommands->ImportFile(path, false))
+        return;
+    m_pDocuments->OpenDocument(path);
+}
+
+// ---------------------------------------------------------------- commands
+
+void CMainFrame::ShowTextToolMenu()
+{
+    QMenu menu(this);
+    CMenuLayout::FillTextToolMenu(menu, *m_pActions);
+    m_pActions->Refresh();
+    QWidget* button = m_pExtendedBar->widgetForAction(m_pActions->Action(CommandId::TextToolDropDown));
+    const QRect rect = button ? QRect(button->mapToGlobal(QPoint(0, 0)), button->size()) : QRect(QCursor::pos(), QSize());
+    menu.exec(QPoint(rect.right() - 5, rect.bottom() - 5));
+}
+
+void CMainFrame::ShowContextMenu(QPoint global)
+{
+    QMenu menu(this);
+    CMenuLayout::FillObjectMenu(menu, *m_pActions);
+    m_pActions->Refresh();
+    menu.exec(global);
+}
+
+QWidget* CMainFrame::BarOf(CommandId id) const
+{
+    switch (id) {
+    case CommandId::ViewToolbar: return m_pStandardBar;
+    case CommandId::ViewExtendedBar: return m_pExtendedBar;
+    case CommandId::ViewStatusBar: return m_pStatusBar;
+    default: return nullptr;
+    }
+}
+
+bool CMainFrame::OnCommand(CommandId id)
+{
+    if (QWidget* bar = BarOf(id)) {
+        bar->setVisible(!bar->isVisibleTo(this));
+        return true;
+    }
+    switch (id) {
+    case CommandId::TextToolDropDown: ShowTextToolMenu(); return true;
+    // Screens here have no palettes to realise: nothing to create.
+    case CommandId::CreatePalette: return true;
+    default: return false;
+    }
+}
+
+bool CMainFrame::OnUpdateCommand(CommandId id, CCommandState& state)
+{
+    switch (id) {
+    case CommandId::ViewToolbar:
+    case CommandId::ViewExtendedBar:
+    case CommandId::ViewStatusBar:
+        // The bars are made after the menus that show their state.
+        state.SetCheck(BarOf(id) && BarOf(id)->isVisibleTo(this));
+        return true;
+    case CommandId::CreatePalette: return true;
+    default: return false;
+    }
 }

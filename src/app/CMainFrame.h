@@ -1,12 +1,88 @@
 #pragma once
 
-#include <QMainWindow>
+#include "view/CCommandRouter.h"
+#include "view/ICommandTarget.h"
 
-// The program's main window.
-class CMainFrame : public QMainWindow
+#include <QMainWindow>
+#include <QTimer>
+
+#include <memory>
+
+class CAppCommands;
+class CCommandActions;
+class CDocumentCommands;
+class CDocumentManager;
+class CRecentFileList;
+class CStartupLogoWnd;
+class CVeldraApp;
+class CVeldraDoc;
+class CVeldraView;
+class CZoomStatusBar;
+class QToolBar;
+
+// The program's main window: menus, the standard and extended toolbars, the
+// status bar with its position, size and zoom panes, around the view. It
+// remembers its placement and toolbar layout, takes dropped files, and
+// routes every command to the view, the document, itself and the
+// application in turn.
+class CMainFrame : public QMainWindow, public ICommandTarget
 {
     Q_OBJECT
 
 public:
-    explicit CMainFrame(QWidget* parent = nullptr);
+    // Status pane ids.
+    static constexpr int paneZoom = 134;
+    static constexpr int panePosition = 136;
+    static constexpr int paneSize = 137;
+
+    CMainFrame(CVeldraApp& app, CVeldraDoc& doc, CRecentFileList& recent, bool showLogo, QWidget* parent = nullptr);
+    ~CMainFrame() override;
+
+    CVeldraView& View() { return *m_pView; }
+    CDocumentManager& Documents() { return *m_pDocuments; }
+    CDocumentCommands& DocumentCommands() { return *m_pDocumentCommands; }
+    CCommandRouter& Router() { return m_router; }
+    CCommandActions& Actions() { return *m_pActions; }
+    CZoomStatusBar& StatusPanes() { return *m_pStatusBar; }
+    QToolBar& StandardBar() { return *m_pStandardBar; }
+    QToolBar& ExtendedBar() { return *m_pExtendedBar; }
+
+    // Brings the status panes up to date (also done on idle).
+    void RefreshStatus();
+    // A dropped file: a picture is imported, anything else opened as a
+    // document.
+    void OpenDroppedFile(const QString& path);
+
+    bool OnCommand(CommandId id) override;
+    bool OnUpdateCommand(CommandId id, CCommandState& state) override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void CreateBars();
+    void ConnectView();
+    void RestorePlacement();
+    void SavePlacement();
+    void UpdateTitle();
+    QWidget* BarOf(CommandId id) const;
+    void ShowTextToolMenu();
+    void ShowContextMenu(QPoint global);
+    void StartLogo(bool showLogo);
+
+    CVeldraApp& m_app;
+    CVeldraDoc& m_doc;
+    CCommandRouter m_router;
+    CVeldraView* m_pView = nullptr;
+    std::unique_ptr<CDocumentCommands> m_pDocumentCommands;
+    std::unique_ptr<CDocumentManager> m_pDocuments;
+    std::unique_ptr<CAppCommands> m_pAppCommands;
+    CCommandActions* m_pActions = nullptr;
+    CZoomStatusBar* m_pStatusBar = nullptr;
+    QToolBar* m_pStandardBar = nullptr;
+    QToolBar* m_pExtendedBar = nullptr;
+    CStartupLogoWnd* m_pLogo = nullptr;
+    QTimer m_idle;
 };

@@ -1,10 +1,28 @@
+#include "CDocumentManager.h"
 #include "CMainFrame.h"
+#include "CSettingsStore.h"
 #include "CVeldraApp.h"
 #include "CommandLine.h"
+#include "shell/CRecentFileList.h"
+#include "shell/CShellRegistration.h"
+
+#include "document/CVeldraDoc.h"
 
 #include <QApplication>
 
 #include <cstdio>
+
+namespace {
+
+// Tells the desktop that .vlz files are ours; never stops the start.
+void RegisterDocumentType()
+{
+    CShellRegistration registration(QCoreApplication::applicationFilePath());
+    registration.RemoveOldAssociation();
+    registration.Register();
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
@@ -32,9 +50,23 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("Veldra2"));
     CVeldraApp app;
     app.Startup();
-    CMainFrame frame;
+    CRecentFileList recent;
+    recent.Load(CSettingsStore());
+    RegisterDocumentType();
+
+    CVeldraDoc doc;
+    app.Attach(doc);
+    const QString file = commandLine.Positional().value(0);
+    // The logo greets a plain start, not one that opens a file.
+    CMainFrame frame(app, doc, recent, file.isEmpty());
     frame.show();
+    if (file.isEmpty() || !frame.Documents().OpenDocument(file))
+        frame.Documents().NewDocument();
     const int result = application.exec();
+    {
+        CSettingsStore store;
+        recent.Save(store);
+    }
     app.Exit();
     return result;
 }

@@ -188,10 +188,10 @@ CAppSettings ChangedEverywhere()
 {
     CAppSettings s;
     s.printer = {QStringLiteral("Corvex KTX-1"), QStringLiteral("ktx"), QStringLiteral("usb://Corvex/KTX")};
-    s.layerListShown = true; s.showGrid = false;
+    s.layerListShown = true; s.grid.shown = false;
     s.penWidth = 7; s.previewZoom = 4; s.clipRange = 33; s.deviceSizeLimit = 4096;
-    s.penColor = RGB(1, 2, 3); s.gridColor = RGB(4, 5, 6); s.gridCenterColor = RGB(7, 8, 9); s.clipColor = RGB(10, 11, 12);
-    s.gridPitch = {250, 500};
+    s.penColor = RGB(1, 2, 3); s.grid.color = RGB(4, 5, 6); s.grid.centerColor = RGB(7, 8, 9); s.clipColor = RGB(10, 11, 12);
+    s.grid.pitch = {250, 500};
     s.trimmingDlgPos = {1, 2}; s.symbolPropDlgPos = {3, 4}; s.textPropDlgPos = {5, 6}; s.layerListDlgPos = {-7, 8};
     s.previewDlg = {{10, 20}, {300, 400}, 3};
     s.symbolDlg = {{30, 40}, {500, 600}, 2};
@@ -241,7 +241,7 @@ TEST_F(SettingsFileTest, HandWrittenValuesWithBareCommasReadBack)
               "[Material]\nSize=9000,9000\n");
     const auto s = Loaded();
     EXPECT_EQ(s->printer.device, QStringLiteral("ktx"));
-    EXPECT_EQ(s->gridPitch, (CPoint{10, 20}));
+    EXPECT_EQ(s->grid.pitch, (CPoint{10, 20}));
     EXPECT_EQ(s->penColor, RGB(0xFF, 0, 0));
     EXPECT_EQ(s->penWidth, 5);
     EXPECT_EQ(s->resolvedOutsideColor, RGB(0xFF, 0xFF, 0xFF));
@@ -261,7 +261,7 @@ TEST_F(SettingsFileTest, UnreadableValuesKeepTheirDefaults)
     EXPECT_TRUE(s->printer.IsNone());
     EXPECT_EQ(s->penWidth, 1);
     EXPECT_EQ(s->penColor, RGB(0, 0, 0));
-    EXPECT_EQ(s->gridPitch, (CPoint{-1, -1}));
+    EXPECT_EQ(s->grid.pitch, (CPoint{-1, -1}));
     EXPECT_EQ(s->textDefaults.marginTopLeft, (CPoint{100, 100}));
     EXPECT_EQ(s->textDefaults.zoom, 100);
     EXPECT_EQ(s->textDefaults.logFont, Font(-32, 400, 0, "Arial"));

@@ -1,0 +1,69 @@
+#include "CAppCommands.h"
+
+#include "Version.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QUrl>
+#include <QWidget>
+
+QString CAppCommands::ManualPath()
+{
+    const QString program = QCoreApplication::applicationFilePath();
+    const QFileInfo info(program);
+    const QStringList candidates = {
+        info.absolutePath() + QLatin1Char('/') + info.completeBaseName() + QStringLiteral(".html"),
+        info.absolutePath() + QStringLiteral("/../share/veldra2/") + info.completeBaseName() + QStringLiteral(".html"),
+    };
+    for (const QString& candidate : candidates) {
+        if (QFileInfo::exists(candidate))
+            return QDir::cleanPath(candidate);
+    }
+    return {};
+}
+
+QString CAppCommands::AboutText()
+{
+    return tr("<p><b>Veldra2</b> version %1</p>"
+              "<p>Lays out and engraves metal plates.</p>"
+              "<p>Copyright \u00A9 Corvex KZ Corporation</p>")
+        .arg(QStringLiteral(VELDRA_VERSION_TEXT));
+}
+
+bool CAppCommands::OnCommand(CommandId id)
+{
+    switch (id) {
+    case CommandId::About:
+        QMessageBox::about(m_pWindow, tr("About Veldra2"), AboutText());
+        return true;
+    case CommandId::Help:
+        QDesktopServices::openUrl(QUrl::fromLocalFile(ManualPath()));
+        return true;
+    case CommandId::AppExit:
+        m_pWindow->close();
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool CAppCommands::OnUpdateCommand(CommandId id, CCommandState& state)
+{
+    switch (id) {
+    case CommandId::About:
+    case CommandId::AppExit:
+        return true;
+    case CommandId::Help:
+        state.enabled = !ManualPath().isEmpty();
+        return true;
+    case CommandId::FilePrint:
+    case CommandId::FilePrintSetup:
+        // Printing to the engraver is not part of the program yet.
+        state.enabled = false;
+        return true;
+    default:
+        return false;
+    }
+}

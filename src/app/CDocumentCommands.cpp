@@ -1,0 +1,124 @@
+#include "CDocumentCommands.h"
+
+#include "CAppSettings.h"
+
+#include "acquire/CPictureFileChooser.h"
+#include "acquire/CPictureImport.h"
+#include "acquire/CPictureLoader.h"
+#include "document/CObjectClipboard.h"
+#include "document/CPictureCommands.h"
+#include "document/CPlateRenderer.h"
+#include "document/CVeldraDoc.h"
+
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QMessageBox>
+
+CDocumentCommands::CDocumentCommands(CVeldraDoc& doc, CAppSettings& settings, QWidget* window)
+    : m_doc(doc), m_settings(settings), m_pWindow(window)
+{
+}
+
+bool CDocumentCommands::IsNotBuiltYet(CommandId id)
+{
+    switch (id) {
+    case CommandId::LayerWindow:
+    case CommandId::PenSetup:
+    case CommandId::Preferences:
+    case CommandId::SelectSource:
+    case CommandId::Acquire:
+    case CommandId::FilePrintPreview:
+    case CommandId::MaterialSetup:
+    case CommandId::AddMaterialFile:
+    case CommandId::AddMaterialScan:
+    case CommandId::AddParts:
+    case CommandId::AddFrame:
+    case CommandId::AddSymbol:
+    case CommandId::InsertMaterial:
+    case CommandId::InsertFrame:
+    case CommandId::InsertSymbol:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool CDocumentCommands::OnCommand(CommandId id)
+{
+    switch (id) {
+    case CommandId::EditUndo:
+        m_doc.Undo();
+        return true;
+    case CommandId::EditRedo:
+        m_doc.Redo();
+        return true;
+    case CommandId::ExportBmp:
+        ExportBitmapFile();
+        return true;
+    case CommandId::ExportClipboard:
+        CObjectClipboard::ExportToClipboard(m_doc);
+        return true;
+    case CommandId::Import:
+        if (const QString path = CPictureFileChooser::ChoosePictureFile(m_pWindow); !path.isEmpty())
+            ImportFile(path, true);
+        return true;
+    case CommandId::Invert:
+        CPictureCommands::Invert(m_doc);
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool CDocumentCommands::OnUpdateCommand(CommandId id, CCommandState& state)
+{
+    switch (id) {
+    case CommandId::EditUndo: state.enabled = m_doc.CanUndo(); return true;
+    case CommandId::EditRedo: state.enabled = m_doc.CanRedo(); return true;
+    case CommandId::ExportBmp:
+    case CommandId::ExportClipboard:
+        state.enabled = m_doc.GetObjectCount() > 0;
+        return true;
+    case CommandId::Import: return true;
+    case CommandId::Invert: state.SetCheck(m_doc.IsInverted()); return true;
+    default:
+        if (!IsNotBuiltYet(id))
+            return false;
+        state.enabled = false;
+        return true;
+    }
+}
+
+bool CDocumentCommands::ImportFile(const QString& path, bool reportFailure)
+{
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    const bool loaded = CPictureImport::ImportPicture(m_doc, path,
+                                                      CPictureLoader::PluginFolderFor(m_settings.textDefaults.pluginFolder));
+    QGuiApplication::restoreOverrideCursor();
+    if (!loaded && reportFailure)
+        QMessageBox::warning(m_pWindow, QCoreApplication::applicationName(),
+                             tr("%1\nUnexpected file format.").arg(path));
+    return loaded;
+}
+
+QStringList CDocumentCommands::BitmapFilters()
+{
+    return {tr("Bitmap file (*.bmp *.dib *.rle)"), tr("All files (*)")};
+}
+
+void CDocumentCommands::ExportBitmapFile()
+{
+    QFileDialog dialog(m_pWindow);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("bmp"));
+    dialog.setNameFilters(BitmapFilters());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    const bool saved = CPlateRenderer(m_doc).ExportBitmapFile(dialog.selectedFiles().constFirst());
+    QGuiApplication::restoreOverrideCursor();
+    // A failed write is worth telling: the user believes the file exists.
+    if (!saved)
+        QMessageBox::warning(m_pWindow, QCoreApplication::applicationName(),
+                             tr("%1\nThe bitmap could not be written.").arg(dialog.selectedFiles().constFirst()));
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "view/ICommandTarget.h"
+
+#include <QCoreApplication>
+#include <QString>
+
+class CAppSettings;
+class CVeldraDoc;
+class QWidget;
+
+// The document's command table: undo and redo, exporting the plate,
+// importing pictures, inverting. Commands whose windows belong to later
+// parts of the program answer disabled here rather than doing nothing.
+class CDocumentCommands : public ICommandTarget
+{
+    Q_DECLARE_TR_FUNCTIONS(CDocumentCommands)
+
+public:
+    CDocumentCommands(CVeldraDoc& doc, CAppSettings& settings, QWidget* window);
+
+    bool OnCommand(CommandId id) override;
+    bool OnUpdateCommand(CommandId id, CCommandState& state) override;
+
+    // Adds a picture file to the layout; tells the user when it is not a
+    // picture. False when nothing was added.
+    bool ImportFile(const QString& path, bool reportFailure);
+    void ExportBitmapFile();
+
+    // The file-dialog filter of bitmap exports.
+    static QStringList BitmapFilters();
+
+private:
+    static bool IsNotBuiltYet(CommandId id);
+
+    CVeldraDoc& m_doc;
+    CAppSettings& m_settings;
+    QWidget* m_pWindow;
+};

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "view/ICommandTarget.h"
+
+#include <QCoreApplication>
+#include <QString>
+
+#include <functional>
+
+class CRecentFileList;
+class CVeldraDoc;
+class QWidget;
+
+// The one document's life: new, open, save, save as, the question before
+// its changes are thrown away, its title, and the recent files.
+class CDocumentManager : public ICommandTarget
+{
+    Q_DECLARE_TR_FUNCTIONS(CDocumentManager)
+
+public:
+    CDocumentManager(CVeldraDoc& doc, CRecentFileList& recent, QWidget* window);
+
+    // Called after the document was emptied or loaded, for the view to bind
+    // to it again.
+    void SetInitialUpdate(std::function<void()> update) { m_initialUpdate = std::move(update); }
+    // Called whenever the title may have changed.
+    void SetTitleChanged(std::function<void()> changed) { m_titleChanged = std::move(changed); }
+
+    bool OnCommand(CommandId id) override;
+    bool OnUpdateCommand(CommandId id, CCommandState& state) override;
+
+    bool NewDocument();
+    // Opens a document file; tells the user when it cannot. With a failed
+    // open the document is empty and untitled.
+    bool OpenDocument(const QString& path);
+    bool Save();
+    bool SaveAs();
+    // Asks about unsaved changes; false when the user cancels.
+    bool SaveModified();
+
+    const QString& PathName() const { return m_strPathName; }
+    // "name.vlz" or "Untitled".
+    QString Title() const;
+
+    static QString FileFilter();
+
+private:
+    bool DoSave(const QString& path);
+    void SetPathName(const QString& path);
+    void OpenRecent(int index);
+
+    CVeldraDoc& m_doc;
+    CRecentFileList& m_recent;
+    QWidget* m_pWindow;
+    QString m_strPathName;
+    std::function<void()> m_initialUpdate;
+    std::function<void()> m_titleChanged;
+};

@@ -1,0 +1,89 @@
+#include "CViewEditCommands.h"
+
+#include "CVeldraView.h"
+
+#include "document/CObjectClipboard.h"
+#include "document/CVeldraDoc.h"
+#include "objects/CSymbolObj.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMimeData>
+
+bool CViewEditCommands::OnCommand(CommandId id)
+{
+    switch (id) {
+    case CommandId::EditCopy: Copy(); return true;
+    case CommandId::EditCut: Cut(); return true;
+    case CommandId::EditPaste: Paste(); return true;
+    case CommandId::EditClear: Delete(); return true;
+    case CommandId::MoveCenter: MoveCenter(); return true;
+    default: return false;
+    }
+}
+
+bool CViewEditCommands::OnUpdateCommand(CommandId id, CCommandState& state)
+{
+    const bool selected = m_view.Selection() != nullptr;
+    switch (id) {
+    case CommandId::EditCopy:
+    case CommandId::EditCut:
+    case CommandId::EditClear:
+    case CommandId::MoveCenter:
+        state.enabled = selected;
+        return true;
+    case CommandId::EditPaste:
+        state.enabled = CObjectClipboard::CanPaste(QGuiApplication::clipboard()->mimeData());
+        return true;
+    case CommandId::Properties:
+    case CommandId::Trimming:
+    case CommandId::CropImage:
+    case CommandId::RotateImage:
+        // Their dialogs are not part of the program yet.
+        state.enabled = false;
+        return true;
+    default:
+        return false;
+    }
+}
+
+void CViewEditCommands::Copy()
+{
+    CSymbolObj* selection = m_view.Selection();
+    if (!selection)
+        return;
+    auto data = CObjectClipboard::MakeObjectData(m_view.Document(), *selection);
+    QGuiApplication::clipboard()->setMimeData(data.release());
+}
+
+void CViewEditCommands::Cut()
+{
+    if (!m_view.Selection())
+        return;
+    Copy();
+    Delete();
+}
+
+bool CViewEditCommands::Paste()
+{
+    return CObjectClipboard::Paste(m_view.Document(), QGuiApplication::clipboard()->mimeData());
+}
+
+void CViewEditCommands::Delete()
+{
+    CSymbolObj* selection = m_view.Selection();
+    if (!selection)
+        return;
+    m_view.SetSelection(nullptr);
+    m_view.Document().Delete(selection);
+    m_view.Repaint();
+}
+
+void CViewEditCommands::MoveCenter()
+{
+    CSymbolObj* selection = m_view.Selection();
+    if (!selection)
+        return;
+    m_view.Document().MoveCenter(selection, true);
+    m_view.SetSelection(selection);
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "ICommandTarget.h"
+
+class CVeldraView;
+
+// The Edit and Object commands on the view's selection: the clipboard,
+// Delete, Move Center, and the picture commands whose dialogs take over
+// from here.
+class CViewEditCommands : public ICommandTarget
+{
+public:
+    explicit CViewEditCommands(CVeldraView& view) : m_view(view) {}
+
+    bool OnCommand(CommandId id) override;
+    bool OnUpdateCommand(CommandId id, CCommandState& state) override;
+
+    void Copy();
+    void Cut();
+    bool Paste();
+    void Delete();
+    void MoveCenter();
+
+private:
+    CVeldraView& m_view;
+};

@@ -1,0 +1,79 @@
+#include "CBaseDlg.h"
+
+#include <QLineEdit>
+
+namespace {
+
+// The object dialogs name their position x, position y, size x and size y
+// fields by these control ids.
+const char* const lengthEditNames[] = {"1022", "1023", "1006", "1007"};
+
+constexpr int showCmdNormal = 1;
+constexpr int showCmdMaximized = 3;
+
+} // namespace
+
+CBaseDlg::CBaseDlg(int unit, QWidget* parent, Qt::WindowFlags flags)
+    : QDialog(parent, flags)
+    , m_unitFormat(unit)
+{
+}
+
+void CBaseDlg::MoveTo(int x, int y)
+{
+    if (x == -1 || y == -1)
+        return;
+    move(x, y);
+}
+
+CPoint CBaseDlg::GetTopLeft() const
+{
+    const QPoint topLeft = pos();
+    return {topLeft.x(), topLeft.y()};
+}
+
+void CBaseDlg::RestorePlacement(const CAppSettings::WindowPlacement& placement)
+{
+    const CRect rect = placement.NormalRect();
+    if (rect.IsEmpty())
+        return;
+    setGeometry(rect.left, rect.top, rect.Width(), rect.Height());
+    if (placement.showCmd == showCmdMaximized)
+        setWindowState(windowState() | Qt::WindowMaximized);
+    else
+        setWindowState(windowState() & ~Qt::WindowMaximized);
+}
+
+void CBaseDlg::SavePlacement(CAppSettings::WindowPlacement& placement) const
+{
+    const bool maximized = isMaximized();
+    const QRect rect = maximized ? normalGeometry() : geometry();
+    placement.SetNormalRect({rect.left(), rect.top(), rect.left() + rect.width(), rect.top() + rect.height()});
+    // A dialog that was minimised comes back normal.
+    placement.showCmd = maximized ? showCmdMaximized : showCmdNormal;
+}
+
+void CBaseDlg::LimitLengthEdits(const QList<QLineEdit*>& edits)
+{
+    for (QLineEdit* edit : edits)
+        edit->setMaxLength(lengthEditMaxChars);
+}
+
+void CBaseDlg::showEvent(QShowEvent* event)
+{
+    // Derived dialogs build their fields in their constructors; the first
+    // showing is when they are all there.
+    if (!m_bInitialised) {
+        m_bInitialised = true;
+        LimitPositionAndSizeEdits();
+    }
+    QDialog::showEvent(event);
+}
+
+void CBaseDlg::LimitPositionAndSizeEdits()
+{
+    QList<QLineEdit*> edits;
+    for (const char* name : lengthEditNames)
+        edits += findChildren<QLineEdit*>(QLatin1String(name));
+    LimitLengthEdits(edits);
+}

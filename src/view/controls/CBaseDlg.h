@@ -1,0 +1,58 @@
+#pragma once
+
+#include "CUnitFormat.h"
+
+#include "app/CAppSettings.h"
+#include "platform/CPoint.h"
+
+#include <QDialog>
+#include <QList>
+
+#include <optional>
+
+class QLineEdit;
+
+// What every dialog of the program shares: the unit lengths are shown in,
+// fixed when the dialog is made, and the operations that remember where the
+// user left a dialog.
+//
+// The main frame's palette is not carried: there are no palette-based
+// screens here, so selecting and realising one would do nothing.
+class CBaseDlg : public QDialog
+{
+    Q_OBJECT
+
+public:
+    // unit: CUnitFormat::millimetres or CUnitFormat::inches, the
+    // application's unit setting at the time.
+    explicit CBaseDlg(int unit, QWidget* parent = nullptr, Qt::WindowFlags flags = {});
+
+    int Unit() const { return m_unitFormat.Unit(); }
+    const CUnitFormat& UnitFormat() const { return m_unitFormat; }
+    QString FormatLength(int lengthMm100) const { return m_unitFormat.Format(lengthMm100); }
+    std::optional<int> ParseLength(const QString& text) const { return m_unitFormat.Parse(text); }
+
+    // Moves the window's top-left corner (frame included) to a screen point;
+    // -1 in either coordinate means no position was stored: stay put.
+    void MoveTo(int x, int y);
+    CPoint GetTopLeft() const;
+
+    // The placement's rectangle is the client area on the screen, so that
+    // saving and restoring round-trip exactly. An empty rectangle leaves the
+    // dialog where it is.
+    void RestorePlacement(const CAppSettings::WindowPlacement& placement);
+    void SavePlacement(CAppSettings::WindowPlacement& placement) const;
+
+    // Position and size fields hold at most 8 characters.
+    static constexpr int lengthEditMaxChars = 8;
+    static void LimitLengthEdits(const QList<QLineEdit*>& edits);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void LimitPositionAndSizeEdits();
+
+    CUnitFormat m_unitFormat;
+    bool m_bInitialised = false;
+};

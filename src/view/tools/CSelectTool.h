@@ -1,0 +1,28 @@
+#pragma once
+
+#include "CViewTool.h"
+
+class CSymbolObj;
+
+// Selecting, moving and resizing objects. A press on the selected object
+// starts a drag; a press anywhere else only changes the selection.
+class CSelectTool : public CViewTool
+{
+public:
+    using CViewTool::CViewTool;
+
+    void LeftDown(const ViewMouse& mouse) override;
+    void LeftUp(const ViewMouse& mouse) override;
+    void RightUp(const ViewMouse& mouse) override;
+    void Move(const ViewMouse& mouse) override;
+    void DoubleClick(const ViewMouse& mouse) override;
+    QCursor Cursor(const ViewMouse& mouse) override;
+
+    bool Dragging() const;
+
+private:
+    // The selection's hit code under the point, or -1.
+    int HandleAt(CPoint layout) const;
+    bool BeginDrag(CSymbolObj& object, int handle, const ViewMouse& mouse);
+    void SnapDragOrigin();
+};

@@ -1,0 +1,15 @@
+#include "CTextPlacementTool.h"
+
+#include "view/CVeldraView.h"
+#include "view/artwork/CArtwork.h"
+
+void CTextPlacementTool::LeftDown(const ViewMouse& mouse)
+{
+    if (m_placer && m_placer(mouse.device))
+        m_view.SetTool(CVeldraView::toolSelect);
+}
+
+QCursor CTextPlacementTool::Cursor(const ViewMouse&)
+{
+    return CArtwork::Cursor(CursorKind::Text);
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "CViewTool.h"
+
+#include <functional>
+
+// Placing a new text object where the user clicks. The placing itself
+// (which opens the object's properties) is handed in by whoever provides
+// the properties dialogs; the tool returns to Select once a text was placed.
+class CTextPlacementTool : public CViewTool
+{
+public:
+    // Places the text at a plate point; true when one was placed.
+    using Placer = std::function<bool(CPoint device)>;
+
+    using CViewTool::CViewTool;
+
+    void SetPlacer(Placer placer) { m_placer = std::move(placer); }
+    bool CanPlace() const { return bool(m_placer); }
+
+    void LeftDown(const ViewMouse& mouse) override;
+    QCursor Cursor(const ViewMouse& mouse) override;
+
+private:
+    Placer m_placer;
+};
