@@ -1,5 +1,7 @@
 #include "TextPainting.h"
 
+#include "imaging/QtColor.h"
+
 #include "imaging/CDibImage.h"
 
 #include <QFontMetrics>
@@ -13,7 +15,7 @@ namespace TextPainting {
 
 QColor ToQColor(COLORREF color)
 {
-    return QColor(GetRValue(color), GetGValue(color), GetBValue(color));
+    return ::ToQColor(color);
 }
 
 QStringList SplitLines(const QString& text)

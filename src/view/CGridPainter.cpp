@@ -1,16 +1,12 @@
 #include "CGridPainter.h"
 
+#include "imaging/QtColor.h"
 #include "platform/MulDiv.h"
 
 #include <QPainter>
 #include <QPen>
 
 namespace {
-
-QColor ToQColor(COLORREF color)
-{
-    return QColor(GetRValue(color), GetGValue(color), GetBValue(color));
-}
 
 struct Axis
 {
@@ -35,7 +31,9 @@ double CGridPainter::Step(int pitch, int resolution, double factor)
 
 void CGridPainter::Draw(QPainter& painter, const GridSettings& grid, const Frame& frame)
 {
-    if (grid.pitch.x <= 0 || grid.pitch.y <= 0 || frame.resolution <= 0)
+    // A pitch of 0 (or one never set) turns off the lines of its own axis
+    // only; the other axis keeps its grid.
+    if (frame.resolution <= 0)
         return;
     const Axis x = MakeAxis(frame.materialSize.cx, grid.pitch.x, frame, frame.offset.x);
     const Axis y = MakeAxis(frame.materialSize.cy, grid.pitch.y, frame, frame.offset.y);

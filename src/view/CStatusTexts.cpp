@@ -1,12 +1,10 @@
 #include "CStatusTexts.h"
 
-#include "platform/MulDiv.h"
+#include "controls/CUnitFormat.h"
 
 QString CStatusTexts::Length(int value) const
 {
-    if (m_bInch)
-        return QString::number(MulDiv(value, 1000, 2540) * 0.001, 'f', 3);
-    return QString::number(value * 0.01, 'f', 2);
+    return CUnitFormat(m_bInch ? CUnitFormat::inches : CUnitFormat::millimetres).Format(value);
 }
 
 QString CStatusTexts::Pair(const QString& label, int a, int b) const

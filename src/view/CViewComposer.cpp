@@ -5,6 +5,7 @@
 #include "document/CVeldraDoc.h"
 #include "imaging/CDibImage.h"
 #include "imaging/DibStretcher.h"
+#include "imaging/QtColor.h"
 #include "objects/CPointPath.h"
 #include "objects/CSymbolObj.h"
 
@@ -13,11 +14,6 @@
 #include <QRegion>
 
 namespace {
-
-QColor ToQColor(COLORREF colour)
-{
-    return QColor(GetRValue(colour), GetGValue(colour), GetBValue(colour));
-}
 
 QRect ToQRect(const CRect& rect)
 {

@@ -1,8 +1,10 @@
 #include "CColorButton.h"
 
+#include "imaging/QtColor.h"
+
 #include "CColorPopup.h"
 
-#include "objects/TextPainting.h"
+#include "imaging/QtColor.h"
 
 #include <QPainter>
 #include <QPolygon>
@@ -142,7 +144,7 @@ void CColorButton::PaintSwatch(QPainter& painter, const QRect& frame) const
     const QRect swatch = frame.adjusted(3, 3, -3, -3).adjusted(1, 1, -arrowArea, -1);
     if (swatch.isEmpty())
         return;
-    painter.fillRect(swatch, TextPainting::ToQColor(m_crColor));
+    painter.fillRect(swatch, ToQColor(m_crColor));
     painter.setBrush(Qt::NoBrush);
     const QPalette::ColorRole outline = isEnabled() ? QPalette::ButtonText : QPalette::Dark;
     painter.setPen(palette().color(outline));

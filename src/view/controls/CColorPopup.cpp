@@ -1,6 +1,6 @@
 #include "CColorPopup.h"
 
-#include "objects/TextPainting.h"
+#include "imaging/QtColor.h"
 
 #include <QColorDialog>
 #include <QFrame>
@@ -149,7 +149,7 @@ void CColorPopup::paintEvent(QPaintEvent*)
 void CColorPopup::PaintItem(QPainter& painter, int index) const
 {
     const QRect rect = m_items[index].rect;
-    painter.fillRect(rect, TextPainting::ToQColor(m_items[index].color));
+    painter.fillRect(rect, ToQColor(m_items[index].color));
     if (index == m_nHot)
         qDrawShadePanel(&painter, rect, palette(), false, 1);
     else
@@ -184,8 +184,8 @@ void CColorPopup::mouseReleaseEvent(QMouseEvent* event)
 
 std::optional<COLORREF> CColorPopup::RunColorDialog(COLORREF initial, QWidget* parent)
 {
-    const QColor color = QColorDialog::getColor(TextPainting::ToQColor(initial), parent);
+    const QColor color = QColorDialog::getColor(ToQColor(initial), parent);
     if (!color.isValid())
         return std::nullopt;
-    return RGB(color.red(), color.green(), color.blue());
+    return FromQColor(color);
 }

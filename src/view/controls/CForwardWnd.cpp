@@ -1,5 +1,7 @@
 #include "CForwardWnd.h"
 
+#include "view/artwork/CArtwork.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -15,7 +17,7 @@ void CForwardWnd::BeginDrag(QPoint contentPoint)
     m_ptDragAnchor = contentPoint;
     m_bDragging = true;
     // The program's own hand cursor replaces this once the artwork has it.
-    viewport()->setCursor(Qt::ClosedHandCursor);
+    viewport()->setCursor(CArtwork::Cursor(CursorKind::HandScroll));
 }
 
 void CForwardWnd::EndDrag()

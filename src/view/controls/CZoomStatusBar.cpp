@@ -1,5 +1,7 @@
 #include "CZoomStatusBar.h"
 
+#include <algorithm>
+
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
@@ -14,8 +16,11 @@ CZoomStatusBar::CZoomStatusBar(QWidget* parent)
     QLabel* prompt = new QLabel(this);
     m_panes.insert(promptPane, prompt);
     addWidget(prompt, 1);
-    AddPane(positionPane, selectionPaneWidth);
-    AddPane(sizePane, selectionPaneWidth);
+    // Wide enough for the longest position this plate can have in this
+    // font, never narrower than the classic pane.
+    const int width = std::max(selectionPaneWidth, fontMetrics().horizontalAdvance(tr("Position: -000.000, -000.000 inch")) + 8);
+    AddPane(positionPane, width);
+    AddPane(sizePane, width);
     QLabel* zoom = AddPane(zoomPane, 0);
     zoom->setFixedWidth(zoom->fontMetrics().horizontalAdvance(tr("1000%")));
 }

@@ -5,6 +5,7 @@
 
 #include "document/CPenCommands.h"
 #include "document/CVeldraDoc.h"
+#include "imaging/QtColor.h"
 #include "platform/MulDiv.h"
 
 int CPenTool::WindowWidth() const
@@ -19,7 +20,7 @@ QColor CPenTool::InkColour(bool erase) const
     // On an inverted plate the ink shows inverted, as it will come out.
     if (m_view.Document().IsInverted())
         colour = ~colour & 0xFFFFFF;
-    return QColor(GetRValue(colour), GetGValue(colour), GetBValue(colour));
+    return ToQColor(colour);
 }
 
 void CPenTool::Begin(const ViewMouse& mouse, bool erase)

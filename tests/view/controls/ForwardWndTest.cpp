@@ -156,7 +156,8 @@ TEST_F(ForwardWndFixture, HandDragKeepsTheGrabbedPointUnderTheMouse)
     target.dragWithLeftButton = true;
     QTest::mousePress(Client(), Qt::LeftButton, {}, QPoint(100, 100));
     EXPECT_TRUE(window.IsDragging());
-    EXPECT_EQ(Client()->cursor().shape(), Qt::ClosedHandCursor);
+    // The program's own closed hand, not the arrow.
+    EXPECT_EQ(Client()->cursor().shape(), Qt::BitmapCursor);
 
     QTest::mouseMove(Client(), QPoint(80, 90));
     EXPECT_EQ(window.GetScrollPosition(), (CPoint{70, 50}));
