@@ -7,6 +7,7 @@
 #include "CSettingsStore.h"
 #include "CVeldraApp.h"
 
+#include "document/CTextCommands.h"
 #include "document/CVeldraDoc.h"
 #include "objects/CArcTextObj.h"
 #include "view/CCommandActions.h"
@@ -14,6 +15,7 @@
 #include "view/CVeldraView.h"
 #include "view/artwork/CArtwork.h"
 #include "view/controls/CStartupLogoWnd.h"
+#include "view/dialogs/CObjectEditor.h"
 #include "view/controls/CZoomStatusBar.h"
 
 #include <QCloseEvent>
@@ -56,6 +58,7 @@ CMainFrame::CMainFrame(CVeldraApp& app, CVeldraDoc& doc, CRecentFileList& recent
     CMenuLayout::BuildMenuBar(*this, *m_pActions, recent);
     CreateBars();
     ConnectView();
+    ConnectEditors();
     UpdateTitle();
 
     // Menus refresh as they open; buttons and panes on idle.
@@ -64,7 +67,8 @@ CMainFrame::CMainFrame(CVeldraApp& app, CVeldraDoc& doc, CRecentFileList& recent
         RefreshStatus();
     });
     m_idle.start(idleMilliseconds);
-    StartLogo(showLogo);
+    // Once the window is up, so that the logo opens above it.
+    QTimer::singleShot(0, this, [this, showLogo] { StartLogo(showLogo); });
 }
 
 CMainFrame::~CMainFrame()
@@ -108,11 +112,25 @@ void CMainFrame::ConnectView()
     m_pView->setFocus();
 }
 
+void CMainFrame::ConnectEditors()
+{
+    m_pObjectEditor = std::make_unique<CObjectEditor>(m_app.Settings(), this);
+    CObjectEditor* editor = m_pObjectEditor.get();
+    CVeldraDoc& doc = m_doc;
+    m_pView->SetObjectEditor(editor);
+    m_pView->SetTextPlacer(CVeldraView::toolTextBlock,
+                           [&doc, editor](CPoint device) { return CTextCommands::AddText(doc, device, true, *editor); });
+    m_pView->SetTextPlacer(CVeldraView::toolHorizontalText,
+                           [&doc, editor](CPoint device) { return CTextCommands::AddText(doc, device, false, *editor); });
+    m_pView->SetTextPlacer(CVeldraView::toolFanText,
+                           [&doc, editor](CPoint device) { return CTextCommands::AddFanText(doc, device, *editor); });
+}
+
 void CMainFrame::StartLogo(bool showLogo)
 {
     m_pLogo = showLogo ? CStartupLogoWnd::Open() : nullptr;
     if (!m_pLogo) {
-        QTimer::singleShot(0, this, [this] { m_router.Execute(CommandId::CreatePalette); });
+        m_router.Execute(CommandId::CreatePalette);
         return;
     }
     connect(m_pLogo, &CStartupLogoWnd::closed, this, [this] {

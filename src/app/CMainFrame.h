@@ -12,6 +12,7 @@ class CAppCommands;
 class CCommandActions;
 class CDocumentCommands;
 class CDocumentManager;
+class CObjectEditor;
 class CRecentFileList;
 class CStartupLogoWnd;
 class CVeldraApp;
@@ -64,6 +65,7 @@ protected:
 private:
     void CreateBars();
     void ConnectView();
+    void ConnectEditors();
     void RestorePlacement();
     void SavePlacement();
     void UpdateTitle();
@@ -79,6 +81,7 @@ private:
     std::unique_ptr<CDocumentCommands> m_pDocumentCommands;
     std::unique_ptr<CDocumentManager> m_pDocuments;
     std::unique_ptr<CAppCommands> m_pAppCommands;
+    std::unique_ptr<CObjectEditor> m_pObjectEditor;
     CCommandActions* m_pActions = nullptr;
     CZoomStatusBar* m_pStatusBar = nullptr;
     QToolBar* m_pStandardBar = nullptr;

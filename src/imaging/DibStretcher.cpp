@@ -50,6 +50,90 @@ std::vector<Footprint> NearestFootprints(int destFirst, int destEnd, int destCou
     return footprints;
 }
 
+// Footprints laid out flat for the pixel loops, with the source pixels that
+// lie outside the image already dropped (they count as black).
+struct FlatFootprints
+{
+    std::vector<int> first;     // per destination pixel; -1 when it takes nothing
+    std::vector<int> offset;    // into weights, per destination pixel, plus one at the end
+    std::vector<float> weights;
+
+    FlatFootprints(const std::vector<Footprint>& prints, int sourceSize)
+    {
+        first.reserve(prints.size());
+        offset.reserve(prints.size() + 1);
+        for (const Footprint& print : prints) {
+            offset.push_back(int(weights.size()));
+            int start = -1;
+            for (std::size_t i = 0; i < print.weights.size(); ++i) {
+                const int s = print.first + int(i);
+                if (s < 0 || s >= sourceSize)
+                    continue;
+                // Inside pixels of one footprint are contiguous.
+                if (start < 0)
+                    start = s;
+                weights.push_back(print.weights[i]);
+            }
+            first.push_back(start);
+        }
+        offset.push_back(int(weights.size()));
+    }
+
+    std::size_t size() const { return first.size(); }
+    int Count(std::size_t i) const { return offset[i + 1] - offset[i]; }
+};
+
+void StretchNearest(const CDibImage& from, const FlatFootprints& rows, const FlatFootprints& columns, QImage& out)
+{
+    for (std::size_t y = 0; y < rows.size(); ++y) {
+        uchar* line = out.scanLine(int(y));
+        if (rows.first[y] < 0) {
+            std::fill(line, line + 3 * columns.size(), uchar(0));
+            continue;
+        }
+        const std::uint8_t* in = from.Row(rows.first[y]);
+        for (std::size_t x = 0; x < columns.size(); ++x, line += 3) {
+            if (columns.first[x] < 0) {
+                line[0] = line[1] = line[2] = 0;
+                continue;
+            }
+            const std::uint8_t* p = in + 3 * std::size_t(columns.first[x]);
+            line[0] = p[0];
+            line[1] = p[1];
+            line[2] = p[2];
+        }
+    }
+}
+
+void StretchArea(const CDibImage& from, const FlatFootprints& rows, const FlatFootprints& columns, QImage& out)
+{
+    std::vector<float> accumulator(3 * columns.size());
+    for (std::size_t y = 0; y < rows.size(); ++y) {
+        std::fill(accumulator.begin(), accumulator.end(), 0.0f);
+        for (int r = 0; r < rows.Count(y); ++r) {
+            const std::uint8_t* in = from.Row(rows.first[y] + r);
+            const float wy = rows.weights[std::size_t(rows.offset[y] + r)];
+            float* sum = accumulator.data();
+            for (std::size_t x = 0; x < columns.size(); ++x, sum += 3) {
+                const float* wx = columns.weights.data() + columns.offset[x];
+                const std::uint8_t* p = in + 3 * std::size_t(std::max(0, columns.first[x]));
+                for (int c = 0, n = columns.Count(x); c < n; ++c, p += 3) {
+                    const float w = wy * wx[c];
+                    sum[0] += w * p[0];
+                    sum[1] += w * p[1];
+                    sum[2] += w * p[2];
+                }
+            }
+        }
+        uchar* line = out.scanLine(int(y));
+        for (std::size_t i = 0; i < accumulator.size(); i += 3) {
+            line[i] = uchar(std::min(255.0f, accumulator[i] + 0.5f));
+            line[i + 1] = uchar(std::min(255.0f, accumulator[i + 1] + 0.5f));
+            line[i + 2] = uchar(std::min(255.0f, accumulator[i + 2] + 0.5f));
+        }
+    }
+}
+
 } // namespace
 
 QImage DibStretcher::View(const CDibImage& image)
@@ -152,44 +236,19 @@ QImage DibStretcher::Stretch(const CDibImage& image, CRect dest, CRect src, CRec
         from = &converted;
     }
     const auto footprints = mode == StretchMode::Halftone ? AreaFootprints : NearestFootprints;
-    const std::vector<Footprint> columns = footprints(visible.left - dest.left, visible.right - dest.left,
-                                                      dest.Width(), src.left, src.Width(), mirrorX);
-    const std::vector<Footprint> rows = footprints(visible.top - dest.top, visible.bottom - dest.top,
-                                                   dest.Height(), src.top, src.Height(), mirrorY);
+    const FlatFootprints columns(footprints(visible.left - dest.left, visible.right - dest.left, dest.Width(),
+                                            src.left, src.Width(), mirrorX),
+                                 from->Width());
+    const FlatFootprints rows(footprints(visible.top - dest.top, visible.bottom - dest.top, dest.Height(), src.top,
+                                         src.Height(), mirrorY),
+                              from->Height());
 
     QImage out(visible.Width(), visible.Height(), QImage::Format_BGR888);
     if (out.isNull())
         return {};
-    std::vector<float> accumulator(3 * columns.size());
-    for (std::size_t y = 0; y < rows.size(); ++y) {
-        std::fill(accumulator.begin(), accumulator.end(), 0.0f);
-        const Footprint& rowPrint = rows[y];
-        for (std::size_t r = 0; r < rowPrint.weights.size(); ++r) {
-            const int sy = rowPrint.first + int(r);
-            if (sy < 0 || sy >= from->Height())
-                continue; // outside the source counts as black
-            const std::uint8_t* in = from->Row(sy);
-            const float wy = rowPrint.weights[r];
-            for (std::size_t x = 0; x < columns.size(); ++x) {
-                const Footprint& colPrint = columns[x];
-                for (std::size_t c = 0; c < colPrint.weights.size(); ++c) {
-                    const int sx = colPrint.first + int(c);
-                    if (sx < 0 || sx >= from->Width())
-                        continue;
-                    const float w = wy * colPrint.weights[c];
-                    const std::uint8_t* p = in + 3 * std::size_t(sx);
-                    accumulator[3 * x] += w * p[0];
-                    accumulator[3 * x + 1] += w * p[1];
-                    accumulator[3 * x + 2] += w * p[2];
-                }
-            }
-        }
-        uchar* line = out.scanLine(int(y));
-        for (std::size_t i = 0; i < accumulator.size(); i += 3) {
-            line[i] = uchar(std::min(255.0f, accumulator[i] + 0.5f));
-            line[i + 1] = uchar(std::min(255.0f, accumulator[i + 1] + 0.5f));
-            line[i + 2] = uchar(std::min(255.0f, accumulator[i + 2] + 0.5f));
-        }
-    }
+    if (mode == StretchMode::Halftone)
+        StretchArea(*from, rows, columns, out);
+    else
+        StretchNearest(*from, rows, columns, out);
     return out;
 }

@@ -21,6 +21,7 @@ class CSymbolObj;
 class CVeldraDoc;
 class CViewEditCommands;
 class CViewTool;
+class IObjectEditor;
 struct ViewMouse;
 
 // The scrolling view of the plate: the material at a zoom, centred when it
@@ -96,6 +97,9 @@ public:
     // Placing text with one of the text tools; set by whoever provides the
     // text properties dialogs. Until then the text tools stay disabled.
     void SetTextPlacer(int tool, std::function<bool(CPoint device)> placer);
+    // Who edits an object's properties (the dialogs); null: nobody yet.
+    void SetObjectEditor(IObjectEditor* editor) { m_pObjectEditor = editor; }
+    IObjectEditor* ObjectEditor() const { return m_pObjectEditor; }
     // Runs a command through the program's router; set by the frame.
     void SetCommandSink(std::function<void(CommandId)> sink) { m_commandSink = std::move(sink); }
     void RunCommand(CommandId id);
@@ -159,6 +163,7 @@ private:
     std::array<std::unique_ptr<CViewTool>, 8> m_tools;
     std::unique_ptr<CViewEditCommands> m_edit;
     DeviceQuery m_deviceQuery;
+    IObjectEditor* m_pObjectEditor = nullptr;
     std::function<void(QPoint)> m_contextMenu;
     std::function<void(CommandId)> m_commandSink;
 

@@ -3,8 +3,10 @@
 #include "CVeldraView.h"
 
 #include "document/CObjectClipboard.h"
+#include "document/CTextCommands.h"
 #include "document/CVeldraDoc.h"
 #include "objects/CSymbolObj.h"
+#include "objects/ObjectFlags.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -18,6 +20,7 @@ bool CViewEditCommands::OnCommand(CommandId id)
     case CommandId::EditPaste: Paste(); return true;
     case CommandId::EditClear: Delete(); return true;
     case CommandId::MoveCenter: MoveCenter(); return true;
+    case CommandId::Properties: EditProperties(); return true;
     default: return false;
     }
 }
@@ -36,6 +39,8 @@ bool CViewEditCommands::OnUpdateCommand(CommandId id, CCommandState& state)
         state.enabled = CObjectClipboard::CanPaste(QGuiApplication::clipboard()->mimeData());
         return true;
     case CommandId::Properties:
+        state.enabled = selected && m_view.ObjectEditor() && !m_view.Selection()->HasFlag(SOF_LOCKED);
+        return true;
     case CommandId::Trimming:
     case CommandId::CropImage:
     case CommandId::RotateImage:
@@ -85,5 +90,14 @@ void CViewEditCommands::MoveCenter()
     if (!selection)
         return;
     m_view.Document().MoveCenter(selection, true);
+    m_view.SetSelection(selection);
+}
+
+void CViewEditCommands::EditProperties()
+{
+    CSymbolObj* selection = m_view.Selection();
+    if (!selection || !m_view.ObjectEditor())
+        return;
+    CTextCommands::EditObjectProperties(m_view.Document(), *selection, *m_view.ObjectEditor());
     m_view.SetSelection(selection);
 }

@@ -20,6 +20,7 @@ public:
     bool Paste();
     void Delete();
     void MoveCenter();
+    void EditProperties();
 
 private:
     CVeldraView& m_view;

@@ -81,12 +81,18 @@ TEST_F(MainFrameFixture, CommandsAreRoutedAndUnbuiltOnesShowDisabled)
     EXPECT_TRUE(State(CommandId::Import).enabled);
     EXPECT_TRUE(State(CommandId::About).enabled);
     for (CommandId id : {CommandId::LayerWindow, CommandId::FilePrint, CommandId::MaterialSetup, CommandId::Properties,
-                         CommandId::ToolTextBlock, CommandId::TextToolDropDown, CommandId::GridSetup})
+                         CommandId::Trimming})
         EXPECT_FALSE(State(id).enabled) << int(id);
+    // The text tools come with the property dialogs that place text.
+    for (CommandId id : {CommandId::ToolTextBlock, CommandId::ToolHorizontalText, CommandId::ToolFanText,
+                         CommandId::TextToolDropDown})
+        EXPECT_TRUE(State(id).enabled) << int(id);
     EXPECT_EQ(State(CommandId::ToolSelect).checked, 1);
 
     doc.InsertAt(Picture("a"), 0);
     EXPECT_TRUE(State(CommandId::ExportBmp).enabled);
+    frame->View().SetSelection(doc.GetObjectAt(0));
+    EXPECT_TRUE(State(CommandId::Properties).enabled);
     EXPECT_TRUE(frame->Router().Execute(CommandId::ToolZoom));
     EXPECT_EQ(frame->View().CurrentTool(), CVeldraView::toolZoom);
     EXPECT_EQ(State(CommandId::ToolZoom).checked, 1);

@@ -3,6 +3,8 @@
 #include "ViewTestSupport.h"
 
 #include "document/CPenCommands.h"
+#include "document/CTextCommands.h"
+#include "document/IObjectEditor.h"
 #include "document/CUndoEngine.h"
 #include "objects/ObjectFlags.h"
 
@@ -259,4 +261,68 @@ TEST_F(ViewFixture, ThePaintedPictureShowsGridSelectionAndOutside)
     view->OnCommand(CommandId::ShowGrid);
     EXPECT_FALSE(grid.shown);
     EXPECT_EQ(StateOf(*view, CommandId::ShowGrid).checked, 0);
+}
+
+namespace {
+
+// Confirms or cancels every edit, and remembers what it was shown.
+struct ScriptedEditor : IObjectEditor
+{
+    bool confirm = true;
+    std::vector<CSymbolObj*> edited;
+    bool Edit(CSymbolObj& object) override
+    {
+        edited.push_back(&object);
+        object.m_strName = "edited";
+        return confirm;
+    }
+    CTextAttributes NewTextAttributes() const override { return {}; }
+};
+
+} // namespace
+
+TEST_F(ViewFixture, TextToolsPlaceTextWhereClickedAndReturnToSelect)
+{
+    ScriptedEditor editor;
+    view->SetObjectEditor(&editor);
+    view->SetTextPlacer(CVeldraView::toolHorizontalText,
+                        [&](CPoint device) { return CTextCommands::AddText(doc, device, false, editor); });
+    view->SetTextPlacer(CVeldraView::toolFanText,
+                        [&](CPoint device) { return CTextCommands::AddFanText(doc, device, editor); });
+
+    editor.confirm = false;
+    view->OnCommand(CommandId::ToolHorizontalText);
+    QTest::mouseClick(Port(), Qt::LeftButton, {}, At({1000, 1000}));
+    EXPECT_EQ(doc.GetObjectCount(), 0);
+    EXPECT_EQ(view->CurrentTool(), CVeldraView::toolHorizontalText);
+
+    editor.confirm = true;
+    QTest::mouseClick(Port(), Qt::LeftButton, {}, At({1000, 1000}));
+    ASSERT_EQ(doc.GetObjectCount(), 1);
+    EXPECT_EQ(doc.GetObjectAt(0)->GetPosition(), (CPoint{1000, 1000}));
+    EXPECT_EQ(view->CurrentTool(), CVeldraView::toolSelect);
+    EXPECT_EQ(view->Selection(), doc.GetObjectAt(0));
+    EXPECT_EQ(StateOf(*view, CommandId::TextToolDropDown).checked, 0);
+
+    view->OnCommand(CommandId::ToolFanText);
+    EXPECT_EQ(StateOf(*view, CommandId::TextToolDropDown).checked, 1);
+    QTest::mouseClick(Port(), Qt::LeftButton, {}, At({0, 2000}));
+    ASSERT_EQ(doc.GetObjectCount(), 2);
+    EXPECT_EQ(doc.UndoHistory().UndoCount(), 2);
+}
+
+TEST_F(ViewFixture, DoubleClickingTheSelectionEditsItsProperties)
+{
+    ScriptedEditor editor;
+    view->SetObjectEditor(&editor);
+    CSymbolObj* picture = Add(Picture("a"));
+    view->SetSelection(picture);
+    EXPECT_TRUE(StateOf(*view, CommandId::Properties).enabled);
+    view->SetCommandSink([&](CommandId id) { view->OnCommand(id); });
+    QTest::mouseDClick(Port(), Qt::LeftButton, {}, At({0, 0}));
+    ASSERT_FALSE(editor.edited.empty());
+    EXPECT_EQ(picture->m_strName, QByteArray("edited"));
+    EXPECT_EQ(view->Selection(), picture);
+    doc.Undo();
+    EXPECT_EQ(doc.GetObjectAt(0)->m_strName, QByteArray("a"));
 }

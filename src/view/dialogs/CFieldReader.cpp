@@ -1,0 +1,77 @@
+#include "CFieldReader.h"
+
+#include <QLocale>
+
+#include <algorithm>
+#include <cmath>
+
+std::optional<int> CFieldReader::Length(const QString& text, int field)
+{
+    if (Failed())
+        return std::nullopt;
+    const std::optional<int> length = m_unit.Parse(text);
+    if (!length)
+        Refuse(field, NotANumberMessage());
+    return length;
+}
+
+std::optional<int> CFieldReader::ClampedLength(const QString& text, int field, double minShown, double maxShown)
+{
+    const std::optional<int> length = Length(text, field);
+    if (!length)
+        return std::nullopt;
+    return std::clamp(*length, LimitLength(minShown), LimitLength(maxShown));
+}
+
+std::optional<int> CFieldReader::LengthInRange(const QString& text, int field, double minShown, double maxShown)
+{
+    const std::optional<int> length = Length(text, field);
+    if (!length)
+        return std::nullopt;
+    // The check is on the number as typed, before it is rounded to 0.01 mm.
+    const double shown = QLocale::c().toDouble(text.trimmed());
+    if (shown < minShown || shown > maxShown) {
+        Refuse(field, RangeMessage(minShown, maxShown));
+        return std::nullopt;
+    }
+    return length;
+}
+
+std::optional<double> CFieldReader::Number(const QString& text, int field)
+{
+    if (Failed())
+        return std::nullopt;
+    bool ok = false;
+    const double value = QLocale::c().toDouble(text.trimmed(), &ok);
+    if (!ok || !std::isfinite(value)) {
+        Refuse(field, NotANumberMessage());
+        return std::nullopt;
+    }
+    return value;
+}
+
+QString CFieldReader::NotANumberMessage()
+{
+    return tr("Please enter a number.");
+}
+
+QString CFieldReader::RangeMessage(double minimum, double maximum)
+{
+    return tr("Please enter a number between %1 and %2.").arg(LimitText(minimum), LimitText(maximum));
+}
+
+QString CFieldReader::LimitText(double value)
+{
+    return QString::number(value, 'g', 15);
+}
+
+void CFieldReader::Refuse(int field, const QString& message)
+{
+    if (!m_error)
+        m_error = CFieldRefusal{field, message};
+}
+
+int CFieldReader::LimitLength(double shown) const
+{
+    return m_unit.Parse(LimitText(shown)).value_or(0);
+}

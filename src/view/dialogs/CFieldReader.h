@@ -1,0 +1,50 @@
+#pragma once
+
+#include "view/controls/CUnitFormat.h"
+
+#include <QCoreApplication>
+#include <QString>
+
+#include <optional>
+
+// A refused entry: the field (its control number) and what to tell the user.
+struct CFieldRefusal
+{
+    int field = 0;
+    QString message;
+};
+
+// Reads the numbers typed into a dialog's fields. The first refused entry
+// is kept; the dialog shows it and puts the focus on its field.
+class CFieldReader
+{
+    Q_DECLARE_TR_FUNCTIONS(CFieldReader)
+
+public:
+    explicit CFieldReader(const CUnitFormat& unit) : m_unit(unit) {}
+
+    // A length in the dialog's unit, in 0.01 mm.
+    std::optional<int> Length(const QString& text, int field);
+    // Kept silently within minShown .. maxShown (in the dialog's unit).
+    std::optional<int> ClampedLength(const QString& text, int field, double minShown, double maxShown);
+    // Refused with the range message outside minShown .. maxShown.
+    std::optional<int> LengthInRange(const QString& text, int field, double minShown, double maxShown);
+    // A plain number (degrees).
+    std::optional<double> Number(const QString& text, int field);
+
+    const std::optional<CFieldRefusal>& Error() const { return m_error; }
+    bool Failed() const { return m_error.has_value(); }
+
+    static QString NotANumberMessage();
+    static QString RangeMessage(double minimum, double maximum);
+    // A limit as the range message shows it: no trailing zeros.
+    static QString LimitText(double value);
+
+private:
+    void Refuse(int field, const QString& message);
+    // The limit in 0.01 mm; limits are short decimals, so this is exact.
+    int LimitLength(double shown) const;
+
+    CUnitFormat m_unit;
+    std::optional<CFieldRefusal> m_error;
+};
