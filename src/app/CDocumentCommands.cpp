@@ -23,8 +23,6 @@ bool CDocumentCommands::IsNotBuiltYet(CommandId id)
 {
     switch (id) {
     case CommandId::LayerWindow:
-    case CommandId::PenSetup:
-    case CommandId::Preferences:
     case CommandId::SelectSource:
     case CommandId::Acquire:
     case CommandId::FilePrintPreview:

@@ -4,6 +4,7 @@
 #include "CDocumentCommands.h"
 #include "CDocumentManager.h"
 #include "CMenuLayout.h"
+#include "CSettingsCommands.h"
 #include "CSettingsStore.h"
 #include "CVeldraApp.h"
 
@@ -44,11 +45,14 @@ CMainFrame::CMainFrame(CVeldraApp& app, CVeldraDoc& doc, CRecentFileList& recent
     m_pView = new CVeldraView(doc, app.Settings().grid, this);
     setCentralWidget(m_pView);
     m_pDocumentCommands = std::make_unique<CDocumentCommands>(doc, app.Settings(), this);
+    m_pSettingsCommands = std::make_unique<CSettingsCommands>(app.Settings(), doc, this,
+                                                              [this] { m_pView->viewport()->update(); });
     m_pDocuments = std::make_unique<CDocumentManager>(doc, recent, this);
     m_pAppCommands = std::make_unique<CAppCommands>(this);
     // The order commands are offered in.
     m_router.AddTarget(m_pView);
     m_router.AddTarget(m_pDocumentCommands.get());
+    m_router.AddTarget(m_pSettingsCommands.get());
     m_router.AddTarget(this);
     m_router.AddTarget(m_pDocuments.get());
     m_router.AddTarget(m_pAppCommands.get());

@@ -14,6 +14,7 @@ class CDocumentCommands;
 class CDocumentManager;
 class CObjectEditor;
 class CRecentFileList;
+class CSettingsCommands;
 class CStartupLogoWnd;
 class CVeldraApp;
 class CVeldraDoc;
@@ -79,6 +80,7 @@ private:
     CCommandRouter m_router;
     CVeldraView* m_pView = nullptr;
     std::unique_ptr<CDocumentCommands> m_pDocumentCommands;
+    std::unique_ptr<CSettingsCommands> m_pSettingsCommands;
     std::unique_ptr<CDocumentManager> m_pDocuments;
     std::unique_ptr<CAppCommands> m_pAppCommands;
     std::unique_ptr<CObjectEditor> m_pObjectEditor;

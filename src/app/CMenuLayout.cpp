@@ -35,10 +35,10 @@ void CMenuLayout::BuildMenuBar(QMainWindow& window, CCommandActions& actions, co
     actions.AddToMenu(*object, {C::ToolSelect, C::ToolZoom, C::ToolScroll, C::None, C::ToolTextBlock,
                                 C::ToolHorizontalText, C::ToolFanText, C::None, C::ToolPen, C::ToolFillPaint,
                                 C::PenSetup, C::None});
-    QMenu* insert = object->addMenu(tr("&Insert"));
+    QMenu* insert = object->addMenu(tr("I&nsert"));
     actions.AddToMenu(*insert, {C::InsertMaterial, C::InsertFrame, C::InsertSymbol});
     actions.RefreshOnShow(*insert);
-    QMenu* parts = object->addMenu(tr("&Add Parts"));
+    QMenu* parts = object->addMenu(tr("A&dd Parts"));
     actions.AddToMenu(*parts, {C::AddFrame, C::AddSymbol});
     actions.RefreshOnShow(*parts);
     actions.AddToMenu(*object, {C::None, C::Trimming, C::CropImage, C::RotateImage});

@@ -567,10 +567,6 @@ bool CVeldraView::OnUpdateCommand(CommandId id, CCommandState& state)
     case CommandId::ShowGrid:
         state.SetCheck(m_grid.shown);
         return true;
-    case CommandId::GridSetup:
-        // The grid dialog is not part of the program yet.
-        state.enabled = false;
-        return true;
     default:
         return OnUpdateZoomCommand(id, state);
     }

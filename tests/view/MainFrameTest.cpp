@@ -83,9 +83,10 @@ TEST_F(MainFrameFixture, CommandsAreRoutedAndUnbuiltOnesShowDisabled)
     for (CommandId id : {CommandId::LayerWindow, CommandId::FilePrint, CommandId::MaterialSetup, CommandId::Properties,
                          CommandId::Trimming})
         EXPECT_FALSE(State(id).enabled) << int(id);
-    // The text tools come with the property dialogs that place text.
+    // The text tools come with the property dialogs that place text, the
+    // settings commands with their dialogs.
     for (CommandId id : {CommandId::ToolTextBlock, CommandId::ToolHorizontalText, CommandId::ToolFanText,
-                         CommandId::TextToolDropDown})
+                         CommandId::TextToolDropDown, CommandId::PenSetup, CommandId::GridSetup, CommandId::Preferences})
         EXPECT_TRUE(State(id).enabled) << int(id);
     EXPECT_EQ(State(CommandId::ToolSelect).checked, 1);
 
