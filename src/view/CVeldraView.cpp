@@ -1,6 +1,7 @@
 #include "CVeldraView.h"
 
 #include "CGridPainter.h"
+#include "CViewCommands.h"
 #include "CViewComposer.h"
 #include "CViewEditCommands.h"
 #include "artwork/CArtwork.h"
@@ -36,7 +37,7 @@ constexpr int hitTolerancePixels = 5;
 
 CVeldraView::CVeldraView(CVeldraDoc& doc, GridSettings& grid, QWidget* parent)
     : QAbstractScrollArea(parent), m_doc(doc), m_grid(grid), m_renderer(doc),
-      m_edit(std::make_unique<CViewEditCommands>(*this))
+      m_edit(std::make_unique<CViewEditCommands>(*this)), m_commands(std::make_unique<CViewCommands>(*this))
 {
     // A pitch that was never set is 5 mm, in the settings themselves so that
     // the grid dialog starts from it too.
@@ -122,22 +123,22 @@ void CVeldraView::UpdateScrollBars()
 
 void CVeldraView::ZoomInAt(QPoint client)
 {
-    const int next = m_geometry.NextZoomIn();
-    if (next == 0)
-        return;
-    const CPoint device = ClientToDevice(client);
-    SetZoom(next);
-    const CPoint scroll = m_geometry.ScrollToKeep(device, {client.x(), client.y()});
-    ScrollTo({scroll.x, scroll.y});
+    ZoomAbout(m_geometry.NextZoomIn(), client);
 }
 
 void CVeldraView::ZoomOutAt(QPoint client)
 {
-    const int next = m_geometry.NextZoomOut();
-    if (next == 0)
+    ZoomAbout(m_geometry.NextZoomOut(), client);
+}
+
+void CVeldraView::ZoomAbout(int zoom, QPoint client)
+{
+    if (zoom == 0)
         return;
+    // The plate point under the client point stays there where the view
+    // can scroll.
     const CPoint device = ClientToDevice(client);
-    SetZoom(next);
+    SetZoom(zoom);
     const CPoint scroll = m_geometry.ScrollToKeep(device, {client.x(), client.y()});
     ScrollTo({scroll.x, scroll.y});
 }
@@ -154,11 +155,7 @@ void CVeldraView::SetPresetZoom(CommandId id)
     const int index = int(id) - int(CommandId::Zoom50);
     if (index < 0 || index > 3)
         return;
-    const QPoint centre = viewport()->rect().center();
-    const CPoint device = ClientToDevice(centre);
-    SetZoom(presets[index]);
-    const CPoint scroll = m_geometry.ScrollToKeep(device, {centre.x(), centre.y()});
-    ScrollTo({scroll.x, scroll.y});
+    ZoomAbout(presets[index], viewport()->rect().center());
 }
 
 // --------------------------------------------------------------- mapping
@@ -292,7 +289,7 @@ QImage CVeldraView::ComposeVisible()
     scene.outside = m_doc.Settings().outsideColor;
     scene.handle = &CArtwork::HandleImage();
     CViewComposer(m_doc).Paint(painter, scene);
-    PaintStroke(painter);
+    m_stroke.Paint(painter);
     return image;
 }
 
@@ -310,42 +307,19 @@ void CVeldraView::paintEvent(QPaintEvent*)
     painter.drawImage(0, 0, ComposeVisible());
 }
 
-void CVeldraView::PaintStroke(QPainter& painter)
-{
-    if (m_stroke.empty())
-        return;
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    for (const StrokeMark& mark : m_stroke) {
-        if (mark.points.size() == 1) {
-            const int d = mark.width;
-            const QPoint p = mark.points.first();
-            painter.setPen(Qt::NoPen);
-            painter.setBrush(mark.colour);
-            painter.drawEllipse(QRect(QPoint(p.x() - d / 2, p.y() - d / 2), QPoint(p.x() + d / 2, p.y() + d / 2)));
-        } else {
-            painter.setPen(QPen(mark.colour, std::max(1, mark.width), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-            painter.drawPolyline(mark.points);
-        }
-    }
-    painter.restore();
-}
-
 void CVeldraView::AddStrokeDisc(QPoint client, int diameter, QColor colour)
 {
-    m_stroke.push_back({QPolygon({client}), diameter, colour});
-    viewport()->update(QRect(client, client).adjusted(-diameter - 1, -diameter - 1, diameter + 1, diameter + 1));
+    viewport()->update(m_stroke.AddDisc(client, diameter, colour));
 }
 
 void CVeldraView::AddStrokeLine(QPoint from, QPoint to, int width, QColor colour)
 {
-    m_stroke.push_back({QPolygon({from, to}), width, colour});
-    viewport()->update(QRect(from, to).normalized().adjusted(-width - 1, -width - 1, width + 1, width + 1));
+    viewport()->update(m_stroke.AddLine(from, to, width, colour));
 }
 
 void CVeldraView::ClearStrokeFeedback()
 {
-    m_stroke.clear();
+    m_stroke.Clear();
     viewport()->update();
 }
 
@@ -527,90 +501,16 @@ void CVeldraView::UpdateCursor(QPoint client)
 
 bool CVeldraView::OnCommand(CommandId id)
 {
-    if (const int tool = ToolOfCommand(id); tool >= 0) {
-        SetTool(tool);
-        return true;
-    }
-    if (m_edit->OnCommand(id))
-        return true;
-    if (id == CommandId::ShowGrid) {
-        m_grid.shown = !m_grid.shown;
-        viewport()->update();
-        return true;
-    }
-    return OnZoomCommand(id);
-}
-
-bool CVeldraView::OnZoomCommand(CommandId id)
-{
-    const QPoint centre = viewport()->rect().center();
-    switch (id) {
-    case CommandId::ZoomIn: ZoomInAt(centre); return true;
-    case CommandId::ZoomOut: ZoomOutAt(centre); return true;
-    case CommandId::FitToScreen: FitToScreen(); return true;
-    case CommandId::Zoom50:
-    case CommandId::Zoom100:
-    case CommandId::Zoom200:
-    case CommandId::Zoom400:
-        SetPresetZoom(id);
-        return true;
-    default:
-        return false;
-    }
+    return m_commands->OnCommand(id) || m_edit->OnCommand(id);
 }
 
 bool CVeldraView::OnUpdateCommand(CommandId id, CCommandState& state)
 {
-    if (OnUpdateToolCommand(id, state) || m_edit->OnUpdateCommand(id, state))
-        return true;
-    switch (id) {
-    case CommandId::ShowGrid:
-        state.SetCheck(m_grid.shown);
-        return true;
-    default:
-        return OnUpdateZoomCommand(id, state);
-    }
+    return m_commands->OnUpdateCommand(id, state) || m_edit->OnUpdateCommand(id, state);
 }
 
-bool CVeldraView::OnUpdateZoomCommand(CommandId id, CCommandState& state)
+bool CVeldraView::CanPlaceText(int tool) const
 {
-    const int zoom = m_geometry.Zoom();
-    switch (id) {
-    case CommandId::ZoomIn: state.enabled = zoom < CViewGeometry::maxZoom; return true;
-    case CommandId::ZoomOut: state.enabled = zoom > CViewGeometry::minZoom; return true;
-    case CommandId::FitToScreen: return true;
-    case CommandId::Zoom50: state.SetRadio(zoom == 50); return true;
-    case CommandId::Zoom100: state.SetRadio(zoom == 100); return true;
-    case CommandId::Zoom200: state.SetRadio(zoom == 200); return true;
-    case CommandId::Zoom400: state.SetRadio(zoom == 400); return true;
-    default: return false;
-    }
-}
-
-void CVeldraView::EnsureFillPaintAvailable()
-{
-    if (m_nTool == toolFillPaint && !CPenCommands::GetPenLayer(m_doc, false))
-        SetTool(toolPen);
-}
-
-bool CVeldraView::OnUpdateToolCommand(CommandId id, CCommandState& state)
-{
-    if (id == CommandId::TextToolDropDown) {
-        state.SetCheck(m_nTool == toolHorizontalText || m_nTool == toolFanText);
-        state.enabled = static_cast<CTextPlacementTool&>(*m_tools[toolHorizontalText]).CanPlace();
-        return true;
-    }
-    const int tool = ToolOfCommand(id);
-    if (tool < 0)
-        return false;
-    if (tool == toolFillPaint) {
-        EnsureFillPaintAvailable();
-        state.enabled = CPenCommands::GetPenLayer(m_doc, false) != nullptr;
-        state.SetRadio(state.enabled && m_nTool == toolFillPaint);
-        return true;
-    }
-    if (tool == toolTextBlock || tool == toolHorizontalText || tool == toolFanText)
-        state.enabled = static_cast<CTextPlacementTool&>(*m_tools[std::size_t(tool)]).CanPlace();
-    state.SetRadio(m_nTool == tool);
-    return true;
+    return (tool == toolTextBlock || tool == toolHorizontalText || tool == toolFanText)
+        && static_cast<const CTextPlacementTool&>(*m_tools[std::size_t(tool)]).CanPlace();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CStrokeFeedback.h"
 #include "CViewGeometry.h"
 #include "GridSettings.h"
 #include "ICommandTarget.h"
@@ -19,6 +20,7 @@
 
 class CSymbolObj;
 class CVeldraDoc;
+class CViewCommands;
 class CViewEditCommands;
 class CViewTool;
 class IObjectEditor;
@@ -58,6 +60,8 @@ public:
     void SetZoom(int percent);
     void ZoomInAt(QPoint client);
     void ZoomOutAt(QPoint client);
+    // Zooms to a step keeping the plate point under a client point; 0 does nothing.
+    void ZoomAbout(int zoom, QPoint client);
     void FitToScreen();
     void SetPresetZoom(CommandId id);
     int Zoom() const { return m_geometry.Zoom(); }
@@ -97,6 +101,8 @@ public:
     // Placing text with one of the text tools; set by whoever provides the
     // text properties dialogs. Until then the text tools stay disabled.
     void SetTextPlacer(int tool, std::function<bool(CPoint device)> placer);
+    // True when the text tool has someone to place its text.
+    bool CanPlaceText(int tool) const;
     // Who edits an object's properties (the dialogs); null: nobody yet.
     void SetObjectEditor(IObjectEditor* editor) { m_pObjectEditor = editor; }
     IObjectEditor* ObjectEditor() const { return m_pObjectEditor; }
@@ -139,14 +145,9 @@ private:
     CViewTool& ToolObject();
     void UpdateCursor(QPoint client);
     void UpdateScrollBars();
-    void PaintStroke(QPainter& painter);
     void HandScrollTo(QPoint client);
     void EndHandScroll();
     void NudgeSelection(const QKeyEvent& event);
-    void EnsureFillPaintAvailable();
-    bool OnZoomCommand(CommandId id);
-    bool OnUpdateZoomCommand(CommandId id, CCommandState& state);
-    bool OnUpdateToolCommand(CommandId id, CCommandState& state);
 
     CVeldraDoc& m_doc;
     GridSettings& m_grid;
@@ -162,16 +163,11 @@ private:
     QPoint m_handAnchor;
     std::array<std::unique_ptr<CViewTool>, 8> m_tools;
     std::unique_ptr<CViewEditCommands> m_edit;
+    std::unique_ptr<CViewCommands> m_commands;
     DeviceQuery m_deviceQuery;
     IObjectEditor* m_pObjectEditor = nullptr;
     std::function<void(QPoint)> m_contextMenu;
     std::function<void(CommandId)> m_commandSink;
 
-    struct StrokeMark
-    {
-        QPolygon points; // one point: a disc
-        int width;
-        QColor colour;
-    };
-    std::vector<StrokeMark> m_stroke;
+    CStrokeFeedback m_stroke;
 };
