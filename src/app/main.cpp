@@ -1,5 +1,6 @@
 #include "CDocumentManager.h"
 #include "CMainFrame.h"
+#include "CResourceCatalog.h"
 #include "CSettingsStore.h"
 #include "CVeldraApp.h"
 #include "CommandLine.h"
@@ -48,6 +49,9 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Corvex KZ Corporation"));
     QApplication::setApplicationName(QStringLiteral("Veldra2"));
+    // A catalog of texts beside the program replaces the built-in ones.
+    CResourceCatalog catalog;
+    catalog.Install(CResourceCatalog::PathFor(QCoreApplication::applicationFilePath()));
     CVeldraApp app;
     app.Startup();
     CRecentFileList recent;
