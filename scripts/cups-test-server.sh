@@ -5,6 +5,8 @@
 #                                   DIR/run/cups.sock, adds two queues and prints
 #                                   the socket path, the value for CUPS_SERVER
 #   cups-test-server.sh stop DIR    stops the scheduler started there
+# With VELDRA_CUPS_OWNER_PID set, the scheduler also stops when that process
+# ends.
 # Queues: "Corvex_KTX_90", the fake engraver (529 dpi, a 90 x 90 mm plate,
 # Brightness, Contrast and Gamma), whose jobs land in DIR/jobs as job-N.prn
 # with their options in job-N.options; "Office_Laser", an ordinary A4 printer
@@ -285,6 +287,20 @@ wait_for_scheduler()
     return 1
 }
 
+# A test program that crashes or is killed never says stop: with its process
+# id in VELDRA_CUPS_OWNER_PID the scheduler goes with it.
+watch_owner()
+{
+    local pid="$1" owner="${VELDRA_CUPS_OWNER_PID:-}"
+    [[ -n "$owner" ]] || return 0
+    (
+        while kill -0 "$owner" 2>/dev/null && kill -0 "$pid" 2>/dev/null; do
+            sleep 1
+        done
+        kill "$pid" 2>/dev/null
+    ) </dev/null >/dev/null 2>&1 &
+}
+
 add_queue()
 {
     local name="$1" uri="$2" ppd="$3" output
@@ -323,6 +339,7 @@ start_server()
     local pid=$!
     echo "$pid" >"$pidfile"
     wait_for_scheduler "$pid" || { stop_server; fail "cupsd did not start"; }
+    watch_owner "$pid"
 
     add_queue "$engraver_queue" "veldrajob:$dir/jobs" "$dir/ppd/corvex-ktx90.ppd"
     add_queue "$laser_queue" "file:///dev/null" "$dir/ppd/office-laser.ppd"

@@ -8,6 +8,9 @@
 #include "shell/CShellRegistration.h"
 
 #include "document/CVeldraDoc.h"
+#include "output/CCupsPrinterSystem.h"
+#include "output/CEngraverDevice.h"
+#include "view/CVeldraView.h"
 
 #include <QApplication>
 
@@ -52,7 +55,9 @@ int main(int argc, char* argv[])
     // A catalog of texts beside the program replaces the built-in ones.
     CResourceCatalog catalog;
     catalog.Install(CResourceCatalog::PathFor(QCoreApplication::applicationFilePath()));
-    CVeldraApp app;
+    // The machine's printers, through which the engraver is found.
+    CCupsPrinterSystem printers;
+    CVeldraApp app(&printers);
     app.Startup();
     CRecentFileList recent;
     recent.Load(CSettingsStore());
@@ -63,6 +68,15 @@ int main(int argc, char* argv[])
     const QString file = commandLine.Positional().value(0);
     // The logo greets a plain start, not one that opens a file.
     CMainFrame frame(app, doc, recent, file.isEmpty());
+    // Each new or opened document asks the chosen printer for its dots per
+    // inch and page (the plate) before it is shown.
+    frame.View().SetDeviceQuery([&app](CVeldraView::DeviceCaps& caps) {
+        CEngraverDevice device(app.Settings().printer.device);
+        if (!device.Query())
+            return false;
+        caps = {device.Resolution(), device.PageWidth(), device.PageHeight()};
+        return true;
+    });
     frame.show();
     if (file.isEmpty() || !frame.Documents().OpenDocument(file))
         frame.Documents().NewDocument();

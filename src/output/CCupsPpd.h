@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QByteArray>
+#include <QSizeF>
+#include <QString>
+
+struct ppd_file_s;
+
+// A queue's PPD as the scheduler hands it out, with its defaults marked.
+// Only the defaults are read: what the queue does when nobody asks for
+// anything else.
+class CCupsPpd
+{
+public:
+    explicit CCupsPpd(const QString& queue);
+    ~CCupsPpd();
+    CCupsPpd(const CCupsPpd&) = delete;
+    CCupsPpd& operator=(const CCupsPpd&) = delete;
+
+    bool IsOpen() const { return m_pPpd != nullptr; }
+    // The default choice of a main keyword ("Gamma" gives "-500"); empty
+    // when the PPD has no such option.
+    QString DefaultChoice(const char* keyword) const;
+    // Horizontal dots per inch of the default resolution; 0 when not given.
+    int DefaultResolution() const;
+    // Width and length of the default paper in points; empty when not given.
+    QSizeF DefaultPaperPoints() const;
+
+private:
+    ppd_file_s* m_pPpd = nullptr;
+    QByteArray m_fileName;
+};

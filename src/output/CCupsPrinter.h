@@ -1,0 +1,35 @@
+#pragma once
+
+#include "platform/IPrinter.h"
+
+#include <QString>
+
+#include <optional>
+
+// One CUPS queue as the program's printer. The engraver's adjustments are
+// the user's options for the queue (Brightness, Contrast, Gamma in
+// lpoptions), so they stay per user and per printer and go with each job.
+class CCupsPrinter : public IPrinter
+{
+public:
+    // device: the queue name; driver: its make and model.
+    CCupsPrinter(QString device, QString driver);
+
+    const QString& Device() const { return m_strDevice; }
+    const QString& Driver() const { return m_strDriver; }
+
+    bool IsEngraver() const override;
+    bool GetEngraverAdjustments(CEngraverAdjustments& adjustments) const override;
+    bool SetEngraverAdjustments(const CEngraverAdjustments& adjustments) override;
+
+    // A name that starts like the engraver's: "Corvex KTX" or "Corvex VELDRA",
+    // letter case as written.
+    static bool IsEngraverName(const QString& name);
+    // An option value as a number: "13", or "Custom.13" as CUPS writes a
+    // custom choice of a PPD option.
+    static std::optional<int> OptionNumber(const QString& value);
+
+private:
+    QString m_strDevice;
+    QString m_strDriver;
+};

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+
+// What a printer says about itself when the layout is bound to it: its
+// resolution and its page, read from its queue's PPD defaults. For the
+// engraver the page is the plate; for any other printer it is its physical
+// paper, which is the same PPD entry.
+class CEngraverDevice
+{
+public:
+    // device: the queue name; empty means the system's default queue.
+    explicit CEngraverDevice(QString device);
+
+    // False when there is no such queue or its PPD cannot be had.
+    bool Query();
+
+    const QString& DeviceName() const { return m_strDevice; }
+    int Resolution() const { return m_nResolution; }
+    // The page in 0.1 mm.
+    int PageWidth() const { return m_nPageWidth; }
+    int PageHeight() const { return m_nPageHeight; }
+
+    static int PointsToTenthMm(double points);
+
+private:
+    QString m_strDevice;
+    int m_nResolution = 0;
+    int m_nPageWidth = 0;
+    int m_nPageHeight = 0;
+};

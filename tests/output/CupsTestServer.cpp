@@ -1,0 +1,97 @@
+#include "CupsTestServer.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+
+namespace {
+
+// The socket's path must fit a Unix socket address (108 bytes with its
+// "/run/cups.sock"); a deep build folder gives way to the temporary folder.
+QString ServerFolderTemplate()
+{
+    const QString beside = QCoreApplication::applicationDirPath() + QStringLiteral("/cups-XXXXXX");
+    return beside.size() < 80 ? beside : QDir::tempPath() + QStringLiteral("/veldra-cups-XXXXXX");
+}
+
+} // namespace
+
+CupsTestServer& CupsTestServer::Instance()
+{
+    static CupsTestServer server;
+    return server;
+}
+
+CupsTestServer::~CupsTestServer()
+{
+    Stop();
+}
+
+bool CupsTestServer::EnsureStarted()
+{
+    if (!m_bTried) {
+        m_bTried = true;
+        m_bRunning = Start();
+    }
+    return m_bRunning;
+}
+
+QString CupsTestServer::Path(const QString& name) const
+{
+    return m_pDir->filePath(name);
+}
+
+bool CupsTestServer::Start()
+{
+    m_pDir = std::make_unique<QTemporaryDir>(ServerFolderTemplate());
+    if (!m_pDir->isValid()) {
+        m_strFailure = QStringLiteral("no folder for the scheduler: ") + m_pDir->errorString();
+        return false;
+    }
+    QProcess script;
+    // Should this program die before stopping it, the scheduler follows.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("VELDRA_CUPS_OWNER_PID"), QString::number(QCoreApplication::applicationPid()));
+    script.setProcessEnvironment(environment);
+    script.start(QStringLiteral("bash"), {QStringLiteral(VELDRA_CUPS_TEST_SERVER), QStringLiteral("start"), m_pDir->path()});
+    if (!script.waitForFinished(60000) || script.exitStatus() != QProcess::NormalExit || script.exitCode() != 0) {
+        const QString why = script.error() == QProcess::FailedToStart
+                                ? script.errorString()
+                                : QString::fromLocal8Bit(script.readAllStandardError()).trimmed();
+        m_strFailure = QStringLiteral("the private CUPS scheduler did not start: ") + why;
+        return false;
+    }
+    const QString socket = QString::fromLocal8Bit(script.readAllStandardOutput()).trimmed().section(QLatin1Char('\n'), -1);
+    QDir().mkpath(Path(QStringLiteral("home")));
+    QDir().mkpath(Path(QStringLiteral("client")));
+    // Before the first libcups call of the program: libcups reads these once.
+    qputenv("CUPS_SERVER", QFile::encodeName(socket));
+    qputenv("HOME", QFile::encodeName(Path(QStringLiteral("home"))));
+    qputenv("CUPS_SERVERROOT", QFile::encodeName(Path(QStringLiteral("client"))));
+    return true;
+}
+
+void CupsTestServer::Stop()
+{
+    if (!m_bRunning)
+        return;
+    m_bRunning = false;
+    QProcess::execute(QStringLiteral("bash"), {QStringLiteral(VELDRA_CUPS_TEST_SERVER), QStringLiteral("stop"), m_pDir->path()});
+}
+
+QString CupsTestServer::SystemOptionsFile() const
+{
+    return Path(QStringLiteral("client/lpoptions"));
+}
+
+QString CupsTestServer::UserOptionsFile() const
+{
+    return Path(QStringLiteral("home/.cups/lpoptions"));
+}
+
+void CupsTestServer::ClearOptions() const
+{
+    QFile::remove(SystemOptionsFile());
+    QFile::remove(UserOptionsFile());
+}
