@@ -285,7 +285,7 @@ int Preview(const QStringList& arguments)
         return Fail(error);
     const std::vector<std::uint8_t> grey = CPlateRenderer(doc).PreviewImage();
     CPreviewPicture picture;
-    picture.SetAdjustments({std::clamp(*brightness, -50, 50), std::clamp(*contrast, -50, 50), std::clamp(*gamma, -900, 899)});
+    picture.SetAdjustments(CEngraverAdjustments{*brightness, *contrast, *gamma}.Clamped());
     const CAppSettings settings = UserSettings();
     CDibImage out;
     const CSize size = doc.GetDeviceSize();
