@@ -7,7 +7,6 @@
 #include "view/dialogs/CTextBlockRules.h"
 #include "view/dialogs/CTextRules.h"
 #include "view/dialogs/DialogControlIds.h"
-#include "view/dialogs/FontChoice.h"
 
 #include <gtest/gtest.h>
 
@@ -50,6 +49,18 @@ TEST(PropertiesRules, InchModeStoresOneInchAs2540AndShowsItAgain)
     EXPECT_EQ(picture->GetPosition(), CPoint(-1270, 0));
     rules.Load(*picture);
     EXPECT_EQ(rules.Shown().height, "1.000");
+}
+
+TEST(PropertiesRules, ConfirmingUntouchedInchFieldsMovesNothing)
+{
+    // 0.001 inch is 2.54 units: 1237 shows as 0.487 and would come back 1237.0,
+    // but 1233 shows as 0.485 and would come back as 1232.
+    auto picture = Picture("p", 1233, -3, 1001, 777);
+    CPropertiesRules rules(inch);
+    rules.Load(*picture);
+    ASSERT_FALSE(rules.Apply(rules.Shown(), *picture));
+    EXPECT_EQ(picture->GetPosition(), CPoint(1233, -3));
+    EXPECT_EQ(picture->GetSize(), CSize(1001, 777));
 }
 
 TEST(PropertiesRules, KeepAspectFollowsTheReferenceRatio)
@@ -292,21 +303,3 @@ TEST_F(TextRulesFixture, TextBlockMarginsAreNeverNegative)
     EXPECT_FALSE(rules.TakeMargin(fields, false));
 }
 
-TEST(FontChoice, PointsOfTheScreenBecomeCharacterHeights)
-{
-    LOGFONT lf = CTextAttributes::DefaultFont();
-    lf.lfCharSet = 0;
-    const QFont shown = FontChoice::ToDialogFont(lf);
-    EXPECT_DOUBLE_EQ(shown.pointSizeF(), 24);
-    QFont picked = shown;
-    picked.setPointSizeF(12);
-    picked.setItalic(true);
-    picked.setWeight(QFont::Bold);
-    picked.setFamily("Liberation Serif");
-    const LOGFONT chosen = FontChoice::FromDialogFont(picked, lf);
-    EXPECT_EQ(chosen.lfHeight, -16);
-    EXPECT_EQ(chosen.lfItalic, 1);
-    EXPECT_EQ(chosen.lfWeight, 700);
-    EXPECT_EQ(chosen.FaceName(), "Liberation Serif");
-    EXPECT_EQ(chosen.lfQuality, lf.lfQuality);
-}

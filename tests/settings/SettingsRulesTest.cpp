@@ -5,7 +5,7 @@
 #include "view/settings/CIntegerField.h"
 #include "view/settings/CPenSetupRules.h"
 #include "view/settings/CPreferencesRules.h"
-#include "view/settings/DialogFont.h"
+#include "view/DialogFont.h"
 
 #include "app/CAppSettings.h"
 #include "objects/FontMapper.h"
@@ -318,6 +318,7 @@ TEST(DialogFont, SizesRoundTripThroughPointsAndTheFaceKeepsItsCharacterSet)
     EXPECT_EQ(changed.lfItalic, 1);
     EXPECT_EQ(changed.FaceName(), "Courier New");
     EXPECT_EQ(changed.lfPitchAndFamily, original.lfPitchAndFamily);
+    EXPECT_EQ(changed.lfQuality, original.lfQuality);
 
     // A Japanese face cannot be written in windows-1252.
     const QString gothic = QString::fromUtf16(u"\uFF2D\uFF33 \u30B4\u30B7\u30C3\u30AF");

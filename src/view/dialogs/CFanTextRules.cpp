@@ -44,6 +44,7 @@ void CFanTextRules::ReadExtra(const Fields& fields, CFieldReader& reader)
 {
     m_object.m_layout.m_bInvert = fields.invertText ? 1 : 0;
     m_dSpan = std::clamp(reader.Number(fields.span, DialogControlIds::width).value_or(0), 0.0, maximumSpan);
+    reader.Shows(DialogControlIds::radius, InnerRadius(m_object.m_layout.m_fRadius, m_object.GetSize().cy));
     m_nInnerRadius = reader.ClampedLength(fields.radius, DialogControlIds::radius, 0, maximumLength).value_or(0);
 }
 

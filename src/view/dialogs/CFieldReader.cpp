@@ -9,6 +9,8 @@ std::optional<int> CFieldReader::Length(const QString& text, int field)
 {
     if (Failed())
         return std::nullopt;
+    if (const auto shown = m_shown.find(field); shown != m_shown.end() && text.trimmed() == m_unit.Format(shown->second))
+        return shown->second;
     const std::optional<int> length = m_unit.Parse(text);
     if (!length)
         Refuse(field, NotANumberMessage());

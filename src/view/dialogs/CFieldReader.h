@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QString>
 
+#include <map>
 #include <optional>
 
 // A refused entry: the field (its control number) and what to tell the user.
@@ -22,6 +23,11 @@ class CFieldReader
 
 public:
     explicit CFieldReader(const CUnitFormat& unit) : m_unit(unit) {}
+
+    // What a field showed, in 0.01 mm: the same text handed back keeps that
+    // length, as three decimals of an inch cannot hold every 0.01 mm and
+    // confirming a dialog must not move what the user never touched.
+    void Shows(int field, int lengthMm100) { m_shown[field] = lengthMm100; }
 
     // A length in the dialog's unit, in 0.01 mm.
     std::optional<int> Length(const QString& text, int field);
@@ -47,4 +53,5 @@ private:
 
     CUnitFormat m_unit;
     std::optional<CFieldRefusal> m_error;
+    std::map<int, int> m_shown;
 };

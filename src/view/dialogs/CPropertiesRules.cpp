@@ -27,6 +27,7 @@ void CPropertiesRules::Load(const CSymbolObj& object)
 {
     const CPoint position = object.GetPosition();
     const CSize size = object.GetSize();
+    m_original = {position.x, position.y, size.cx, size.cy};
     m_fields = {m_unit.Format(position.x), m_unit.Format(position.y), m_unit.Format(size.cx), m_unit.Format(size.cy),
                 object.HasFlag(SOF_KEEPASPECT)};
     // A side of zero would make the ratio useless (or a division by zero).
@@ -62,6 +63,10 @@ double CPropertiesRules::MaximumSize() const
 std::optional<CFieldRefusal> CPropertiesRules::Apply(const Fields& fields, CSymbolObj& object) const
 {
     CFieldReader reader(m_unit);
+    reader.Shows(DialogControlIds::positionX, m_original.left);
+    reader.Shows(DialogControlIds::positionY, m_original.top);
+    reader.Shows(DialogControlIds::width, m_original.right);
+    reader.Shows(DialogControlIds::height, m_original.bottom);
     const std::optional<int> x = reader.Length(fields.x, DialogControlIds::positionX);
     const std::optional<int> y = reader.Length(fields.y, DialogControlIds::positionY);
     const std::optional<int> w = reader.LengthInRange(fields.width, DialogControlIds::width, MinimumSize(), MaximumSize());

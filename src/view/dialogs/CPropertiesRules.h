@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/CRect.h"
+
 #include "CFieldReader.h"
 
 #include "platform/CSize.h"
@@ -44,5 +46,7 @@ public:
 private:
     CUnitFormat m_unit;
     Fields m_fields;
+    // Position x, y and size cx, cy as loaded.
+    CRect m_original;
     CSize m_sizeReference{1, 1};
 };

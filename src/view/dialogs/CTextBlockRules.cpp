@@ -67,6 +67,10 @@ std::optional<CFieldRefusal> CTextBlockRules::Take(const Fields& fields)
 {
     TakeSwitches(fields);
     CFieldReader reader(m_unit);
+    reader.Shows(DialogControlIds::positionX, m_object.GetPosition().x);
+    reader.Shows(DialogControlIds::positionY, m_object.GetPosition().y);
+    reader.Shows(DialogControlIds::marginX, m_object.m_sizeBkgndMargin.cx);
+    reader.Shows(DialogControlIds::marginY, m_object.m_sizeBkgndMargin.cy);
     const std::optional<int> x = reader.Length(fields.x, DialogControlIds::positionX);
     const std::optional<int> y = reader.Length(fields.y, DialogControlIds::positionY);
     const std::optional<int> marginX = reader.Length(fields.marginX, DialogControlIds::marginX);

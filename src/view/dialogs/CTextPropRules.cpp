@@ -64,6 +64,9 @@ std::optional<CFieldRefusal> CTextPropRules::Take(const Fields& fields)
     m_object.m_layout.DropRegion();
 
     CFieldReader reader(m_unit);
+    reader.Shows(DialogControlIds::positionX, m_object.GetPosition().x);
+    reader.Shows(DialogControlIds::positionY, m_object.GetPosition().y);
+    reader.Shows(DialogControlIds::height, m_object.GetSize().cy);
     Numbers numbers;
     numbers.x = reader.ClampedLength(fields.x, DialogControlIds::positionX, -positionLimit, positionLimit).value_or(0);
     numbers.y = reader.ClampedLength(fields.y, DialogControlIds::positionY, -positionLimit, positionLimit).value_or(0);

@@ -11,6 +11,7 @@ void CTextRules::ShowExtra(Fields& fields) const
 
 void CTextRules::ReadExtra(const Fields& fields, CFieldReader& reader)
 {
+    reader.Shows(DialogControlIds::width, m_object.GetSize().cx);
     m_nWidth = reader.ClampedLength(fields.width, DialogControlIds::width, minimumLength, maximumLength).value_or(0);
 }
 

@@ -2,7 +2,7 @@
 
 #include "CFieldReader.h"
 #include "DialogControlIds.h"
-#include "FontChoice.h"
+#include "view/DialogFont.h"
 
 #include "view/controls/CGreyColorButton.h"
 #include "view/controls/CUnitFormat.h"
@@ -123,10 +123,10 @@ FontControls AddFontRows(QGridLayout* grid, int row)
 std::optional<LOGFONT> ChooseFont(QWidget* parent, const LOGFONT& font)
 {
     bool ok = false;
-    const QFont chosen = QFontDialog::getFont(&ok, FontChoice::ToDialogFont(font), parent);
+    const QFont chosen = QFontDialog::getFont(&ok, DialogFont::ToDialogFont(font), parent);
     if (!ok)
         return std::nullopt;
-    return FontChoice::FromDialogFont(chosen, font);
+    return DialogFont::FromDialogFont(chosen, font);
 }
 
 void ShowRefusal(QDialog& dialog, const CFieldRefusal& error)

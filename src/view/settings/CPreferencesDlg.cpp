@@ -1,6 +1,6 @@
 #include "CPreferencesDlg.h"
 
-#include "DialogFont.h"
+#include "view/DialogFont.h"
 
 #include "view/controls/CColorButton.h"
 

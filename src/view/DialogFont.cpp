@@ -30,7 +30,7 @@ namespace DialogFont {
 QFont ToDialogFont(const LOGFONT& record)
 {
     QFont font = FontMapper::Map(record);
-    const int pixels = font.pixelSize();
+    const int pixels = font.pixelSize() > 0 ? font.pixelSize() : 16;
     font.setPointSizeF(pixels * pointsPerInch / screenPixelsPerInch);
     return font;
 }
@@ -41,7 +41,9 @@ LOGFONT FromDialogFont(const QFont& font, const LOGFONT& previous)
     const double points = font.pointSizeF() > 0 ? font.pointSizeF() : font.pixelSize() * pointsPerInch / screenPixelsPerInch;
     // Negative: the character height, as the built-in default is given.
     record.lfHeight = -std::max(1, int(std::lround(points * screenPixelsPerInch / pointsPerInch)));
-    record.lfWeight = font.weight();
+    // The dialog has no width of its own: the face's natural width.
+    record.lfWidth = 0;
+    record.lfWeight = std::clamp(int(font.weight()), 1, 1000);
     record.lfItalic = font.italic() ? 1 : 0;
     record.lfUnderline = font.underline() ? 1 : 0;
     record.lfStrikeOut = font.strikeOut() ? 1 : 0;

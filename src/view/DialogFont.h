@@ -4,7 +4,8 @@
 
 #include <QFont>
 
-// The default text font between its stored record and the font dialog.
+// A font record (the default text font, a text object's font) between its
+// stored form and the standard font dialog.
 // The record's height is plate pixels; the dialog speaks points, which a
 // screen of 96 pixels per inch turns into pixels, so a size chosen there
 // comes back as the same record height on every machine.
