@@ -1,5 +1,6 @@
 #pragma once
 
+#include "view/controls/CFieldRefusal.h"
 #include "view/controls/CUnitFormat.h"
 
 #include <QCoreApplication>
@@ -8,12 +9,6 @@
 #include <map>
 #include <optional>
 
-// A refused entry: the field (its control number) and what to tell the user.
-struct CFieldRefusal
-{
-    int field = 0;
-    QString message;
-};
 
 // Reads the numbers typed into a dialog's fields. The first refused entry
 // is kept; the dialog shows it and puts the focus on its field.

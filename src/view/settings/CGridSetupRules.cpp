@@ -9,14 +9,14 @@ CGridSetupRules::CGridSetupRules(int unit, const GridSettings& grid)
 {
 }
 
-std::optional<CFieldError> CGridSetupRules::Accept(const QString& horizontal, const QString& vertical)
+std::optional<CFieldRefusal> CGridSetupRules::Accept(const QString& horizontal, const QString& vertical)
 {
     const CLengthField::Reading x = m_horizontal.Read(horizontal);
     if (!x.Ok())
-        return CFieldError{horizontalField, x.refusal};
+        return CFieldRefusal{horizontalField, x.refusal};
     const CLengthField::Reading y = m_vertical.Read(vertical);
     if (!y.Ok())
-        return CFieldError{verticalField, y.refusal};
+        return CFieldRefusal{verticalField, y.refusal};
     m_horizontal.SetValue(x.valueMm100);
     m_vertical.SetValue(y.valueMm100);
     return std::nullopt;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CFieldError.h"
+#include "view/controls/CFieldRefusal.h"
 #include "CLengthField.h"
 
 #include "view/GridSettings.h"
@@ -35,7 +35,7 @@ public:
     void SetCenterButtonColor(COLORREF color) { m_crCenterButton = color; }
 
     // Takes the typed intervals; the first refused one stops it.
-    std::optional<CFieldError> Accept(const QString& horizontal, const QString& vertical);
+    std::optional<CFieldRefusal> Accept(const QString& horizontal, const QString& vertical);
     GridSettings Result() const;
 
 private:

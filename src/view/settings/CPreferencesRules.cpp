@@ -101,21 +101,21 @@ void CPreferencesRules::ResetDefaults()
     LoadFields();
 }
 
-std::optional<CFieldError> CPreferencesRules::Accept(const Texts& texts)
+std::optional<CFieldRefusal> CPreferencesRules::Accept(const Texts& texts)
 {
     if (const QString refusal = m_zoom.Take(texts.zoom); !refusal.isEmpty())
-        return CFieldError{zoomField, refusal};
+        return CFieldRefusal{zoomField, refusal};
     CTextDefaults record = m_record;
     record.zoom = m_zoom.Value();
     if (SectionEnabled(1)) {
         const CLengthField::Reading x = m_marginX.Read(texts.marginX);
         if (!x.Ok())
-            return CFieldError{marginXField, x.refusal};
+            return CFieldRefusal{marginXField, x.refusal};
         const CLengthField::Reading y = m_marginY.Read(texts.marginY);
         if (!y.Ok())
-            return CFieldError{marginYField, y.refusal};
+            return CFieldRefusal{marginYField, y.refusal};
         if (const QString refusal = m_undo.Take(texts.undo); !refusal.isEmpty())
-            return CFieldError{undoField, refusal};
+            return CFieldRefusal{undoField, refusal};
         record.marginTopLeft = {x.valueMm100, y.valueMm100};
         record.maxUndoCount = m_undo.Value();
     }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CFieldError.h"
+#include "view/controls/CFieldRefusal.h"
 #include "CIntegerField.h"
 #include "CLengthField.h"
 
@@ -86,7 +86,7 @@ public:
 
     // Reads the fields of the open levels; nothing is kept when one is
     // refused.
-    std::optional<CFieldError> Accept(const Texts& texts);
+    std::optional<CFieldRefusal> Accept(const Texts& texts);
     const CTextDefaults& Result() const { return m_record; }
 
 private:

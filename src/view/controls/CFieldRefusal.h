@@ -3,8 +3,8 @@
 #include <QString>
 
 // Why a dialog refuses to close: which of its fields holds an unusable
-// entry (the dialog's own numbering) and the message that says so.
-struct CFieldError
+// entry (the dialog's control number) and the message that says so.
+struct CFieldRefusal
 {
     int field = 0;
     QString message;
