@@ -1,3 +1,4 @@
+#include "TextObjects.h"
 #include "DocumentTestSupport.h"
 
 #include "objects/CArcTextObj.h"
@@ -65,11 +66,7 @@ protected:
     template <class Object>
     std::unique_ptr<Object> Text(const char* text)
     {
-        CTextAttributes defaults;
-        defaults.text = text;
-        auto object = std::make_unique<Object>(defaults);
-        object->m_pDoc = &doc;
-        return object;
+        return MakeText<Object>(doc, text);
     }
 
     static void Show(QDialog& dialog)

@@ -58,11 +58,7 @@ QWidget* CTextBlockDlg::BuildTextRow()
     m_pText->setObjectName(DialogSupport::ControlName(ids::text));
     m_pText->setTabChangesFocus(true);
     m_pText->installEventFilter(this);
-    auto* grid = new QGridLayout(box);
-    grid->setContentsMargins(0, 0, 0, 0);
-    grid->addWidget(DialogSupport::NewLabel(box, tr("&Text"), m_pText), 0, 0, Qt::AlignTop);
-    grid->addWidget(m_pText, 0, 1, 1, 3);
-    const DialogSupport::FontControls font = DialogSupport::AddFontRows(grid, 1);
+    const DialogSupport::FontControls font = DialogSupport::AddTextAndFontRows(box, m_pText, Qt::AlignTop);
     m_pFontName = font.name;
     m_pChangeFont = font.change;
     m_pFontColor = font.color;

@@ -49,11 +49,7 @@ QWidget* CTextPropDlg::BuildTextRow()
 {
     auto* box = new QWidget(this);
     m_pText = DialogSupport::NewEdit(box, ids::text, maxTextChars);
-    auto* grid = new QGridLayout(box);
-    grid->setContentsMargins(0, 0, 0, 0);
-    grid->addWidget(DialogSupport::NewLabel(box, tr("&Text"), m_pText), 0, 0);
-    grid->addWidget(m_pText, 0, 1, 1, 3);
-    const DialogSupport::FontControls font = DialogSupport::AddFontRows(grid, 1);
+    const DialogSupport::FontControls font = DialogSupport::AddTextAndFontRows(box, m_pText);
     m_pFontName = font.name;
     m_pChangeFont = font.change;
     m_pFontColor = font.color;

@@ -100,6 +100,15 @@ CGreyColorButton* NewGreyButton(QWidget* parent, int id)
     return button;
 }
 
+FontControls AddTextAndFontRows(QWidget* box, QWidget* text, Qt::Alignment labelAlignment)
+{
+    auto* grid = new QGridLayout(box);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->addWidget(NewLabel(box, QCoreApplication::translate("DialogSupport", "&Text"), text), 0, 0, labelAlignment);
+    grid->addWidget(text, 0, 1, 1, 3);
+    return AddFontRows(grid, 1);
+}
+
 FontControls AddFontRows(QGridLayout* grid, int row)
 {
     QWidget* parent = grid->parentWidget();

@@ -52,6 +52,8 @@ struct FontControls
     CGreyColorButton* color = nullptr;
 };
 FontControls AddFontRows(QGridLayout* grid, int row);
+// The text with its label, then the font rows, in a box of their own.
+FontControls AddTextAndFontRows(QWidget* box, QWidget* text, Qt::Alignment labelAlignment = {});
 
 // The standard font dialog on a text's font; nothing when cancelled.
 std::optional<LOGFONT> ChooseFont(QWidget* parent, const LOGFONT& font);
