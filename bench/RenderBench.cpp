@@ -80,8 +80,10 @@ void Compose(benchmark::State& state, int zoom)
     scene.grid = &grid;
     scene.selection = Plate().GetObjectAt(Plate().GetObjectCount() - 1);
     QImage window(1000, 700, QImage::Format_RGB32);
-    const CViewComposer composer(Plate());
     for (auto _ : state) {
+        // A fresh composer: the whole visible part is stretched, as after a
+        // zoom or a scroll.
+        CViewComposer composer(Plate());
         QPainter painter(&window);
         composer.Paint(painter, scene);
         benchmark::DoNotOptimize(window.bits());

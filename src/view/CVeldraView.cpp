@@ -36,7 +36,7 @@ constexpr int hitTolerancePixels = 5;
 } // namespace
 
 CVeldraView::CVeldraView(CVeldraDoc& doc, GridSettings& grid, QWidget* parent)
-    : QAbstractScrollArea(parent), m_doc(doc), m_grid(grid), m_renderer(doc),
+    : QAbstractScrollArea(parent), m_doc(doc), m_grid(grid), m_renderer(doc), m_composer(doc),
       m_edit(std::make_unique<CViewEditCommands>(*this)), m_commands(std::make_unique<CViewCommands>(*this))
 {
     // A pitch that was never set is 5 mm, in the settings themselves so that
@@ -288,7 +288,7 @@ QImage CVeldraView::ComposeVisible()
     scene.selection = m_pSelection;
     scene.outside = m_doc.Settings().outsideColor;
     scene.handle = &CArtwork::HandleImage();
-    CViewComposer(m_doc).Paint(painter, scene);
+    m_composer.Paint(painter, scene);
     m_stroke.Paint(painter);
     return image;
 }

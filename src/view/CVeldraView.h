@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CStrokeFeedback.h"
+#include "CViewComposer.h"
 #include "CViewGeometry.h"
 #include "GridSettings.h"
 #include "ICommandTarget.h"
@@ -153,6 +154,7 @@ private:
     GridSettings& m_grid;
     CViewGeometry m_geometry;
     CPlateRenderer m_renderer;
+    CViewComposer m_composer;
     std::unique_ptr<CDibImage> m_pPlateCache;
     bool m_bPrinting = false;
     int m_nTool = toolSelect;

@@ -29,7 +29,7 @@ constexpr int handleHalf = 3;
 
 } // namespace
 
-void CViewComposer::Paint(QPainter& painter, const Scene& scene) const
+void CViewComposer::Paint(QPainter& painter, const Scene& scene)
 {
     const QRect visible = VisiblePlate(scene);
     PaintOutside(painter, scene, visible.translated(-scene.scroll));
@@ -59,13 +59,11 @@ void CViewComposer::PaintOutside(QPainter& painter, const Scene& scene, const QR
         painter.fillRect(rect, ToQColor(scene.outside));
 }
 
-QImage CViewComposer::StretchVisible(const Scene& scene, const QRect& visible) const
+QImage CViewComposer::StretchVisible(const Scene& scene, const QRect& visible)
 {
     const CViewGeometry& geometry = *scene.geometry;
-    const CSize plate = geometry.PlateSize();
     const StretchMode mode = geometry.Zoom() < 100 ? StretchMode::Halftone : StretchMode::ColorOnColor;
-    return DibStretcher::Stretch(*scene.plate, geometry.PlateRect(), CRect{0, 0, plate.cx, plate.cy},
-                                 ToCRect(visible), mode);
+    return m_stretch.Stretch(*scene.plate, geometry.PlateRect(), ToCRect(visible), mode);
 }
 
 void CViewComposer::PaintGrid(QImage& image, const Scene& scene, const QRect& visible) const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CStretchCache.h"
 #include "CViewGeometry.h"
 #include "GridSettings.h"
 
@@ -36,16 +37,18 @@ public:
     explicit CViewComposer(CVeldraDoc& doc) : m_doc(doc) {}
 
     // Paints the whole client area; the painter's origin is the client's.
-    void Paint(QPainter& painter, const Scene& scene) const;
+    // The stretched plate is kept for the next paint.
+    void Paint(QPainter& painter, const Scene& scene);
 
 private:
     void PaintOutside(QPainter& painter, const Scene& scene, const QRect& plateClient) const;
     // The visible part of the plate in scroll space; empty when none.
     static QRect VisiblePlate(const Scene& scene);
-    QImage StretchVisible(const Scene& scene, const QRect& visible) const;
+    QImage StretchVisible(const Scene& scene, const QRect& visible);
     void PaintGrid(QImage& image, const Scene& scene, const QRect& visible) const;
     void PaintSelection(QPainter& painter, const Scene& scene) const;
     QPolygon ToClient(const Scene& scene, const class CPointPath& path) const;
 
     CVeldraDoc& m_doc;
+    CStretchCache m_stretch;
 };

@@ -3,14 +3,21 @@
 #include "view/CCommandRouter.h"
 #include "view/CGridPainter.h"
 #include "view/CStatusTexts.h"
+#include "view/CStretchCache.h"
 #include "view/CViewGeometry.h"
 #include "view/ICommandTarget.h"
+
+#include "imaging/CDibImage.h"
+#include "imaging/DibStretcher.h"
 
 #include <QImage>
 #include <QPainter>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstring>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -184,4 +191,45 @@ TEST(CommandRouter, FirstTargetWinsAndDisabledOrUnknownCommandsDoNotRun)
     router.RemoveTarget(&view);
     EXPECT_TRUE(router.Execute(CommandId::EditCopy));
     EXPECT_EQ(doc.ran.size(), 1u);
+}
+
+namespace {
+
+CDibImage Noise(int width, int height, unsigned seed)
+{
+    CDibImage image;
+    image.Create(width, height, 24);
+    for (int y = 0; y < height; ++y) {
+        std::uint8_t* row = image.Row(y);
+        for (int x = 0; x < 3 * width; ++x) {
+            seed = seed * 1103515245u + 12345u;
+            row[x] = std::uint8_t(seed >> 16);
+        }
+    }
+    return image;
+}
+
+} // namespace
+
+TEST(StretchCache, RestretchingOnlyTheChangesGivesTheFreshPicture)
+{
+    CDibImage plate = Noise(301, 203, 7);
+    const CRect source{0, 0, 301, 203};
+    // Reductions and enlargements at awkward ratios, seen through a window
+    // that cuts the plate.
+    for (const auto& [dest, mode] : {std::pair{CRect{16, 16, 16 + 75, 16 + 50}, StretchMode::Halftone},
+                                     std::pair{CRect{16, 16, 16 + 195, 16 + 131}, StretchMode::Halftone},
+                                     std::pair{CRect{-40, -30, -40 + 1204, -30 + 812}, StretchMode::ColorOnColor}}) {
+        const CRect visible{std::max(dest.left, 0), std::max(dest.top, 0), std::min(dest.right, 180), std::min(dest.bottom, 120)};
+        CStretchCache cache;
+        cache.Stretch(plate, dest, visible, mode);
+        // A small object moves: two little patches of the plate change.
+        for (int y = 40; y < 47; ++y)
+            std::memset(plate.Row(y) + 3 * 100, 0x5A, 3 * 9);
+        plate.SetPixel(300, 202, RGB(1, 2, 3));
+        const QImage cached = cache.Stretch(plate, dest, visible, mode);
+        EXPECT_EQ(cached, DibStretcher::Stretch(plate, dest, source, visible, mode)) << dest.Width();
+        // Nothing changed: the same picture again.
+        EXPECT_EQ(cache.Stretch(plate, dest, visible, mode), cached);
+    }
 }
