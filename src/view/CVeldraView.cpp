@@ -276,9 +276,15 @@ void CVeldraView::OnUpdate(void*, int hint, CSymbolObj* object)
 QImage CVeldraView::ComposeVisible()
 {
     QImage image(viewport()->size(), QImage::Format_RGB32);
+    QPainter painter(&image);
+    PaintScene(painter);
+    return image;
+}
+
+void CVeldraView::PaintScene(QPainter& painter)
+{
     if (m_pPlateCache)
         m_renderer.RenderPlate(*m_pPlateCache, CPlateRenderer::screen);
-    QPainter painter(&image);
     CViewComposer::Scene scene;
     scene.geometry = &m_geometry;
     scene.scroll = ScrollPosition();
@@ -290,7 +296,6 @@ QImage CVeldraView::ComposeVisible()
     scene.handle = &CArtwork::HandleImage();
     m_composer.Paint(painter, scene);
     m_stroke.Paint(painter);
-    return image;
 }
 
 void CVeldraView::paintEvent(QPaintEvent*)
@@ -302,9 +307,10 @@ void CVeldraView::paintEvent(QPaintEvent*)
         painter.fillRect(viewport()->rect(), palette().color(QPalette::Base));
         return;
     }
-    // The whole visible part is composed off-screen first, so the window
-    // never shows a half-drawn plate.
-    painter.drawImage(0, 0, ComposeVisible());
+    // The plate with its grid is composed off-screen, and the window's
+    // backing store takes the rest before anything reaches the screen: the
+    // window never shows a half-drawn plate.
+    PaintScene(painter);
 }
 
 void CVeldraView::AddStrokeDisc(QPoint client, int diameter, QColor colour)

@@ -142,6 +142,7 @@ protected:
     bool viewportEvent(QEvent* event) override;
 
 private:
+    void PaintScene(QPainter& painter);
     ViewMouse MakeMouse(const QMouseEvent& event) const;
     CViewTool& ToolObject();
     void UpdateCursor(QPoint client);
