@@ -119,3 +119,21 @@ symbols = {
 (here / 'corpus' / 'symbol').mkdir(exist_ok=True)
 for name, data in symbols.items():
     (here / 'corpus' / 'symbol' / name).write_bytes(data)
+
+
+def bitmap_file(width, height, rows):
+    info = struct.pack('<IiiHHIIiiII', 40, width, height, 1, 24, 0, len(rows), 0, 0, 0, 0)
+    return b'BM' + struct.pack('<IHHI', 14 + len(info) + len(rows), 0, 0, 14 + len(info)) + info + rows
+
+
+# One object as another copy of the program leaves it on the clipboard, and
+# a bitmap file as other programs offer pictures.
+clipboard = {
+    'picture': class_record('CDibObj') + small_picture,
+    'text_block': class_record('CTextObj') + text_block('On the\r\nclipboard'),
+    'fan': class_record('CArcTextObj') + line_text('', 'Pasted around', 1, 0.0, 180.0, 2500.0, 60.0),
+    'bitmap': bitmap_file(2, 2, bytes([0, 0, 255, 0, 255, 0, 0, 0, 255, 0, 0, 255, 255, 255, 0, 0])),
+}
+(here / 'corpus' / 'clipboard').mkdir(exist_ok=True)
+for name, data in clipboard.items():
+    (here / 'corpus' / 'clipboard' / name).write_bytes(data)
