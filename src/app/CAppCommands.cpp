@@ -11,6 +11,13 @@
 
 QString CAppCommands::ManualPath()
 {
+    // Asked on every refresh of the menus: looked up once.
+    static const QString path = FindManual();
+    return path;
+}
+
+QString CAppCommands::FindManual()
+{
     const QString program = QCoreApplication::applicationFilePath();
     const QFileInfo info(program);
     const QStringList candidates = {

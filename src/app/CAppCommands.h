@@ -25,5 +25,7 @@ public:
     static QString AboutText();
 
 private:
+    static QString FindManual();
+
     QWidget* m_pWindow;
 };

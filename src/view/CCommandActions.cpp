@@ -130,8 +130,12 @@ bool IsToggle(CommandId id)
 } // namespace
 
 CCommandActions::CCommandActions(CCommandRouter& router, IconSource icons, QObject* parent)
-    : QObject(parent), m_router(router), m_icons(std::move(icons))
+    : QObject(parent), m_router(router), m_icons(std::move(icons)), m_pTools(new QActionGroup(this)),
+      m_pZoomPresets(new QActionGroup(this))
 {
+    // Optional: the router's answer is the truth, also when it checks none.
+    m_pTools->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+    m_pZoomPresets->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
 }
 
 QAction* CCommandActions::Action(CommandId id)
@@ -163,6 +167,10 @@ QAction* CCommandActions::MakeAction(CommandId id)
     action->setShortcuts(ShortcutsOf(id));
     action->setShortcutContext(Qt::WindowShortcut);
     action->setCheckable(IsToggle(id));
+    if (ToolOfCommand(id) >= 0)
+        m_pTools->addAction(action);
+    else if (id >= CommandId::Zoom50 && id <= CommandId::Zoom400)
+        m_pZoomPresets->addAction(action);
     if (m_icons)
         action->setIcon(m_icons(id));
     connect(action, &QAction::triggered, this, [this, id] {

@@ -11,6 +11,7 @@
 
 class CCommandRouter;
 class QAction;
+class QActionGroup;
 class QMenu;
 
 // One QAction per command, with its text, status prompt, shortcuts and
@@ -44,4 +45,7 @@ private:
     CCommandRouter& m_router;
     IconSource m_icons;
     std::map<CommandId, QAction*> m_actions;
+    // The tools and the zoom presets are each one choice of a set.
+    QActionGroup* m_pTools;
+    QActionGroup* m_pZoomPresets;
 };

@@ -35,5 +35,5 @@ CCommandState CCommandRouter::Query(CommandId id)
         if (target->OnUpdateCommand(id, state))
             return state;
     }
-    return CCommandState{false, 0, false};
+    return CCommandState{false, 0};
 }

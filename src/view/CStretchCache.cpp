@@ -19,13 +19,6 @@ const QImage& CStretchCache::Stretch(const CDibImage& plate, const CRect& dest, 
     return m_image;
 }
 
-void CStretchCache::Clear()
-{
-    m_plate.clear();
-    m_nWidth = m_nHeight = 0;
-    m_image = {};
-}
-
 bool CStretchCache::Fits(const CDibImage& plate, const CRect& dest, const CRect& visible, StretchMode mode) const
 {
     return !m_image.isNull() && plate.BitCount() == 24 && plate.Width() == m_nWidth && plate.Height() == m_nHeight

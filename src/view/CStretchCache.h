@@ -21,7 +21,6 @@ class CStretchCache
 public:
     // plate stretched onto dest (scroll space), the part inside visible.
     const QImage& Stretch(const CDibImage& plate, const CRect& dest, const CRect& visible, StretchMode mode);
-    void Clear();
 
 private:
     bool Fits(const CDibImage& plate, const CRect& dest, const CRect& visible, StretchMode mode) const;

@@ -17,7 +17,6 @@ public:
     QRect AddDisc(QPoint centre, int diameter, QColor colour);
     QRect AddLine(QPoint from, QPoint to, int width, QColor colour);
     void Clear() { m_marks.clear(); }
-    bool IsEmpty() const { return m_marks.empty(); }
 
     void Paint(QPainter& painter) const;
 

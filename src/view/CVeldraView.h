@@ -110,8 +110,6 @@ public:
     // Runs a command through the program's router; set by the frame.
     void SetCommandSink(std::function<void(CommandId)> sink) { m_commandSink = std::move(sink); }
     void RunCommand(CommandId id);
-    // Set while the plate is being rendered for the engraver.
-    void SetPrinting(bool printing) { m_bPrinting = printing; }
 
     // IDocumentObserver
     void OnUpdate(void* sender, int hint, CSymbolObj* object) override;
@@ -157,7 +155,6 @@ private:
     CPlateRenderer m_renderer;
     CViewComposer m_composer;
     std::unique_ptr<CDibImage> m_pPlateCache;
-    bool m_bPrinting = false;
     int m_nTool = toolSelect;
     CSymbolObj* m_pSelection = nullptr;
     DragState m_drag;

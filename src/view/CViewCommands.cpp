@@ -54,10 +54,10 @@ bool CViewCommands::OnUpdateZoomCommand(CommandId id, CCommandState& state)
     case CommandId::ZoomIn: state.enabled = zoom < CViewGeometry::maxZoom; return true;
     case CommandId::ZoomOut: state.enabled = zoom > CViewGeometry::minZoom; return true;
     case CommandId::FitToScreen: return true;
-    case CommandId::Zoom50: state.SetRadio(zoom == 50); return true;
-    case CommandId::Zoom100: state.SetRadio(zoom == 100); return true;
-    case CommandId::Zoom200: state.SetRadio(zoom == 200); return true;
-    case CommandId::Zoom400: state.SetRadio(zoom == 400); return true;
+    case CommandId::Zoom50: state.SetCheck(zoom == 50); return true;
+    case CommandId::Zoom100: state.SetCheck(zoom == 100); return true;
+    case CommandId::Zoom200: state.SetCheck(zoom == 200); return true;
+    case CommandId::Zoom400: state.SetCheck(zoom == 400); return true;
     default: return false;
     }
 }
@@ -82,11 +82,11 @@ bool CViewCommands::OnUpdateToolCommand(CommandId id, CCommandState& state)
     if (tool == CVeldraView::toolFillPaint) {
         EnsureFillPaintAvailable();
         state.enabled = CPenCommands::GetPenLayer(m_view.Document(), false) != nullptr;
-        state.SetRadio(state.enabled && m_view.CurrentTool() == CVeldraView::toolFillPaint);
+        state.SetCheck(state.enabled && m_view.CurrentTool() == CVeldraView::toolFillPaint);
         return true;
     }
     if (tool == CVeldraView::toolTextBlock || tool == CVeldraView::toolHorizontalText || tool == CVeldraView::toolFanText)
         state.enabled = m_view.CanPlaceText(tool);
-    state.SetRadio(current == tool);
+    state.SetCheck(current == tool);
     return true;
 }

@@ -32,22 +32,10 @@ CPoint CViewGeometry::ViewToDevice(CPoint view) const
     return {int((view.x - m_margin.cx) / m_factor), int((view.y - m_margin.cy) / m_factor)};
 }
 
-CSize CViewGeometry::DeviceToViewSize(CSize size) const
-{
-    return {int(size.cx * m_factor), int(size.cy * m_factor)};
-}
-
 CRect CViewGeometry::DeviceToView(const CRect& rect) const
 {
     const CPoint topLeft = DeviceToView(CPoint{rect.left, rect.top});
     const CPoint bottomRight = DeviceToView(CPoint{rect.right, rect.bottom});
-    return {topLeft.x, topLeft.y, bottomRight.x, bottomRight.y};
-}
-
-CRect CViewGeometry::ViewToDevice(const CRect& rect) const
-{
-    const CPoint topLeft = ViewToDevice(CPoint{rect.left, rect.top});
-    const CPoint bottomRight = ViewToDevice(CPoint{rect.right, rect.bottom});
     return {topLeft.x, topLeft.y, bottomRight.x, bottomRight.y};
 }
 

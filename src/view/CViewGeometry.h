@@ -37,9 +37,7 @@ public:
 
     CPoint DeviceToView(CPoint device) const;
     CPoint ViewToDevice(CPoint view) const;
-    CSize DeviceToViewSize(CSize size) const;
     CRect DeviceToView(const CRect& rect) const;
-    CRect ViewToDevice(const CRect& rect) const;
     // The plate in scroll space.
     CRect PlateRect() const { return DeviceToView(CRect{0, 0, m_plate.cx, m_plate.cy}); }
 

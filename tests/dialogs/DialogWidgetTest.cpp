@@ -59,9 +59,7 @@ protected:
     void SetUp() override
     {
         SetUpDocument(doc);
-        DialogSupport::SetRefusalSink([this](const QString& message) { refusals.push_back(message); });
     }
-    void TearDown() override { DialogSupport::SetRefusalSink({}); }
 
     template <class Object>
     std::unique_ptr<Object> Text(const char* text)
@@ -123,6 +121,7 @@ TEST_F(DialogFixture, PropertiesRefusesASizeOutOfRangeAndStaysOpen)
 {
     auto picture = Picture("p", 0, 0, 1000, 1000);
     CPropertiesDlg dialog(*picture, mm);
+    dialog.SetRefusalSink([this](const QString& message) { refusals.push_back(message); });
     Show(dialog);
     EXPECT_FALSE(dialog.Preview().isNull());
     Replace(Control<QLineEdit>(dialog, 1007), "2000");
@@ -174,6 +173,7 @@ TEST_F(DialogFixture, TextDialogRefusesANonNumber)
 {
     auto text = Text<CFreeTextObj>("A");
     CTextDlg dialog(*text, mm);
+    dialog.SetRefusalSink([this](const QString& message) { refusals.push_back(message); });
     Show(dialog);
     Replace(Control<QLineEdit>(dialog, 1022), "");
     dialog.accept();

@@ -1,5 +1,8 @@
 #include "CBaseDlg.h"
 
+#include <QCoreApplication>
+#include <QMessageBox>
+
 #include <QLineEdit>
 
 namespace {
@@ -76,4 +79,21 @@ void CBaseDlg::LimitPositionAndSizeEdits()
     for (const char* name : lengthEditNames)
         edits += findChildren<QLineEdit*>(QLatin1String(name));
     LimitLengthEdits(edits);
+}
+
+void CBaseDlg::Refuse(QLineEdit* field, const QString& message)
+{
+    if (m_refusalSink)
+        m_refusalSink(message);
+    else
+        QMessageBox::warning(this, QCoreApplication::applicationName(), message);
+    if (field) {
+        field->setFocus(Qt::OtherFocusReason);
+        field->selectAll();
+    }
+}
+
+void CBaseDlg::Refuse(const CFieldRefusal& refusal)
+{
+    Refuse(findChild<QLineEdit*>(QString::number(refusal.field)), refusal.message);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CFieldRefusal.h"
 #include "CUnitFormat.h"
 
 #include "app/CAppSettings.h"
@@ -8,6 +9,7 @@
 #include <QDialog>
 #include <QList>
 
+#include <functional>
 #include <optional>
 
 class QLineEdit;
@@ -47,12 +49,22 @@ public:
     static constexpr int lengthEditMaxChars = 8;
     static void LimitLengthEdits(const QList<QLineEdit*>& edits);
 
+    // Where refusals are told; a message box unless something else listens
+    // (tests collect them instead of waiting on a box).
+    void SetRefusalSink(std::function<void(const QString&)> sink) { m_refusalSink = std::move(sink); }
+
 protected:
     void showEvent(QShowEvent* event) override;
+    // A typed entry that keeps the dialog open: says why and puts the user
+    // back into the field, its text selected.
+    void Refuse(QLineEdit* field, const QString& message);
+    // The same for a field named by its control number.
+    void Refuse(const CFieldRefusal& refusal);
 
 private:
     void LimitPositionAndSizeEdits();
 
     CUnitFormat m_unitFormat;
     bool m_bInitialised = false;
+    std::function<void(const QString&)> m_refusalSink;
 };

@@ -8,4 +8,9 @@ struct CFieldRefusal
 {
     int field = 0;
     QString message;
+
+    // The messages every dialog gives, the same words everywhere.
+    static QString NotANumber();
+    static QString NumberBetween(const QString& minimum, const QString& maximum);
+    static QString IntegerBetween(int minimum, int maximum);
 };

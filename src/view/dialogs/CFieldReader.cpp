@@ -13,7 +13,7 @@ std::optional<int> CFieldReader::Length(const QString& text, int field)
         return shown->second;
     const std::optional<int> length = m_unit.Parse(text);
     if (!length)
-        Refuse(field, NotANumberMessage());
+        Refuse(field, CFieldRefusal::NotANumber());
     return length;
 }
 
@@ -46,20 +46,15 @@ std::optional<double> CFieldReader::Number(const QString& text, int field)
     bool ok = false;
     const double value = QLocale::c().toDouble(text.trimmed(), &ok);
     if (!ok || !std::isfinite(value)) {
-        Refuse(field, NotANumberMessage());
+        Refuse(field, CFieldRefusal::NotANumber());
         return std::nullopt;
     }
     return value;
 }
 
-QString CFieldReader::NotANumberMessage()
-{
-    return tr("Please enter a number.");
-}
-
 QString CFieldReader::RangeMessage(double minimum, double maximum)
 {
-    return tr("Please enter a number between %1 and %2.").arg(LimitText(minimum), LimitText(maximum));
+    return CFieldRefusal::NumberBetween(LimitText(minimum), LimitText(maximum));
 }
 
 QString CFieldReader::LimitText(double value)

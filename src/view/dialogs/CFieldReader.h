@@ -3,7 +3,6 @@
 #include "view/controls/CFieldRefusal.h"
 #include "view/controls/CUnitFormat.h"
 
-#include <QCoreApplication>
 #include <QString>
 
 #include <map>
@@ -14,8 +13,6 @@
 // is kept; the dialog shows it and puts the focus on its field.
 class CFieldReader
 {
-    Q_DECLARE_TR_FUNCTIONS(CFieldReader)
-
 public:
     explicit CFieldReader(const CUnitFormat& unit) : m_unit(unit) {}
 
@@ -36,7 +33,6 @@ public:
     const std::optional<CFieldRefusal>& Error() const { return m_error; }
     bool Failed() const { return m_error.has_value(); }
 
-    static QString NotANumberMessage();
     static QString RangeMessage(double minimum, double maximum);
     // A limit as the range message shows it: no trailing zeros.
     static QString LimitText(double value);

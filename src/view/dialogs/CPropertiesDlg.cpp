@@ -123,7 +123,7 @@ void CPropertiesDlg::OnKeepAspect(bool on)
 void CPropertiesDlg::accept()
 {
     if (const std::optional<CFieldRefusal> refused = m_rules.Apply(Fields(), m_object)) {
-        DialogSupport::ShowRefusal(*this, *refused);
+        Refuse(*refused);
         return;
     }
     CBaseDlg::accept();

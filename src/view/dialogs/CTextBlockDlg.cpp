@@ -207,7 +207,7 @@ void CTextBlockDlg::OnMarginFinished(bool horizontal)
 void CTextBlockDlg::OnChangeFont()
 {
     if (const std::optional<CFieldRefusal> refused = m_rules.Take(Fields())) {
-        DialogSupport::ShowRefusal(*this, *refused);
+        Refuse(*refused);
         return;
     }
     if (const std::optional<LOGFONT> font = DialogSupport::ChooseFont(this, m_rules.Font())) {
@@ -247,7 +247,7 @@ void CTextBlockDlg::accept()
     std::optional<CFieldRefusal> refused;
     switch (m_rules.Accept(Fields(), &refused)) {
     case CTextBlockRules::Outcome::refusedField:
-        DialogSupport::ShowRefusal(*this, *refused);
+        Refuse(*refused);
         return;
     case CTextBlockRules::Outcome::emptyText:
         m_pText->setFocus(Qt::OtherFocusReason);

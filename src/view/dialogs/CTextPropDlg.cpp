@@ -166,7 +166,7 @@ void CTextPropDlg::OnTextEdited(const QString& text)
 void CTextPropDlg::OnChangeFont()
 {
     if (const std::optional<CFieldRefusal> refused = m_pRules->Take(Fields())) {
-        DialogSupport::ShowRefusal(*this, *refused);
+        Refuse(*refused);
         return;
     }
     if (const std::optional<LOGFONT> font = DialogSupport::ChooseFont(this, m_pRules->Font())) {
@@ -190,7 +190,7 @@ void CTextPropDlg::OnBackColor()
 void CTextPropDlg::accept()
 {
     if (const std::optional<CFieldRefusal> refused = m_pRules->Take(Fields())) {
-        DialogSupport::ShowRefusal(*this, *refused);
+        Refuse(*refused);
         return;
     }
     CBaseDlg::accept();

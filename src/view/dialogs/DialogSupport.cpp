@@ -22,12 +22,6 @@ namespace DialogSupport {
 
 namespace {
 
-std::function<void(const QString&)>& RefusalSink()
-{
-    static std::function<void(const QString&)> sink;
-    return sink;
-}
-
 } // namespace
 
 QString ControlName(int id)
@@ -136,23 +130,6 @@ std::optional<LOGFONT> ChooseFont(QWidget* parent, const LOGFONT& font)
     if (!ok)
         return std::nullopt;
     return DialogFont::FromDialogFont(chosen, font);
-}
-
-void ShowRefusal(QDialog& dialog, const CFieldRefusal& error)
-{
-    if (RefusalSink())
-        RefusalSink()(error.message);
-    else
-        QMessageBox::warning(&dialog, dialog.windowTitle(), error.message);
-    if (auto* edit = dialog.findChild<QLineEdit*>(ControlName(error.field))) {
-        edit->setFocus(Qt::OtherFocusReason);
-        edit->selectAll();
-    }
-}
-
-void SetRefusalSink(std::function<void(const QString&)> sink)
-{
-    RefusalSink() = std::move(sink);
 }
 
 } // namespace DialogSupport

@@ -58,10 +58,4 @@ FontControls AddTextAndFontRows(QWidget* box, QWidget* text, Qt::Alignment label
 // The standard font dialog on a text's font; nothing when cancelled.
 std::optional<LOGFONT> ChooseFont(QWidget* parent, const LOGFONT& font);
 
-// Tells the user why an entry was refused and puts the focus on its field
-// with its text selected.
-void ShowRefusal(QDialog& dialog, const CFieldRefusal& error);
-// Where refusals go instead of a message box (tests); empty restores it.
-void SetRefusalSink(std::function<void(const QString&)> sink);
-
 } // namespace DialogSupport

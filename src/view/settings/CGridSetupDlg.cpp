@@ -11,7 +11,7 @@
 #include <QVBoxLayout>
 
 CGridSetupDlg::CGridSetupDlg(int unit, const GridSettings& grid, QWidget* parent)
-    : CCheckedFieldsDlg(unit, parent)
+    : CBaseDlg(unit, parent)
     , m_rules(unit, grid)
     , m_pHorizontal(new QLineEdit(m_rules.HorizontalText(), this))
     , m_pVertical(new QLineEdit(m_rules.VerticalText(), this))
@@ -81,5 +81,5 @@ void CGridSetupDlg::accept()
         Refuse(refusal->field == CGridSetupRules::horizontalField ? m_pHorizontal : m_pVertical, refusal->message);
         return;
     }
-    CCheckedFieldsDlg::accept();
+    CBaseDlg::accept();
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CCheckedFieldsDlg.h"
+#include "view/controls/CBaseDlg.h"
 #include "CGridSetupRules.h"
 
 class CColorButton;
@@ -8,7 +8,7 @@ class QCheckBox;
 class QLineEdit;
 
 // "Grid Setup": the grid's intervals, colours and visibility.
-class CGridSetupDlg : public CCheckedFieldsDlg
+class CGridSetupDlg : public CBaseDlg
 {
     Q_OBJECT
 

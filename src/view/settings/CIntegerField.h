@@ -1,13 +1,10 @@
 #pragma once
 
-#include <QCoreApplication>
 #include <QString>
 
 // A whole number typed into a dialog, limited to a range.
 class CIntegerField
 {
-    Q_DECLARE_TR_FUNCTIONS(CIntegerField)
-
 public:
     CIntegerField(int minimum, int maximum, int value) : m_nMinimum(minimum), m_nMaximum(maximum), m_nValue(value) {}
 

@@ -1,5 +1,7 @@
 #include "CLengthField.h"
 
+#include "view/controls/CFieldRefusal.h"
+
 #include <algorithm>
 #include <cstdint>
 
@@ -32,10 +34,9 @@ CLengthField::Reading CLengthField::Read(const QString& text) const
     const QString trimmed = text.trimmed();
     const std::optional<int> typed = trimmed == Text() ? std::optional<int>(m_nValue) : m_format.Parse(trimmed);
     if (!typed)
-        return {m_nValue, tr("Please enter a number.")};
+        return {m_nValue, CFieldRefusal::NotANumber()};
     if (!InRange(*typed))
-        return {m_nValue, tr("Please enter a number between %1 and %2.")
-                              .arg(EndText(m_nMinimum), EndText(m_nMaximum))};
+        return {m_nValue, CFieldRefusal::NumberBetween(EndText(m_nMinimum), EndText(m_nMaximum))};
     return {*typed, {}};
 }
 

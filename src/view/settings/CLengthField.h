@@ -2,7 +2,6 @@
 
 #include "view/controls/CUnitFormat.h"
 
-#include <QCoreApplication>
 #include <QString>
 
 // A length typed into a dialog in the dialog's unit and limited to a range
@@ -13,8 +12,6 @@
 // dialog must not move a length the user never touched.
 class CLengthField
 {
-    Q_DECLARE_TR_FUNCTIONS(CLengthField)
-
 public:
     CLengthField(int unit, int minimumMm100, int maximumMm100, int valueMm100);
 

@@ -14,7 +14,7 @@
 #include <QTimer>
 
 CPenSetupDlg::CPenSetupDlg(int unit, const CPenSetupRules::Pen& pen, QWidget* parent)
-    : CCheckedFieldsDlg(unit, parent)
+    : CBaseDlg(unit, parent)
     , m_rules(unit, pen)
     , m_pColor(new CGreyColorButton(this))
     , m_pTrack(new QSlider(Qt::Horizontal, this))
@@ -106,7 +106,7 @@ bool CPenSetupDlg::eventFilter(QObject* watched, QEvent* event)
         if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
             OnWidthLeft();
     }
-    return CCheckedFieldsDlg::eventFilter(watched, event);
+    return CBaseDlg::eventFilter(watched, event);
 }
 
 void CPenSetupDlg::OnColorChanged(COLORREF color)
@@ -121,5 +121,5 @@ void CPenSetupDlg::accept()
         Refuse(m_pWidth, refusal);
         return;
     }
-    CCheckedFieldsDlg::accept();
+    CBaseDlg::accept();
 }

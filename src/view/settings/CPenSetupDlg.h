@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CCheckedFieldsDlg.h"
+#include "view/controls/CBaseDlg.h"
 #include "CPenSetupRules.h"
 
 class CGreyColorButton;
@@ -10,7 +10,7 @@ class QLineEdit;
 class QSlider;
 
 // "Pen Setup": the width and colour of the drawing pen and the fill tool.
-class CPenSetupDlg : public CCheckedFieldsDlg
+class CPenSetupDlg : public CBaseDlg
 {
     Q_OBJECT
 

@@ -56,7 +56,7 @@ void ShowColor(CColorButton* button, COLORREF color)
 } // namespace
 
 CPreferencesDlg::CPreferencesDlg(int unit, const CTextDefaults& record, COLORREF systemWindowColor, QWidget* parent)
-    : CCheckedFieldsDlg(unit, parent), m_rules(unit, record, systemWindowColor)
+    : CBaseDlg(unit, parent), m_rules(unit, record, systemWindowColor)
 {
     setWindowTitle(tr("Preferences"));
     auto* sections = new QVBoxLayout;
@@ -307,7 +307,7 @@ bool CPreferencesDlg::eventFilter(QObject* watched, QEvent* event)
             break;
         }
     }
-    return CCheckedFieldsDlg::eventFilter(watched, event);
+    return CBaseDlg::eventFilter(watched, event);
 }
 
 void CPreferencesDlg::OnAdvancedToggled(bool on)
@@ -353,5 +353,5 @@ void CPreferencesDlg::accept()
         Refuse(fields[refusal->field], refusal->message);
         return;
     }
-    CCheckedFieldsDlg::accept();
+    CBaseDlg::accept();
 }

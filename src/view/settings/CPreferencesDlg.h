@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CCheckedFieldsDlg.h"
+#include "view/controls/CBaseDlg.h"
 #include "CPreferencesRules.h"
 
 #include <array>
@@ -19,7 +19,7 @@ class QPushButton;
 // "Advanced..." the margins, preview and outside colours, the undo depth
 // and (with Shift and Ctrl held) the image plug-in folder. Works on a copy
 // of the text defaults record and hands it back.
-class CPreferencesDlg : public CCheckedFieldsDlg
+class CPreferencesDlg : public CBaseDlg
 {
     Q_OBJECT
 

@@ -39,14 +39,15 @@ void CSelectTool::LeftDown(const ViewMouse& mouse)
     CSymbolObj* hit = doc.ObjectAt(layout, tolerance, selection);
     if (hit && hit == selection) {
         const int handle = HandleAt(layout);
-        if (handle != hitNothing && !hit->HasFlag(SOF_FIXED) && doc.ObjectAt(layout, tolerance, selection) == hit
-            && BeginDrag(*hit, handle, mouse))
+        if (handle != hitNothing && !hit->HasFlag(SOF_FIXED) && doc.ObjectAt(layout, tolerance, selection) == hit) {
+            BeginDrag(*hit, handle, mouse);
             return;
+        }
     }
     doc.Select(hit);
 }
 
-bool CSelectTool::BeginDrag(CSymbolObj& object, int handle, const ViewMouse& mouse)
+void CSelectTool::BeginDrag(CSymbolObj& object, int handle, const ViewMouse& mouse)
 {
     m_view.Document().RecordUndo(UndoKind::bounds, &object, true);
     m_view.SetCapture(true);
@@ -57,7 +58,6 @@ bool CSelectTool::BeginDrag(CSymbolObj& object, int handle, const ViewMouse& mou
     object.BeginTrack(drag);
     if (mouse.Control() && MovesWhole(handle))
         SnapDragOrigin();
-    return true;
 }
 
 void CSelectTool::SnapDragOrigin()

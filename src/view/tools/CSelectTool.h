@@ -23,6 +23,6 @@ public:
 private:
     // The selection's hit code under the point, or -1.
     int HandleAt(CPoint layout) const;
-    bool BeginDrag(CSymbolObj& object, int handle, const ViewMouse& mouse);
+    void BeginDrag(CSymbolObj& object, int handle, const ViewMouse& mouse);
     void SnapDragOrigin();
 };
