@@ -7,8 +7,10 @@
 
 // How lengths appear in dialogs: a length in 0.01 mm shows as millimetres
 // with two decimals, or as inches with three when the user works in inches.
-// Typed text goes back to 0.01 mm rounded half away from zero, so a value
-// shown and typed back unchanged never drifts.
+// Typed text goes back to 0.01 mm rounded half away from zero. Three
+// decimals of an inch cannot hold every 0.01 mm, so a field handed back
+// unchanged must keep the length it showed rather than parse its text
+// (the dialogs' field readers do that).
 class CUnitFormat
 {
     Q_DECLARE_TR_FUNCTIONS(CUnitFormat)
