@@ -62,13 +62,16 @@ protected:
     // Lays the text out for base (unless nothing changed since the last
     // time), draws the band and keeps it as the hit region.
     void DrawLaidOut(QPainter& painter, int base, bool straight);
-    // Fills the band, draws the glyphs and keeps the band as the hit region.
-    void PaintBand(QPainter& painter, const QPolygon& band, const QByteArray& key);
+    // Fills the band, draws the glyphs where they can show within visible
+    // and keeps the band as the hit region.
+    void PaintBand(QPainter& painter, const QPolygon& band, const QByteArray& key, const QRect& visible);
+    // What of the band (and the glyphs reaching past it) is drawn.
+    QRect DrawingArea(const QPolygon& band, const QRect& visible) const;
     void PasteDrawing(QPainter& painter) const;
     // The band's fill and glyphs, straight onto a painter.
     void DrawBand(QPainter& painter, const QPolygon& band);
     // What the drawn band depends on, to tell when the kept drawing is stale.
-    QByteArray DrawingKey(int base) const;
+    QByteArray DrawingKey(int base, const QRect& visible) const;
     // Handles and the move handle in plate pixels; the move handle is
     // tested with a box twice as tolerant.
     int HitTestPixels(CPoint point, CSize tolerance, const std::vector<CPoint>& handles,
