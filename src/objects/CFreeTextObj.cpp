@@ -24,6 +24,10 @@ namespace {
 constexpr int minimumSize = 50; // 0.5 mm
 // The side of the largest band drawing kept whole (64 MiB).
 constexpr int maximumDrawingSide = 4096;
+// Room for the drawings of a few dozen texts of plate size. Past it, which
+// only a file of countless huge texts reaches, bands are drawn straight
+// onto the plate on every paint.
+constexpr std::size_t keptDrawingBudget = std::size_t(256) << 20;
 
 int TruncateToInt(double value)
 {
@@ -61,7 +65,10 @@ CFreeTextObj::CFreeTextObj(const CTextAttributes& defaults)
     m_layout.m_lf = defaults.font;
 }
 
-CFreeTextObj::~CFreeTextObj() = default;
+CFreeTextObj::~CFreeTextObj()
+{
+    DropDrawing();
+}
 
 void CFreeTextObj::Serialize(CArchive& ar)
 {
@@ -152,7 +159,7 @@ void CFreeTextObj::DrawLaidOut(QPainter& painter, int base, bool straight)
     }
     if (!m_layout.Layout(base, {})) {
         m_layout.DropRegion();
-        m_drawing = QImage();
+        DropDrawing();
         return;
     }
     PaintBand(painter, straight ? m_layout.Corners() : m_layout.OutlinePolygon(), key, visible);
@@ -198,6 +205,23 @@ QRect CFreeTextObj::DrawingArea(const QPolygon& band, const QRect& visible) cons
     return whole.intersected(visible);
 }
 
+bool CFreeTextObj::KeepDrawing(const QSize& size)
+{
+    DropDrawing();
+    const std::size_t bytes = std::size_t(size.width()) * std::size_t(size.height()) * 4;
+    if (s_keptBytes + bytes > keptDrawingBudget)
+        return false;
+    m_drawing = QImage(size, QImage::Format_ARGB32);
+    s_keptBytes += std::size_t(m_drawing.sizeInBytes());
+    return !m_drawing.isNull();
+}
+
+void CFreeTextObj::DropDrawing()
+{
+    s_keptBytes -= std::size_t(m_drawing.sizeInBytes());
+    m_drawing = QImage();
+}
+
 void CFreeTextObj::PaintBand(QPainter& painter, const QPolygon& band, const QByteArray& key, const QRect& visible)
 {
     if (!m_layout.HasRegion())
@@ -208,10 +232,9 @@ void CFreeTextObj::PaintBand(QPainter& painter, const QPolygon& band, const QByt
     // Without antialiasing every drawn pixel is opaque, so a kept drawing
     // pasted over the plate gives exactly the pixels of drawing directly.
     if (!FontMapper::WantsAntialias(m_layout.m_lf) && (key != m_drawingKey || m_drawing.isNull())) {
-        m_drawing = QImage(area.size(), QImage::Format_ARGB32);
         m_drawingOrigin = area.topLeft();
         m_drawingKey = key;
-        if (!m_drawing.isNull()) {
+        if (KeepDrawing(area.size())) {
             m_drawing.fill(Qt::transparent);
             QPainter onDrawing(&m_drawing);
             onDrawing.translate(-m_drawingOrigin);

@@ -26,6 +26,10 @@ class CFreeTextObj : public CSymbolObj
 public:
     CFreeTextObj();
     explicit CFreeTextObj(const CTextAttributes& defaults);
+    // The kept drawing counts against a shared budget: copies go through
+    // Clone and CopyFrom, which do not copy it.
+    CFreeTextObj(const CFreeTextObj&) = delete;
+    CFreeTextObj& operator=(const CFreeTextObj&) = delete;
     ~CFreeTextObj() override;
 
     void Serialize(CArchive& ar) override;
@@ -84,9 +88,16 @@ protected:
     CPoint OutlinePoint(std::size_t index) const { return m_layout.m_outline[index]; }
 
 private:
+    // A new empty drawing of size when the budget that all kept drawings
+    // share allows it; false (and none kept) otherwise.
+    bool KeepDrawing(const QSize& size);
+    void DropDrawing();
+
     // The band as last drawn: glyphs turned about their own baseline are
     // rasterised anew on every paint otherwise, the dearest step of a plate.
     QImage m_drawing;
     QPoint m_drawingOrigin;
     QByteArray m_drawingKey;
+    // What the kept drawings of all objects hold together.
+    static inline std::size_t s_keptBytes = 0;
 };

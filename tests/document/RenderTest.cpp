@@ -273,15 +273,19 @@ TEST(TextRendering, KeptDrawingsFollowEveryChange)
 namespace {
 
 // Text records written by hand, centred on the plate unless y says otherwise.
-TestBytes LineText(const char* className, int mode, int cx, int cy, float radius, float spread, int y = 0)
+TestBytes LineTextBody(int mode, int cx, int cy, float radius, float spread, int y = 0)
 {
-    return ObjectBytes::ClassRecord(className)
-        .raw(ObjectBytes::Common("", flagsText, 1, 0, y, cx, cy))
+    return ObjectBytes::Common("", flagsText, 1, 0, y, cx, cy)
         .u8(4).text("WIDE")
         .raw(ObjectBytes::Font(-60, 700, 0, 0, "Arial"))
         .i32(mode).i32(0).i32(0).i32(0).i32(0)
         .f32(0).f32(0).f32(180).f32(radius).f32(spread).f32(20).f32(0.2f)
         .i32(1).u32(0xFFFFFF).u32(0x808080);
+}
+
+TestBytes LineText(const char* className, int mode, int cx, int cy, float radius, float spread, int y = 0)
+{
+    return ObjectBytes::ClassRecord(className).raw(LineTextBody(mode, cx, cy, radius, spread, y));
 }
 
 TestBytes TextBlock(int cx, int cy)
@@ -294,18 +298,33 @@ TestBytes TextBlock(int cx, int cy)
         .i32(1).i32(1); // centred, antialiased
 }
 
-// A 90 mm plate at the engraver's 529 dpi holding one object record.
-bool OpenLayout(CVeldraDoc& doc, const QString& path, const QByteArray& object)
+// A 90 mm plate at the engraver's 529 dpi holding count object records.
+bool OpenLayout(CVeldraDoc& doc, const QString& path, const QByteArray& objects, int count = 1)
 {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return false;
-    file.write(ObjectBytes::DocumentHeader(2, 9000, 9000, 0, 0, 0, 0, 0).u16(1).raw(object));
+    file.write(ObjectBytes::DocumentHeader(2, 9000, 9000, 0, 0, 0, 0, 0).u16(std::uint16_t(count)).raw(objects));
     file.close();
     if (!CDocumentFile::Open(doc, path).ok)
         return false;
     doc.SetDevice(CVeldraDoc::defaultResolution, 9000, 9000);
     return true;
+}
+
+// Renders the plate in a child process: exit code 0 when the background of
+// the text reached the plate's centre.
+ChildCost RenderInChild(CVeldraDoc& doc)
+{
+    CDibImage plate;
+    if (!plate.Create(doc.GetDeviceSize().cx, doc.GetDeviceSize().cy, 24))
+        return {};
+    return ChildCost::Run(
+        [&] {
+            CPlateRenderer(doc).RenderPlate(plate, CPlateRenderer::output);
+            return plate.GetPixel(plate.Width() / 2, plate.Height() / 2) == 0 ? 1 : 0;
+        },
+        6 << 10);
 }
 
 QByteArray Pixels(const QImage& image, const QRect& area)
@@ -337,18 +356,26 @@ TEST(TextRendering, HugeClaimedTextTakesMemoryByThePlateOnly)
     for (const auto& layout : layouts) {
         CVeldraDoc doc;
         ASSERT_TRUE(OpenLayout(doc, dir.filePath(QStringLiteral("huge.vlz")), layout.record)) << layout.what;
-        CDibImage plate;
-        ASSERT_TRUE(plate.Create(doc.GetDeviceSize().cx, doc.GetDeviceSize().cy, 24));
-        const ChildCost cost = ChildCost::Run(
-            [&] {
-                CPlateRenderer(doc).RenderPlate(plate, CPlateRenderer::output);
-                // The band's or block's background reached the plate.
-                return plate.GetPixel(plate.Width() / 2, plate.Height() / 2) == 0 ? 1 : 0;
-            },
-            6 << 10);
+        const ChildCost cost = RenderInChild(doc);
         EXPECT_EQ(cost.exitCode, 0) << layout.what;
         EXPECT_LT(cost.grownKiB, 256 << 10) << layout.what;
     }
+}
+
+// Twenty texts whose drawings are kept whole, 67 MB each, share 256 MiB;
+// the others are drawn straight onto the plate.
+TEST(TextRendering, KeptDrawingsOfManyTextsShareOneBudget)
+{
+    TestBytes objects = LineText("CFreeTextObj", 1, 6530, 6530, 40, 100);
+    for (int i = 1; i < 20; ++i)
+        objects.u16(0x8001).raw(LineTextBody(1, 6530, 6530, 40, 100)); // the same class
+    QTemporaryDir dir;
+    CVeldraDoc doc;
+    ASSERT_TRUE(OpenLayout(doc, dir.filePath(QStringLiteral("many.vlz")), objects, 20));
+    ASSERT_EQ(doc.GetObjectCount(), 20);
+    const ChildCost cost = RenderInChild(doc);
+    EXPECT_EQ(cost.exitCode, 0);
+    EXPECT_LT(cost.grownKiB, 400 << 10);
 }
 
 // Drawing only what lands on the plate must not change a pixel of it: the
