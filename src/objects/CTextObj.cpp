@@ -1,5 +1,6 @@
 #include "CTextObj.h"
 
+#include "CDibObj.h"
 #include "CDocumentContext.h"
 #include "FontMapper.h"
 #include "TextPainting.h"
@@ -277,6 +278,10 @@ CDibImage* CTextObj::GetImage(bool)
     try {
         const int dpi = m_pDoc->GetResolution();
         const int width = MulDiv(m_size.cx, dpi, 2540), height = MulDiv(m_size.cy, dpi, 2540);
+        // Limited as pictures' display images are: a damaged size would
+        // otherwise cost up to a gigabyte on the first click on the block.
+        if (width > CDibObj::maxDisplaySide || height > CDibObj::maxDisplaySide)
+            return nullptr;
         auto image = std::make_unique<CDibImage>();
         // Unfilled, the block's background is the key, so clicks between the
         // letters pass through to what lies beneath.
