@@ -66,10 +66,12 @@ bool CPrepkit::DoIt(const char* root) const
     CAccessAttributes readExecute;
     full.Build(CAccessAttributes::fullControlMask);
     readExecute.Build(CAccessAttributes::readExecuteMask);
-    CTreeMover(full, m_report).MoveTree(source.Get(), rootPath, destination.Get(), dataPath);
+    // What did move is still pointed at and opened up; the installer hears
+    // of what did not through the messages and the failure.
+    const bool allMoved = CTreeMover(full, m_report).MoveTree(source.Get(), rootPath, destination.Get(), dataPath);
     CPathRewriter::RewritePaths(QFile::decodeName(rootPath.c_str()), dataFolder.Path());
     CTreeGrant(full, readExecute).GrantTree(destination.Get());
-    return true;
+    return allMoved;
 }
 
 bool CPrepkit::ModifyAccessPermission(const char* folder) const

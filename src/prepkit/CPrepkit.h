@@ -12,7 +12,8 @@ public:
     explicit CPrepkit(MessageSink report = WriteToStandardError);
 
     // Moves the installation's data from `root` into the data folder, points
-    // the per-user library paths at it and opens it to every user.
+    // the per-user library paths at it and opens it to every user. False as
+    // well when anything that should have moved was left behind.
     bool DoIt(const char* root) const;
     // Opens everything below `folder` to every user.
     bool ModifyAccessPermission(const char* folder) const;
