@@ -54,13 +54,22 @@ bool CPrepkit::DoIt(const char* root) const
         return false;
     }
 
+    // The user's own folder, which the program falls back on, is no place to
+    // move an installation into and open to everyone.
     CDataFolder dataFolder;
-    if (!dataFolder.Create(QString::fromLatin1(applicationName)))
-        return false;
+    if (!m_machineBase.isEmpty())
+        dataFolder.SetMachineBase(m_machineBase);
+    const bool made = dataFolder.Create(QString::fromLatin1(applicationName), CDataFolder::Fallback::none);
     const std::string dataPath = QFile::encodeName(dataFolder.Path()).toStdString();
-    const CFileHandle destination = FolderEntries::OpenFolderNoFollow(dataPath);
-    if (!destination)
+    if (!made) {
+        m_report(dataPath + "\n" + noDataFolderMessage);
         return false;
+    }
+    const CFileHandle destination = FolderEntries::OpenFolderNoFollow(dataPath);
+    if (!destination) {
+        m_report(dataPath + "\n" + SystemMessage(errno));
+        return false;
+    }
 
     CAccessAttributes full;
     CAccessAttributes readExecute;

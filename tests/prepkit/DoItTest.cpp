@@ -8,6 +8,7 @@
 #include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -57,6 +58,14 @@ protected:
         return true;
     }
     bool Run(const QString& root) { return CPrepkit(Sink()).DoIt(QFile::encodeName(root).constData()); }
+    // Hands a folder and everything in it to another user.
+    static bool GiveTo(const QString& folder, int userId)
+    {
+        bool given = ::chown(QFile::encodeName(folder).constData(), uid_t(userId), gid_t(userId)) == 0;
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(QFile::encodeName(folder).toStdString()))
+            given = given && ::lchown(entry.path().c_str(), uid_t(userId), gid_t(userId)) == 0;
+        return given;
+    }
 };
 
 } // namespace
@@ -228,4 +237,41 @@ TEST_F(DoItTest, LinksPlantedInTheDataFolderAreNeverWrittenThrough)
     EXPECT_FALSE(Run(Path(QStringLiteral("inst"))));
     EXPECT_TRUE(QDir(Path(QStringLiteral("outside/etc"))).isEmpty());
     EXPECT_TRUE(Exists(Installed(QStringLiteral("readme.txt"))));
+}
+
+TEST_F(DoItTest, WithoutRootNothingMovesAndTheUsersOwnFolderIsNotOpened)
+{
+    PREPKIT_REQUIRE_ROOT();
+    constexpr int nobody = 65534;
+    // The machine folders' home belongs to root; the user's own data, and
+    // the installation, to the user.
+    const QString machineBase = Path(QStringLiteral("var"));
+    const QString home = Path(QStringLiteral("home"));
+    ASSERT_TRUE(QDir().mkpath(machineBase) && QDir().mkpath(home + QStringLiteral("/share")));
+    ASSERT_TRUE(Install({QStringLiteral("Mask/a.vls"), QStringLiteral("b.vls")}));
+    ASSERT_TRUE(GiveTo(home, nobody) && GiveTo(Path(QStringLiteral("inst")), nobody));
+    ASSERT_EQ(::chmod(QFile::encodeName(home + QStringLiteral("/share")).constData(), 0700), 0);
+    const std::string machine = QFile::encodeName(machineBase).toStdString() + "/Corvex KZ Corporation/Veldra2";
+
+    const int status = RunForkedAs(nobody, [&] {
+        // The data folder named from outside would hide the machine folder.
+        qunsetenv("VELDRA2_DATA_DIR");
+        qputenv("HOME", QFile::encodeName(home));
+        qputenv("XDG_DATA_HOME", QFile::encodeName(home + QStringLiteral("/share")));
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(home + QStringLiteral("/config")));
+        if (::access(QFile::encodeName(machineBase).constData(), W_OK) == 0)
+            return 3; // not the case under test: the machine folder could be made
+        CPrepkit prepkit(Sink());
+        prepkit.SetMachineBase(machineBase);
+        if (prepkit.DoIt(QFile::encodeName(Installed(QString())).constData()))
+            return 1;
+        return messages == std::vector<std::string>{machine + "\n" + CPrepkit::noDataFolderMessage} ? 0 : 2;
+    });
+    EXPECT_EQ(status, 0) << "1: DoIt succeeded, 2: other messages, 3: could make the machine folder, 125: still root";
+    EXPECT_EQ(ReadFile(Installed(QStringLiteral("Mask/a.vls"))), QByteArray("Mask/a.vls"));
+    EXPECT_EQ(ReadFile(Installed(QStringLiteral("b.vls"))), QByteArray("b.vls"));
+    EXPECT_FALSE(Exists(machineBase + QStringLiteral("/Corvex KZ Corporation")));
+    EXPECT_FALSE(Exists(home + QStringLiteral("/share/Corvex KZ Corporation")));
+    EXPECT_EQ(Mode(home + QStringLiteral("/share")), mode_t(0700));
+    EXPECT_EQ(DefaultList(home + QStringLiteral("/share")), QString());
 }
