@@ -6,6 +6,7 @@
 #include <QImageReader>
 #include <QPainter>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 
@@ -23,14 +24,41 @@ bool IsOwnFormat(const QByteArray& format)
     return format == "jpeg" || format == "jpg" || format == "bmp";
 }
 
+// The formats the readers of this Qt offer, the program's own left out.
+QList<QByteArray> OfferedFormats()
+{
+    QList<QByteArray> formats;
+    for (const QByteArray& format : QImageReader::supportedImageFormats())
+        if (!IsOwnFormat(format))
+            formats.append(format);
+    return formats;
+}
+
+int CopyOut(const QByteArray& text, char* buffer, int bufferLength)
+{
+    const int length = std::min<int>(int(text.size()), bufferLength - 1);
+    std::memcpy(buffer, text.constData(), std::size_t(length));
+    buffer[length] = '\0';
+    return length;
+}
+
 } // namespace
 
 extern "C" int GetPluginInfo(int infoNumber, char* buffer, int bufferLength)
 {
-    if (infoNumber != 0 || !buffer || bufferLength < 5)
+    if (!buffer || bufferLength < 1 || infoNumber < 0)
         return 0;
-    std::memcpy(buffer, "00IN", 5);
-    return 4;
+    if (infoNumber == 0)
+        return bufferLength < 5 ? 0 : CopyOut("00IN", buffer, bufferLength);
+    // Each format is one kind of file: its pattern, then its description.
+    const QList<QByteArray> formats = OfferedFormats();
+    const int kind = (infoNumber - 2) / 2;
+    if (infoNumber < 2 || kind >= formats.size())
+        return 0;
+    const QByteArray& format = formats[kind];
+    if (infoNumber % 2 == 0)
+        return CopyOut("*." + format, buffer, bufferLength);
+    return CopyOut(format.toUpper() + " picture", buffer, bufferLength);
 }
 
 extern "C" int IsSupported(const char* path, void*)

@@ -1,24 +1,45 @@
 #include "CPictureFileChooser.h"
 
+#include "CPluginList.h"
+
 #include <QFileDialog>
 
 int CPictureFileChooser::s_nFilterIndex = 0;
 
-QStringList CPictureFileChooser::Filters()
+namespace {
+
+QString Filter(const QString& description, const QStringList& patterns)
 {
-    return {tr("Bitmap file (*.bmp *.dib *.rle)"), tr("JPEG file (*.jpg *.jpeg)"), tr("All files (*)")};
+    return QStringLiteral("%1 (%2)").arg(description, patterns.join(QLatin1Char(' ')));
 }
 
-void CPictureFileChooser::RememberFilter(const QString& filter)
+} // namespace
+
+QStringList CPictureFileChooser::Filters(const QString& pluginFolder)
 {
-    const int index = int(Filters().indexOf(filter));
+    const QStringList bitmaps{QStringLiteral("*.bmp"), QStringLiteral("*.dib"), QStringLiteral("*.rle")};
+    const QStringList jpegs{QStringLiteral("*.jpg"), QStringLiteral("*.jpeg")};
+    QStringList every = bitmaps + jpegs;
+    QStringList kinds{Filter(tr("Bitmap file"), bitmaps), Filter(tr("JPEG file"), jpegs)};
+    for (const CPluginList::FileKind& kind : CPluginList(pluginFolder).FileKinds()) {
+        kinds.append(Filter(kind.description, kind.patterns));
+        for (const QString& pattern : kind.patterns)
+            if (!every.contains(pattern, Qt::CaseInsensitive))
+                every.append(pattern);
+    }
+    return QStringList{Filter(tr("All pictures"), every)} + kinds + QStringList{tr("All files (*)")};
+}
+
+void CPictureFileChooser::RememberFilter(const QStringList& filters, const QString& filter)
+{
+    const int index = int(filters.indexOf(filter));
     if (index >= 0)
         s_nFilterIndex = index;
 }
 
-QString CPictureFileChooser::ChoosePictureFile(QWidget* parent)
+QString CPictureFileChooser::ChoosePictureFile(QWidget* parent, const QString& pluginFolder)
 {
-    const QStringList filters = Filters();
+    const QStringList filters = Filters(pluginFolder);
     QFileDialog dialog(parent);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
@@ -27,6 +48,6 @@ QString CPictureFileChooser::ChoosePictureFile(QWidget* parent)
     dialog.selectNameFilter(filters.value(s_nFilterIndex));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
-    RememberFilter(dialog.selectedNameFilter());
+    RememberFilter(filters, dialog.selectedNameFilter());
     return dialog.selectedFiles().constFirst();
 }

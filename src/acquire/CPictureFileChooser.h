@@ -14,12 +14,14 @@ class CPictureFileChooser
 
 public:
     // The chosen file's full path, or an empty string on Cancel.
-    static QString ChoosePictureFile(QWidget* parent);
+    static QString ChoosePictureFile(QWidget* parent, const QString& pluginFolder);
 
-    static QStringList Filters();
+    // "All pictures" first (every kind the readers and the plug-ins of the
+    // folder know), then each kind, then all files.
+    static QStringList Filters(const QString& pluginFolder);
     static int FilterIndex() { return s_nFilterIndex; }
     // Remembers the filter picked in a dialog closed with OK.
-    static void RememberFilter(const QString& filter);
+    static void RememberFilter(const QStringList& filters, const QString& filter);
 
 private:
     static int s_nFilterIndex;

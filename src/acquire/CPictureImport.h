@@ -10,7 +10,8 @@ namespace CPictureImport {
 
 // Loads the file and adds it as a picture named after the file. True when
 // the file loaded, even if adding it failed; object receives the new
-// picture when one was added.
-bool ImportPicture(CVeldraDoc& doc, const QString& path, const QString& pluginFolder, CDibObj** object = nullptr);
+// picture when one was added, error the user's message when none loaded.
+bool ImportPicture(CVeldraDoc& doc, const QString& path, const QString& pluginFolder, CDibObj** object = nullptr,
+                   QString* error = nullptr);
 
 } // namespace CPictureImport

@@ -4,20 +4,22 @@
 #include "CPluginList.h"
 
 #include "imaging/CDibImage.h"
+#include "platform/CInputFile.h"
 
 #include <QCoreApplication>
 #include <QDir>
 
-bool CPictureLoader::LoadPicture(CDibImage& image, const QString& path, const QString& pluginFolder)
+bool CPictureLoader::LoadPicture(CDibImage& image, const QString& path, const QString& pluginFolder, QString* error)
 {
-    if (path.isEmpty())
+    if (!CInputFile::CheckRegular(path, error))
         return false;
     if (CJpegReader::Load(image, path) || image.LoadBitmapFile(path))
         return true;
-    if (pluginFolder.isEmpty())
-        return false;
-    const CPluginList plugins(pluginFolder);
-    return plugins.Load(image, path);
+    if (!pluginFolder.isEmpty() && CPluginList(pluginFolder).Load(image, path))
+        return true;
+    if (error)
+        *error = tr("%1\nUnexpected file format.").arg(path);
+    return false;
 }
 
 QString CPictureLoader::OwnPluginFolder()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 class CDibImage;
@@ -8,9 +9,14 @@ class CDibImage;
 // then the image plug-ins of a folder, whatever the file's extension.
 class CPictureLoader
 {
+    Q_DECLARE_TR_FUNCTIONS(CPictureLoader)
+
 public:
-    // pluginFolder empty: no plug-ins are asked.
-    static bool LoadPicture(CDibImage& image, const QString& path, const QString& pluginFolder);
+    // pluginFolder empty: no plug-ins are asked. Only regular files are
+    // read (a FIFO would block every reader for ever); `error` receives
+    // what went wrong for the user: the file's own problem, or that no
+    // reader knew its format.
+    static bool LoadPicture(CDibImage& image, const QString& path, const QString& pluginFolder, QString* error = nullptr);
 
     // The plug-ins that come with the program: beside it, in its library
     // folder once installed, or in the build tree.

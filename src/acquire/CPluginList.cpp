@@ -83,6 +83,27 @@ CPluginList::~CPluginList()
         dlclose(plugin.handle);
 }
 
+std::vector<CPluginList::FileKind> CPluginList::FileKinds() const
+{
+    // More kinds than any plug-in has; a plug-in that never says 0 stops here.
+    constexpr int kindLimit = 256;
+    std::vector<FileKind> kinds;
+    for (const Plugin& plugin : m_plugins) {
+        const auto info = Lookup<InfoFunction>(plugin.handle, "GetPluginInfo");
+        for (int kind = 0; info && kind < kindLimit; ++kind) {
+            char patterns[256] = {}, description[256] = {};
+            if (info(2 * kind + 2, patterns, sizeof patterns - 1) <= 0)
+                break;
+            info(2 * kind + 3, description, sizeof description - 1);
+            FileKind fileKind{QString::fromUtf8(patterns).split(QLatin1Char(';'), Qt::SkipEmptyParts),
+                              QString::fromUtf8(description)};
+            if (!fileKind.patterns.isEmpty())
+                kinds.push_back(std::move(fileKind));
+        }
+    }
+    return kinds;
+}
+
 bool CPluginList::Load(CDibImage& image, const QString& path) const
 {
     char head[headSize];

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <vector>
 
@@ -20,6 +21,14 @@ public:
     CPluginList& operator=(const CPluginList&) = delete;
 
     int Count() const { return int(m_plugins.size()); }
+
+    // The kinds of file the plug-ins say they read, for open dialogs.
+    struct FileKind
+    {
+        QStringList patterns; // "*.png", ...
+        QString description;
+    };
+    std::vector<FileKind> FileKinds() const;
     // The first plug-in that supports the file decides.
     bool Load(CDibImage& image, const QString& path) const;
 

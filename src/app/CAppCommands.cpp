@@ -46,7 +46,12 @@ bool CAppCommands::OnCommand(CommandId id)
         QMessageBox::about(m_pWindow, tr("About Veldra2"), AboutText());
         return true;
     case CommandId::Help:
-        QDesktopServices::openUrl(QUrl::fromLocalFile(ManualPath()));
+        // Without a browser to hand the manual to, the user would see
+        // nothing at all: say where the manual is, to open by hand.
+        if (!QDesktopServices::openUrl(QUrl::fromLocalFile(ManualPath())))
+            QMessageBox::information(m_pWindow, QCoreApplication::applicationName(),
+                                     tr("No web browser could be started to show the manual.\n"
+                                        "It is at %1").arg(QDir::toNativeSeparators(ManualPath())));
         return true;
     case CommandId::AppExit:
         m_pWindow->close();

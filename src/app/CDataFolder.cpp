@@ -21,7 +21,7 @@ QString WithoutTrailingSlashes(QString path)
 }
 } // namespace
 
-bool CDataFolder::Create(const QString& applicationName)
+bool CDataFolder::Create(const QString& applicationName, Fallback fallback)
 {
     m_applicationName = applicationName;
     m_path.clear();
@@ -44,6 +44,10 @@ bool CDataFolder::Create(const QString& applicationName)
     if (MakeSureOfShared(company) && MakeSureOfShared(machine)) {
         m_path = machine;
         return true;
+    }
+    if (fallback == Fallback::none) {
+        m_path = machine;
+        return false;
     }
 
     const QString userData = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);

@@ -20,10 +20,15 @@ public:
     static constexpr char companyName[] = "Corvex KZ Corporation";
     static constexpr char overrideVariable[] = "VELDRA2_DATA_DIR";
 
+    // Whether the user's own folder may stand in for a machine folder that
+    // cannot be made or written. The program's may; an installer's, which
+    // opens the folder to every user, must not.
+    enum class Fallback { usersOwn, none };
+
     // Makes sure the data folder of the application exists and keeps its
     // path. Folders that already exist keep their rights. On failure Path()
     // still holds the folder the program should have used.
-    bool Create(const QString& applicationName);
+    bool Create(const QString& applicationName, Fallback fallback = Fallback::usersOwn);
     // Where the data folder is, without a trailing slash.
     const QString& Path() const { return m_path; }
 

@@ -57,7 +57,8 @@ bool CDocumentCommands::OnCommand(CommandId id)
         CObjectClipboard::ExportToClipboard(m_doc);
         return true;
     case CommandId::Import:
-        if (const QString path = CPictureFileChooser::ChoosePictureFile(m_pWindow); !path.isEmpty())
+        if (const QString path = CPictureFileChooser::ChoosePictureFile(
+                m_pWindow, CPictureLoader::PluginFolderFor(m_settings.textDefaults.pluginFolder)); !path.isEmpty())
             ImportFile(path, true);
         return true;
     case CommandId::Invert:
@@ -90,12 +91,12 @@ bool CDocumentCommands::OnUpdateCommand(CommandId id, CCommandState& state)
 bool CDocumentCommands::ImportFile(const QString& path, bool reportFailure)
 {
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool loaded = CPictureImport::ImportPicture(m_doc, path,
-                                                      CPictureLoader::PluginFolderFor(m_settings.textDefaults.pluginFolder));
+    QString error;
+    const bool loaded = CPictureImport::ImportPicture(
+        m_doc, path, CPictureLoader::PluginFolderFor(m_settings.textDefaults.pluginFolder), nullptr, &error);
     QGuiApplication::restoreOverrideCursor();
     if (!loaded && reportFailure)
-        QMessageBox::warning(m_pWindow, QCoreApplication::applicationName(),
-                             tr("%1\nUnexpected file format.").arg(path));
+        QMessageBox::warning(m_pWindow, QCoreApplication::applicationName(), error);
     return loaded;
 }
 
@@ -113,10 +114,10 @@ void CDocumentCommands::ExportBitmapFile()
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool saved = CPlateRenderer(m_doc).ExportBitmapFile(dialog.selectedFiles().constFirst());
+    QString error;
+    const bool saved = CPlateRenderer(m_doc).ExportBitmapFile(dialog.selectedFiles().constFirst(), &error);
     QGuiApplication::restoreOverrideCursor();
     // A failed write is worth telling: the user believes the file exists.
     if (!saved)
-        QMessageBox::warning(m_pWindow, QCoreApplication::applicationName(),
-                             tr("%1\nThe bitmap could not be written.").arg(dialog.selectedFiles().constFirst()));
+        QMessageBox::warning(m_pWindow, QCoreApplication::applicationName(), error);
 }

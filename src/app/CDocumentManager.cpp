@@ -96,22 +96,17 @@ bool CDocumentManager::OpenDocument(const QString& path)
     if (!SaveModified())
         return false;
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    m_doc.OnNewDocument();
     const CDocumentFile::Result result = CDocumentFile::Open(m_doc, path);
     QGuiApplication::restoreOverrideCursor();
     if (!result.ok) {
+        // The layout that was open stays open, as it was.
         QMessageBox::warning(m_pWindow, QCoreApplication::applicationName(), result.message);
-        m_doc.UpdateAllViews(nullptr, 0, nullptr);
-        m_strPathName.clear();
-        if (m_titleChanged)
-            m_titleChanged();
-        if (m_initialUpdate)
-            m_initialUpdate();
         return false;
     }
     SetPathName(path);
     if (m_initialUpdate)
         m_initialUpdate();
+    m_doc.SetModifiedFlag(false);
     return true;
 }
 

@@ -30,8 +30,8 @@ public:
     bool OnUpdateCommand(CommandId id, CCommandState& state) override;
 
     bool NewDocument();
-    // Opens a document file; tells the user when it cannot. With a failed
-    // open the document is empty and untitled.
+    // Opens a document file; tells the user when it cannot. A failed open
+    // leaves the open document, its name and its view as they were.
     bool OpenDocument(const QString& path);
     bool Save();
     bool SaveAs();

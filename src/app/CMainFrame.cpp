@@ -69,6 +69,7 @@ CMainFrame::CMainFrame(CVeldraApp& app, CVeldraDoc& doc, CRecentFileList& recent
     connect(&m_idle, &QTimer::timeout, this, [this] {
         m_pActions->Refresh();
         RefreshStatus();
+        setWindowModified(m_doc.IsModified());
     });
     m_idle.start(idleMilliseconds);
     // Once the window is up, so that the logo opens above it.
@@ -166,7 +167,11 @@ void CMainFrame::SavePlacement()
     // A minimised window comes back as a normal one.
     placement.showCmd = isMaximized() ? 3 : 1;
     const QRect normal = normalGeometry().isValid() ? normalGeometry() : geometry();
-    placement.position = {normal.x(), normal.y()};
+    // The geometries are the client area's, but the position is restored
+    // with move(), which places the frame: stored as the client's, the
+    // window would creep down by its title bar on every start.
+    const QPoint frame = normal.topLeft() - (geometry().topLeft() - frameGeometry().topLeft());
+    placement.position = {frame.x(), frame.y()};
     placement.size = {normal.width(), normal.height()};
     CSettingsStore store;
     m_app.Settings().SaveMainWindowPlacement(store);
@@ -186,7 +191,9 @@ void CMainFrame::closeEvent(QCloseEvent* event)
 
 void CMainFrame::UpdateTitle()
 {
-    setWindowTitle(tr("%1 - Veldra2").arg(m_pDocuments->Title()));
+    // "[*]" is where the desktop shows that there are unsaved changes.
+    setWindowTitle(tr("%1[*] - Veldra2").arg(m_pDocuments->Title()));
+    setWindowModified(m_doc.IsModified());
 }
 
 // ------------------------------------------------------------------ status

@@ -2,8 +2,11 @@
 
 #include "SettingTextForms.h"
 
+#include <QFile>
 #include <QStandardPaths>
 #include <QStringList>
+
+#include <unistd.h>
 
 namespace
 {
@@ -24,6 +27,14 @@ CSettingsStore::CSettingsStore()
     : m_settings(PrepareNativeFormat(), QSettings::UserScope,
                  QStringLiteral("Corvex KZ Corporation"), QStringLiteral("Veldra2"))
 {
+}
+
+CSettingsStore::~CSettingsStore()
+{
+    // What was written goes to disk through the same checks as Flush,
+    // not through Qt's unchecked write when the settings object goes.
+    if (m_bChanged)
+        Flush();
 }
 
 QString CSettingsStore::Key(const QString& section, const QString& name)
@@ -57,6 +68,7 @@ int CSettingsStore::ReadInt(const QString& section, const QString& name, int def
 
 void CSettingsStore::WriteInt(const QString& section, const QString& name, int value)
 {
+    m_bChanged = true;
     m_settings.setValue(Key(section, name), value);
 }
 
@@ -70,6 +82,7 @@ void CSettingsStore::WriteString(const QString& section, const QString& name, co
 {
     // Always a string, never a list: the registry keeps it as one text and
     // the INI form quotes it, so commas survive either way.
+    m_bChanged = true;
     m_settings.setValue(Key(section, name), QVariant(value.isNull() ? QLatin1String("") : value));
 }
 
@@ -120,11 +133,47 @@ bool CSettingsStore::Contains(const QString& section, const QString& name) const
 
 void CSettingsStore::DeleteValue(const QString& section, const QString& name)
 {
+    m_bChanged = true;
     m_settings.remove(Key(section, name));
 }
 
 bool CSettingsStore::Flush()
 {
+    // Qt renames its new file over the old one even when its last write
+    // failed (a full disk), which would leave the user with no settings.
+    // The old file stays reachable under a second name, which costs no
+    // space, until the new one is known to hold every value.
+    const QString path = m_settings.fileName();
+    const QByteArray file = QFile::encodeName(path);
+    const QByteArray kept = QFile::encodeName(path + QStringLiteral(".previous"));
+    ::unlink(kept.constData());
+    const bool keeping = ::link(file.constData(), kept.constData()) == 0;
     m_settings.sync();
-    return m_settings.status() == QSettings::NoError;
+    m_bChanged = false;
+    const bool ok = m_settings.status() == QSettings::NoError && HoldsEveryValue(path);
+    if (keeping && !ok)
+        ::rename(kept.constData(), file.constData());
+    else if (keeping)
+        ::unlink(kept.constData());
+    return ok;
+}
+
+bool CSettingsStore::HoldsEveryValue(const QString& path) const
+{
+    // Read through a name of its own: Qt answers a second reader of the
+    // same name from memory, not from the disk.
+    const QString check = path + QStringLiteral(".check");
+    QFile::remove(check);
+    if (!QFile::link(path, check) && !QFile::copy(path, check))
+        return false;
+    bool same = true;
+    {
+        const QSettings written(check, QSettings::IniFormat);
+        const QStringList keys = m_settings.allKeys();
+        same = written.status() == QSettings::NoError && written.allKeys().size() == keys.size();
+        for (int i = 0; same && i < keys.size(); ++i)
+            same = written.value(keys[i]).toString() == m_settings.value(keys[i]).toString();
+    }
+    QFile::remove(check);
+    return same;
 }

@@ -20,6 +20,7 @@ class CSettingsStore
 {
 public:
     CSettingsStore();
+    ~CSettingsStore();
     CSettingsStore(const CSettingsStore&) = delete;
     CSettingsStore& operator=(const CSettingsStore&) = delete;
 
@@ -43,16 +44,20 @@ public:
     bool Contains(const QString& section, const QString& name) const;
     void DeleteValue(const QString& section, const QString& name);
 
-    // Puts what was written on disk now; false when it could not be saved.
+    // Puts what was written on disk now; false when it could not be saved,
+    // and then the file on disk is the one there was before.
     bool Flush();
 
     // Where the values live, for messages and tests.
     QString Location() const { return m_settings.fileName(); }
 
 private:
+    // Whether the file at path reads back with every value held here.
+    bool HoldsEveryValue(const QString& path) const;
     static QString Key(const QString& section, const QString& name);
     // The stored value as one string, or a null string when there is none.
     QString StoredText(const QString& section, const QString& name) const;
 
     QSettings m_settings;
+    bool m_bChanged = false;
 };

@@ -14,6 +14,7 @@
 #include "output/CPreviewPicture.h"
 #include "objects/CDibObj.h"
 #include "platform/CArchive.h"
+#include "platform/CInputFile.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -131,14 +132,13 @@ struct Header
 // Files are told apart by their magic text, not their name.
 bool ReadHeader(const QString& path, Header& header, QString& error)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        error = file.exists() ? file.errorString()
-                              : Tr("%1\nCannot find this file.\nPlease verify that the correct path and file name are given.").arg(path);
+    CInputFile file(path);
+    if (!file.Open()) {
+        error = file.ErrorText();
         return false;
     }
     char bytes[52] = {};
-    if (file.read(bytes, 52) != 52)
+    if (file.File().read(bytes, 52) != 52)
         return true;
     char text[49] = {};
     std::memcpy(text, bytes, 48);
@@ -252,8 +252,8 @@ int Render(const QStringList& arguments)
     }
     CPlateRenderer renderer(doc);
     if (mode == QLatin1String("output")) {
-        if (!renderer.ExportBitmapFile(options.positional[1]))
-            return Fail(Tr("Cannot write %1.").arg(options.positional[1]));
+        if (!renderer.ExportBitmapFile(options.positional[1], &error))
+            return Fail(error);
         return exitOk;
     }
     CDibImage plate;
@@ -261,8 +261,8 @@ int Render(const QStringList& arguments)
     if (!plate.Create(size.cx, size.cy, 24))
         return Fail(Tr("The plate is too large to render."));
     renderer.RenderPlate(plate, CPlateRenderer::screen);
-    if (!plate.SaveBitmapFile(options.positional[1]))
-        return Fail(Tr("Cannot write %1.").arg(options.positional[1]));
+    if (!plate.SaveBitmapFile(options.positional[1], &error))
+        return Fail(error);
     return exitOk;
 }
 
@@ -292,8 +292,8 @@ int Preview(const QStringList& arguments)
     if (!picture.Render(grey, size.cx, size.cy, *zoom, settings.textDefaults.previewColor0,
                         settings.textDefaults.previewColor1, out))
         return Fail(Tr("The plate is too large to render."));
-    if (!out.SaveBitmapFile(options.positional[1]))
-        return Fail(Tr("Cannot write %1.").arg(options.positional[1]));
+    if (!out.SaveBitmapFile(options.positional[1], &error))
+        return Fail(error);
     return exitOk;
 }
 
@@ -316,9 +316,10 @@ int Import(const QStringList& arguments)
     const QString plugins = CPictureLoader::PluginFolderFor(settings.textDefaults.pluginFolder);
     QStringList pictures = options.positional;
     const QString out = pictures.takeLast();
+    QString error;
     for (const QString& picture : pictures)
-        if (!CPictureImport::ImportPicture(doc, picture, plugins))
-            return Fail(Tr("Unexpected file format."));
+        if (!CPictureImport::ImportPicture(doc, picture, plugins, nullptr, &error))
+            return Fail(error);
     const CDocumentFile::Result saved = CDocumentFile::Save(doc, out);
     return saved.ok ? exitOk : Fail(saved.message);
 }
@@ -342,7 +343,7 @@ int Library(const QStringList& arguments)
     json.BeginArray();
     for (const LibraryEntry& entry : model.Entries())
         json.BeginObject()
-            .Field("name", QString::fromLocal8Bit(entry.name))
+            .Field("name", entry.Name())
             .Field("time", std::int64_t(entry.time))
             .Field("thumbnail", std::int64_t(entry.thumbnail))
             .EndObject();

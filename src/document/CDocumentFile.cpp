@@ -4,10 +4,10 @@
 
 #include "objects/ObjectClasses.h"
 #include "platform/CArchive.h"
+#include "platform/CInputFile.h"
+#include "platform/CSafeSave.h"
 
 #include <QCoreApplication>
-#include <QFile>
-#include <QSaveFile>
 
 #include <cstring>
 
@@ -60,75 +60,85 @@ void CDocumentFile::Store(CVeldraDoc& doc, CArchive& ar)
 
 void CDocumentFile::Load(CVeldraDoc& doc, CArchive& ar)
 {
+    Contents contents = Read(ar);
+    Apply(doc, contents);
+}
+
+CDocumentFile::Contents CDocumentFile::Read(CArchive& ar)
+{
     char header[magicSize + 1] = {};
     ar.Read(header, magicSize);
     // Compared as a zero-terminated text: what follows its end is ignored.
     if (std::strcmp(header, magic) != 0)
         throw CArchiveException(CArchiveException::badIndex);
     std::uint32_t version;
-    std::int32_t width, height, brightness, contrast, gamma = -500, invert = 0;
-    std::uint32_t base;
+    Contents contents;
     ar >> version;
     if (version > currentVersion)
         throw CArchiveException(CArchiveException::badSchema);
-    ar >> width >> height >> base >> brightness >> contrast;
+    ar >> contents.width >> contents.height >> contents.base >> contents.brightness >> contents.contrast;
     if (version >= 1)
-        ar >> gamma;
+        ar >> contents.gamma;
     if (version >= 2)
-        ar >> invert;
-    std::vector<std::unique_ptr<CObject>> objects = ar.ReadOwnedObjectList(&CSymbolObj::classInfo);
+        ar >> contents.invert;
+    contents.objects = ar.ReadOwnedObjectList(&CSymbolObj::classInfo);
+    return contents;
+}
 
-    doc.m_sizeMaterial = {width, height};
-    doc.m_crBase = base;
-    doc.m_bInvert = invert ? 1 : 0;
-    for (auto& object : objects)
+void CDocumentFile::Apply(CVeldraDoc& doc, Contents& contents)
+{
+    doc.m_sizeMaterial = {contents.width, contents.height};
+    doc.m_crBase = contents.base;
+    doc.m_bInvert = contents.invert ? 1 : 0;
+    for (auto& object : contents.objects)
         doc.m_objects.emplace_back(static_cast<CSymbolObj*>(object.release()));
     doc.UpdateHasMaterial();
-    doc.Adjustments().Set({brightness, contrast, gamma});
+    doc.Adjustments().Set({contents.brightness, contents.contrast, contents.gamma});
 }
 
 CDocumentFile::Result CDocumentFile::Open(CVeldraDoc& doc, const QString& path)
 {
-    doc.DeleteContents();
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (!file.exists())
-            return {false, Tr("%1\nCannot find this file.\nPlease verify that the correct path and file name are given.").arg(path), false};
-        return {false, Tr("Failed to open document."), false};
+    CInputFile file(path);
+    if (!file.Open())
+        return {false, file.ErrorText(), false};
+    // The whole file is read before the open layout is touched, so a file
+    // that fails to load leaves the user's layout as it was.
+    Contents contents;
+    if (file.File().size() > 0) {
+        try {
+            CArchive ar(file.File(), CArchive::load, &ObjectClasses());
+            ar.m_pDocument = &doc;
+            SerializingFile guard(doc.m_bSerializingFile);
+            doc.m_fileDisplayBytes = 0;
+            contents = Read(ar);
+        } catch (const CArchiveException&) {
+            return {false, Tr("Unexpected file format."), true};
+        } catch (const std::exception&) {
+            return {false, Tr("Failed to open document."), false};
+        }
     }
-    if (file.size() == 0)
-        return {true, {}, false};
-    try {
-        CArchive ar(file, CArchive::load, &ObjectClasses());
-        ar.m_pDocument = &doc;
-        Serialize(doc, ar);
-    } catch (const CArchiveException&) {
-        doc.DeleteContents();
-        return {false, Tr("Unexpected file format."), true};
-    } catch (const std::exception&) {
-        doc.DeleteContents();
-        return {false, Tr("Failed to open document."), false};
-    }
+    doc.OnNewDocument();
+    Apply(doc, contents);
     doc.SetModifiedFlag(false);
     return {true, {}, false};
 }
 
 CDocumentFile::Result CDocumentFile::Save(CVeldraDoc& doc, const QString& path)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return {false, Tr("Failed to save document."), false};
-    try {
-        CArchive ar(file, CArchive::store);
-        ar.m_pDocument = &doc;
-        Serialize(doc, ar);
-        ar.Close();
-    } catch (const std::exception&) {
-        file.cancelWriting();
-        return {false, Tr("Failed to save document."), false};
-    }
-    if (!file.commit())
-        return {false, Tr("Failed to save document."), false};
+    QString error;
+    const bool saved = CSafeSave::Write(path, [&doc](QIODevice& device) {
+        try {
+            CArchive ar(device, CArchive::store);
+            ar.m_pDocument = &doc;
+            Serialize(doc, ar);
+            ar.Close();
+        } catch (const std::exception&) {
+            return false;
+        }
+        return true;
+    }, &error);
+    if (!saved)
+        return {false, Tr("Failed to save document.") + QLatin1Char('\n') + error, false};
     doc.SetModifiedFlag(false);
     return {true, {}, false};
 }

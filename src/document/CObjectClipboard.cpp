@@ -4,6 +4,7 @@
 #include "CPlateRenderer.h"
 #include "CVeldraDoc.h"
 
+#include "imaging/CBitmapReader.h"
 #include "imaging/CDibImage.h"
 #include "objects/CSymbolObj.h"
 #include "objects/ObjectClasses.h"
@@ -24,7 +25,6 @@ namespace {
 // The clipboard of another program may offer anything; a bitmap larger
 // than this is refused rather than allocated.
 constexpr qint64 maxImagePixels = qint64(16384) * 16384;
-constexpr int bitmapFileHeaderSize = 14;
 
 bool FromQImage(const QImage& source, CDibImage& image)
 {
@@ -38,12 +38,12 @@ bool FromQImage(const QImage& source, CDibImage& image)
     return true;
 }
 
+// The same reader as for bitmap files on disk: it honours the pixel offset
+// of the file header, which other programs use to leave a gap (a colour
+// profile, padding) between the header and the pixels.
 bool FromBitmapFile(const QByteArray& bytes, CDibImage& image)
 {
-    if (bytes.size() <= bitmapFileHeaderSize || !bytes.startsWith("BM"))
-        return false;
-    return image.CreateFromPackedDib(QByteArrayView(bytes).sliced(bitmapFileHeaderSize))
-        && image.ConvertDepth(24);
+    return CBitmapReader::ReadFile(bytes, image) && image.ConvertDepth(24);
 }
 
 } // namespace

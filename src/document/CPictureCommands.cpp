@@ -9,6 +9,7 @@
 #include "imaging/CCropMask.h"
 #include "imaging/DibStretcher.h"
 #include "objects/CDibObj.h"
+#include "platform/AnsiCodec.h"
 #include "platform/MulDiv.h"
 
 #include <QFile>
@@ -82,7 +83,8 @@ CDibObj* AddPicture(CVeldraDoc& doc, CDibImage& image, const QString& name)
         return nullptr;
     object->BuildDisplay(dots.cx, dots.cy);
     object->SetBounds(0, 0, fitted.cx, fitted.cy);
-    object->m_strName = name.toLocal8Bit();
+    // Names are kept in the layout's code page, like every other text.
+    object->m_strName = AnsiCodec::Encode(name);
     const QString temporary = doc.NewTempFile();
     if (!temporary.isEmpty() && image.SaveBitmapFile(temporary))
         object->SetSourcePath(temporary);
@@ -120,7 +122,10 @@ CDibObj* InsertLibraryFile(CVeldraDoc& doc, const QString& path, int kind)
     auto object = std::make_unique<CDibObj>();
     if (!object->ReadSymbolFile(path))
         return nullptr;
-    object->m_strName = QFileInfo(path).completeBaseName().toLocal8Bit();
+    const QString name = QFileInfo(path).completeBaseName();
+    if (!AnsiCodec::CanHold(name, 0))
+        return nullptr;
+    object->m_strName = AnsiCodec::Encode(name);
     object->Refresh(&doc);
     CDibObj* raw = object.get();
     return CMaterialShapes::InsertLibraryObject(doc, std::move(object), kind) ? raw : nullptr;

@@ -6,6 +6,7 @@
 #include "objects/CDibObj.h"
 #include "platform/MulDiv.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 
 #include <algorithm>
@@ -152,14 +153,17 @@ void CPlateRenderer::DrawMaterial(CDibImage& target, int mode, COLORREF band)
     m_material.Paint(target);
 }
 
-bool CPlateRenderer::ExportBitmapFile(const QString& path)
+bool CPlateRenderer::ExportBitmapFile(const QString& path, QString* error)
 {
     CDibImage plate;
     const CSize size = m_doc.GetDeviceSize();
-    if (!plate.Create(size.cx, size.cy, 24))
+    if (!plate.Create(size.cx, size.cy, 24)) {
+        if (error)
+            *error = QCoreApplication::translate("CPlateRenderer", "The plate is too large to render.");
         return false;
+    }
     RenderPlate(plate, output);
-    return plate.SaveBitmapFile(path);
+    return plate.SaveBitmapFile(path, error);
 }
 
 std::vector<std::uint8_t> CPlateRenderer::PreviewImage()

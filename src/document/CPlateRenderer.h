@@ -32,7 +32,9 @@ public:
     void RenderPlate(CDibImage& target, int mode);
 
     // The plate in output mode as a 24-bit bitmap file of the device size.
-    bool ExportBitmapFile(const QString& path);
+    // The plate in output mode as a bitmap file; the reason for the user
+    // in `error` when it cannot be rendered or written.
+    bool ExportBitmapFile(const QString& path, QString* error = nullptr);
 
     // The grey image of the print preview: the plate in output mode, one
     // byte per pixel, g = (587 G + 299 R + 114 B) / 1000 lifted by

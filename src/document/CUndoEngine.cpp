@@ -27,9 +27,12 @@ QByteArray WriteRecord(CVeldraDoc& doc, F write)
     return bytes;
 }
 
-void RebuildDisplayIfPicture(CVeldraDoc& doc, CSymbolObj* object, CSize oldSize)
+// Every image object (picture, frame, symbol, material outline) shows a
+// display image made for its size; after the size changes back it must be
+// made again, or the plate shows the dragged size stretched.
+void RebuildDisplayIfResized(CVeldraDoc& doc, CSymbolObj* object, CSize oldSize)
 {
-    if (object->GetSize() != oldSize && object->Kind() == SOK_PICTURE)
+    if (object->GetSize() != oldSize)
         object->Refresh(&doc);
 }
 
@@ -213,7 +216,7 @@ bool CUndoEngine::Apply(QByteArray& record, bool undoing)
         const CPoint oldCentre = object->GetPosition();
         const CSize oldSize = object->GetSize();
         object->SetBounds(x, y, cx, cy);
-        RebuildDisplayIfPicture(m_doc, object, oldSize);
+        RebuildDisplayIfResized(m_doc, object, oldSize);
         record = WriteRecord(m_doc, [&](CArchive& out) {
             out << std::uint32_t(UndoKind::bounds) << std::uint32_t(at) << std::int32_t(oldCentre.x)
                 << std::int32_t(oldCentre.y) << std::int32_t(oldSize.cx) << std::int32_t(oldSize.cy);

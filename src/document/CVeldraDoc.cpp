@@ -129,7 +129,8 @@ bool CVeldraDoc::Delete(CSymbolObj* object)
     const int index = IndexOf(object);
     if (index < 0)
         return false;
-    m_undo.Record(UndoKind::removed, object);
+    // A deletion is a change the user must be asked about before closing.
+    RecordUndo(UndoKind::removed, object, true);
     if (m_pLayers)
         m_pLayers->RemoveRow(object);
     RemoveRaw(index);
@@ -271,6 +272,9 @@ CSize CVeldraDoc::PrintOffset() const
 void CVeldraDoc::OnNewDocument()
 {
     DeleteContents();
+    // A new layout does not inherit the last one's plate: binding the
+    // device takes the stored material size, else the printable area.
+    m_sizeMaterial = {};
     m_nShapeIndex = 0;
     m_crBase = m_settings.baseColor;
     RecalcMargins();

@@ -8,8 +8,10 @@
 #include "DibResampler.h"
 #include "DibStretcher.h"
 
+#include "platform/CInputFile.h"
+#include "platform/CSafeSave.h"
+
 #include <QFile>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <cstring>
@@ -134,9 +136,10 @@ bool CDibImage::Create(int width, int height, int bitCount, COLORREF fill, const
 
 bool CDibImage::LoadBitmapFile(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    CInputFile input(path);
+    if (!input.Open())
         return false;
+    QFile& file = input.File();
     // No bitmap we accept is larger than its largest pixel block plus headers.
     const qint64 size = file.size();
     if (size <= 0 || size > qint64(maxPixelBytes) + 64 * 1024)
@@ -347,19 +350,13 @@ QByteArray CDibImage::ToBitmapFile() const
     return file;
 }
 
-bool CDibImage::SaveBitmapFile(const QString& path) const
+bool CDibImage::SaveBitmapFile(const QString& path, QString* error) const
 {
     if (IsEmpty())
         return false;
     // Written beside the target and renamed over it, so a failed export
     // never leaves half a file where a good one was.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    const QByteArray bytes = ToBitmapFile();
-    if (file.write(bytes) != bytes.size())
-        return false;
-    return file.commit();
+    return CSafeSave::WriteBytes(path, ToBitmapFile(), error);
 }
 
 void CDibImage::Serialize(CArchive& ar)

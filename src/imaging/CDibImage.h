@@ -87,7 +87,9 @@ public:
     std::size_t PackedSize() const;
     bool WritePacked(std::uint8_t* buffer, std::size_t length) const;
     QByteArray ToPacked() const;
-    bool SaveBitmapFile(const QString& path) const;
+    // Replaces the file only when every byte was written; the reason for
+    // the user in `error` when not.
+    bool SaveBitmapFile(const QString& path, QString* error = nullptr) const;
     // A bitmap file in memory: the 14-byte file header and the packed form.
     QByteArray ToBitmapFile() const;
 

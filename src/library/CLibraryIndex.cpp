@@ -1,11 +1,12 @@
 #include "CLibraryIndex.h"
 
 #include "platform/CArchive.h"
+#include "platform/CInputFile.h"
+#include "platform/CSafeSave.h"
 
 #include <QBuffer>
 #include <QFile>
 #include <QImageReader>
-#include <QSaveFile>
 
 namespace {
 
@@ -34,11 +35,11 @@ void ReadThumbnails(CArchive& ar, std::vector<QByteArray>& thumbnails, std::size
 
 bool CLibraryIndex::Read(const QString& path, int expectedDepth)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    CInputFile file(path);
+    if (!file.Open())
         return false;
     try {
-        CArchive ar(file, CArchive::load);
+        CArchive ar(file.File(), CArchive::load);
         std::int32_t count;
         ar >> depth;
         if (depth != expectedDepth)
@@ -60,26 +61,24 @@ bool CLibraryIndex::Read(const QString& path, int expectedDepth)
 
 bool CLibraryIndex::Write(const QString& path) const
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    try {
-        CArchive ar(file, CArchive::store);
-        ar << std::int32_t(depth) << std::int32_t(entries.size());
-        std::uint8_t bytes[LibraryEntry::byteSize];
-        for (const LibraryEntry& entry : entries) {
-            entry.ToBytes(bytes);
-            ar.Write(bytes, sizeof bytes);
+    return CSafeSave::Write(path, [this](QIODevice& device) {
+        try {
+            CArchive ar(device, CArchive::store);
+            ar << std::int32_t(depth) << std::int32_t(entries.size());
+            std::uint8_t bytes[LibraryEntry::byteSize];
+            for (const LibraryEntry& entry : entries) {
+                entry.ToBytes(bytes);
+                ar.Write(bytes, sizeof bytes);
+            }
+            ar << std::uint32_t(thumbnails.size());
+            for (const QByteArray& png : thumbnails) {
+                ar << std::uint32_t(png.size());
+                ar.Write(png.constData(), std::size_t(png.size()));
+            }
+            ar.Close();
+        } catch (const std::exception&) {
+            return false;
         }
-        ar << std::uint32_t(thumbnails.size());
-        for (const QByteArray& png : thumbnails) {
-            ar << std::uint32_t(png.size());
-            ar.Write(png.constData(), std::size_t(png.size()));
-        }
-        ar.Close();
-    } catch (const std::exception&) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+        return true;
+    });
 }

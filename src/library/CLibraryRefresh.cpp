@@ -4,6 +4,7 @@
 
 #include "imaging/DibStretcher.h"
 #include "objects/CDibObj.h"
+#include "platform/AnsiCodec.h"
 
 #include <QDir>
 #include <QMultiHash>
@@ -16,8 +17,12 @@ std::vector<LibraryEntry> PendingFiles(const QString& folder)
     std::vector<LibraryEntry> pending;
     const QDir dir(folder);
     for (const QFileInfo& file : dir.entryInfoList({QStringLiteral("*.vls")}, QDir::Files, QDir::Name)) {
+        // A name the index's code page cannot hold could not be found
+        // again from the index: such files are not listed.
+        if (!AnsiCodec::CanHold(file.completeBaseName(), 0))
+            continue;
         LibraryEntry entry;
-        entry.name = file.completeBaseName().toLocal8Bit();
+        entry.name = AnsiCodec::Encode(file.completeBaseName());
         entry.time = std::int32_t(file.lastModified().toSecsSinceEpoch());
         pending.push_back(std::move(entry));
     }
@@ -30,12 +35,12 @@ bool KeepCurrentRows(CLibraryModel& model, std::vector<LibraryEntry>& pending)
     // Pending files by name without regard to case, first in search order first.
     QMultiHash<QString, std::size_t> byName;
     for (std::size_t i = pending.size(); i-- > 0;)
-        byName.insert(QString::fromLocal8Bit(pending[i].name).toCaseFolded(), i);
+        byName.insert(pending[i].Name().toCaseFolded(), i);
     std::vector<bool> taken(pending.size(), false);
     bool changed = false;
     for (int row = 0; row < model.rowCount();) {
         const LibraryEntry& entry = model.Entries()[std::size_t(row)];
-        const QString key = QString::fromLocal8Bit(entry.name).toCaseFolded();
+        const QString key = entry.Name().toCaseFolded();
         std::size_t match = pending.size();
         for (auto it = byName.constFind(key); it != byName.cend() && it.key() == key; ++it)
             if (!taken[*it] && *it < match)
@@ -105,7 +110,7 @@ CLibraryRefresh::Result CLibraryRefresh::Refresh(const QString& folder, CLibrary
     for (LibraryEntry& entry : pending) {
         CDibObj symbol(true);
         ++result.decoded;
-        if (!symbol.ReadSymbolFile(QDir(folder).filePath(QString::fromLocal8Bit(entry.name) + QStringLiteral(".vls"))))
+        if (!symbol.ReadSymbolFile(QDir(folder).filePath(entry.Name() + QStringLiteral(".vls"))))
             continue;
         const QImage thumbnail = Thumbnail(symbol, options.kind, options.buttonFace);
         if (thumbnail.isNull())

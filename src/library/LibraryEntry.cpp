@@ -1,5 +1,6 @@
 #include "LibraryEntry.h"
 
+#include "platform/AnsiCodec.h"
 #include "platform/CArchive.h"
 
 #include <cstring>
@@ -19,4 +20,9 @@ LibraryEntry LibraryEntry::FromBytes(const std::uint8_t* bytes)
     entry.time = CArchive::DecodeLittleEndian<std::int32_t>(bytes + nameSize);
     entry.thumbnail = CArchive::DecodeLittleEndian<std::int32_t>(bytes + nameSize + 4);
     return entry;
+}
+
+QString LibraryEntry::Name() const
+{
+    return AnsiCodec::Decode(name);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QString>
 
 #include <cstdint>
 
@@ -15,6 +16,10 @@ struct LibraryEntry
     QByteArray name;
     std::int32_t time = 0;
     std::int32_t thumbnail = -1;
+
+    // The name as text: the index keeps it in the Western code page, as
+    // layouts keep their names.
+    QString Name() const;
 
     void ToBytes(std::uint8_t* out) const;
     static LibraryEntry FromBytes(const std::uint8_t* bytes);

@@ -3,10 +3,11 @@
 #include "CDocumentContext.h"
 
 #include "platform/CArchive.h"
+#include "platform/CInputFile.h"
+#include "platform/CSafeSave.h"
 #include "platform/MulDiv.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 #include <atomic>
 #include <cstring>
@@ -230,31 +231,29 @@ bool CDibObj::WriteSymbolFile(const QString& path)
 {
     // Written beside the target and renamed over it: a failed write never
     // destroys the library entry that was there.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    try {
-        CArchive ar(file, CArchive::store);
-        char header[symbolHeaderSize] = {};
-        std::strncpy(header, symbolMagic, 48);
-        CArchive::EncodeLittleEndian(std::uint32_t(1), reinterpret_cast<unsigned char*>(header) + 48);
-        ar.Write(header, symbolHeaderSize);
-        Serialize(ar);
-        ar.Close();
-    } catch (const std::exception&) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return CSafeSave::Write(path, [this](QIODevice& device) {
+        try {
+            CArchive ar(device, CArchive::store);
+            char header[symbolHeaderSize] = {};
+            std::strncpy(header, symbolMagic, 48);
+            CArchive::EncodeLittleEndian(std::uint32_t(1), reinterpret_cast<unsigned char*>(header) + 48);
+            ar.Write(header, symbolHeaderSize);
+            Serialize(ar);
+            ar.Close();
+        } catch (const std::exception&) {
+            return false;
+        }
+        return true;
+    });
 }
 
 bool CDibObj::ReadSymbolFile(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    CInputFile file(path);
+    if (!file.Open())
         return false;
     try {
-        CArchive ar(file, CArchive::load);
+        CArchive ar(file.File(), CArchive::load);
         char header[symbolHeaderSize];
         ar.Read(header, symbolHeaderSize);
         if (std::strncmp(header, symbolMagic, 48) != 0)

@@ -1,6 +1,7 @@
 #include "AnsiCodec.h"
 
 #include <QStringDecoder>
+#include <QList>
 #include <QStringEncoder>
 
 namespace AnsiCodec {
@@ -44,6 +45,31 @@ bool IsLeadByte(unsigned char byte, int charSet)
     default:
         return false;
     }
+}
+
+bool CanHold(const QString& text, int charSet)
+{
+    return Decode(Encode(text, charSet), charSet) == text;
+}
+
+QString Unheld(const QString& text, int charSet)
+{
+    QString unheld;
+    for (const uint codePoint : text.toUcs4()) {
+        const char32_t point = codePoint;
+        const QString character = QString::fromUcs4(&point, 1);
+        if (!CanHold(character, charSet) && !unheld.contains(character))
+            unheld += character;
+    }
+    return unheld;
+}
+
+std::optional<int> CharSetHolding(const QString& text, int preferred)
+{
+    for (const int charSet : {preferred, 0, 128, 129, 134, 136})
+        if (CanHold(text, charSet))
+            return charSet;
+    return std::nullopt;
 }
 
 } // namespace AnsiCodec

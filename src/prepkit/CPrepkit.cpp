@@ -54,22 +54,33 @@ bool CPrepkit::DoIt(const char* root) const
         return false;
     }
 
+    // The user's own folder, which the program falls back on, is no place to
+    // move an installation into and open to everyone.
     CDataFolder dataFolder;
-    if (!dataFolder.Create(QString::fromLatin1(applicationName)))
-        return false;
+    if (!m_machineBase.isEmpty())
+        dataFolder.SetMachineBase(m_machineBase);
+    const bool made = dataFolder.Create(QString::fromLatin1(applicationName), CDataFolder::Fallback::none);
     const std::string dataPath = QFile::encodeName(dataFolder.Path()).toStdString();
-    const CFileHandle destination = FolderEntries::OpenFolderNoFollow(dataPath);
-    if (!destination)
+    if (!made) {
+        m_report(dataPath + "\n" + noDataFolderMessage);
         return false;
+    }
+    const CFileHandle destination = FolderEntries::OpenFolderNoFollow(dataPath);
+    if (!destination) {
+        m_report(dataPath + "\n" + SystemMessage(errno));
+        return false;
+    }
 
     CAccessAttributes full;
     CAccessAttributes readExecute;
     full.Build(CAccessAttributes::fullControlMask);
     readExecute.Build(CAccessAttributes::readExecuteMask);
-    CTreeMover(full, m_report).MoveTree(source.Get(), rootPath, destination.Get(), dataPath);
+    // What did move is still pointed at and opened up; the installer hears
+    // of what did not through the messages and the failure.
+    const bool allMoved = CTreeMover(full, m_report).MoveTree(source.Get(), rootPath, destination.Get(), dataPath);
     CPathRewriter::RewritePaths(QFile::decodeName(rootPath.c_str()), dataFolder.Path());
     CTreeGrant(full, readExecute).GrantTree(destination.Get());
-    return true;
+    return allMoved;
 }
 
 bool CPrepkit::ModifyAccessPermission(const char* folder) const

@@ -2,21 +2,30 @@
 
 #include "MessageSink.h"
 
+#include <QString>
+
 // What the installer asks of Prepkit, behind the two C entry points.
 class CPrepkit
 {
 public:
     static constexpr char applicationName[] = "Veldra2";
     static constexpr char noRootMessage[] = "No root path name is specified.";
+    static constexpr char noDataFolderMessage[] =
+        "The shared data folder cannot be made or written; Prepkit must run as root.";
 
     explicit CPrepkit(MessageSink report = WriteToStandardError);
 
     // Moves the installation's data from `root` into the data folder, points
-    // the per-user library paths at it and opens it to every user.
+    // the per-user library paths at it and opens it to every user. False as
+    // well when anything that should have moved was left behind.
     bool DoIt(const char* root) const;
     // Opens everything below `folder` to every user.
     bool ModifyAccessPermission(const char* folder) const;
 
+    // The folder the per-machine data folders live in; tests move it.
+    void SetMachineBase(const QString& folder) { m_machineBase = folder; }
+
 private:
     MessageSink m_report;
+    QString m_machineBase; // empty: the data folder's own default
 };

@@ -23,7 +23,8 @@ const char usage[] =
     "  --help          Show this text.\n"
     "  --version       Show the version.\n"
     "\n"
-    "Exit status: 0 on success, 1 on failure, 2 for a wrong command line.\n"
+    "Exit status: 0 on success, 1 on failure (including anything that should\n"
+    "have moved and was left behind), 2 for a wrong command line.\n"
     "Messages go to standard error. VELDRA2_DATA_DIR names another data folder.\n";
 
 int UsageError()

@@ -7,6 +7,8 @@
 #include <QKeySequence>
 #include <QMenu>
 
+#include <algorithm>
+
 namespace {
 
 struct CommandText
@@ -193,6 +195,7 @@ void CCommandActions::AddToMenu(QMenu& menu, std::initializer_list<CommandId> id
 
 void CCommandActions::RefreshOnShow(QMenu& menu)
 {
+    m_menus.emplace_back(&menu);
     connect(&menu, &QMenu::aboutToShow, this, [this] { Refresh(); });
 }
 
@@ -200,6 +203,19 @@ void CCommandActions::Refresh()
 {
     for (const auto& [id, action] : m_actions)
         Refresh(*action);
+    RefreshSubmenus();
+}
+
+void CCommandActions::RefreshSubmenus()
+{
+    for (const QPointer<QMenu>& menu : m_menus) {
+        if (!menu || !qobject_cast<QMenu*>(menu->parentWidget()))
+            continue;
+        const QList<QAction*> items = menu->actions();
+        menu->menuAction()->setEnabled(std::any_of(items.begin(), items.end(), [](const QAction* item) {
+            return !item->isSeparator() && item->isEnabled();
+        }));
+    }
 }
 
 void CCommandActions::Refresh(QAction& action)

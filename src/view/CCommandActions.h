@@ -5,9 +5,11 @@
 #include <QCoreApplication>
 #include <QIcon>
 #include <QObject>
+#include <QPointer>
 
 #include <functional>
 #include <map>
+#include <vector>
 
 class CCommandRouter;
 class QAction;
@@ -31,7 +33,8 @@ public:
     QAction* Action(CommandId id);
     // Adds the commands to a menu; CommandId::None adds a separator.
     void AddToMenu(QMenu& menu, std::initializer_list<CommandId> ids);
-    // Keeps the menu's items in step whenever it opens.
+    // Keeps the menu's items in step whenever it opens; a submenu is
+    // enabled only while one of its items is.
     void RefreshOnShow(QMenu& menu);
 
     void Refresh();
@@ -41,10 +44,14 @@ public:
 
 private:
     QAction* MakeAction(CommandId id);
+    void RefreshSubmenus();
 
     CCommandRouter& m_router;
     IconSource m_icons;
     std::map<CommandId, QAction*> m_actions;
+    // Menus in the order they were registered: a submenu before the menu
+    // that holds it, so that nested ones settle in one pass.
+    std::vector<QPointer<QMenu>> m_menus;
     // The tools and the zoom presets are each one choice of a set.
     QActionGroup* m_pTools;
     QActionGroup* m_pZoomPresets;

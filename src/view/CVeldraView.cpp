@@ -74,9 +74,10 @@ void CVeldraView::OnInitialUpdate(int zoomSetting)
     DeviceCaps caps;
     if (m_deviceQuery && m_deviceQuery(caps))
         SetDevice(caps.resolution, caps.pageWidth * 10, caps.pageHeight * 10);
-    else if (m_doc.GetDeviceSize().cx == 0 || m_doc.GetDeviceSize().cy == 0 || !m_pPlateCache)
-        // No engraver to ask: the document's own resolution and its default
-        // printable area, rather than a plate of no size at all.
+    else
+        // No engraver to ask: the document keeps its resolution and page,
+        // but is bound to them again all the same, because a layout just
+        // read has its own material size and objects to size for them.
         SetDevice(m_doc.GetResolution(), m_doc.GetPrintableSize().cx, m_doc.GetPrintableSize().cy);
     SetZoom(std::clamp(zoomSetting, CViewGeometry::minZoom, CViewGeometry::maxZoom));
     SetTool(toolSelect);

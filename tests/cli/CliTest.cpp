@@ -1,4 +1,5 @@
 #include "ObjectBytes.h"
+#include "ScratchDisk.h"
 
 #include "imaging/CDibImage.h"
 #include "output/CPreviewPicture.h"
@@ -6,6 +7,7 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QJsonDocument>
 #include <QJsonArray>
@@ -235,4 +237,113 @@ TEST_F(CliFixture, LibraryListsTheRefreshedRows)
     EXPECT_GT(rows[0].toObject().value(QStringLiteral("time")).toInteger(), 0);
     EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("Symbol/index.vli"))));
     EXPECT_EQ(Cli({QStringLiteral("library"), dir.filePath(QStringLiteral("Symbol")), QStringLiteral("--kind"), QStringLiteral("hat")}).exitCode, 2);
+}
+
+TEST_F(CliFixture, WritersOnAFullDiskFailAndKeepTheOldFile)
+{
+    VELDRA_REQUIRE_ROOT();
+    ScratchDisk disk(128);
+    ASSERT_TRUE(disk.IsMounted());
+    const QString document = Write("plate.vlz", SampleDocument());
+    const QString out = disk.Path(QStringLiteral("out.vlz"));
+    const QString bitmap = disk.Path(QStringLiteral("out.bmp"));
+    for (const QString& path : {out, bitmap}) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("the user's old file");
+    }
+    CDibImage tiny;
+    tiny.Create(4, 4, 24, RGB(9, 9, 9));
+    const QString picture = dir.filePath(QStringLiteral("a.bmp"));
+    ASSERT_TRUE(tiny.SaveBitmapFile(picture));
+    disk.Fill();
+    const std::vector<QStringList> writes = {
+        {QStringLiteral("resave"), document, out},
+        {QStringLiteral("import"), picture, out, QStringLiteral("--material"), QStringLiteral("1000,1000")},
+        {QStringLiteral("render"), document, bitmap, QStringLiteral("--dpi"), QStringLiteral("25")},
+    };
+    for (const QStringList& arguments : writes) {
+        const CliRun run = Cli(arguments);
+        EXPECT_EQ(run.exitCode, 1) << arguments.join(' ').toStdString();
+        EXPECT_TRUE(run.err.contains("space")) << run.err.toStdString();
+        QFile file(arguments[0] == QLatin1String("import") ? out : arguments[2]);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(file.readAll(), QByteArray("the user's old file")) << arguments.join(' ').toStdString();
+    }
+}
+
+TEST_F(CliFixture, SpecialFilesAreNeitherReadNorReplaced)
+{
+    const QString fifo = dir.filePath(QStringLiteral("pipe.vlz"));
+    ASSERT_TRUE(ScratchDisk::MakeFifo(fifo));
+    const QString document = Write("plate.vlz", SampleDocument());
+    // Reading a FIFO used to wait for a writer for ever.
+    for (const QStringList& arguments :
+         {QStringList{QStringLiteral("info"), fifo}, QStringList{QStringLiteral("resave"), fifo, document},
+          QStringList{QStringLiteral("import"), fifo, dir.filePath(QStringLiteral("x.vlz")), QStringLiteral("--material"),
+                      QStringLiteral("1000,1000")}}) {
+        const CliRun run = Cli(arguments);
+        EXPECT_EQ(run.exitCode, 1) << arguments.join(' ').toStdString();
+        EXPECT_TRUE(run.err.contains("not a regular file")) << run.err.toStdString();
+    }
+    // Nor is it replaced by a regular file when written to.
+    CliRun run = Cli({QStringLiteral("resave"), document, fifo});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains("not a regular file")) << run.err.toStdString();
+    EXPECT_FALSE(QFileInfo(fifo).isFile());
+    if (ScratchDisk::IsRoot()) {
+        const QString device = dir.filePath(QStringLiteral("null.vlz"));
+        ASSERT_TRUE(ScratchDisk::MakeDeviceNode(device));
+        EXPECT_EQ(Cli({QStringLiteral("resave"), document, device}).exitCode, 1);
+        EXPECT_FALSE(QFileInfo(device).isFile());
+    }
+}
+
+TEST_F(CliFixture, MessagesSayWhatHappened)
+{
+    const QString out = dir.filePath(QStringLiteral("x.vlz"));
+    const QStringList material{QStringLiteral("--material"), QStringLiteral("1000,1000")};
+    CliRun run = Cli(QStringList{QStringLiteral("import"), dir.filePath(QStringLiteral("missing.png")), out} + material);
+    EXPECT_TRUE(run.err.contains("Cannot find this file")) << run.err.toStdString();
+    QDir().mkpath(dir.filePath(QStringLiteral("pictures")));
+    run = Cli(QStringList{QStringLiteral("import"), dir.filePath(QStringLiteral("pictures")), out} + material);
+    EXPECT_TRUE(run.err.contains("folder")) << run.err.toStdString();
+    const QString loop = dir.filePath(QStringLiteral("loop.png"));
+    QFile::link(loop, loop);
+    run = Cli(QStringList{QStringLiteral("import"), loop, out} + material);
+    EXPECT_TRUE(run.err.contains("symbolic links")) << run.err.toStdString();
+    EXPECT_FALSE(run.err.contains("Unexpected file format."));
+
+    // A plate past the pixel limits is too large, not unwritable.
+    const QString huge = Write("huge.vlz", ObjectBytes::DocumentHeader(2, 9000, 9000, 0, 0, 0, -500, 0).u16(0));
+    run = Cli({QStringLiteral("render"), huge, dir.filePath(QStringLiteral("huge.bmp")), QStringLiteral("--dpi"),
+               QStringLiteral("200000")});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains("too large")) << run.err.toStdString();
+}
+
+TEST_F(CliFixture, PictureNamesAreKeptInTheLayoutsCodePage)
+{
+    CDibImage image;
+    image.Create(4, 4, 24, RGB(1, 2, 3));
+    ASSERT_TRUE(image.SaveBitmapFile(dir.filePath(QStringLiteral("Caf\u00e9.bmp"))));
+    const QString out = dir.filePath(QStringLiteral("cafe.vlz"));
+    CliRun run = Cli({QStringLiteral("import"), dir.filePath(QStringLiteral("Caf\u00e9.bmp")), out,
+                      QStringLiteral("--material"), QStringLiteral("1000,1000")});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    // The name's bytes are windows-1252: "Caf" then 0xE9.
+    QFile file(out);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.readAll().contains(QByteArray("\x08" "Caf\xe9.bmp")));
+    run = Cli({QStringLiteral("info"), out});
+    const QJsonObject json = QJsonDocument::fromJson(run.out).object();
+    EXPECT_EQ(json.value(QStringLiteral("objects")).toArray()[0].toObject().value(QStringLiteral("name")).toString(),
+              QStringLiteral("Caf\u00e9.bmp"));
+
+    // A name the code page cannot hold is refused, saying which characters.
+    ASSERT_TRUE(image.SaveBitmapFile(dir.filePath(QStringLiteral("\u65e5\u672c.bmp"))));
+    run = Cli({QStringLiteral("import"), dir.filePath(QStringLiteral("\u65e5\u672c.bmp")), out, QStringLiteral("--material"),
+               QStringLiteral("1000,1000")});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(QString::fromUtf8(run.err).contains(QStringLiteral("\u65e5\u672c"))) << run.err.toStdString();
 }

@@ -180,3 +180,33 @@ TEST_F(UndoFixture, UndoTellsTheViewsAndTheLayerList)
     EXPECT_EQ(hints.entries.front().hint, int(hintSelect));
     EXPECT_EQ(hints.entries.back().hint, int(hintPlateChanged));
 }
+
+TEST_F(UndoFixture, UndoingAResizeRebuildsEveryImageObjectsDisplay)
+{
+    // Frames, symbols and material outlines show a display image made for
+    // their size as much as pictures do.
+    for (const std::uint32_t flags : {flagsFrame, flagsSymbol, flagsPicture}) {
+        doc.InsertAt(Picture("resized", 0, 0, 1000, 1000, flags), 1);
+        auto* object = dynamic_cast<CDibObj*>(doc.GetObjectAt(1));
+        object->Refresh(&doc);
+        ASSERT_TRUE(doc.RecordUndo(UndoKind::bounds, object, true));
+        object->SetBounds(0, 0, 3000, 500);
+        object->Refresh(&doc);
+        ASSERT_EQ(object->DisplayImage()->Width(), 300);
+        ASSERT_TRUE(doc.Undo());
+        ASSERT_NE(object->DisplayImage(), nullptr) << flags;
+        EXPECT_EQ(object->DisplayImage()->Width(), 100) << flags;
+        EXPECT_EQ(object->DisplayImage()->Height(), 100) << flags;
+        ASSERT_TRUE(doc.Redo());
+        EXPECT_EQ(object->DisplayImage()->Width(), 300) << flags;
+    }
+}
+
+TEST_F(UndoFixture, DeletingIsAChangeToAskAboutBeforeClosing)
+{
+    doc.SetModifiedFlag(false);
+    ASSERT_TRUE(doc.Delete(doc.GetObjectAt(2)));
+    EXPECT_TRUE(doc.IsModified());
+    ASSERT_TRUE(doc.Undo());
+    EXPECT_EQ(doc.GetObjectCount(), 5);
+}

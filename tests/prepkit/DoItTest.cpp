@@ -6,11 +6,44 @@
 #include <QFile>
 
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <vector>
 
 using namespace PrepkitTest;
 
 namespace {
+
+// Leaves this process only a few free file handles while it lives. The limit
+// caps descriptor numbers, and some in use may lie high (inherited ones), so
+// it goes where just `spare` numbers below it are free.
+class FewFileHandles
+{
+public:
+    explicit FewFileHandles(int spare)
+    {
+        ::getrlimit(RLIMIT_NOFILE, &m_saved);
+        std::vector<int> open;
+        for (const auto& entry : std::filesystem::directory_iterator("/proc/self/fd"))
+            open.push_back(std::stoi(entry.path().filename().string()));
+        int limit = spare;
+        while (limit - std::count_if(open.begin(), open.end(), [limit](int fd) { return fd < limit; }) < spare)
+            ++limit;
+        struct rlimit lowered = m_saved;
+        lowered.rlim_cur = rlim_t(limit);
+        ::setrlimit(RLIMIT_NOFILE, &lowered);
+    }
+    ~FewFileHandles() { ::setrlimit(RLIMIT_NOFILE, &m_saved); }
+    FewFileHandles(const FewFileHandles&) = delete;
+    FewFileHandles& operator=(const FewFileHandles&) = delete;
+
+private:
+    struct rlimit m_saved {};
+};
 
 class DoItTest : public Fixture
 {
@@ -25,6 +58,14 @@ protected:
         return true;
     }
     bool Run(const QString& root) { return CPrepkit(Sink()).DoIt(QFile::encodeName(root).constData()); }
+    // Hands a folder and everything in it to another user.
+    static bool GiveTo(const QString& folder, int userId)
+    {
+        bool given = ::chown(QFile::encodeName(folder).constData(), uid_t(userId), gid_t(userId)) == 0;
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(QFile::encodeName(folder).toStdString()))
+            given = given && ::lchown(entry.path().c_str(), uid_t(userId), gid_t(userId)) == 0;
+        return given;
+    }
 };
 
 } // namespace
@@ -59,7 +100,7 @@ TEST_F(DoItTest, EverythingButProgramsHelpAndTheFoldersThatBelongToTheInstallati
     EXPECT_TRUE(IsFolder(Installed(QStringLiteral("Frame"))));
 }
 
-TEST_F(DoItTest, AFileThatCannotBeCopiedStopsItsFolderOnlyAndDoItStillSucceeds)
+TEST_F(DoItTest, AFileThatCannotBeCopiedIsReportedTheRestOfItsFolderMovesAndDoItFails)
 {
     ASSERT_TRUE(Install({QStringLiteral("Symbol/a.vls"), QStringLiteral("Symbol/b.vls"), QStringLiteral("Symbol/c.vls"),
                          QStringLiteral("z.txt")}));
@@ -69,20 +110,47 @@ TEST_F(DoItTest, AFileThatCannotBeCopiedStopsItsFolderOnlyAndDoItStillSucceeds)
     ASSERT_TRUE(QDir().mkpath(Moved(QStringLiteral("Symbol/b.vls"))));
 
     // The root given with a trailing slash works as without it.
-    EXPECT_TRUE(Run(Path(QStringLiteral("inst/"))));
+    EXPECT_FALSE(Run(Path(QStringLiteral("inst/"))));
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0], Installed(QStringLiteral("Symbol/b.vls")).toStdString() + "->"
                                + Moved(QStringLiteral("Symbol/b.vls")).toStdString() + "\nIs a directory");
-    EXPECT_EQ(ReadFile(Moved(QStringLiteral("Symbol/a.vls"))), QByteArray("Symbol/a.vls"));
-    EXPECT_FALSE(Exists(Installed(QStringLiteral("Symbol/a.vls"))));
+    EXPECT_EQ(ReadFile(Installed(QStringLiteral("Symbol/b.vls"))), QByteArray("Symbol/b.vls"));
+    EXPECT_TRUE(IsFolder(Moved(QStringLiteral("Symbol/b.vls"))));
+    for (const QString& moved : {QStringLiteral("Symbol/a.vls"), QStringLiteral("Symbol/c.vls"), QStringLiteral("z.txt")}) {
+        EXPECT_EQ(ReadFile(Moved(moved)), moved.toUtf8()) << moved.toStdString();
+        EXPECT_FALSE(Exists(Installed(moved))) << moved.toStdString();
+    }
     struct stat status {};
     ::stat(QFile::encodeName(Moved(QStringLiteral("Symbol/a.vls"))).constData(), &status);
     EXPECT_EQ(status.st_mtim.tv_sec, 1000000000);
-    for (const QString& left : {QStringLiteral("Symbol/b.vls"), QStringLiteral("Symbol/c.vls")})
-        EXPECT_EQ(ReadFile(Installed(left)), left.toUtf8());
-    EXPECT_FALSE(Exists(Moved(QStringLiteral("Symbol/c.vls"))));
-    // The level above goes on.
-    EXPECT_EQ(ReadFile(Moved(QStringLiteral("z.txt"))), QByteArray("z.txt"));
+}
+
+TEST_F(DoItTest, AFolderThatCannotBeOpenedForWantOfFileHandlesIsNotTakenForEmpty)
+{
+    const QString deep = QStringLiteral("Mask/") + QStringLiteral("d/").repeated(40) + QStringLiteral("deep.vls");
+    ASSERT_TRUE(Install({deep, QStringLiteral("Mask/top.vls"), QStringLiteral("z.vls")}));
+    {
+        // Each level holds its source and destination folder open.
+        const FewFileHandles limit(16);
+        EXPECT_FALSE(Run(Path(QStringLiteral("inst"))));
+    }
+    ASSERT_FALSE(messages.empty());
+    for (const std::string& message : messages)
+        EXPECT_EQ(message.rfind(Native(QStringLiteral("inst/Mask/d/")), 0), 0u) << message;
+    EXPECT_TRUE(std::any_of(messages.begin(), messages.end(), [](const std::string& message) {
+        return message.ends_with("\nToo many open files");
+    }));
+    EXPECT_EQ(ReadFile(Installed(deep)), deep.toUtf8());
+    EXPECT_FALSE(Exists(Moved(deep)));
+    EXPECT_EQ(ReadFile(Moved(QStringLiteral("Mask/top.vls"))), QByteArray("Mask/top.vls"));
+    EXPECT_EQ(ReadFile(Moved(QStringLiteral("z.vls"))), QByteArray("z.vls"));
+
+    // With handles enough, a second run takes what was left.
+    messages.clear();
+    EXPECT_TRUE(Run(Path(QStringLiteral("inst"))));
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(ReadFile(Moved(deep)), deep.toUtf8());
+    EXPECT_FALSE(Exists(Installed(QStringLiteral("Mask"))));
 }
 
 TEST_F(DoItTest, ADataFolderInsideTheInstallationIsNotMovedIntoItself)
@@ -122,7 +190,12 @@ TEST_F(DoItTest, LinksInTheInstallationAreLeftAloneAndNothingOutsideIsTouched)
     ASSERT_TRUE(QFile::link(Path(QStringLiteral("outside/tree")), Installed(QStringLiteral("Frame"))));
     ASSERT_EQ(::link(Native(QStringLiteral("outside/linked")).c_str(), Installed(QStringLiteral("linked.vls")).toUtf8().constData()), 0);
 
-    EXPECT_TRUE(Run(Path(QStringLiteral("inst"))));
+    // A file should have moved and did not: that is reported; a link is
+    // neither file nor folder and stays by the rules.
+    EXPECT_FALSE(Run(Path(QStringLiteral("inst"))));
+    EXPECT_EQ(messages, std::vector<std::string>{Installed(QStringLiteral("linked.vls")).toStdString() + "->"
+                                                 + Moved(QStringLiteral("linked.vls")).toStdString()
+                                                 + "\nThe file has other names; it was left where it is"});
     EXPECT_TRUE(IsLink(Installed(QStringLiteral("secret.vls"))));
     EXPECT_TRUE(IsLink(Installed(QStringLiteral("Frame"))));
     EXPECT_TRUE(Exists(Installed(QStringLiteral("linked.vls"))));
@@ -141,13 +214,15 @@ TEST_F(DoItTest, LinksPlantedInTheDataFolderAreNeverWrittenThrough)
     ASSERT_TRUE(QDir().mkpath(DataFolder()));
     ASSERT_TRUE(QFile::link(Path(QStringLiteral("outside/passwd")), Moved(QStringLiteral("readme.txt"))));
     ASSERT_TRUE(QFile::link(Path(QStringLiteral("outside/etc")), Moved(QStringLiteral("Mask"))));
-    ASSERT_TRUE(Install({QStringLiteral("readme.txt"), QStringLiteral("Mask/a.vls")}));
+    ASSERT_TRUE(Install({QStringLiteral("readme.txt"), QStringLiteral("Mask/a.vls"), QStringLiteral("zz.txt")}));
 
-    EXPECT_TRUE(Run(Path(QStringLiteral("inst"))));
+    EXPECT_FALSE(Run(Path(QStringLiteral("inst"))));
     EXPECT_EQ(ReadFile(Path(QStringLiteral("outside/passwd"))), QByteArray("root:x:0:0"));
     EXPECT_TRUE(QDir(Path(QStringLiteral("outside/etc"))).isEmpty());
     EXPECT_EQ(ReadFile(Installed(QStringLiteral("readme.txt"))), QByteArray("readme.txt"));
     EXPECT_EQ(ReadFile(Installed(QStringLiteral("Mask/a.vls"))), QByteArray("Mask/a.vls"));
+    // A refused name keeps only itself back.
+    EXPECT_EQ(ReadFile(Moved(QStringLiteral("zz.txt"))), QByteArray("zz.txt"));
     EXPECT_EQ(messages, (std::vector<std::string>{
                             Installed(QStringLiteral("Mask")).toStdString() + "->" + Moved(QStringLiteral("Mask")).toStdString()
                                 + "\nToo many levels of symbolic links",
@@ -162,4 +237,41 @@ TEST_F(DoItTest, LinksPlantedInTheDataFolderAreNeverWrittenThrough)
     EXPECT_FALSE(Run(Path(QStringLiteral("inst"))));
     EXPECT_TRUE(QDir(Path(QStringLiteral("outside/etc"))).isEmpty());
     EXPECT_TRUE(Exists(Installed(QStringLiteral("readme.txt"))));
+}
+
+TEST_F(DoItTest, WithoutRootNothingMovesAndTheUsersOwnFolderIsNotOpened)
+{
+    PREPKIT_REQUIRE_ROOT();
+    constexpr int nobody = 65534;
+    // The machine folders' home belongs to root; the user's own data, and
+    // the installation, to the user.
+    const QString machineBase = Path(QStringLiteral("var"));
+    const QString home = Path(QStringLiteral("home"));
+    ASSERT_TRUE(QDir().mkpath(machineBase) && QDir().mkpath(home + QStringLiteral("/share")));
+    ASSERT_TRUE(Install({QStringLiteral("Mask/a.vls"), QStringLiteral("b.vls")}));
+    ASSERT_TRUE(GiveTo(home, nobody) && GiveTo(Path(QStringLiteral("inst")), nobody));
+    ASSERT_EQ(::chmod(QFile::encodeName(home + QStringLiteral("/share")).constData(), 0700), 0);
+    const std::string machine = QFile::encodeName(machineBase).toStdString() + "/Corvex KZ Corporation/Veldra2";
+
+    const int status = RunForkedAs(nobody, [&] {
+        // The data folder named from outside would hide the machine folder.
+        qunsetenv("VELDRA2_DATA_DIR");
+        qputenv("HOME", QFile::encodeName(home));
+        qputenv("XDG_DATA_HOME", QFile::encodeName(home + QStringLiteral("/share")));
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(home + QStringLiteral("/config")));
+        if (::access(QFile::encodeName(machineBase).constData(), W_OK) == 0)
+            return 3; // not the case under test: the machine folder could be made
+        CPrepkit prepkit(Sink());
+        prepkit.SetMachineBase(machineBase);
+        if (prepkit.DoIt(QFile::encodeName(Installed(QString())).constData()))
+            return 1;
+        return messages == std::vector<std::string>{machine + "\n" + CPrepkit::noDataFolderMessage} ? 0 : 2;
+    });
+    EXPECT_EQ(status, 0) << "1: DoIt succeeded, 2: other messages, 3: could make the machine folder, 125: still root";
+    EXPECT_EQ(ReadFile(Installed(QStringLiteral("Mask/a.vls"))), QByteArray("Mask/a.vls"));
+    EXPECT_EQ(ReadFile(Installed(QStringLiteral("b.vls"))), QByteArray("b.vls"));
+    EXPECT_FALSE(Exists(machineBase + QStringLiteral("/Corvex KZ Corporation")));
+    EXPECT_FALSE(Exists(home + QStringLiteral("/share/Corvex KZ Corporation")));
+    EXPECT_EQ(Mode(home + QStringLiteral("/share")), mode_t(0700));
+    EXPECT_EQ(DefaultList(home + QStringLiteral("/share")), QString());
 }

@@ -7,8 +7,13 @@
 
 #include <acl/libacl.h>
 #include <sys/acl.h>
+#include <grp.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
 
 namespace PrepkitTest
 {
@@ -104,5 +109,24 @@ int RunAs(int userId, const QString& command)
     return QProcess::execute(QStringLiteral("setpriv"),
                              {QStringLiteral("--reuid=") + id, QStringLiteral("--regid=") + id,
                               QStringLiteral("--clear-groups"), QStringLiteral("sh"), QStringLiteral("-c"), command});
+}
+
+int RunForkedAs(int userId, const std::function<int()>& work)
+{
+    std::fflush(nullptr);
+    const pid_t child = ::fork();
+    if (child < 0)
+        return -1;
+    if (child == 0) {
+        const bool dropped = ::setgroups(0, nullptr) == 0 && ::setgid(gid_t(userId)) == 0
+                             && ::setuid(uid_t(userId)) == 0 && ::geteuid() == uid_t(userId) && ::setuid(0) != 0;
+        // No test framework or Qt clean-up in the copy: the parent does that.
+        ::_exit(dropped ? work() : 125);
+    }
+    int status = 0;
+    while (::waitpid(child, &status, 0) < 0)
+        if (errno != EINTR)
+            return -1;
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 } // namespace PrepkitTest

@@ -8,6 +8,7 @@
 
 #include <sys/types.h>
 
+#include <functional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -70,4 +71,9 @@ mode_t Mode(const QString& path);   // permission bits, 0 when missing
 QString DefaultList(const QString& path);
 // Runs a shell command as another user and group; its exit status.
 int RunAs(int userId, const QString& command);
+// Runs `work` in a forked copy of this process that has become another user
+// and group, without root's rights; what it returns is the exit status, -1
+// when the copy could not be made or did not finish, 125 when it could not
+// give up root.
+int RunForkedAs(int userId, const std::function<int()>& work);
 } // namespace PrepkitTest

@@ -107,7 +107,7 @@ TEST(PenSetupDlg, TrackBarEditAndPreviewFollowEachOther)
     EXPECT_EQ(dialog.Result(), (CPenSetupRules::Pen{1, RGB(0x80, 0x80, 0x80)}));
 }
 
-TEST(PenSetupDlg, LeavingTheWidthTakesItOrRestoresTheLastValidOne)
+TEST(PenSetupDlg, LeavingTheWidthTakesItOrSaysWhyAndRestoresTheLastValidOne)
 {
     CPenSetupDlg dialog(mm, {100, 0});
     ShowActive(dialog);
@@ -116,12 +116,23 @@ TEST(PenSetupDlg, LeavingTheWidthTakesItOrRestoresTheLastValidOne)
     EXPECT_EQ(dialog.WidthTrack()->value(), 499);
     EXPECT_EQ(dialog.WidthEdit()->text(), "5.00");
 
-    TypeInto(dialog.WidthEdit(), {Qt::Key_2, Qt::Key_5});
-    QTest::keyClick(dialog.WidthEdit(), Qt::Key_Tab);
-    QCoreApplication::processEvents();
-    EXPECT_EQ(dialog.WidthEdit()->text(), "5.00");
-    EXPECT_EQ(dialog.WidthTrack()->value(), 499);
-    EXPECT_EQ(QApplication::focusWidget(), dialog.WidthEdit());
+    // Out of range or not a number: said with the range message every
+    // dialog gives, the last valid width back, the focus kept.
+    QStringList refusals;
+    dialog.SetRefusalSink([&](const QString& message) { refusals += message; });
+    for (const std::vector<Qt::Key>& keys : {std::vector<Qt::Key>{Qt::Key_2, Qt::Key_5}, std::vector<Qt::Key>{Qt::Key_9, Qt::Key_9, Qt::Key_9, Qt::Key_9, Qt::Key_9},
+                                       std::vector<Qt::Key>{Qt::Key_A, Qt::Key_B}}) {
+        TypeInto(dialog.WidthEdit(), keys);
+        QTest::keyClick(dialog.WidthEdit(), Qt::Key_Tab);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(dialog.WidthEdit()->text(), "5.00");
+        EXPECT_EQ(dialog.WidthTrack()->value(), 499);
+        EXPECT_EQ(QApplication::focusWidget(), dialog.WidthEdit());
+    }
+    EXPECT_EQ(refusals, (QStringList{"Please enter a number between 0.01 and 20.00.", "Please enter a number between 0.01 and 20.00.",
+                                     "Please enter a number."}));
+    dialog.accept();
+    EXPECT_EQ(dialog.Result().width, 500);
 }
 
 TEST(PenSetupDlg, OkRefusesAWidthOutOfRangeAndStaysOpen)

@@ -74,7 +74,7 @@ TEST_F(MainFrameFixture, CommandsAreRoutedAndUnbuiltOnesShowDisabled)
 {
     // A fresh document has a plate to draw on even with no engraver to ask.
     EXPECT_GT(doc.GetDeviceSize().cx, 0);
-    EXPECT_EQ(frame->windowTitle(), QStringLiteral("Untitled - Veldra2"));
+    EXPECT_EQ(frame->windowTitle(), QStringLiteral("Untitled[*] - Veldra2"));
     EXPECT_FALSE(State(CommandId::EditUndo).enabled);
     EXPECT_FALSE(State(CommandId::ExportBmp).enabled);
     EXPECT_FALSE(State(CommandId::EditCopy).enabled);
@@ -167,7 +167,7 @@ TEST_F(MainFrameFixture, DroppedPicturesAreImportedAndDocumentsOpened)
     frame->OpenDroppedFile(document);
     ASSERT_EQ(doc.GetObjectCount(), 1);
     EXPECT_EQ(doc.GetObjectAt(0)->m_strName, QByteArray("saved"));
-    EXPECT_EQ(frame->windowTitle(), QStringLiteral("PLATE.VLZ - Veldra2"));
+    EXPECT_EQ(frame->windowTitle(), QStringLiteral("PLATE.VLZ[*] - Veldra2"));
     EXPECT_EQ(recent.Path(0), QFileInfo(document).absoluteFilePath());
 }
 

@@ -38,8 +38,11 @@ TEST_F(ViewFixture, CutRemovesTheObjectAndPasteBringsItBack)
 {
     CSymbolObj* picture = Add(Picture("cut", 300, 300));
     view->SetSelection(picture);
+    doc.SetModifiedFlag(false);
     view->OnCommand(CommandId::EditCut);
     EXPECT_EQ(doc.GetObjectCount(), 0);
+    // Closing now must ask about the change.
+    EXPECT_TRUE(doc.IsModified());
     EXPECT_EQ(view->Selection(), nullptr);
     CCommandState copy;
     view->OnUpdateCommand(CommandId::EditCopy, copy);
@@ -78,6 +81,18 @@ TEST_F(ViewFixture, ABitmapFileOnTheClipboardIsReadByOurOwnReader)
     EXPECT_EQ(image.Width(), 2);
     EXPECT_EQ(image.GetPixel(0, 0), RGB(255, 0, 0));
     EXPECT_EQ(image.GetPixel(1, 0), RGB(0, 255, 0));
+
+    // Other programs may leave a gap (a colour profile, padding) between the
+    // headers and the pixels: the file header's pixel offset says where
+    // they start.
+    QByteArray gapped = bmp.left(14 + 40) + QByteArray(16, '\x55') + bmp.mid(14 + 40);
+    gapped[10] = char(14 + 40 + 16);
+    gapped[2] = char(gapped.size());
+    data.setData(QString::fromLatin1(CObjectClipboard::bitmapMimeType), gapped);
+    CDibImage fromGap;
+    ASSERT_TRUE(CObjectClipboard::ReadImage(&data, fromGap));
+    EXPECT_EQ(fromGap.GetPixel(0, 0), RGB(255, 0, 0));
+    EXPECT_EQ(fromGap.GetPixel(1, 0), RGB(0, 255, 0));
 }
 
 TEST_F(ViewFixture, DamagedPrivateDataPastesNothing)

@@ -12,6 +12,13 @@
  *     the number of characters written (greater than 0). Anything else and
  *     the plug-in is not used.
  *
+ * GetPluginInfo(2 * k + 2, buffer, length), GetPluginInfo(2 * k + 3, ...)
+ *     Optional. The k-th kind of file the plug-in reads: its file name
+ *     patterns separated by ';' ("*.png;*.apng") and its description
+ *     ("PNG picture"), zero-terminated, cut to the buffer. Returns the
+ *     number of characters written, 0 past the last kind. The program's
+ *     open dialog offers these files.
+ *
  * IsSupported(path, head)
  *     path: the file's full path (UTF-8). head: 2048 bytes holding the
  *     start of the file, zero-padded when the file is shorter. Returns

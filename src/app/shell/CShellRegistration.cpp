@@ -4,7 +4,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
-#include <QSaveFile>
+#include "platform/CInputFile.h"
+#include "platform/CSafeSave.h"
 #include <QStandardPaths>
 #include <QXmlStreamReader>
 
@@ -123,16 +124,14 @@ QByteArray CShellRegistration::IconText()
 
 CShellRegistration::WriteResult CShellRegistration::WriteIfDifferent(const QString& path, const QByteArray& content)
 {
-    QFile existing(path);
-    if (existing.open(QIODevice::ReadOnly) && existing.size() == content.size() && existing.readAll() == content)
+    CInputFile existing(path);
+    if (existing.Open() && existing.File().size() == content.size() && existing.File().readAll() == content)
         return WriteResult::unchanged;
-    existing.close();
 
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))
         return WriteResult::failed;
     // Written whole or not at all: the desktop reads these files at any time.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size() || !file.commit())
+    if (!CSafeSave::WriteBytes(path, content))
         return WriteResult::failed;
     return WriteResult::written;
 }

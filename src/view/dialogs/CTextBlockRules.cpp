@@ -1,5 +1,6 @@
 #include "CTextBlockRules.h"
 
+#include "CTextCharSet.h"
 #include "DialogControlIds.h"
 
 #include "objects/CTextObj.h"
@@ -46,17 +47,18 @@ CTextBlockRules::Enabling CTextBlockRules::Enabled() const
     return {m_object.m_bAntialias == 0, m_object.m_bFillBackground != 0, edge, edge};
 }
 
-QByteArray CTextBlockRules::StoredText(const QString& shown) const
+std::optional<QByteArray> CTextBlockRules::StoredText(const QString& shown, QString* refusal)
 {
     QString text = shown;
     text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     text.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
-    return AnsiCodec::Encode(text, m_object.m_lf.lfCharSet);
+    return CTextCharSet::Encode(text, m_object.m_lf, refusal);
 }
 
 void CTextBlockRules::TakeSwitches(const Fields& fields)
 {
-    m_object.m_strName = StoredText(fields.text);
+    if (std::optional<QByteArray> text = StoredText(fields.text))
+        m_object.m_strName = *text;
     m_object.m_bAntialias = fields.antialias ? 1 : 0;
     m_object.m_bFillBackground = fields.fillBackground || fields.antialias ? 1 : 0;
     m_object.m_nDrawFrame = !fields.drawEdge ? 0 : fields.thickEdge ? 2 : 1;
@@ -65,6 +67,9 @@ void CTextBlockRules::TakeSwitches(const Fields& fields)
 
 std::optional<CFieldRefusal> CTextBlockRules::Take(const Fields& fields)
 {
+    QString refusal;
+    if (!StoredText(fields.text, &refusal))
+        return CFieldRefusal{DialogControlIds::text, refusal};
     TakeSwitches(fields);
     CFieldReader reader(m_unit);
     reader.Shows(DialogControlIds::positionX, m_object.GetPosition().x);

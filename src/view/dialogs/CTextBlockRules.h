@@ -71,7 +71,9 @@ public:
     static QByteArray WithoutTrailingBreaks(QByteArray text);
 
 private:
-    QByteArray StoredText(const QString& shown) const;
+    // The stored form of the shown text (lines end in CR LF), in a
+    // character set that holds it; none, with the reason, when none does.
+    std::optional<QByteArray> StoredText(const QString& shown, QString* refusal = nullptr);
     void TakeSwitches(const Fields& fields);
 
     CTextObj& m_object;

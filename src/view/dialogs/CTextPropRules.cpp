@@ -1,5 +1,6 @@
 #include "CTextPropRules.h"
 
+#include "CTextCharSet.h"
 #include "DialogControlIds.h"
 
 #include "objects/CFreeTextObj.h"
@@ -55,7 +56,11 @@ CTextPropRules::Fields CTextPropRules::Show() const
 
 std::optional<CFieldRefusal> CTextPropRules::Take(const Fields& fields)
 {
-    const QByteArray text = AnsiCodec::Encode(fields.text, m_object.m_layout.m_lf.lfCharSet);
+    QString refusal;
+    const std::optional<QByteArray> encoded = CTextCharSet::Encode(fields.text, m_object.m_layout.m_lf, &refusal);
+    if (!encoded)
+        return CFieldRefusal{DialogControlIds::text, refusal};
+    const QByteArray& text = *encoded;
     m_object.m_strName = text;
     // The engine lays out at least one glyph.
     m_object.m_layout.m_strText = text.isEmpty() ? QByteArray(" ") : text;
@@ -89,7 +94,7 @@ void CTextPropRules::SetText(const QString& text)
     // The font takes the current height before the text is measured.
     const CSize size = m_object.GetSize();
     m_object.SetSize(size.cx, size.cy);
-    const QByteArray bytes = AnsiCodec::Encode(text, m_object.m_layout.m_lf.lfCharSet);
+    const QByteArray bytes = CTextCharSet::EncodeLoosely(text, m_object.m_layout.m_lf);
     m_object.m_strName = bytes;
     m_object.m_layout.m_strText = bytes.isEmpty() ? QByteArray(" ") : bytes;
     TakeNaturalSize();

@@ -81,7 +81,8 @@ void CPenSetupDlg::OnTrackMoved(int position)
 
 void CPenSetupDlg::OnWidthLeft()
 {
-    if (m_rules.TakeWidthText(m_pWidth->text())) {
+    const QString refusal = m_rules.AcceptWidthText(m_pWidth->text());
+    if (refusal.isEmpty()) {
         // The bar follows without answering back: its position would round
         // a width it cannot stand at (0, or beyond 20 mm).
         const QSignalBlocker blocker(m_pTrack);
@@ -89,6 +90,9 @@ void CPenSetupDlg::OnWidthLeft()
         ShowWidth();
         return;
     }
+    // Said with the words every dialog uses: putting the last valid width
+    // back without a word would hide the mistake.
+    Refuse(nullptr, refusal);
     ShowWidth();
     // The focus is on its way elsewhere; take it back once it has arrived.
     QTimer::singleShot(0, m_pWidth, [edit = m_pWidth] {

@@ -42,10 +42,9 @@ public:
 
     QString WidthText() const { return m_width.Text(); }
     QString UnitName() const { return m_width.Format().UnitName(); }
-    // A width typed and left: kept when valid; false leaves the old width.
-    bool TakeWidthText(const QString& text) { return m_width.Take(text); }
-    // The width typed when the dialog is confirmed: an empty answer when
-    // kept, else the message refusing it.
+    // A width typed, when the field is left or the dialog confirmed: an
+    // empty answer when kept, else the message refusing it (the old width
+    // stays).
     QString AcceptWidthText(const QString& text);
 
     // frame: the preview frame's rectangle. Painting is clipped to

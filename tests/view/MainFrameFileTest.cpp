@@ -1,0 +1,226 @@
+// Layouts coming in and going out through the program's own window: Open,
+// recent files, dropped files, New, Output to Bmp, failed opens, and what
+// the window tells the user.
+#include "DialogDriver.h"
+#include "DocumentTestSupport.h"
+
+#include "app/CAppCommands.h"
+#include "app/CDocumentManager.h"
+#include "app/CMainFrame.h"
+#include "app/CVeldraApp.h"
+#include "app/shell/CRecentFileList.h"
+#include "document/CDocumentFile.h"
+#include "document/CMaterialShapes.h"
+#include "objects/CArcTextObj.h"
+#include "objects/CTextAttributes.h"
+#include "objects/CTextObj.h"
+#include "view/CVeldraView.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QByteArray Contents(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+template <class Object>
+void AddText(CVeldraDoc& doc, const char* text, int x, int y)
+{
+    CTextAttributes defaults;
+    defaults.text = text;
+    auto object = std::make_unique<Object>(defaults);
+    object->m_pDoc = &doc;
+    object->SetPosition(x, y);
+    doc.InsertAt(std::move(object), 0);
+}
+
+class WindowFileFixture : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+        qputenv("VELDRA2_DATA_DIR", QFile::encodeName(data.filePath(QStringLiteral("Veldra2"))));
+        app = std::make_unique<CVeldraApp>();
+        app->Startup();
+        app->Attach(doc);
+        frame = std::make_unique<CMainFrame>(*app, doc, recent, false);
+        frame->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(frame.get()));
+        frame->Documents().NewDocument();
+    }
+
+    // A layout as a user makes one: an ellipse material of 40 x 30 mm, two
+    // pictures, and a text of each kind.
+    QString SampleLayout(const QString& name, int width = 4000, int height = 3000)
+    {
+        CVeldraDoc sample;
+        sample.SetMaterialSize({width, height});
+        sample.SetDevice(CVeldraDoc::defaultResolution, width, height);
+        EXPECT_TRUE(CMaterialShapes::MakeMaterialShape(sample, CMaterialShapes::ellipse));
+        sample.InsertAt(Picture("photo", -800, 500, 1500, 1000), -1);
+        sample.InsertAt(Picture("logo", 900, -600, 800, 800), -1);
+        AddText<CFreeTextObj>(sample, "Hello", 0, 900);
+        AddText<CArcTextObj>(sample, "Around", 0, -300);
+        AddText<CTextObj>(sample, "Block", -600, -900);
+        const QString path = files.filePath(name);
+        EXPECT_TRUE(CDocumentFile::Save(sample, path).ok);
+        return path;
+    }
+
+    // What the headless tool makes of the layout.
+    QByteArray ToolRender(const QString& layout)
+    {
+        const QString out = files.filePath(QStringLiteral("tool-%1.bmp").arg(++m_nRenders));
+        QProcess tool;
+        tool.start(QStringLiteral(VELDRA_CLI_PATH), {QStringLiteral("render"), layout, out});
+        EXPECT_TRUE(tool.waitForFinished(60000));
+        EXPECT_EQ(tool.exitCode(), 0) << tool.readAllStandardError().toStdString();
+        return Contents(out);
+    }
+
+    // Output to Bmp, chosen from the window as the user does.
+    QByteArray WindowExport()
+    {
+        const QString out = files.filePath(QStringLiteral("window-%1.bmp").arg(++m_nRenders));
+        driver.Choose(out);
+        EXPECT_TRUE(frame->Router().Execute(CommandId::ExportBmp));
+        return Contents(out);
+    }
+
+    void OpenFromMenu(const QString& path)
+    {
+        driver.Choose(path);
+        EXPECT_TRUE(frame->Router().Execute(CommandId::FileOpen));
+    }
+
+    QTemporaryDir config, data, files;
+    std::unique_ptr<CVeldraApp> app;
+    CVeldraDoc doc;
+    CRecentFileList recent;
+    std::unique_ptr<CMainFrame> frame;
+    DialogDriver driver;
+    int m_nRenders = 0;
+};
+
+} // namespace
+
+TEST_F(WindowFileFixture, EveryWayInShowsAndExportsWhatTheToolRenders)
+{
+    const QString sample = SampleLayout(QStringLiteral("sample.vlz"));
+    const QString large = SampleLayout(QStringLiteral("large.vlz"), 9000, 9000);
+    const QByteArray expected = ToolRender(sample);
+    ASSERT_FALSE(expected.isEmpty());
+
+    OpenFromMenu(sample);
+    EXPECT_EQ(doc.GetDeviceSize(), (CSize{833, 625})); // 40 x 30 mm at 529 dpi
+    EXPECT_EQ(WindowExport(), expected);
+
+    OpenFromMenu(large);
+    EXPECT_EQ(doc.GetDeviceSize(), (CSize{1874, 1874}));
+    frame->OpenDroppedFile(sample);
+    EXPECT_EQ(WindowExport(), expected);
+
+    OpenFromMenu(large);
+    ASSERT_TRUE(frame->Router().Execute(CommandId(int(CommandId::FileMruFirst) + 1))); // the sample, one down the list
+    EXPECT_EQ(frame->Documents().PathName(), QFileInfo(sample).absoluteFilePath());
+    EXPECT_EQ(WindowExport(), expected);
+    EXPECT_TRUE(driver.Messages().isEmpty()) << driver.Messages().join(' ').toStdString();
+}
+
+TEST_F(WindowFileFixture, NewAfterALayoutIsTheSameAsTheFirstNew)
+{
+    const CSize device = doc.GetDeviceSize(), material = doc.GetMaterialSize(), margins = doc.GetMargins();
+    OpenFromMenu(SampleLayout(QStringLiteral("sample.vlz")));
+    ASSERT_NE(doc.GetDeviceSize(), device);
+    ASSERT_TRUE(frame->Router().Execute(CommandId::FileNew));
+    EXPECT_EQ(doc.GetObjectCount(), 0);
+    EXPECT_EQ(doc.GetDeviceSize(), device);
+    EXPECT_EQ(doc.GetMaterialSize(), material);
+    EXPECT_EQ(doc.GetMargins(), margins);
+    EXPECT_EQ(frame->Documents().Title(), QStringLiteral("Untitled"));
+}
+
+TEST_F(WindowFileFixture, AFailedOpenKeepsTheOpenLayoutItsNameAndItsPlate)
+{
+    const QString sample = SampleLayout(QStringLiteral("sample.vlz"));
+    OpenFromMenu(sample);
+    const QByteArray before = WindowExport();
+    const QString title = frame->windowTitle();
+    QByteArray damaged = Contents(sample);
+    damaged.chop(40);
+    QFile file(files.filePath(QStringLiteral("damaged.vlz")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(damaged);
+    file.close();
+
+    OpenFromMenu(file.fileName());
+    ASSERT_EQ(driver.Messages().size(), 1);
+    EXPECT_TRUE(driver.Messages()[0].contains(QStringLiteral("Unexpected file format.")));
+    EXPECT_EQ(frame->windowTitle(), title);
+    EXPECT_EQ(frame->Documents().PathName(), QFileInfo(sample).absoluteFilePath());
+    EXPECT_EQ(doc.GetObjectCount(), 6);
+    EXPECT_EQ(WindowExport(), before) << driver.Messages().join(QLatin1Char('|')).toStdString();
+}
+
+TEST_F(WindowFileFixture, DeletedObjectsAreAskedAboutAndShownInTheTitle)
+{
+    OpenFromMenu(SampleLayout(QStringLiteral("sample.vlz")));
+    EXPECT_FALSE(frame->isWindowModified());
+    frame->View().SetSelection(doc.GetObjectAt(1)); // a picture; the head is the material
+    frame->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
+    frame->View().setFocus();
+    QTest::qWait(300); // the commands' states follow on idle
+    QTest::keyClick(frame.get(), Qt::Key_Delete);
+    EXPECT_EQ(doc.GetObjectCount(), 5);
+    EXPECT_TRUE(doc.IsModified());
+    QTest::qWait(400); // the idle refresh
+    EXPECT_TRUE(frame->isWindowModified());
+    EXPECT_TRUE(frame->windowTitle().contains(QStringLiteral("[*]")));
+
+    // Closing asks; the driver answers No, and the window closes.
+    EXPECT_TRUE(frame->close());
+    ASSERT_EQ(driver.Messages().size(), 1);
+    EXPECT_EQ(driver.Messages()[0], QStringLiteral("Save changes to sample.vlz?"));
+}
+
+TEST_F(WindowFileFixture, ASubmenuIsDisabledWhenAllItsItemsAre)
+{
+    QMenu* file = frame->menuBar()->actions().constFirst()->menu();
+    ASSERT_NE(file, nullptr);
+    QMenu* material = nullptr;
+    for (QAction* item : file->actions())
+        if (item->menu() && item->text().contains(QStringLiteral("Ma&terial")))
+            material = item->menu();
+    ASSERT_NE(material, nullptr);
+    emit file->aboutToShow();
+    EXPECT_FALSE(material->menuAction()->isEnabled());
+    // Edit's own submenus stay as their items say.
+    EXPECT_TRUE(file->menuAction()->isEnabled());
+}
+
+TEST_F(WindowFileFixture, HelpWithoutABrowserSaysWhereTheManualIs)
+{
+    ASSERT_FALSE(CAppCommands::ManualPath().isEmpty()) << "the build puts a manual beside the tests";
+    // No browser can be found on an empty search path.
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", "");
+    qunsetenv("BROWSER");
+    ASSERT_TRUE(frame->Router().Execute(CommandId::Help));
+    qputenv("PATH", path);
+    ASSERT_EQ(driver.Messages().size(), 1);
+    EXPECT_TRUE(driver.Messages()[0].contains(CAppCommands::ManualPath())) << driver.Messages()[0].toStdString();
+}
