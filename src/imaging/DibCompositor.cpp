@@ -3,6 +3,7 @@
 #include "CDibImage.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <cstdlib>
 #include <cstring>
 #include <vector>
@@ -87,9 +88,12 @@ bool DibCompositor::PasteKeyed(CDibImage& target, const CDibImage& source, const
         if (y >= target.Height())
             break;
         const std::uint8_t* in = source.Row(int((long long)i * source.Height() / h));
-        std::uint8_t* out = target.Row(int(y)) + 3 * std::size_t(x0);
+        // Left of the target the rectangle's own left is no address: each
+        // run starts inside the row.
+        std::uint8_t* out = target.Row(int(y));
         for (const Run& run : runs)
-            CopyRowSkippingKey(out + 3 * std::size_t(run.destColumn), in + run.source, run.length, key != colorNone, keyBytes);
+            CopyRowSkippingKey(out + 3 * std::ptrdiff_t(x0 + run.destColumn), in + run.source, run.length,
+                               key != colorNone, keyBytes);
     }
     return true;
 }
