@@ -4,6 +4,10 @@
 #include "DialogDriver.h"
 #include "DocumentTestSupport.h"
 
+#include "ScratchDisk.h"
+
+#include "acquire/CPictureFileChooser.h"
+#include "acquire/CPictureLoader.h"
 #include "app/CAppCommands.h"
 #include "app/CDocumentManager.h"
 #include "app/CMainFrame.h"
@@ -19,6 +23,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProcess>
@@ -223,4 +228,37 @@ TEST_F(WindowFileFixture, HelpWithoutABrowserSaysWhereTheManualIs)
     qputenv("PATH", path);
     ASSERT_EQ(driver.Messages().size(), 1);
     EXPECT_TRUE(driver.Messages()[0].contains(CAppCommands::ManualPath())) << driver.Messages()[0].toStdString();
+}
+
+TEST_F(WindowFileFixture, ImportOffersEveryPictureKindFirstAndRefusesSpecialFiles)
+{
+    const QStringList filters = CPictureFileChooser::Filters(CPictureLoader::PluginFolderFor({}));
+    ASSERT_GE(filters.size(), 4);
+    EXPECT_TRUE(filters[0].startsWith(QStringLiteral("All pictures (")));
+    for (const char* pattern : {"*.bmp", "*.jpg", "*.png", "*.gif"})
+        EXPECT_TRUE(filters[0].contains(QLatin1String(pattern))) << pattern;
+    EXPECT_EQ(CPictureFileChooser::FilterIndex(), 0);
+    EXPECT_EQ(filters.constLast(), QStringLiteral("All files (*)"));
+
+    // A PNG chosen in the dialog comes in through the shipped plug-in.
+    QImage image(30, 20, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    const QString png = files.filePath(QStringLiteral("red.png"));
+    ASSERT_TRUE(image.save(png));
+    driver.Choose(png);
+    ASSERT_TRUE(frame->Router().Execute(CommandId::Import));
+    ASSERT_EQ(doc.GetObjectCount(), 1);
+    EXPECT_EQ(doc.GetObjectAt(0)->m_strName, QByteArray("red.png"));
+
+    // A FIFO neither hangs Import nor Open: each says what it is.
+    const QString fifo = files.filePath(QStringLiteral("pipe.png"));
+    ASSERT_TRUE(ScratchDisk::MakeFifo(fifo));
+    driver.Choose(fifo);
+    ASSERT_TRUE(frame->Router().Execute(CommandId::Import));
+    doc.SetModifiedFlag(false);
+    OpenFromMenu(fifo);
+    ASSERT_EQ(driver.Messages().size(), 2);
+    for (const QString& message : driver.Messages())
+        EXPECT_TRUE(message.contains(QStringLiteral("not a regular file"))) << message.toStdString();
+    EXPECT_EQ(doc.GetObjectCount(), 1);
 }
