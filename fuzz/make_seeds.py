@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-"""Writes small hand-made seed inputs for the archive, image-record, document and symbol-file fuzzers."""
+"""Writes small hand-made seed inputs for the archive, image-record, document, symbol-file,
+clipboard and picture-loader fuzzers."""
 import pathlib
 import struct
 
@@ -56,13 +57,13 @@ def logfont(height, weight, face, charset=0, quality=0):
         + face_bytes + bytes(32 - len(face_bytes))
 
 
-def text_block(name):
-    return common(name, 0x0804, 0, 0, 2000, 600) + logfont(-40, 400, 'Arial') \
-        + struct.pack('<iiiiIIIii', 50, 50, 1, 1, 0xFFFFFF, 0x808080, 0x000000, 1, 0)
+def text_block(name, cx=2000, cy=600, antialias=0):
+    return common(name, 0x0804, 0, 0, cx, cy) + logfont(-40, 400, 'Arial') \
+        + struct.pack('<iiiiIIIii', 50, 50, 1, 1, 0xFFFFFF, 0x808080, 0x000000, 1, antialias)
 
 
-def line_text(name, text, mode, centre_y, angle, radius, spread):
-    return common(name, 0x0800, 0, int(centre_y), 3000, 800) + astring(text) + logfont(-60, 700, 'Times New Roman') \
+def line_text(name, text, mode, centre_y, angle, radius, spread, cx=3000, cy=800):
+    return common(name, 0x0800, 0, int(centre_y), cx, cy) + astring(text) + logfont(-60, 700, 'Times New Roman') \
         + struct.pack('<iiiii', mode, 0, 0, 0, 1) \
         + struct.pack('<fffffff', 0.0, centre_y, angle, radius, spread, 8.0, 0.0) \
         + struct.pack('<iII', 0, 0xFFFFFF, 0x000000)
@@ -99,6 +100,15 @@ seeds = {
                           struct.pack('<H', 0x8003) + line_text('', 'Second line', 0, 2000.0, 0.0, 0.0, 0.0)]),
     'mixed_v0': document(0, [class_record('CTextObj') + text_block('Plate'),
                              class_record('CDibObj') + small_picture]),
+    # Hostile: text claiming bands and blocks of 9000 pixels and more at
+    # 529 dpi, and a centre one bit away from a real one, next to the limit.
+    'huge_band': document(2, [class_record('CFreeTextObj')
+                              + line_text('', 'WIDE', 1, 0.0, 180.0, 40.0, 100.0, 43000, 43000)]),
+    'huge_fan': document(2, [class_record('CArcTextObj')
+                             + line_text('', 'WIDE', 0, 43000.0, 180.0, 4300.0, 50.0, 3000, 8000)]),
+    'huge_block': document(2, [class_record('CTextObj') + text_block('WIDE', 43000, 20000, 1)]),
+    'far_centre': document(2, [class_record('CDibObj')
+                               + common('far', 0x0104, 2147483348, 500, 300, 200) + colour]),
 }
 (here / 'corpus' / 'document').mkdir(exist_ok=True)
 for name, data in seeds.items():
@@ -137,3 +147,16 @@ clipboard = {
 (here / 'corpus' / 'clipboard').mkdir(exist_ok=True)
 for name, data in clipboard.items():
     (here / 'corpus' / 'clipboard' / name).write_bytes(data)
+
+
+# Pictures: a bitmap, and the loader tests' JPEG files whose headers claim
+# huge pictures (their scans are a real 16 x 16 picture's).
+pictures = {
+    'bitmap': bitmap_file(2, 2, bytes([0, 0, 255, 0, 255, 0, 0, 0, 255, 0, 0, 255, 255, 255, 0, 0])),
+}
+jpegs = here.parent / 'tests' / 'acquire' / 'data'
+for name in ['declares-32767-square.jpg', 'progressive-16000-square.jpg']:
+    pictures[name] = (jpegs / name).read_bytes()
+(here / 'corpus' / 'picture_loader').mkdir(exist_ok=True)
+for name, data in pictures.items():
+    (here / 'corpus' / 'picture_loader' / name).write_bytes(data)

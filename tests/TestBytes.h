@@ -3,6 +3,7 @@
 #include <QByteArray>
 
 #include <cstdint>
+#include <cstring>
 #include <initializer_list>
 #include <string>
 
@@ -14,6 +15,12 @@ public:
     TestBytes& u16(std::uint16_t v) { return u8(std::uint8_t(v)).u8(std::uint8_t(v >> 8)); }
     TestBytes& u32(std::uint32_t v) { return u16(std::uint16_t(v)).u16(std::uint16_t(v >> 16)); }
     TestBytes& i32(std::int32_t v) { return u32(std::uint32_t(v)); }
+    TestBytes& f32(float v)
+    {
+        std::uint32_t bits;
+        std::memcpy(&bits, &v, 4);
+        return u32(bits);
+    }
     TestBytes& text(const std::string& s) { m_bytes.append(s.data(), qsizetype(s.size())); return *this; }
     TestBytes& bytes(std::initializer_list<std::uint8_t> list)
     {

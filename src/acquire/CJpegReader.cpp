@@ -45,18 +45,30 @@ struct Decoding
     CDibImage decoded;
 };
 
+// A progressive file keeps every coefficient of the picture while its scans
+// arrive, two bytes a sample: this serves 89 megapixels at full colour
+// resolution (179 with the usual halved chroma), more than a plate can
+// show. Baseline files need a few rows only. Without the cap a header
+// alone, a few hundred bytes, makes the decoder take gigabytes.
+constexpr long decoderMemory = 512L << 20;
+
 bool Decode(Decoding& d)
 {
     jpeg_create_decompress(&d.info);
+    d.info.mem->max_memory_to_use = decoderMemory;
     jpeg_stdio_src(&d.info, d.file);
     if (jpeg_read_header(&d.info, TRUE) != JPEG_HEADER_OK)
+        return false;
+    // The declared size is all the header is worth: refuse what no image of
+    // ours may hold before the decoder sizes its buffers by it.
+    if (!DibLayout::IsAcceptableSize(int(d.info.image_width), int(d.info.image_height), 24))
         return false;
     if (d.info.jpeg_color_space == JCS_GRAYSCALE)
         d.info.out_color_space = JCS_RGB;
     jpeg_start_decompress(&d.info);
     const int width = int(d.info.output_width), height = int(d.info.output_height);
     const int components = d.info.output_components;
-    if (!DibLayout::IsAcceptableSize(width, height, 24) || components < 3)
+    if (!DibLayout::IsAcceptableSize(width, height, 24) || components < 3 || d.error.warnings != 0)
         return false;
     CDibImage& decoded = d.decoded;
     if (!decoded.Create(width, height, 24))
@@ -65,7 +77,9 @@ bool Decode(Decoding& d)
                                                    JDIMENSION(width * components), 1);
     while (d.info.output_scanline < d.info.output_height) {
         const int y = int(d.info.output_scanline);
-        if (jpeg_read_scanlines(&d.info, row, 1) != 1)
+        // Any warning fails the file anyway; a truncated one would otherwise
+        // go on decoding grey rows to its declared end.
+        if (jpeg_read_scanlines(&d.info, row, 1) != 1 || d.error.warnings != 0)
             return false;
         std::uint8_t* out = decoded.Row(y);
         const JSAMPLE* in = row[0];

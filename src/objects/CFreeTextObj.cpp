@@ -22,6 +22,12 @@ VELDRA_IMPLEMENT_SERIAL(CFreeTextObj, &CSymbolObj::classInfo, 3, true)
 namespace {
 
 constexpr int minimumSize = 50; // 0.5 mm
+// The side of the largest band drawing kept whole (64 MiB).
+constexpr int maximumDrawingSide = 4096;
+// Room for the drawings of a few dozen texts of plate size. Past it, which
+// only a file of countless huge texts reaches, bands are drawn straight
+// onto the plate on every paint.
+constexpr std::size_t keptDrawingBudget = std::size_t(256) << 20;
 
 int TruncateToInt(double value)
 {
@@ -59,7 +65,10 @@ CFreeTextObj::CFreeTextObj(const CTextAttributes& defaults)
     m_layout.m_lf = defaults.font;
 }
 
-CFreeTextObj::~CFreeTextObj() = default;
+CFreeTextObj::~CFreeTextObj()
+{
+    DropDrawing();
+}
 
 void CFreeTextObj::Serialize(CArchive& ar)
 {
@@ -126,7 +135,7 @@ void CFreeTextObj::DrawBand(QPainter& painter, const QPolygon& band)
     painter.restore();
 }
 
-QByteArray CFreeTextObj::DrawingKey(int base) const
+QByteArray CFreeTextObj::DrawingKey(int base, const QRect& visible) const
 {
     QByteArray key;
     QBuffer buffer(&key);
@@ -134,23 +143,26 @@ QByteArray CFreeTextObj::DrawingKey(int base) const
     CArchive ar(buffer, CArchive::store);
     const_cast<CTextLayout&>(m_layout).Serialize(ar);
     ar << std::int32_t(base) << m_bFillBackground << m_crFont << m_crBkgnd;
+    ar << std::int32_t(visible.x()) << std::int32_t(visible.y()) << std::int32_t(visible.width())
+       << std::int32_t(visible.height());
     ar.Close();
     return key;
 }
 
 void CFreeTextObj::DrawLaidOut(QPainter& painter, int base, bool straight)
 {
-    const QByteArray key = DrawingKey(base);
+    const QRect visible = TextPainting::VisibleArea(painter);
+    const QByteArray key = DrawingKey(base, visible);
     if (key == m_drawingKey && !m_drawing.isNull() && m_layout.HasRegion()) {
         PasteDrawing(painter);
         return;
     }
     if (!m_layout.Layout(base, {})) {
         m_layout.DropRegion();
-        m_drawing = QImage();
+        DropDrawing();
         return;
     }
-    PaintBand(painter, straight ? m_layout.Corners() : m_layout.OutlinePolygon(), key);
+    PaintBand(painter, straight ? m_layout.Corners() : m_layout.OutlinePolygon(), key, visible);
 }
 
 void CFreeTextObj::PasteDrawing(QPainter& painter) const
@@ -177,18 +189,52 @@ void CFreeTextObj::PasteDrawing(QPainter& painter) const
     }
 }
 
-void CFreeTextObj::PaintBand(QPainter& painter, const QPolygon& band, const QByteArray& key)
+QRect CFreeTextObj::DrawingArea(const QPolygon& band, const QRect& visible) const
 {
     // Glyphs may reach past the band by up to a line's height.
-    const int reach = std::clamp(int(std::abs(m_layout.m_fHeight)) + 4, 4, 4096);
-    const QRect area = band.boundingRect().adjusted(-reach, -reach, reach, reach);
+    const int reach = std::clamp(int(std::abs(m_layout.m_fHeight)) + 4, 4, maximumDrawingSide);
+    const QRect whole = band.boundingRect().adjusted(-reach, -reach, reach, reach);
+    // A band of a sane size is drawn whole and cut by the paste, so that
+    // its outline pen is never cut by the drawing's edge, which moves a
+    // pixel at its corners. A larger band, which only damaged files claim,
+    // is drawn where it can show: the plate then bounds the memory.
+    const std::int64_t width = std::int64_t(whole.right()) - whole.left() + 1;
+    const std::int64_t height = std::int64_t(whole.bottom()) - whole.top() + 1;
+    if (width <= maximumDrawingSide && height <= maximumDrawingSide)
+        return whole.intersects(visible) ? whole : QRect();
+    return whole.intersected(visible);
+}
+
+bool CFreeTextObj::KeepDrawing(const QSize& size)
+{
+    DropDrawing();
+    const std::size_t bytes = std::size_t(size.width()) * std::size_t(size.height()) * 4;
+    if (s_keptBytes + bytes > keptDrawingBudget)
+        return false;
+    m_drawing = QImage(size, QImage::Format_ARGB32);
+    s_keptBytes += std::size_t(m_drawing.sizeInBytes());
+    return !m_drawing.isNull();
+}
+
+void CFreeTextObj::DropDrawing()
+{
+    s_keptBytes -= std::size_t(m_drawing.sizeInBytes());
+    m_drawing = QImage();
+}
+
+void CFreeTextObj::PaintBand(QPainter& painter, const QPolygon& band, const QByteArray& key, const QRect& visible)
+{
+    if (!m_layout.HasRegion())
+        m_layout.SetRegion(band);
+    const QRect area = DrawingArea(band, visible);
+    if (area.isEmpty())
+        return;
     // Without antialiasing every drawn pixel is opaque, so a kept drawing
     // pasted over the plate gives exactly the pixels of drawing directly.
     if (!FontMapper::WantsAntialias(m_layout.m_lf) && (key != m_drawingKey || m_drawing.isNull())) {
-        m_drawing = QImage(area.size(), QImage::Format_ARGB32);
         m_drawingOrigin = area.topLeft();
         m_drawingKey = key;
-        if (!m_drawing.isNull()) {
+        if (KeepDrawing(area.size())) {
             m_drawing.fill(Qt::transparent);
             QPainter onDrawing(&m_drawing);
             onDrawing.translate(-m_drawingOrigin);
@@ -199,8 +245,6 @@ void CFreeTextObj::PaintBand(QPainter& painter, const QPolygon& band, const QByt
         PasteDrawing(painter);
     else
         DrawBand(painter, band);
-    if (!m_layout.HasRegion())
-        m_layout.SetRegion(band);
 }
 
 void CFreeTextObj::SetBounds(int x, int y, int cx, int cy)

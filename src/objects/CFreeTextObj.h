@@ -26,6 +26,10 @@ class CFreeTextObj : public CSymbolObj
 public:
     CFreeTextObj();
     explicit CFreeTextObj(const CTextAttributes& defaults);
+    // The kept drawing counts against a shared budget: copies go through
+    // Clone and CopyFrom, which do not copy it.
+    CFreeTextObj(const CFreeTextObj&) = delete;
+    CFreeTextObj& operator=(const CFreeTextObj&) = delete;
     ~CFreeTextObj() override;
 
     void Serialize(CArchive& ar) override;
@@ -62,13 +66,16 @@ protected:
     // Lays the text out for base (unless nothing changed since the last
     // time), draws the band and keeps it as the hit region.
     void DrawLaidOut(QPainter& painter, int base, bool straight);
-    // Fills the band, draws the glyphs and keeps the band as the hit region.
-    void PaintBand(QPainter& painter, const QPolygon& band, const QByteArray& key);
+    // Fills the band, draws the glyphs where they can show within visible
+    // and keeps the band as the hit region.
+    void PaintBand(QPainter& painter, const QPolygon& band, const QByteArray& key, const QRect& visible);
+    // What of the band (and the glyphs reaching past it) is drawn.
+    QRect DrawingArea(const QPolygon& band, const QRect& visible) const;
     void PasteDrawing(QPainter& painter) const;
     // The band's fill and glyphs, straight onto a painter.
     void DrawBand(QPainter& painter, const QPolygon& band);
     // What the drawn band depends on, to tell when the kept drawing is stale.
-    QByteArray DrawingKey(int base) const;
+    QByteArray DrawingKey(int base, const QRect& visible) const;
     // Handles and the move handle in plate pixels; the move handle is
     // tested with a box twice as tolerant.
     int HitTestPixels(CPoint point, CSize tolerance, const std::vector<CPoint>& handles,
@@ -81,9 +88,16 @@ protected:
     CPoint OutlinePoint(std::size_t index) const { return m_layout.m_outline[index]; }
 
 private:
+    // A new empty drawing of size when the budget that all kept drawings
+    // share allows it; false (and none kept) otherwise.
+    bool KeepDrawing(const QSize& size);
+    void DropDrawing();
+
     // The band as last drawn: glyphs turned about their own baseline are
     // rasterised anew on every paint otherwise, the dearest step of a plate.
     QImage m_drawing;
     QPoint m_drawingOrigin;
     QByteArray m_drawingKey;
+    // What the kept drawings of all objects hold together.
+    static inline std::size_t s_keptBytes = 0;
 };

@@ -21,6 +21,19 @@ constexpr HandleSign handleSigns[8] = {{-1, 1}, {1, 1}, {1, -1}, {-1, -1}, {0, 1
 
 constexpr int minimumSize = 50; // 0.5 mm
 
+// Plates are at most 90 mm (9000 units) a side, and older layouts may keep
+// objects beside the plate, but none a kilometre away: a centre or size
+// beyond 20 m comes from damaged bytes. Within these bounds the rectangle,
+// handle and device sums stay far from the 32-bit limit; past them a single
+// flipped bit makes them overflow.
+constexpr std::int32_t maximumCoordinate = 2'000'000;
+constexpr std::int32_t maximumExtent = 2'000'000;
+
+bool IsPlausible(std::int32_t value, std::int32_t limit)
+{
+    return value >= -limit && value <= limit;
+}
+
 } // namespace
 
 void CSymbolObj::Serialize(CArchive& ar)
@@ -37,6 +50,9 @@ void CSymbolObj::Serialize(CArchive& ar)
     m_strName = ar.ReadString();
     std::int32_t x, y, cx, cy;
     ar >> m_dwFlags >> m_bVisible >> x >> y >> cx >> cy;
+    if (!IsPlausible(x, maximumCoordinate) || !IsPlausible(y, maximumCoordinate) || !IsPlausible(cx, maximumExtent)
+        || !IsPlausible(cy, maximumExtent))
+        throw CArchiveException(CArchiveException::genericException);
     m_ptCenter = {x, y};
     m_size = {cx, cy};
 }

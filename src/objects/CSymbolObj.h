@@ -30,7 +30,8 @@ public:
     ~CSymbolObj() override = default;
 
     // Reads or writes the common record body: name, flags, visibility,
-    // centre, size. Refuses records of schema 0 and 1.
+    // centre, size. Refuses records of schema 0 and 1, and a centre or size
+    // that no layout holds (damaged bytes), so no later sum overflows.
     void Serialize(CArchive& ar) override;
 
     // A new object of the same class and state (caches not copied); null

@@ -1,5 +1,6 @@
 #include "CTextObj.h"
 
+#include "CDibObj.h"
 #include "CDocumentContext.h"
 #include "FontMapper.h"
 #include "TextPainting.h"
@@ -215,21 +216,29 @@ void CTextObj::DrawAntialiased(QPainter& painter, const CRect& inner)
 {
     if (inner.IsEmpty())
         return;
+    // Only the part that can show is rendered twice over: the plate, not
+    // the size a file claims for the block, bounds the images. Whole pixels
+    // cut off keep every pixel pair of the halving where it was.
+    const QRect shown = QRect(inner.left, inner.top, inner.Width(), inner.Height())
+                            .intersected(TextPainting::VisibleArea(painter));
+    if (shown.isEmpty())
+        return;
     try {
         CDibImage twice, reduced;
-        if (!twice.Create(2 * inner.Width(), 2 * inner.Height(), 24, m_bFillBackground ? m_crBkgnd : transparentKey)
-            || !reduced.Create(inner.Width(), inner.Height(), 24))
+        if (!twice.Create(2 * shown.width(), 2 * shown.height(), 24, m_bFillBackground ? m_crBkgnd : transparentKey)
+            || !reduced.Create(shown.width(), shown.height(), 24))
             return;
         QImage surface = twice.PaintSurface();
         if (surface.isNull())
             return;
         {
             QPainter twicePainter(&surface);
-            DrawTextBlock(twicePainter, {0, 0, twice.Width(), twice.Height()});
+            const int left = 2 * (inner.left - shown.left()), top = 2 * (inner.top - shown.top());
+            DrawTextBlock(twicePainter, {left, top, left + 2 * inner.Width(), top + 2 * inner.Height()});
         }
         TextPainting::HalveInto(twice, reduced);
         // The key left between the glyphs must not cover what lies beneath.
-        TextPainting::DrawKeyed(painter, reduced, inner.left, inner.top);
+        TextPainting::DrawKeyed(painter, reduced, shown.left(), shown.top());
     } catch (const std::bad_alloc&) {
     }
 }
@@ -269,6 +278,10 @@ CDibImage* CTextObj::GetImage(bool)
     try {
         const int dpi = m_pDoc->GetResolution();
         const int width = MulDiv(m_size.cx, dpi, 2540), height = MulDiv(m_size.cy, dpi, 2540);
+        // Limited as pictures' display images are: a damaged size would
+        // otherwise cost up to a gigabyte on the first click on the block.
+        if (width > CDibObj::maxDisplaySide || height > CDibObj::maxDisplaySide)
+            return nullptr;
         auto image = std::make_unique<CDibImage>();
         // Unfilled, the block's background is the key, so clicks between the
         // letters pass through to what lies beneath.

@@ -73,6 +73,19 @@ bool HalveInto(const CDibImage& source, CDibImage& target)
     return true;
 }
 
+QRect VisibleArea(const QPainter& painter)
+{
+    const QPaintDevice* device = painter.device();
+    bool invertible = false;
+    const QTransform toLogical = painter.combinedTransform().inverted(&invertible);
+    if (!device || !invertible)
+        return {};
+    QRectF area = toLogical.mapRect(QRectF(0, 0, device->width(), device->height()));
+    if (painter.hasClipping())
+        area = area.intersected(painter.clipBoundingRect());
+    return area.toAlignedRect();
+}
+
 bool DrawKeyed(QPainter& painter, const CDibImage& image, int x, int y)
 {
     if (image.BitCount() != 24 || image.IsEmpty())

@@ -4,14 +4,16 @@
 #include "platform/CRect.h"
 
 #include <QColor>
+#include <QRect>
 #include <QStringList>
 
 class CDibImage;
 class QFont;
 class QPainter;
 
-// Painting pieces of the text block: its lines, their alignment, and the
-// halving and keyed copy of its supersampled rendering.
+// Painting pieces of the text objects: the text block's lines, their
+// alignment, the halving and keyed copy of its supersampled rendering, and
+// the part of a painter's device that drawing can reach.
 namespace TextPainting {
 
 QColor ToQColor(COLORREF color);
@@ -36,6 +38,10 @@ void DrawLines(QPainter& painter, const QFont& font, const QStringList& lines, c
 // source pixels (2x..2x+1, 2y..2y+1) shifted right by 2. Both 24-bit, the
 // source exactly twice the target's size.
 bool HalveInto(const CDibImage& source, CDibImage& target);
+
+// The painter's device, clip included, in the painter's own coordinates:
+// the only place where drawing shows. Empty when nothing can show.
+QRect VisibleArea(const QPainter& painter);
 
 // A 1:1 copy of a 24-bit image that leaves out pixels of the transparent key.
 bool DrawKeyed(QPainter& painter, const CDibImage& image, int x, int y);

@@ -1,3 +1,6 @@
+#include "ChildCost.h"
+
+#include "acquire/CJpegReader.h"
 #include "acquire/CPictureImport.h"
 #include "acquire/CPictureLoader.h"
 #include "acquire/CPluginList.h"
@@ -95,6 +98,38 @@ TEST_F(LoaderFixture, DamagedJpegsFailWhole)
     }
     EXPECT_FALSE(CPictureLoader::LoadPicture(image, dir.filePath(QStringLiteral("missing.jpg")), {}));
     EXPECT_FALSE(CPictureLoader::LoadPicture(image, Write(QStringLiteral("text.txt"), "hello"), {}));
+}
+
+TEST_F(LoaderFixture, ProgressiveJpegsLoadWithinTheDecodersMemory)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "jpeg");
+    writer.setProgressiveScanWrite(true);
+    ASSERT_TRUE(writer.write(Sample()));
+    CDibImage image;
+    ASSERT_TRUE(CJpegReader::Load(image, Write(QStringLiteral("p.jpg"), bytes)));
+    EXPECT_EQ(image.Width(), 16);
+    EXPECT_NEAR(GetBValue(image.GetPixel(12, 4)), 200, 8);
+}
+
+// A few hundred bytes whose frame header claims a huge picture: refused
+// before the decoder or the image take memory by the claim.
+TEST_F(LoaderFixture, JpegsClaimingHugePicturesAreRefusedCheaply)
+{
+    for (const char* name : {"declares-32767-square.jpg", "progressive-16000-square.jpg"}) {
+        const QString path = QStringLiteral(TEST_JPEG_DATA "/") + QLatin1String(name);
+        ASSERT_TRUE(QFile::exists(path)) << name;
+        const ChildCost cost = ChildCost::Run(
+            [&path] {
+                CDibImage image;
+                return CJpegReader::Load(image, path) ? 1 : 0;
+            },
+            6 << 10);
+        EXPECT_EQ(cost.exitCode, 0) << name;
+        EXPECT_LT(cost.grownKiB, 64 << 10) << name;
+    }
 }
 
 TEST_F(LoaderFixture, PluginsInFolderOrderTheFirstSupporterDecides)

@@ -1,8 +1,16 @@
+#include "ChildCost.h"
 #include "DocumentTestSupport.h"
+#include "ObjectBytes.h"
 
+#include "document/CDocumentFile.h"
 #include "document/CMaterialShapes.h"
 #include "document/CPlateRenderer.h"
 #include "objects/CArcTextObj.h"
+#include "objects/CTextObj.h"
+
+#include <QFile>
+#include <QPainter>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -260,4 +268,150 @@ TEST(TextRendering, KeptDrawingsFollowEveryChange)
     other.InsertAt(std::move(copy), 0);
     CPlateRenderer(other).RenderPlate(fresh, CPlateRenderer::output);
     EXPECT_EQ(bytes(moved), bytes(fresh));
+}
+
+namespace {
+
+// Text records written by hand, centred on the plate unless y says otherwise.
+TestBytes LineTextBody(int mode, int cx, int cy, float radius, float spread, int y = 0)
+{
+    return ObjectBytes::Common("", flagsText, 1, 0, y, cx, cy)
+        .u8(4).text("WIDE")
+        .raw(ObjectBytes::Font(-60, 700, 0, 0, "Arial"))
+        .i32(mode).i32(0).i32(0).i32(0).i32(0)
+        .f32(0).f32(0).f32(180).f32(radius).f32(spread).f32(20).f32(0.2f)
+        .i32(1).u32(0xFFFFFF).u32(0x808080);
+}
+
+TestBytes LineText(const char* className, int mode, int cx, int cy, float radius, float spread, int y = 0)
+{
+    return ObjectBytes::ClassRecord(className).raw(LineTextBody(mode, cx, cy, radius, spread, y));
+}
+
+TestBytes TextBlock(int cx, int cy)
+{
+    return ObjectBytes::ClassRecord("CTextObj")
+        .raw(ObjectBytes::Common("WIDE", flagsTextBlock, 1, 0, 0, cx, cy))
+        .raw(ObjectBytes::Font(-60, 700, 0, 0, "Arial"))
+        .i32(20).i32(30).i32(1).i32(0)
+        .u32(0xFFFFFF).u32(0x808080).u32(0x000000)
+        .i32(1).i32(1); // centred, antialiased
+}
+
+// A 90 mm plate at the engraver's 529 dpi holding count object records.
+bool OpenLayout(CVeldraDoc& doc, const QString& path, const QByteArray& objects, int count = 1)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    file.write(ObjectBytes::DocumentHeader(2, 9000, 9000, 0, 0, 0, 0, 0).u16(std::uint16_t(count)).raw(objects));
+    file.close();
+    if (!CDocumentFile::Open(doc, path).ok)
+        return false;
+    doc.SetDevice(CVeldraDoc::defaultResolution, 9000, 9000);
+    return true;
+}
+
+// Renders the plate in a child process: exit code 0 when the background of
+// the text reached the plate's centre.
+ChildCost RenderInChild(CVeldraDoc& doc)
+{
+    CDibImage plate;
+    if (!plate.Create(doc.GetDeviceSize().cx, doc.GetDeviceSize().cy, 24))
+        return {};
+    return ChildCost::Run(
+        [&] {
+            CPlateRenderer(doc).RenderPlate(plate, CPlateRenderer::output);
+            return plate.GetPixel(plate.Width() / 2, plate.Height() / 2) == 0 ? 1 : 0;
+        },
+        6 << 10);
+}
+
+QByteArray Pixels(const QImage& image, const QRect& area)
+{
+    QByteArray bytes;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        bytes.append(reinterpret_cast<const char*>(image.constScanLine(y)) + 3 * area.left(), 3 * area.width());
+    return bytes;
+}
+
+} // namespace
+
+// Files of a few hundred bytes claim text bands and blocks of 9000 to 23000
+// pixels a side, which asked for more than a gigabyte each; the plate is
+// 1874. What drawing them takes is bounded by the plate.
+TEST(TextRendering, HugeClaimedTextTakesMemoryByThePlateOnly)
+{
+    const struct
+    {
+        const char* what;
+        QByteArray record;
+    } layouts[] = {
+        {"horizontal", LineText("CFreeTextObj", 1, 43000, 43000, 40, 100)},
+        // Its centre 430 mm above the plate, the band's middle on the plate's.
+        {"fan", LineText("CArcTextObj", 0, 3000, 8000, 4300, 50, 43000)},
+        {"block", TextBlock(43000, 20000)},
+    };
+    QTemporaryDir dir;
+    for (const auto& layout : layouts) {
+        CVeldraDoc doc;
+        ASSERT_TRUE(OpenLayout(doc, dir.filePath(QStringLiteral("huge.vlz")), layout.record)) << layout.what;
+        const ChildCost cost = RenderInChild(doc);
+        EXPECT_EQ(cost.exitCode, 0) << layout.what;
+        EXPECT_LT(cost.grownKiB, 256 << 10) << layout.what;
+    }
+}
+
+// Twenty texts whose drawings are kept whole, 67 MB each, share 256 MiB;
+// the others are drawn straight onto the plate.
+TEST(TextRendering, KeptDrawingsOfManyTextsShareOneBudget)
+{
+    TestBytes objects = LineText("CFreeTextObj", 1, 6530, 6530, 40, 100);
+    for (int i = 1; i < 20; ++i)
+        objects.u16(0x8001).raw(LineTextBody(1, 6530, 6530, 40, 100)); // the same class
+    QTemporaryDir dir;
+    CVeldraDoc doc;
+    ASSERT_TRUE(OpenLayout(doc, dir.filePath(QStringLiteral("many.vlz")), objects, 20));
+    ASSERT_EQ(doc.GetObjectCount(), 20);
+    const ChildCost cost = RenderInChild(doc);
+    EXPECT_EQ(cost.exitCode, 0);
+    EXPECT_LT(cost.grownKiB, 400 << 10);
+}
+
+// Drawing only what lands on the plate must not change a pixel of it: the
+// same objects drawn onto a surface with room around the plate agree, cut
+// by the right edge and by the top-left corner.
+TEST(TextRendering, TextCutByThePlateEdgeKeepsItsPixels)
+{
+    QTemporaryDir dir;
+    const QByteArray records[] = {
+        LineText("CFreeTextObj", 1, 6000, 1500, 40, 100),
+        LineText("CArcTextObj", 0, 3000, 800, 350, 60),
+        TextBlock(7000, 2500),
+    };
+    for (const QByteArray& record : records) {
+        for (const CPoint centre : {CPoint{4000, 0}, CPoint{-4000, 3500}}) {
+            CVeldraDoc doc;
+            ASSERT_TRUE(OpenLayout(doc, dir.filePath(QStringLiteral("edge.vlz")), record));
+            CSymbolObj* object = doc.GetObjectAt(0);
+            object->SetPosition(centre.x, centre.y);
+            const int w = doc.GetDeviceSize().cx, h = doc.GetDeviceSize().cy, room = 900;
+            QImage plate(w, h, QImage::Format_BGR888), roomy(w + 2 * room, h + 2 * room, QImage::Format_BGR888);
+            plate.fill(Qt::black);
+            roomy.fill(Qt::black);
+            CRect rect;
+            object->GetRect(&rect);
+            const CRect device = doc.DocRectToDevice(rect);
+            {
+                QPainter onPlate(&plate);
+                object->Draw(onPlate, &device, 0);
+                QPainter withRoom(&roomy);
+                withRoom.translate(room, room);
+                object->Draw(withRoom, &device, 0);
+            }
+            const QByteArray drawn = Pixels(plate, plate.rect());
+            EXPECT_EQ(drawn, Pixels(roomy, QRect(room, room, w, h))) << centre.x;
+            EXPECT_NE(drawn, QByteArray(3 * w * h, 0)) << centre.x;
+        }
+    }
 }

@@ -161,6 +161,25 @@ TEST(DibObj, SchemaTwoRecordsUseTheOlderKey)
         EXPECT_THROW(load(schema, flagsFrame, 0, 0, 0), CArchiveException) << schema;
 }
 
+TEST(DibObj, GeometryNoLayoutHoldsIsRefused)
+{
+    const auto load = [](int x, int y, int cx, int cy) {
+        return Load(ObjectBytes::ClassRecord("CDibObj")
+                        .raw(ObjectBytes::Common("", flagsPicture, 1, x, y, cx, cy)).raw(ObjectBytes::OnePixel(9, 9, 9)),
+                    nullptr);
+    };
+    // One bit away from a real centre, and sizes or centres past 20 m.
+    EXPECT_THROW(load(2147483348, 300, 1000, 1000), CArchiveException);
+    EXPECT_THROW(load(-2000001, 0, 1000, 1000), CArchiveException);
+    EXPECT_THROW(load(0, 0, 1000, 2000001), CArchiveException);
+    EXPECT_THROW(load(0, 0, -2000001, 1000), CArchiveException);
+    // Far beside the plate but within reach is a layout as any.
+    std::unique_ptr<CDibObj> aside = load(-2000000, 2000000, 2000000, -2000000);
+    CRect r;
+    aside->GetRect(&r);
+    EXPECT_EQ(r, (CRect{-3000000, 1000000, -1000000, 3000000}));
+}
+
 TEST(DibObj, SymbolFilesAreAHeaderAndOneRecordBody)
 {
     QTemporaryDir dir;

@@ -7,8 +7,6 @@
 
 #include <QBuffer>
 
-#include <cstring>
-
 #include <gtest/gtest.h>
 
 namespace {
@@ -30,13 +28,6 @@ std::unique_ptr<CObject> Load(QByteArray bytes)
     buffer.open(QIODevice::ReadOnly);
     CArchive ar(buffer, CArchive::load, &ObjectClasses());
     return ar.ReadOwnedObject(nullptr);
-}
-
-TestBytes FloatBits(float f)
-{
-    std::uint32_t bits;
-    std::memcpy(&bits, &f, 4);
-    return TestBytes().u32(bits);
 }
 
 } // namespace
@@ -75,8 +66,8 @@ TEST(TextRecords, HorizontalAndFanTextShareOneLayout)
             .u8(3).text("Fan")
             .raw(ObjectBytes::Font(-20, 400, 0, 128, "IPAexGothic"))
             .i32(mode).i32(1).i32(0).i32(0).i32(1)
-            .raw(FloatBits(10.5f)).raw(FloatBits(-3.25f)).raw(FloatBits(180)).raw(FloatBits(40))
-            .raw(FloatBits(50)).raw(FloatBits(20)).raw(FloatBits(0.2f))
+            .f32(10.5f).f32(-3.25f).f32(180).f32(40)
+            .f32(50).f32(20).f32(0.2f)
             .i32(1).u32(0xFFFFFF).u32(0x123456);
     };
     const QByteArray arc = body("CArcTextObj", 0);

@@ -464,6 +464,16 @@ TEST_F(TextBlock, ZeroSizeDrawsNothing)
     EXPECT_EQ(block.HitTest({0, 100}, {1, 1}, true), hitNothing);
 }
 
+TEST_F(TextBlock, NoImageOfItsOwnPastTheDisplayLimit)
+{
+    block.m_size = {40960, 500}; // 4096 x 50 pixels
+    ASSERT_NE(block.GetImage(false), nullptr);
+    EXPECT_EQ(block.GetImage(false)->Width(), 4096);
+    block.DiscardCache();
+    block.m_size = {40970, 500};
+    EXPECT_EQ(block.GetImage(false), nullptr);
+}
+
 TEST_F(TextBlock, UnfilledBackgroundIsTransparent)
 {
     // The cache keeps the key between the letters, so clicks there pass through.
