@@ -262,3 +262,34 @@ TEST_F(WindowFileFixture, ImportOffersEveryPictureKindFirstAndRefusesSpecialFile
         EXPECT_TRUE(message.contains(QStringLiteral("not a regular file"))) << message.toStdString();
     EXPECT_EQ(doc.GetObjectCount(), 1);
 }
+
+TEST_F(WindowFileFixture, SavingOnAFullDiskSaysSoAndKeepsTheFileAndTheChanges)
+{
+    VELDRA_REQUIRE_ROOT();
+    ScratchDisk disk(256);
+    ASSERT_TRUE(disk.IsMounted());
+    const QString path = disk.Path(QStringLiteral("plate.vlz"));
+    ASSERT_TRUE(QFile::copy(SampleLayout(QStringLiteral("sample.vlz")), path));
+    OpenFromMenu(path);
+    const QByteArray old = Contents(path);
+    doc.InsertAt(Picture("new", 0, 0, 2000, 2000), 1);
+    doc.SetModifiedFlag();
+    disk.Fill();
+
+    ASSERT_TRUE(frame->Router().Execute(CommandId::FileSave));
+    ASSERT_EQ(driver.Messages().size(), 1);
+    EXPECT_TRUE(driver.Messages()[0].startsWith(QStringLiteral("Failed to save document.")));
+    EXPECT_TRUE(driver.Messages()[0].contains(QStringLiteral("space"))) << driver.Messages()[0].toStdString();
+    EXPECT_EQ(Contents(path), old);
+    EXPECT_TRUE(doc.IsModified());
+
+    // Save As onto a FIFO is refused too, and the FIFO stays one.
+    const QString fifo = files.filePath(QStringLiteral("pipe.vlz"));
+    ASSERT_TRUE(ScratchDisk::MakeFifo(fifo));
+    driver.Choose(fifo);
+    ASSERT_TRUE(frame->Router().Execute(CommandId::FileSaveAs));
+    ASSERT_EQ(driver.Messages().size(), 3); // the dialog's "replace it?", then ours
+    EXPECT_TRUE(driver.Messages()[2].contains(QStringLiteral("not a regular file"))) << driver.Messages()[2].toStdString();
+    EXPECT_FALSE(QFileInfo(fifo).isFile());
+    EXPECT_EQ(frame->Documents().PathName(), path);
+}
