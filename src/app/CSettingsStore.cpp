@@ -151,9 +151,11 @@ bool CSettingsStore::Flush()
     m_settings.sync();
     m_bChanged = false;
     const bool ok = m_settings.status() == QSettings::NoError && HoldsEveryValue(path);
+    // Renaming a name over another name of the same file does nothing, so
+    // the second name goes separately in every case.
     if (keeping && !ok)
         ::rename(kept.constData(), file.constData());
-    else if (keeping)
+    if (keeping)
         ::unlink(kept.constData());
     return ok;
 }

@@ -30,9 +30,8 @@ CInputFile::CInputFile(const QString& path) : m_path(path)
 
 CInputFile::~CInputFile()
 {
-    if (m_stream)
-        std::fclose(m_stream);
-    else if (m_fd >= 0 && !m_file.isOpen())
+    // Once the QFile has the descriptor it closes it itself.
+    if (m_fd >= 0 && !m_file.isOpen())
         ::close(m_fd);
 }
 
@@ -44,16 +43,13 @@ bool CInputFile::Fail(const QString& reason)
 
 bool CInputFile::Open()
 {
-    if (m_path.isEmpty()) {
-        m_missing = true;
+    if (m_path.isEmpty())
         return Fail(SystemReason(ENOENT));
-    }
     // O_NONBLOCK keeps the open of a FIFO with no writer from waiting.
     m_fd = ::open(QFile::encodeName(m_path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (m_fd < 0) {
         const int error = errno;
-        m_missing = error == ENOENT;
-        if (m_missing)
+        if (error == ENOENT)
             m_error = tr("%1\nCannot find this file.\nPlease verify that the correct path and file name are given.").arg(m_path);
         else
             Fail(SystemReason(error));
@@ -69,21 +65,6 @@ bool CInputFile::Open()
     if (!m_file.open(m_fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
         return Fail(m_file.errorString());
     return true;
-}
-
-std::FILE* CInputFile::Stream()
-{
-    if (!m_stream && m_file.isOpen()) {
-        // The stream takes the descriptor over from the QFile.
-        const int fd = ::dup(m_fd);
-        m_file.close();
-        m_fd = -1;
-        if (fd >= 0)
-            m_stream = ::fdopen(fd, "rb");
-        if (!m_stream && fd >= 0)
-            ::close(fd);
-    }
-    return m_stream;
 }
 
 bool CInputFile::CheckRegular(const QString& path, QString* error)

@@ -4,8 +4,6 @@
 #include <QFile>
 #include <QString>
 
-#include <cstdio>
-
 // Opens a file for reading only when it is a regular file. A FIFO would
 // block the open (and then the program) forever, a device could be read
 // without end and a folder is never a picture or a document: each is
@@ -23,15 +21,11 @@ public:
     ~CInputFile();
 
     bool Open();
-    bool IsMissing() const { return m_missing; }
     // Why Open failed, for the user.
     const QString& ErrorText() const { return m_error; }
 
-    // The opened file, blocking reads, as a QFile (owned here)...
+    // The opened file, with blocking reads.
     QFile& File() { return m_file; }
-    // ... or as a C stream for libraries that want one (owned here; use
-    // one of the two, not both).
-    std::FILE* Stream();
 
     // Whether `path` names a regular file (following links), with the
     // reason when not: for callers that must hand a path on, not a handle.
@@ -43,7 +37,5 @@ private:
     QString m_path;
     QFile m_file;
     int m_fd = -1;
-    std::FILE* m_stream = nullptr;
-    bool m_missing = false;
     QString m_error;
 };

@@ -3,6 +3,7 @@
 #include "acquire/CJpegReader.h"
 #include "acquire/CPictureImport.h"
 #include "acquire/CPictureLoader.h"
+#include "acquire/CPluginList.h"
 #include "document/CVeldraDoc.h"
 #include "imaging/CDibImage.h"
 #include "objects/CDibObj.h"
@@ -167,6 +168,16 @@ TEST_F(LoaderFixture, TheShippedPluginReadsPng)
     ASSERT_TRUE(CPictureLoader::LoadPicture(image, Write(QStringLiteral("p.png"), Encoded(Sample(), "png")), folder));
     EXPECT_EQ(image.GetPixel(0, 0), RGB(200, 40, 40));
     EXPECT_EQ(image.GetPixel(15, 7), RGB(40, 40, 200));
+
+    // It says which files it reads, for the open dialog: not ours.
+    QStringList patterns;
+    for (const CPluginList::FileKind& kind : CPluginList(folder).FileKinds()) {
+        EXPECT_FALSE(kind.description.isEmpty());
+        patterns += kind.patterns;
+    }
+    EXPECT_TRUE(patterns.contains(QStringLiteral("*.png")));
+    EXPECT_TRUE(patterns.contains(QStringLiteral("*.gif")));
+    EXPECT_FALSE(patterns.contains(QStringLiteral("*.bmp")));
 }
 
 TEST_F(LoaderFixture, ImportAddsAPictureNamedAfterTheFile)

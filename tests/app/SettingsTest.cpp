@@ -1,3 +1,5 @@
+#include "ScratchDisk.h"
+
 #include "app/CAppSettings.h"
 #include "app/CPrinterChoice.h"
 #include "app/CSettingsStore.h"
@@ -5,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -353,4 +356,37 @@ TEST_F(SettingsFileTest, InchFlagFollowsTheUnit)
         settings.SetTextDefaults(record, store);
         EXPECT_EQ(settings.inch, c.inch) << "unit " << c.unit;
     }
+}
+
+TEST(SettingsStoreTest, AFullDiskKeepsTheSettingsThatWereThere)
+{
+    VELDRA_REQUIRE_ROOT();
+    ScratchDisk disk(64);
+    ASSERT_TRUE(disk.IsMounted());
+    const QByteArray previous = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(disk.Path(QStringLiteral("config"))));
+    QString path;
+    {
+        CSettingsStore store;
+        store.WriteInt(QStringLiteral("Settings"), QStringLiteral("Zoom"), 250);
+        ASSERT_TRUE(store.Flush());
+        path = store.Location();
+    }
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray before = file.readAll();
+    file.close();
+    ASSERT_TRUE(before.contains("250"));
+
+    disk.Fill();
+    {
+        CSettingsStore store;
+        store.WriteString(QStringLiteral("Text"), QStringLiteral("NewText"), QString(3000, QLatin1Char('x')));
+        EXPECT_FALSE(store.Flush());
+        store.WriteInt(QStringLiteral("Settings"), QStringLiteral("Zoom"), 400);
+    } // and again as the store goes
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), before);
+    EXPECT_EQ(QDir(QFileInfo(path).path()).entryList(QDir::Files), QStringList{QFileInfo(path).fileName()});
+    qputenv("XDG_CONFIG_HOME", previous);
 }

@@ -300,3 +300,49 @@ TEST_F(TextRulesFixture, TextBlockMarginsAreNeverNegative)
     EXPECT_FALSE(rules.TakeMargin(fields, false));
 }
 
+
+TEST_F(TextRulesFixture, TextIsStoredInACharacterSetThatHoldsItOrRefusedNamingWhatCannot)
+{
+    auto text = Text<CFreeTextObj>("Hello");
+    CTextRules rules(*text, mm);
+    rules.Open();
+    CTextPropRules::Fields fields = rules.Show();
+
+    // Western text stays in the Western set, byte for byte.
+    fields.text = QStringLiteral("Gr\u00fc\u00dfe");
+    ASSERT_FALSE(rules.Take(fields));
+    EXPECT_EQ(text->m_strName, QByteArray("Gr\xfc\xdf" "e"));
+    EXPECT_EQ(text->m_layout.m_lf.lfCharSet, 0);
+
+    // Japanese moves the text to the Japanese set and a face with its glyphs.
+    fields.text = QStringLiteral("\u65e5\u672c\u8a9e");
+    ASSERT_FALSE(rules.Take(fields));
+    EXPECT_EQ(text->m_layout.m_lf.lfCharSet, 128);
+    EXPECT_EQ(text->m_strName, QByteArray("\x93\xfa\x96\x7b\x8c\xea"));
+    EXPECT_EQ(text->m_layout.m_lf.FaceName(), QByteArray("MS Gothic"));
+    EXPECT_EQ(rules.Show().text, QStringLiteral("\u65e5\u672c\u8a9e"));
+
+    // No one set holds both: refused, the characters named, nothing stored.
+    fields.text = QStringLiteral("Gr\u00fc\u00dfe \u65e5\u672c\u8a9e");
+    const std::optional<CFieldRefusal> refused = rules.Take(fields);
+    ASSERT_TRUE(refused);
+    EXPECT_EQ(refused->field, DialogControlIds::text);
+    EXPECT_TRUE(refused->message.contains(QStringLiteral("\u00fc\u00df"))) << refused->message.toStdString();
+    EXPECT_EQ(text->m_strName, QByteArray("\x93\xfa\x96\x7b\x8c\xea"));
+    EXPECT_FALSE(text->m_strName.contains('\x1a'));
+
+    // A text block follows the same rule.
+    auto block = Text<CTextObj>("Block");
+    CTextBlockRules blockRules(*block, mm);
+    blockRules.Open();
+    CTextBlockRules::Fields blockFields = blockRules.Show();
+    blockFields.text = QStringLiteral("Gr\u00fc\u00dfe\n\u65e5\u672c");
+    std::optional<CFieldRefusal> blockRefused;
+    EXPECT_EQ(blockRules.Accept(blockFields, &blockRefused), CTextBlockRules::Outcome::refusedField);
+    ASSERT_TRUE(blockRefused);
+    EXPECT_EQ(blockRefused->field, DialogControlIds::text);
+    blockFields.text = QStringLiteral("\u65e5\u672c\n\u8a9e");
+    EXPECT_EQ(blockRules.Accept(blockFields), CTextBlockRules::Outcome::accepted);
+    EXPECT_EQ(block->m_lf.lfCharSet, 128);
+    EXPECT_EQ(blockRules.Show().text, QStringLiteral("\u65e5\u672c\n\u8a9e"));
+}

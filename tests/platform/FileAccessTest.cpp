@@ -138,14 +138,13 @@ TEST(InputFileTest, OnlyRegularFilesOpenAndEveryOtherPathSaysWhatItIs)
 
     CInputFile missing(folder.filePath(QStringLiteral("gone.bmp")));
     EXPECT_FALSE(missing.Open());
-    EXPECT_TRUE(missing.IsMissing());
     EXPECT_TRUE(missing.ErrorText().contains(QStringLiteral("Cannot find this file")));
 
     const QString loop = folder.filePath(QStringLiteral("loop"));
     ASSERT_TRUE(QFile::link(loop, loop));
     CInputFile looping(loop);
     EXPECT_FALSE(looping.Open());
-    EXPECT_FALSE(looping.IsMissing());
+    EXPECT_FALSE(looping.ErrorText().contains(QStringLiteral("Cannot find")));
     EXPECT_TRUE(looping.ErrorText().contains(QStringLiteral("symbolic links"))) << looping.ErrorText().toStdString();
 
     const QString regular = folder.filePath(QStringLiteral("a.bmp"));
@@ -153,10 +152,4 @@ TEST(InputFileTest, OnlyRegularFilesOpenAndEveryOtherPathSaysWhatItIs)
     CInputFile file(regular);
     ASSERT_TRUE(file.Open());
     EXPECT_EQ(file.File().readAll(), QByteArray("BM bytes"));
-    CInputFile stream(regular);
-    ASSERT_TRUE(stream.Open());
-    char bytes[2] = {};
-    ASSERT_NE(stream.Stream(), nullptr);
-    EXPECT_EQ(std::fread(bytes, 1, 2, stream.Stream()), 2u);
-    EXPECT_EQ(QByteArray(bytes, 2), QByteArray("BM"));
 }

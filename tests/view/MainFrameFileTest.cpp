@@ -4,6 +4,10 @@
 #include "DialogDriver.h"
 #include "DocumentTestSupport.h"
 
+#include "ScratchDisk.h"
+
+#include "acquire/CPictureFileChooser.h"
+#include "acquire/CPictureLoader.h"
 #include "app/CAppCommands.h"
 #include "app/CDocumentManager.h"
 #include "app/CMainFrame.h"
@@ -19,6 +23,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProcess>
@@ -223,4 +228,68 @@ TEST_F(WindowFileFixture, HelpWithoutABrowserSaysWhereTheManualIs)
     qputenv("PATH", path);
     ASSERT_EQ(driver.Messages().size(), 1);
     EXPECT_TRUE(driver.Messages()[0].contains(CAppCommands::ManualPath())) << driver.Messages()[0].toStdString();
+}
+
+TEST_F(WindowFileFixture, ImportOffersEveryPictureKindFirstAndRefusesSpecialFiles)
+{
+    const QStringList filters = CPictureFileChooser::Filters(CPictureLoader::PluginFolderFor({}));
+    ASSERT_GE(filters.size(), 4);
+    EXPECT_TRUE(filters[0].startsWith(QStringLiteral("All pictures (")));
+    for (const char* pattern : {"*.bmp", "*.jpg", "*.png", "*.gif"})
+        EXPECT_TRUE(filters[0].contains(QLatin1String(pattern))) << pattern;
+    EXPECT_EQ(CPictureFileChooser::FilterIndex(), 0);
+    EXPECT_EQ(filters.constLast(), QStringLiteral("All files (*)"));
+
+    // A PNG chosen in the dialog comes in through the shipped plug-in.
+    QImage image(30, 20, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    const QString png = files.filePath(QStringLiteral("red.png"));
+    ASSERT_TRUE(image.save(png));
+    driver.Choose(png);
+    ASSERT_TRUE(frame->Router().Execute(CommandId::Import));
+    ASSERT_EQ(doc.GetObjectCount(), 1);
+    EXPECT_EQ(doc.GetObjectAt(0)->m_strName, QByteArray("red.png"));
+
+    // A FIFO neither hangs Import nor Open: each says what it is.
+    const QString fifo = files.filePath(QStringLiteral("pipe.png"));
+    ASSERT_TRUE(ScratchDisk::MakeFifo(fifo));
+    driver.Choose(fifo);
+    ASSERT_TRUE(frame->Router().Execute(CommandId::Import));
+    doc.SetModifiedFlag(false);
+    OpenFromMenu(fifo);
+    ASSERT_EQ(driver.Messages().size(), 2);
+    for (const QString& message : driver.Messages())
+        EXPECT_TRUE(message.contains(QStringLiteral("not a regular file"))) << message.toStdString();
+    EXPECT_EQ(doc.GetObjectCount(), 1);
+}
+
+TEST_F(WindowFileFixture, SavingOnAFullDiskSaysSoAndKeepsTheFileAndTheChanges)
+{
+    VELDRA_REQUIRE_ROOT();
+    ScratchDisk disk(256);
+    ASSERT_TRUE(disk.IsMounted());
+    const QString path = disk.Path(QStringLiteral("plate.vlz"));
+    ASSERT_TRUE(QFile::copy(SampleLayout(QStringLiteral("sample.vlz")), path));
+    OpenFromMenu(path);
+    const QByteArray old = Contents(path);
+    doc.InsertAt(Picture("new", 0, 0, 2000, 2000), 1);
+    doc.SetModifiedFlag();
+    disk.Fill();
+
+    ASSERT_TRUE(frame->Router().Execute(CommandId::FileSave));
+    ASSERT_EQ(driver.Messages().size(), 1);
+    EXPECT_TRUE(driver.Messages()[0].startsWith(QStringLiteral("Failed to save document.")));
+    EXPECT_TRUE(driver.Messages()[0].contains(QStringLiteral("space"))) << driver.Messages()[0].toStdString();
+    EXPECT_EQ(Contents(path), old);
+    EXPECT_TRUE(doc.IsModified());
+
+    // Save As onto a FIFO is refused too, and the FIFO stays one.
+    const QString fifo = files.filePath(QStringLiteral("pipe.vlz"));
+    ASSERT_TRUE(ScratchDisk::MakeFifo(fifo));
+    driver.Choose(fifo);
+    ASSERT_TRUE(frame->Router().Execute(CommandId::FileSaveAs));
+    ASSERT_EQ(driver.Messages().size(), 3); // the dialog's "replace it?", then ours
+    EXPECT_TRUE(driver.Messages()[2].contains(QStringLiteral("not a regular file"))) << driver.Messages()[2].toStdString();
+    EXPECT_FALSE(QFileInfo(fifo).isFile());
+    EXPECT_EQ(frame->Documents().PathName(), path);
 }

@@ -179,6 +179,8 @@ TEST_F(MainFrameFixture, PlacementAndBarLayoutAreRememberedAtClose)
     frame->close();
     const CAppSettings::WindowPlacement& stored = app->Settings().mainWindow;
     EXPECT_EQ(stored.size, (CSize{700, 500}));
+    // The frame's position, the one move() takes back.
+    EXPECT_EQ(stored.position, (CPoint{40, 30}));
     EXPECT_EQ(stored.showCmd, 1);
     {
         CSettingsStore store;
@@ -187,5 +189,7 @@ TEST_F(MainFrameFixture, PlacementAndBarLayoutAreRememberedAtClose)
     }
     Make();
     EXPECT_EQ(frame->size(), QSize(700, 500));
+    // Closed and opened again, the window stays where it was.
+    EXPECT_EQ(frame->pos(), QPoint(40, 30));
     EXPECT_FALSE(frame->ExtendedBar().isVisibleTo(frame.get()));
 }
