@@ -66,7 +66,7 @@ bool CSafeSave::Write(const QString& path, const std::function<bool(QIODevice&)>
 {
     CSafeSave save(path);
     bool ok = save.Open();
-    if (ok && !write(save.Device())) {
+    if (ok && !write(save.m_file)) {
         // The device's own reason when a write failed, else the producer gave up.
         const QString reason = save.m_file.error() != QFileDevice::NoError ? save.m_file.errorString()
                                                                            : tr("the data could not be written.");

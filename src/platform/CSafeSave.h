@@ -21,30 +21,25 @@ class CSafeSave
     Q_DECLARE_TR_FUNCTIONS(CSafeSave)
 
 public:
-    explicit CSafeSave(const QString& path);
-    CSafeSave(const CSafeSave&) = delete;
-    CSafeSave& operator=(const CSafeSave&) = delete;
-
-    // Opens the file beside the target; false (with ErrorText) when the
-    // target may not or cannot be written.
-    bool Open();
-    // Where the bytes go until Commit.
-    QIODevice& Device() { return m_file; }
-    // Syncs and renames over the target; false (with ErrorText) when any
-    // write failed or the bytes could not be made durable.
-    bool Commit();
-    // Throws the written bytes away; the target stays as it was.
-    void Cancel();
-
-    // Why the save failed, for the user: the path and the system's reason.
-    const QString& ErrorText() const { return m_error; }
-
-    // One call for the common case: the bytes produced by `write` (which
-    // returns false to abandon the save) replace the file at `path`.
+    // The bytes produced by `write` (which returns false to abandon the
+    // save) replace the file at `path`; false, with the user's message in
+    // `error`, when they could not.
     static bool Write(const QString& path, const std::function<bool(QIODevice&)>& write, QString* error = nullptr);
     static bool WriteBytes(const QString& path, const QByteArray& bytes, QString* error = nullptr);
 
 private:
+    explicit CSafeSave(const QString& path);
+    CSafeSave(const CSafeSave&) = delete;
+    CSafeSave& operator=(const CSafeSave&) = delete;
+
+    // Opens the file beside the target; false when the target may not or
+    // cannot be written.
+    bool Open();
+    // Syncs and renames over the target; false when any write failed or
+    // the bytes could not be made durable.
+    bool Commit();
+    // Throws the written bytes away; the target stays as it was.
+    void Cancel();
     bool Fail(const QString& reason);
 
     QString m_path;

@@ -2,7 +2,7 @@
 // recent files, dropped files, New, Output to Bmp, failed opens, and what
 // the window tells the user.
 #include "DialogDriver.h"
-#include "DocumentTestSupport.h"
+#include "MainWindowFixture.h"
 
 #include "ScratchDisk.h"
 
@@ -51,22 +51,9 @@ void AddText(CVeldraDoc& doc, const char* text, int x, int y)
     doc.InsertAt(std::move(object), 0);
 }
 
-class WindowFileFixture : public ::testing::Test
+class WindowFileFixture : public MainWindowFixture
 {
 protected:
-    void SetUp() override
-    {
-        qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
-        qputenv("VELDRA2_DATA_DIR", QFile::encodeName(data.filePath(QStringLiteral("Veldra2"))));
-        app = std::make_unique<CVeldraApp>();
-        app->Startup();
-        app->Attach(doc);
-        frame = std::make_unique<CMainFrame>(*app, doc, recent, false);
-        frame->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(frame.get()));
-        frame->Documents().NewDocument();
-    }
-
     // A layout as a user makes one: an ellipse material of 40 x 30 mm, two
     // pictures, and a text of each kind.
     QString SampleLayout(const QString& name, int width = 4000, int height = 3000)
@@ -111,11 +98,6 @@ protected:
         EXPECT_TRUE(frame->Router().Execute(CommandId::FileOpen));
     }
 
-    QTemporaryDir config, data, files;
-    std::unique_ptr<CVeldraApp> app;
-    CVeldraDoc doc;
-    CRecentFileList recent;
-    std::unique_ptr<CMainFrame> frame;
     DialogDriver driver;
     int m_nRenders = 0;
 };

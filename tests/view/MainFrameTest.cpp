@@ -1,6 +1,6 @@
 // The main window around the view: command routing and states, status
 // panes, dropped files, bars and placement.
-#include "DocumentTestSupport.h"
+#include "MainWindowFixture.h"
 
 #include "app/CMainFrame.h"
 #include "app/CDocumentManager.h"
@@ -23,29 +23,9 @@
 
 namespace {
 
-class MainFrameFixture : public ::testing::Test
+class MainFrameFixture : public MainWindowFixture
 {
 protected:
-    void SetUp() override
-    {
-        qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
-        qputenv("VELDRA2_DATA_DIR", QFile::encodeName(data.filePath(QStringLiteral("Veldra2"))));
-        app = std::make_unique<CVeldraApp>();
-        app->Startup();
-        app->Settings().systemMeasureIsInches = [] { return false; };
-        app->Attach(doc);
-        Make();
-    }
-
-    void Make()
-    {
-        frame.reset();
-        frame = std::make_unique<CMainFrame>(*app, doc, recent, false);
-        frame->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(frame.get()));
-        frame->Documents().NewDocument();
-    }
-
     CCommandState State(CommandId id) { return frame->Router().Query(id); }
 
     // A small document file with one picture.
@@ -58,14 +38,6 @@ protected:
         EXPECT_TRUE(CDocumentFile::Save(other, path).ok);
         return path;
     }
-
-    QTemporaryDir config;
-    QTemporaryDir data;
-    QTemporaryDir files;
-    std::unique_ptr<CVeldraApp> app;
-    CVeldraDoc doc;
-    CRecentFileList recent;
-    std::unique_ptr<CMainFrame> frame;
 };
 
 } // namespace
