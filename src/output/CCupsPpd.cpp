@@ -5,6 +5,8 @@
 
 #include <QRegularExpression>
 
+#include <cstring>
+
 #include <unistd.h>
 
 // libcups marks its PPD calls deprecated in favour of the IPP attributes,
@@ -63,4 +65,39 @@ QSizeF CCupsPpd::DefaultPaperPoints() const
     if (!size || size->width <= 0 || size->length <= 0)
         return {};
     return {size->width, size->length};
+}
+
+std::vector<CCupsPpd::PaperSize> CCupsPpd::PaperSizes() const
+{
+    std::vector<PaperSize> sizes;
+    if (!m_pPpd)
+        return sizes;
+    ppd_option_t* option = ppdFindOption(m_pPpd, "PageSize");
+    for (int i = 0; i < m_pPpd->num_sizes; ++i) {
+        const ppd_size_t& size = m_pPpd->sizes[i];
+        if (size.width <= 0 || size.length <= 0 || !std::strcmp(size.name, "Custom"))
+            continue;
+        const ppd_choice_t* choice = option ? ppdFindChoice(option, size.name) : nullptr;
+        sizes.push_back({QString::fromUtf8(size.name), QString::fromUtf8(choice ? choice->text : size.name),
+                         QSizeF(size.width, size.length)});
+    }
+    return sizes;
+}
+
+CCupsPpd::PaperSize CCupsPpd::Paper(const QString& name) const
+{
+    if (!m_pPpd)
+        return {};
+    const std::vector<PaperSize> sizes = PaperSizes();
+    for (const PaperSize& size : sizes) {
+        if (size.name == name)
+            return size;
+    }
+    const QString fallback = DefaultChoice("PageSize");
+    for (const PaperSize& size : sizes) {
+        if (size.name == fallback)
+            return size;
+    }
+    const QSizeF points = DefaultPaperPoints();
+    return points.isEmpty() ? PaperSize{} : PaperSize{fallback, fallback, points};
 }

@@ -4,6 +4,8 @@
 #include <QSizeF>
 #include <QString>
 
+#include <vector>
+
 struct ppd_file_s;
 
 // A queue's PPD as the scheduler hands it out, with its defaults marked.
@@ -25,6 +27,18 @@ public:
     int DefaultResolution() const;
     // Width and length of the default paper in points; empty when not given.
     QSizeF DefaultPaperPoints() const;
+
+    struct PaperSize
+    {
+        QString name;     // the PPD's keyword, "A4", "Plate90"
+        QString text;     // what people read, "90 x 90 mm"
+        QSizeF points;    // width and length
+    };
+    // Every paper the queue offers, in the PPD's order.
+    std::vector<PaperSize> PaperSizes() const;
+    // The paper of that keyword; the default one for an empty or unknown
+    // keyword; empty points when the PPD has none.
+    PaperSize Paper(const QString& name) const;
 
 private:
     ppd_file_s* m_pPpd = nullptr;

@@ -10,6 +10,7 @@ namespace {
 constexpr const char* brightnessOption = "Brightness";
 constexpr const char* contrastOption = "Contrast";
 constexpr const char* gammaOption = "Gamma";
+constexpr const char* paperOption = "PageSize";
 
 } // namespace
 
@@ -85,5 +86,25 @@ bool CCupsPrinter::SetEngraverAdjustments(const CEngraverAdjustments& adjustment
     CCupsDestinations::SetOption(*dest, brightnessOption, QString::number(clamped.brightness));
     CCupsDestinations::SetOption(*dest, contrastOption, QString::number(clamped.contrast));
     CCupsDestinations::SetOption(*dest, gammaOption, QString::number(clamped.gamma));
+    return destinations.Save();
+}
+
+QString CCupsPrinter::ChosenPaper() const
+{
+    const CCupsDestinations destinations;
+    const cups_dest_t* dest = destinations.Find(m_strDevice);
+    return dest ? CCupsDestinations::Option(*dest, paperOption) : QString();
+}
+
+bool CCupsPrinter::ChoosePaper(const QString& name)
+{
+    const CCupsDestinations destinations;
+    cups_dest_t* dest = destinations.Find(m_strDevice);
+    if (!dest)
+        return false;
+    if (name.isEmpty())
+        dest->num_options = cupsRemoveOption(paperOption, dest->num_options, &dest->options);
+    else
+        CCupsDestinations::SetOption(*dest, paperOption, name);
     return destinations.Save();
 }

@@ -22,6 +22,11 @@ public:
     bool GetEngraverAdjustments(CEngraverAdjustments& adjustments) const override;
     bool SetEngraverAdjustments(const CEngraverAdjustments& adjustments) override;
 
+    // The paper the user chose for the queue (a PPD keyword), empty when
+    // the queue's default applies; choosing empty goes back to the default.
+    QString ChosenPaper() const;
+    bool ChoosePaper(const QString& name);
+
     // A name that starts like the engraver's: "Corvex KTX" or "Corvex VELDRA",
     // letter case as written.
     static bool IsEngraverName(const QString& name);

@@ -15,24 +15,38 @@ int CEngraverDevice::PointsToTenthMm(double points)
     return int(std::lround(points * 254.0 / 72.0));
 }
 
+int CEngraverDevice::PageWidthDots() const
+{
+    return int(std::lround(m_pagePoints.width() * m_nResolution / 72.0));
+}
+
+int CEngraverDevice::PageHeightDots() const
+{
+    return int(std::lround(m_pagePoints.height() * m_nResolution / 72.0));
+}
+
 bool CEngraverDevice::Query()
 {
     QString queue;
+    QString chosenPaper;
     {
         const CCupsDestinations destinations;
         const cups_dest_t* dest = destinations.Find(m_strDevice);
         if (!dest)
             return false;
         queue = QString::fromUtf8(dest->name);
+        chosenPaper = CCupsDestinations::Option(*dest, "PageSize");
     }
     const CCupsPpd ppd(queue);
     const int resolution = ppd.DefaultResolution();
-    const QSizeF paper = ppd.DefaultPaperPoints();
-    if (resolution <= 0 || paper.isEmpty())
+    const CCupsPpd::PaperSize paper = ppd.Paper(chosenPaper);
+    if (resolution <= 0 || paper.points.isEmpty())
         return false;
     m_strDevice = queue;
     m_nResolution = resolution;
-    m_nPageWidth = PointsToTenthMm(paper.width());
-    m_nPageHeight = PointsToTenthMm(paper.height());
+    m_strPaper = paper.name;
+    m_pagePoints = paper.points;
+    m_nPageWidth = PointsToTenthMm(paper.points.width());
+    m_nPageHeight = PointsToTenthMm(paper.points.height());
     return true;
 }

@@ -1,11 +1,13 @@
 #pragma once
 
+#include <QSizeF>
 #include <QString>
 
 // What a printer says about itself when the layout is bound to it: its
-// resolution and its page, read from its queue's PPD defaults. For the
-// engraver the page is the plate; for any other printer it is its physical
-// paper, which is the same PPD entry.
+// resolution and its page, read from its queue's PPD: the paper the user
+// chose for the queue (Print Setup keeps it among the user's options), else
+// the PPD's default. For the engraver the page is the plate; for any other
+// printer it is its physical paper, which is the same PPD entry.
 class CEngraverDevice
 {
 public:
@@ -20,6 +22,12 @@ public:
     // The page in 0.1 mm.
     int PageWidth() const { return m_nPageWidth; }
     int PageHeight() const { return m_nPageHeight; }
+    // The same page as the PPD has it: its keyword and its size in points.
+    const QString& PaperName() const { return m_strPaper; }
+    QSizeF PagePoints() const { return m_pagePoints; }
+    // The page in device pixels at the resolution, as a raster page has it.
+    int PageWidthDots() const;
+    int PageHeightDots() const;
 
     static int PointsToTenthMm(double points);
 
@@ -28,4 +36,6 @@ private:
     int m_nResolution = 0;
     int m_nPageWidth = 0;
     int m_nPageHeight = 0;
+    QString m_strPaper;
+    QSizeF m_pagePoints;
 };
