@@ -8,9 +8,11 @@
 # With VELDRA_CUPS_OWNER_PID set, the scheduler also stops when that process
 # ends.
 # Queues: "Corvex_KTX_90", the fake engraver (529 dpi, a 90 x 90 mm plate,
+# taking CUPS raster as it is, with no filter in between,
 # Brightness, Contrast and Gamma), whose jobs land in DIR/jobs as job-N.prn
-# with their options in job-N.options; "Office_Laser", an ordinary A4 printer
-# whose jobs go nowhere.
+# with their options in job-N.options; "Office_Laser", an ordinary A4 colour printer
+# whose jobs go nowhere. The spool keeps every job's document as it was
+# handed over, as DIR/spool/dNNNNN-001.
 # Clients that write lpoptions also need HOME and, as root, CUPS_SERVERROOT
 # pointed somewhere private: root's lpoptions are the machine's own file.
 set -euo pipefail
@@ -103,6 +105,8 @@ write_engraver_ppd()
 *Throughput: "1"
 *LandscapeOrientation: Plus90
 *TTRasterizer: Type42
+*cupsVersion: 2.4
+*cupsFilter: "application/vnd.cups-raster 0 -"
 
 *OpenUI *Resolution/Resolution: PickOne
 *OrderDependency: 10 AnySetup *Resolution
@@ -184,12 +188,19 @@ write_laser_ppd()
 *NickName: "Generic Office Laser"
 *PSVersion: "(3010.000) 0"
 *LanguageLevel: "3"
-*ColorDevice: False
-*DefaultColorSpace: Gray
+*ColorDevice: True
+*DefaultColorSpace: RGB
 *FileSystem: False
 *Throughput: "20"
 *LandscapeOrientation: Plus90
 *TTRasterizer: Type42
+
+*OpenUI *ColorModel/Color Mode: PickOne
+*OrderDependency: 10 AnySetup *ColorModel
+*DefaultColorModel: RGB
+*ColorModel RGB/Color: "<</cupsColorSpace 1>>setpagedevice"
+*ColorModel Gray/Grayscale: "<</cupsColorSpace 0>>setpagedevice"
+*CloseUI: *ColorModel
 
 *OpenUI *Resolution/Resolution: PickOne
 *OrderDependency: 10 AnySetup *Resolution
@@ -232,6 +243,8 @@ WebInterface No
 Browsing No
 BrowseLocalProtocols none
 DefaultShared No
+# The tests read what a job carried as it was handed over.
+PreserveJobFiles Yes
 LogLevel warn
 MaxLogSize 0
 DefaultAuthType None

@@ -264,7 +264,9 @@ void CVeldraDoc::RecalcMargins()
 
 CSize CVeldraDoc::PrintOffset() const
 {
-    return DocToDeviceSize({(m_sizePrintable.cx - m_sizeMaterial.cx) / 2, (m_sizePrintable.cy - m_sizeMaterial.cy) / 2});
+    // Halved by a shift, toward minus infinity: a material larger than the
+    // page lies centred across it and the page cuts it.
+    return DocToDeviceSize({(m_sizePrintable.cx - m_sizeMaterial.cx) >> 1, (m_sizePrintable.cy - m_sizeMaterial.cy) >> 1});
 }
 
 // ------------------------------------------------------------- life cycle

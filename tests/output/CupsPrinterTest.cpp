@@ -1,4 +1,4 @@
-#include "CupsTestServer.h"
+#include "CupsFixture.h"
 
 #include "app/CVeldraApp.h"
 #include "output/CCupsPpd.h"
@@ -17,62 +17,6 @@
 
 namespace {
 
-const QString engraverQueue = QStringLiteral("Corvex_KTX_90");
-const QString laserQueue = QStringLiteral("Office_Laser");
-
-// Stops the scheduler once every test has run.
-struct CupsServerEnvironment : ::testing::Environment
-{
-    void TearDown() override { CupsTestServer::Instance().Stop(); }
-};
-const ::testing::Environment* const cupsEnvironment = ::testing::AddGlobalTestEnvironment(new CupsServerEnvironment);
-
-// A test machine without a scheduler skips these tests; a CI machine must
-// have one.
-struct CupsFixture : ::testing::Test
-{
-    CCupsPrinterSystem printers;
-
-    void SetUp() override
-    {
-        CupsTestServer& server = CupsTestServer::Instance();
-        if (!server.EnsureStarted()) {
-            if (qgetenv("CI") == "true")
-                FAIL() << qPrintable(server.Failure());
-            GTEST_SKIP() << qPrintable(server.Failure());
-        }
-        server.ClearOptions();
-    }
-
-    // lpoptions as a user (or lpoptions -o) writes them.
-    static void WriteUserOptions(const QByteArray& text)
-    {
-        const QString file = CupsTestServer::Instance().UserOptionsFile();
-        QDir().mkpath(QFileInfo(file).path());
-        QFile out(file);
-        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
-        out.write(text);
-    }
-
-    static QByteArray WrittenOptions()
-    {
-        QByteArray text;
-        for (const QString& name : {CupsTestServer::Instance().SystemOptionsFile(), CupsTestServer::Instance().UserOptionsFile()}) {
-            QFile file(name);
-            if (file.open(QIODevice::ReadOnly))
-                text += file.readAll();
-        }
-        return text;
-    }
-
-    CEngraverAdjustments AdjustmentsOf(const QString& queue) const
-    {
-        const std::unique_ptr<IPrinter> printer = printers.Open(queue);
-        CEngraverAdjustments adjustments{1, 2, 3};
-        EXPECT_TRUE(printer && printer->GetEngraverAdjustments(adjustments));
-        return adjustments;
-    }
-};
 
 } // namespace
 

@@ -4,6 +4,11 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QThread>
+
+#include <cups/cups.h>
+
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -14,6 +19,13 @@ QString ServerFolderTemplate()
     const QString beside = QCoreApplication::applicationDirPath() + QStringLiteral("/cups-XXXXXX");
     return beside.size() < 80 ? beside : QDir::tempPath() + QStringLiteral("/veldra-cups-XXXXXX");
 }
+
+// Stops the scheduler once every test has run.
+struct CupsServerEnvironment : ::testing::Environment
+{
+    void TearDown() override { CupsTestServer::Instance().Stop(); }
+};
+const ::testing::Environment* const cupsEnvironment = ::testing::AddGlobalTestEnvironment(new CupsServerEnvironment);
 
 } // namespace
 
@@ -62,11 +74,11 @@ bool CupsTestServer::Start()
         m_strFailure = QStringLiteral("the private CUPS scheduler did not start: ") + why;
         return false;
     }
-    const QString socket = QString::fromLocal8Bit(script.readAllStandardOutput()).trimmed().section(QLatin1Char('\n'), -1);
+    m_strSocket = QString::fromLocal8Bit(script.readAllStandardOutput()).trimmed().section(QLatin1Char('\n'), -1);
     QDir().mkpath(Path(QStringLiteral("home")));
     QDir().mkpath(Path(QStringLiteral("client")));
     // Before the first libcups call of the program: libcups reads these once.
-    qputenv("CUPS_SERVER", QFile::encodeName(socket));
+    qputenv("CUPS_SERVER", QFile::encodeName(m_strSocket));
     qputenv("HOME", QFile::encodeName(Path(QStringLiteral("home"))));
     qputenv("CUPS_SERVERROOT", QFile::encodeName(Path(QStringLiteral("client"))));
     return true;
@@ -94,4 +106,45 @@ void CupsTestServer::ClearOptions() const
 {
     QFile::remove(SystemOptionsFile());
     QFile::remove(UserOptionsFile());
+}
+
+bool CupsTestServer::Admin(const QString& tool, const QStringList& arguments) const
+{
+    QProcess process;
+    process.start(tool, QStringList{QStringLiteral("-h"), m_strSocket} + arguments);
+    return process.waitForFinished(30000) && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+}
+
+bool CupsTestServer::WaitForJob(int jobId) const
+{
+    for (int attempt = 0; attempt < 600; ++attempt) {
+        cups_job_t* jobs = nullptr;
+        const int count = cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, nullptr, 0, CUPS_WHICHJOBS_ACTIVE);
+        bool active = false;
+        for (int i = 0; i < count; ++i)
+            active = active || jobs[i].id == jobId;
+        cupsFreeJobs(count, jobs);
+        if (!active)
+            return true;
+        QThread::msleep(50);
+    }
+    return false;
+}
+
+QByteArray CupsTestServer::JobOutput(int jobId) const
+{
+    QFile file(Path(QStringLiteral("jobs/job-%1.prn").arg(jobId)));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QByteArray CupsTestServer::JobOptions(int jobId) const
+{
+    QFile file(Path(QStringLiteral("jobs/job-%1.options").arg(jobId)));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QByteArray CupsTestServer::SpooledDocument(int jobId) const
+{
+    QFile file(Path(QStringLiteral("spool/d%1-001").arg(jobId, 5, 10, QLatin1Char('0'))));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }

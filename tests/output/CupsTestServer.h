@@ -27,6 +27,19 @@ public:
     // Forgets every option written so far.
     void ClearOptions() const;
 
+    const QString& Socket() const { return m_strSocket; }
+    // Runs one of the scheduler's admin tools (cupsdisable, cupsreject, ...)
+    // on it; true when the tool succeeded.
+    bool Admin(const QString& tool, const QStringList& arguments) const;
+    // Waits until the job has left the queue; false after 30 s.
+    bool WaitForJob(int jobId) const;
+    // What the engraver queue's backend got for a job: the document and
+    // the options line.
+    QByteArray JobOutput(int jobId) const;
+    QByteArray JobOptions(int jobId) const;
+    // The job's document as it was handed to the scheduler.
+    QByteArray SpooledDocument(int jobId) const;
+
 private:
     CupsTestServer() = default;
     bool Start();
@@ -35,5 +48,6 @@ private:
     std::unique_ptr<QTemporaryDir> m_pDir;
     bool m_bTried = false;
     bool m_bRunning = false;
+    QString m_strSocket;
     QString m_strFailure;
 };

@@ -3,6 +3,7 @@
 // the window tells the user.
 #include "DialogDriver.h"
 #include "MainWindowFixture.h"
+#include "SampleLayout.h"
 
 #include "ScratchDisk.h"
 
@@ -40,16 +41,6 @@ QByteArray Contents(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-template <class Object>
-void AddText(CVeldraDoc& doc, const char* text, int x, int y)
-{
-    CTextAttributes defaults;
-    defaults.text = text;
-    auto object = std::make_unique<Object>(defaults);
-    object->m_pDoc = &doc;
-    object->SetPosition(x, y);
-    doc.InsertAt(std::move(object), 0);
-}
 
 class WindowFileFixture : public MainWindowFixture
 {
@@ -59,14 +50,7 @@ protected:
     QString SampleLayout(const QString& name, int width = 4000, int height = 3000)
     {
         CVeldraDoc sample;
-        sample.SetMaterialSize({width, height});
-        sample.SetDevice(CVeldraDoc::defaultResolution, width, height);
-        EXPECT_TRUE(CMaterialShapes::MakeMaterialShape(sample, CMaterialShapes::ellipse));
-        sample.InsertAt(Picture("photo", -800, 500, 1500, 1000), -1);
-        sample.InsertAt(Picture("logo", 900, -600, 800, 800), -1);
-        AddText<CFreeTextObj>(sample, "Hello", 0, 900);
-        AddText<CArcTextObj>(sample, "Around", 0, -300);
-        AddText<CTextObj>(sample, "Block", -600, -900);
+        MakeSampleLayout(sample, width, height);
         const QString path = files.filePath(name);
         EXPECT_TRUE(CDocumentFile::Save(sample, path).ok);
         return path;
