@@ -2,6 +2,7 @@
 
 #include "CAppCommands.h"
 #include "CDocumentCommands.h"
+#include "CPrintCommands.h"
 #include "CDocumentManager.h"
 #include "CMenuLayout.h"
 #include "CSettingsCommands.h"
@@ -49,8 +50,10 @@ CMainFrame::CMainFrame(CVeldraApp& app, CVeldraDoc& doc, CRecentFileList& recent
                                                               [this] { m_pView->viewport()->update(); });
     m_pDocuments = std::make_unique<CDocumentManager>(doc, recent, this);
     m_pAppCommands = std::make_unique<CAppCommands>(this);
-    // The order commands are offered in.
+    m_pPrintCommands = std::make_unique<CPrintCommands>(app, doc, *m_pView, *m_pDocuments, this);
+    // The order commands are offered in; printing is the view's business.
     m_router.AddTarget(m_pView);
+    m_router.AddTarget(m_pPrintCommands.get());
     m_router.AddTarget(m_pDocumentCommands.get());
     m_router.AddTarget(m_pSettingsCommands.get());
     m_router.AddTarget(this);

@@ -12,6 +12,7 @@ class CAppCommands;
 class CCommandActions;
 class CDocumentCommands;
 class CDocumentManager;
+class CPrintCommands;
 class CObjectEditor;
 class CRecentFileList;
 class CSettingsCommands;
@@ -83,6 +84,7 @@ private:
     std::unique_ptr<CSettingsCommands> m_pSettingsCommands;
     std::unique_ptr<CDocumentManager> m_pDocuments;
     std::unique_ptr<CAppCommands> m_pAppCommands;
+    std::unique_ptr<CPrintCommands> m_pPrintCommands;
     std::unique_ptr<CObjectEditor> m_pObjectEditor;
     CCommandActions* m_pActions = nullptr;
     CZoomStatusBar* m_pStatusBar = nullptr;

@@ -59,6 +59,8 @@ void CMenuLayout::AddFileMenu(QMainWindow& window, CCommandActions& actions, con
     actions.RefreshOnShow(*material);
     actions.AddToMenu(*file, {C::None, C::ExportBmp, C::ExportClipboard, C::None, C::FilePrint, C::FilePrintPreview,
                               C::FilePrintSetup, C::None});
+    // Printing without the dialog has its keys but no menu entry.
+    window.addAction(actions.Action(C::FilePrintDirect));
     AddRecentFiles(*file, actions, recent);
     actions.AddToMenu(*file, {C::None, C::AppExit});
     actions.RefreshOnShow(*file);

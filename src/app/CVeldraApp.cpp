@@ -36,6 +36,21 @@ void CVeldraApp::Startup()
     SelectStoredPrinter();
 }
 
+void CVeldraApp::ChoosePrinter(const QString& queue)
+{
+    m_settings.printer = ChoiceOf(queue);
+    CSettingsStore store;
+    m_settings.SavePrinter(store);
+    SelectStoredPrinter();
+}
+
+// The form the choice has always been stored in: the spooler's name for the
+// driver, the queue, and a blank port.
+CPrinterChoice CVeldraApp::ChoiceOf(const QString& queue)
+{
+    return CPrinterChoice::FromText(QStringLiteral("winspool,%1, ").arg(queue));
+}
+
 // With no printer chosen yet, the first engraver among the local printers.
 void CVeldraApp::FindEngraver()
 {
@@ -43,7 +58,7 @@ void CVeldraApp::FindEngraver()
         return;
     for (const IPrinterSystem::Queue& queue : m_pPrinters->LocalPrinters()) {
         if (IsEngraverDriver(queue.driver)) {
-            m_settings.printer = CPrinterChoice::FromText(QStringLiteral("winspool,%1, ").arg(queue.device));
+            m_settings.printer = ChoiceOf(queue.device);
             return;
         }
     }

@@ -31,6 +31,9 @@ public:
     const CAppSettings& Settings() const { return m_settings; }
     // The printer the documents talk to, or null.
     IPrinter* CurrentPrinter() const { return m_pPrinter.get(); }
+    // The user chose another printer: it is stored at once and becomes the
+    // one documents talk to (reattach them: the old one is gone).
+    void ChoosePrinter(const QString& queue);
     // Hands the settings, printer and text defaults to a document.
     void Attach(CVeldraDoc& doc);
     QString NewTempFile() { return m_tempFiles.NewTempFile(); }
@@ -40,6 +43,7 @@ public:
     QString LibraryFolder(CLibraryModel::Kind kind) const;
 
     static bool IsEngraverDriver(const QString& driver);
+    static CPrinterChoice ChoiceOf(const QString& queue);
 
 private:
     void FindEngraver();

@@ -1,5 +1,6 @@
 #include "CliCommands.h"
 
+#include "CliSupport.h"
 #include "JsonWriter.h"
 #include "ObjectJson.h"
 
@@ -31,71 +32,6 @@
 namespace CliCommands {
 
 namespace {
-
-QString Tr(const char* text)
-{
-    return QCoreApplication::translate("veldra2-cli", text);
-}
-
-int Fail(const QString& message)
-{
-    std::fprintf(stderr, "%s\n", qPrintable(message));
-    return exitInput;
-}
-
-int Usage(const char* text)
-{
-    std::fprintf(stderr, "usage: veldra2-cli %s\n", text);
-    return exitUsage;
-}
-
-CAppSettings UserSettings()
-{
-    const CSettingsStore store;
-    CAppSettings settings;
-    settings.Load(store);
-    return settings;
-}
-
-// Documents here work with the same settings as the program's.
-void ApplyUserSettings(CVeldraDoc& doc)
-{
-    doc.SetSettings(UserSettings().DocumentSettings());
-}
-
-// "--name value" options after the positional arguments.
-struct Options
-{
-    QStringList positional;
-    std::map<QString, QString> values;
-    bool ok = true;
-
-    Options(const QStringList& arguments, const QStringList& known)
-    {
-        for (qsizetype i = 0; i < arguments.size(); ++i) {
-            const QString& a = arguments[i];
-            if (!a.startsWith(QLatin1String("--"))) {
-                positional << a;
-                continue;
-            }
-            if (!known.contains(a) || i + 1 >= arguments.size()) {
-                ok = false;
-                return;
-            }
-            values[a] = arguments[++i];
-        }
-    }
-
-    std::optional<int> Int(const char* name, int fallback)
-    {
-        const auto found = values.find(QLatin1String(name));
-        if (found == values.end())
-            return fallback;
-        bool valid = false;
-        const int value = found->second.toInt(&valid);
-        return valid ? std::optional<int>(value) : std::nullopt;
-    }
-};
 
 // Opens a document and sets its device as the program does.
 bool OpenForOutput(CVeldraDoc& doc, const QString& path, int dpi, std::optional<CSize> printable, QString& error)

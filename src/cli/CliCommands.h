@@ -16,5 +16,6 @@ int Render(const QStringList& arguments);
 int Preview(const QStringList& arguments);
 int Import(const QStringList& arguments);
 int Library(const QStringList& arguments);
+int Print(const QStringList& arguments);
 
 } // namespace CliCommands

@@ -24,6 +24,7 @@ const std::map<QString, std::function<int(const QStringList&)>>& Commands()
         {QStringLiteral("preview"), CliCommands::Preview},
         {QStringLiteral("import"), CliCommands::Import},
         {QStringLiteral("library"), CliCommands::Library},
+        {QStringLiteral("print"), CliCommands::Print},
     };
     return commands;
 }
@@ -64,6 +65,10 @@ int main(int argc, char* argv[])
                               QStringLiteral("Make a document of pictures on a rectangular material (0.01 mm)."));
     commandLine.AddPositional(QStringLiteral("library FOLDER --kind material|frame|symbol"),
                               QStringLiteral("Refresh a library folder's index and list its entries as JSON."));
+    commandLine.AddPositional(QStringLiteral("print FILE.vlz [--printer QUEUE] [--copies N] [--brightness B] [--contrast C] "
+                                             "[--gamma G] [--to-file OUT]"),
+                              QStringLiteral("Print the layout as the program's Print does (the chosen printer, else the "
+                                             "engraver) and show the job's number; --to-file writes the job instead."));
     switch (commandLine.Parse(arguments)) {
     case CommandLine::Action::ShowHelp:
         std::fputs(qPrintable(commandLine.HelpText()), stdout);

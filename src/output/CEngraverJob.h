@@ -26,9 +26,9 @@ public:
     bool PrintPage(const CDibImage& plate, CSize offset) override;
 
     // The scheduler's number for the job sent; 0 before or for a file.
-    int JobId() const { return m_nJobId; }
+    int JobId() const override { return m_nJobId; }
     // Why the job could not be sent, for the log or the tool's message.
-    const QString& Error() const { return m_strError; }
+    QString Error() const override { return m_strError; }
 
     static CRasterPage::Format PageFormat(const CEngraverDevice& device, int copies);
 

@@ -21,7 +21,7 @@ public:
     void SetOutputFile(const QString& path) { m_strOutputFile = path; }
 
     bool PrintPage(const CDibImage& plate, CSize offset) override;
-    const QString& Error() const { return m_strError; }
+    QString Error() const override { return m_strError; }
 
 private:
     QString m_strQueue;

@@ -2,6 +2,8 @@
 
 #include "platform/CSize.h"
 
+#include <QString>
+
 class CDibImage;
 
 // Where a rendered plate goes when it is printed: the engraver's raster
@@ -13,4 +15,8 @@ class IPrintTarget
 public:
     virtual ~IPrintTarget() = default;
     virtual bool PrintPage(const CDibImage& plate, CSize offset) = 0;
+    // The scheduler's number for the job sent; 0 when it is not known.
+    virtual int JobId() const { return 0; }
+    // Why the page could not be printed, for the log or the tool's message.
+    virtual QString Error() const = 0;
 };

@@ -33,7 +33,8 @@ const CommandText commandTexts[] = {
     {CommandId::ExportBmp, QT_TRANSLATE_NOOP("Commands", "Output to &Bmp file..."), QT_TRANSLATE_NOOP("Commands", "Output to Bmp file")},
     {CommandId::ExportClipboard, QT_TRANSLATE_NOOP("Commands", "Output to C&lipboard"), QT_TRANSLATE_NOOP("Commands", "Output to Clipboard")},
     {CommandId::FilePrint, QT_TRANSLATE_NOOP("Commands", "&Print..."), QT_TRANSLATE_NOOP("Commands", "Engrave the layout")},
-    {CommandId::FilePrintPreview, QT_TRANSLATE_NOOP("Commands", "Print Pre&view"), QT_TRANSLATE_NOOP("Commands", "Preview the engraved plate")},
+    {CommandId::FilePrintDirect, QT_TRANSLATE_NOOP("Commands", "Print &Directly"), QT_TRANSLATE_NOOP("Commands", "Engrave the layout on the chosen engraver without asking")},
+    {CommandId::FilePrintPreview, QT_TRANSLATE_NOOP("Commands", "Print Pre&view..."), QT_TRANSLATE_NOOP("Commands", "Preview the engraved plate")},
     {CommandId::FilePrintSetup, QT_TRANSLATE_NOOP("Commands", "P&rint Setup..."), QT_TRANSLATE_NOOP("Commands", "Choose the engraver and its options")},
     {CommandId::AppExit, QT_TRANSLATE_NOOP("Commands", "E&xit"), QT_TRANSLATE_NOOP("Commands", "Quit the application; prompts to save documents")},
     {CommandId::EditUndo, QT_TRANSLATE_NOOP("Commands", "&Undo"), QT_TRANSLATE_NOOP("Commands", "Undo the last action")},
@@ -89,6 +90,7 @@ QList<QKeySequence> ShortcutsOf(CommandId id)
     case CommandId::FileOpen: return {K(K::Open)};
     case CommandId::FileSave: return {K(K::Save)};
     case CommandId::FilePrint: return {K(K::Print)};
+    case CommandId::FilePrintDirect: return {K(Qt::CTRL | Qt::SHIFT | Qt::Key_P)};
     case CommandId::EditUndo: return {K(Qt::CTRL | Qt::Key_Z), K(Qt::ALT | Qt::Key_Backspace)};
     case CommandId::EditRedo: return {K(Qt::CTRL | Qt::Key_Y)};
     case CommandId::EditCut: return {K(Qt::CTRL | Qt::Key_X), K(Qt::SHIFT | Qt::Key_Delete)};

@@ -301,6 +301,8 @@ void CVeldraView::PaintScene(QPainter& painter)
 
 void CVeldraView::paintEvent(QPaintEvent*)
 {
+    if (m_bPrinting)
+        return;
     QPainter painter(viewport());
     if (!m_pPlateCache) {
         painter.fillRect(viewport()->rect(), palette().color(QPalette::Base));

@@ -55,6 +55,9 @@ public:
     void OnInitialUpdate(int zoomSetting);
     void SetDeviceQuery(DeviceQuery query) { m_deviceQuery = std::move(query); }
     void SetDevice(int resolution, int width, int height);
+    // While the plate is rendered for the printer, screen paints draw
+    // nothing; the next paint after it renders for the screen again.
+    void SetPrinting(bool printing) { m_bPrinting = printing; }
     void RebuildPlateCache();
 
     // Zoom.
@@ -159,6 +162,7 @@ private:
     CSymbolObj* m_pSelection = nullptr;
     DragState m_drag;
     bool m_bCaptured = false;
+    bool m_bPrinting = false;
     bool m_bHandScroll = false;
     QPoint m_handAnchor;
     std::array<std::unique_ptr<CViewTool>, 8> m_tools;

@@ -14,6 +14,7 @@ enum class CommandId : int {
     FileSaveAs = 57604,
     FilePrintSetup = 57606,
     FilePrint = 57607,
+    FilePrintDirect = 57608,
     FilePrintPreview = 57609,
     FileMruFirst = 57616, // the recent files, 57616 ... 57631
     FileMruLast = 57631,

@@ -1,0 +1,96 @@
+#include "CPrintCommands.h"
+
+#include "CDocumentManager.h"
+#include "CVeldraApp.h"
+
+#include "document/CVeldraDoc.h"
+#include "output/CCupsJob.h"
+#include "output/CEngraverDevice.h"
+#include "output/CPlatePrint.h"
+#include "output/CPrintTargets.h"
+#include "view/CVeldraView.h"
+
+#include <QGuiApplication>
+#include <QMainWindow>
+#include <QMessageBox>
+#include <QStatusBar>
+
+CPrintCommands::CPrintCommands(CVeldraApp& app, CVeldraDoc& doc, CVeldraView& view, CDocumentManager& documents,
+                               QMainWindow* window)
+    : m_app(app), m_doc(doc), m_view(view), m_documents(documents), m_pWindow(window)
+{
+}
+
+bool CPrintCommands::OnCommand(CommandId id)
+{
+    switch (id) {
+    case CommandId::FilePrintDirect:
+        PrintLayout(1);
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool CPrintCommands::OnUpdateCommand(CommandId id, CCommandState&)
+{
+    return id == CommandId::FilePrintDirect;
+}
+
+// Nothing of the layout changes before the printer is known to be there,
+// running and taking jobs: a failed print leaves the window as it was.
+bool CPrintCommands::PrintLayout(int copies)
+{
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    m_pWindow->statusBar()->showMessage(tr("Sending %1 to the printer...").arg(m_documents.Title()));
+    CEngraverDevice device(m_app.Settings().printer.device);
+    bool printed = device.Query() && CCupsJob::QueueIsReady(device.DeviceName(), nullptr);
+    if (printed) {
+        const std::unique_ptr<IPrintTarget> target =
+            CPrintTargets::For(device, m_documents.Title(), copies, m_doc.Adjustments().Get());
+        m_view.SetPrinting(true);
+        printed = CPlatePrint::Print(
+            m_doc, device,
+            [this](int resolution, int width, int height) {
+                m_view.SetDevice(resolution, width, height);
+                m_view.SetZoom(m_view.Zoom());
+            },
+            *target);
+        m_view.SetPrinting(false);
+        m_view.Repaint();
+    }
+    m_pWindow->statusBar()->clearMessage();
+    QGuiApplication::restoreOverrideCursor();
+    if (!printed)
+        QMessageBox::warning(m_pWindow, QCoreApplication::applicationName(), tr("Could not start print job."));
+    return printed;
+}
+
+void CPrintCommands::ChoosePrinter(const QString& queue, const QString&, const QString&)
+{
+    m_app.ChoosePrinter(queue);
+    m_doc.Adjustments().SetPrinter(m_app.CurrentPrinter());
+}
+
+// What Print Setup's OK does after the choice: the selection goes, the
+// layout takes the printer's dots and page, and a new layout starts from the
+// printer's page rather than the material size remembered from before.
+void CPrintCommands::BindToPrinter()
+{
+    CEngraverDevice device(m_app.Settings().printer.device);
+    if (!device.Query())
+        return;
+    m_view.SetSelection(nullptr);
+    m_view.SetDevice(device.Resolution(), device.PageWidth() * 10, device.PageHeight() * 10);
+    m_app.Settings().materialSize = {0, 0};
+    m_doc.SetSettings(m_app.Settings().DocumentSettings());
+    m_view.SetZoom(m_view.Zoom());
+}
+
+void CPrintCommands::PrintSetup()
+{
+}
+
+void CPrintCommands::PrintWithDialog()
+{
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "view/ICommandTarget.h"
+
+#include <QCoreApplication>
+#include <QString>
+
+class CDocumentManager;
+class CVeldraApp;
+class CVeldraDoc;
+class CVeldraView;
+class QMainWindow;
+
+// Print, print without asking, and Print Setup: the printer is chosen in our
+// own dialog, the layout bound to the printer so that its pixels are the
+// printer's dots, and the plate sent 1:1, as a raster job to the engraver or
+// as a lossless proof to any other printer.
+class CPrintCommands : public ICommandTarget
+{
+    Q_DECLARE_TR_FUNCTIONS(CPrintCommands)
+
+public:
+    CPrintCommands(CVeldraApp& app, CVeldraDoc& doc, CVeldraView& view, CDocumentManager& documents,
+                   QMainWindow* window);
+
+    bool OnCommand(CommandId id) override;
+    bool OnUpdateCommand(CommandId id, CCommandState& state) override;
+
+    // Prints the layout on the chosen printer; tells the user when the job
+    // could not start. False then, with the layout as it was.
+    bool PrintLayout(int copies);
+
+private:
+    void PrintSetup();
+    void PrintWithDialog();
+    // Makes the queue the program's printer, as Print Setup's OK does.
+    void ChoosePrinter(const QString& queue, const QString& driver, const QString& port);
+    void BindToPrinter();
+
+    CVeldraApp& m_app;
+    CVeldraDoc& m_doc;
+    CVeldraView& m_view;
+    CDocumentManager& m_documents;
+    QMainWindow* m_pWindow;
+};

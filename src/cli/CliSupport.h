@@ -1,0 +1,41 @@
+#pragma once
+
+#include "app/CAppSettings.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <map>
+#include <optional>
+
+class CVeldraDoc;
+
+// What the tool's commands share: messages, exit codes on failure, the
+// user's settings, and "--name value" options.
+namespace CliCommands {
+
+QString Tr(const char* text);
+// Prints the message on standard error; the exit code of an input failure.
+int Fail(const QString& message);
+// Prints the command's usage on standard error; the usage exit code.
+int Usage(const char* text);
+
+CAppSettings UserSettings();
+// Documents here work with the same settings as the program's.
+void ApplyUserSettings(CVeldraDoc& doc);
+
+// "--name value" options after the positional arguments.
+struct Options
+{
+    QStringList positional;
+    std::map<QString, QString> values;
+    bool ok = true;
+
+    Options(const QStringList& arguments, const QStringList& known);
+    // The option's number, the fallback when absent, nothing when it is
+    // not a number.
+    std::optional<int> Int(const char* name, int fallback) const;
+    QString Text(const char* name) const;
+};
+
+} // namespace CliCommands

@@ -1,0 +1,104 @@
+// veldra2-cli print against the private scheduler: the job, its options,
+// the job written to a file instead, and the ways it can fail.
+#include "CupsFixture.h"
+#include "SampleLayout.h"
+
+#include "document/CDocumentFile.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+
+namespace {
+
+struct CliRun
+{
+    int exitCode = -1;
+    QByteArray out, err;
+};
+
+struct CliPrintFixture : CupsFixture
+{
+    QTemporaryDir dir;
+
+    CliRun Cli(const QStringList& arguments) const
+    {
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), dir.filePath(QStringLiteral("config")));
+        environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+        process.setProcessEnvironment(environment);
+        process.start(QStringLiteral(VELDRA_CLI_PATH), QStringList{QStringLiteral("print")} + arguments);
+        process.waitForFinished(60000);
+        return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+    }
+
+    // A layout whose own adjustments are 4, -2, 300.
+    QString Layout()
+    {
+        CVeldraDoc doc;
+        MakeSampleLayout(doc);
+        doc.Adjustments().Set({4, -2, 300});
+        const QString path = dir.filePath(QStringLiteral("plate.vlz"));
+        EXPECT_TRUE(CDocumentFile::Save(doc, path).ok);
+        return path;
+    }
+};
+
+} // namespace
+
+TEST_F(CliPrintFixture, PrintsToTheEngraverWithTheLayoutsAdjustments)
+{
+    const CliRun run = Cli({Layout()});
+    ASSERT_EQ(run.exitCode, 0) << run.err.constData();
+    const int jobId = run.out.trimmed().toInt();
+    ASSERT_GT(jobId, 0) << run.out.constData();
+    ASSERT_TRUE(CupsTestServer::Instance().WaitForJob(jobId));
+    const QByteArray options = CupsTestServer::Instance().JobOptions(jobId);
+    EXPECT_TRUE(options.contains("Brightness=4 ")) << options.constData();
+    EXPECT_TRUE(options.contains("Contrast=-2 ")) << options.constData();
+    EXPECT_TRUE(options.contains("Gamma=300 ")) << options.constData();
+    // CUPS raster, compressed, in the machine's byte order.
+    const QByteArray sync = CupsTestServer::Instance().JobOutput(jobId).left(4);
+    EXPECT_TRUE(sync == "RaS2" || sync == "2SaR") << sync.constData();
+}
+
+TEST_F(CliPrintFixture, TheFileHoldsWhatTheQueueGets)
+{
+    const QString layout = Layout();
+    const QStringList adjust = {QStringLiteral("--brightness"), QStringLiteral("-9"), QStringLiteral("--gamma"),
+                                QStringLiteral("-200")};
+    const CliRun sent = Cli(QStringList{layout, QStringLiteral("--printer"), engraverQueue} + adjust);
+    ASSERT_EQ(sent.exitCode, 0) << sent.err.constData();
+    const QString file = dir.filePath(QStringLiteral("job.ras"));
+    const CliRun written = Cli(QStringList{layout, QStringLiteral("--to-file"), file} + adjust);
+    ASSERT_EQ(written.exitCode, 0) << written.err.constData();
+    EXPECT_TRUE(written.out.isEmpty());
+    const int jobId = sent.out.trimmed().toInt();
+    ASSERT_TRUE(CupsTestServer::Instance().WaitForJob(jobId));
+    EXPECT_TRUE(CupsTestServer::Instance().JobOptions(jobId).contains("Brightness=-9 Contrast=-2 Gamma=-200"));
+    QFile job(file);
+    ASSERT_TRUE(job.open(QIODevice::ReadOnly));
+    EXPECT_EQ(job.readAll(), CupsTestServer::Instance().JobOutput(jobId));
+}
+
+TEST_F(CliPrintFixture, FailuresSayTheJobCouldNotStart)
+{
+    const QString layout = Layout();
+    const CliRun missing = Cli({layout, QStringLiteral("--printer"), QStringLiteral("No_Such_Queue")});
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_TRUE(missing.err.startsWith("Could not start print job.")) << missing.err.constData();
+
+    CupsTestServer& server = CupsTestServer::Instance();
+    ASSERT_TRUE(server.Admin(QStringLiteral("cupsdisable"), {engraverQueue}));
+    const CliRun stopped = Cli({layout});
+    EXPECT_TRUE(server.Admin(QStringLiteral("cupsenable"), {engraverQueue}));
+    EXPECT_EQ(stopped.exitCode, 1);
+    EXPECT_TRUE(stopped.err.startsWith("Could not start print job.")) << stopped.err.constData();
+    EXPECT_TRUE(stopped.out.isEmpty());
+
+    EXPECT_EQ(Cli({dir.filePath(QStringLiteral("none.vlz"))}).exitCode, 1);
+    EXPECT_EQ(Cli({layout, QStringLiteral("--copies"), QStringLiteral("0")}).exitCode, 2);
+    EXPECT_EQ(Cli({layout, QStringLiteral("--gamma")}).exitCode, 2);
+    EXPECT_EQ(Cli({layout, QStringLiteral("--colour"), QStringLiteral("red")}).exitCode, 2);
+    EXPECT_EQ(Cli({}).exitCode, 2);
+}
