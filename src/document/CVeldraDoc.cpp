@@ -231,16 +231,31 @@ void CVeldraDoc::RecordOrderUndo(int from, int to, bool markModified)
 
 // ----------------------------------------------------- device and material
 
+// The printable page as the document keeps it: 50 mm for a side not
+// given, each side at most the device size limit in pixels. Needs the
+// resolution set.
+CSize CVeldraDoc::LimitedPrintable(int printableWidth, int printableHeight) const
+{
+    const CSize printable{printableWidth > 0 ? printableWidth : 5000, printableHeight > 0 ? printableHeight : 5000};
+    CSize pixels = DocToDeviceSize(printable);
+    const int limit = m_settings.deviceSizeLimit;
+    if (pixels.cx <= limit && pixels.cy <= limit)
+        return printable;
+    pixels = {std::min(pixels.cx, limit), std::min(pixels.cy, limit)};
+    return DeviceToDocSize(pixels);
+}
+
+bool CVeldraDoc::IsBoundTo(int resolution, int printableWidth, int printableHeight) const
+{
+    return (resolution > 0 ? resolution : defaultResolution) == m_nResolution && m_sizeMaterial.cx != 0
+           && m_sizeMaterial.cy != 0 && m_sizeDevice == DocToDeviceSize(m_sizeMaterial)
+           && m_sizePrintable == LimitedPrintable(printableWidth, printableHeight);
+}
+
 void CVeldraDoc::SetDevice(int resolution, int printableWidth, int printableHeight)
 {
     m_nResolution = resolution > 0 ? resolution : defaultResolution;
-    m_sizePrintable = {printableWidth > 0 ? printableWidth : 5000, printableHeight > 0 ? printableHeight : 5000};
-    CSize pixels = DocToDeviceSize(m_sizePrintable);
-    const int limit = m_settings.deviceSizeLimit;
-    if (pixels.cx > limit || pixels.cy > limit) {
-        pixels = {std::min(pixels.cx, limit), std::min(pixels.cy, limit)};
-        m_sizePrintable = DeviceToDocSize(pixels);
-    }
+    m_sizePrintable = LimitedPrintable(printableWidth, printableHeight);
     if (m_sizeMaterial.cx == 0 || m_sizeMaterial.cy == 0) {
         const CSize stored = m_settings.materialSize;
         m_sizeMaterial = stored.cx != 0 && stored.cy != 0 ? stored : m_sizePrintable;

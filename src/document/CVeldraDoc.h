@@ -77,6 +77,9 @@ public:
 
     // Device and material.
     void SetDevice(int resolution, int printableWidth, int printableHeight);
+    // Binding to this device again would change nothing: same resolution,
+    // page and material.
+    bool IsBoundTo(int resolution, int printableWidth, int printableHeight) const;
     CSize PrintOffset() const;
     void RecalcMargins();
     CSize GetMaterialSize() const { return m_sizeMaterial; }
@@ -118,6 +121,7 @@ private:
     friend class CDocumentFile;
 
     void UpdateHasMaterial();
+    CSize LimitedPrintable(int printableWidth, int printableHeight) const;
     void RefreshObjects();
 
     CSize m_sizeDevice;

@@ -14,7 +14,11 @@ CPlatePrint::Binder CPlatePrint::BindDocument(CVeldraDoc& doc)
 
 bool CPlatePrint::Print(CVeldraDoc& doc, const CEngraverDevice& device, const Binder& bind, IPrintTarget& target)
 {
-    bind(device.Resolution(), device.PageWidth() * 10, device.PageHeight() * 10);
+    // Binding again to the printer the layout is already bound to would
+    // only rebuild every picture's display image as it is.
+    const int width = device.PageWidth() * 10, height = device.PageHeight() * 10;
+    if (!doc.IsBoundTo(device.Resolution(), width, height))
+        bind(device.Resolution(), width, height);
     CDibImage plate;
     const CSize size = doc.GetDeviceSize();
     if (!plate.Create(size.cx, size.cy, 24))

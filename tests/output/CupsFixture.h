@@ -13,6 +13,14 @@
 
 #include <memory>
 
+// Stops the scheduler once every test has run.
+struct CupsServerEnvironment : ::testing::Environment
+{
+    void TearDown() override { CupsTestServer::Instance().Stop(); }
+};
+inline const ::testing::Environment* const cupsEnvironment =
+    ::testing::AddGlobalTestEnvironment(new CupsServerEnvironment);
+
 inline const QString engraverQueue = QStringLiteral("Corvex_KTX_90");
 inline const QString laserQueue = QStringLiteral("Office_Laser");
 

@@ -8,8 +8,6 @@
 
 #include <cups/cups.h>
 
-#include <gtest/gtest.h>
-
 namespace {
 
 // The socket's path must fit a Unix socket address (108 bytes with its
@@ -19,13 +17,6 @@ QString ServerFolderTemplate()
     const QString beside = QCoreApplication::applicationDirPath() + QStringLiteral("/cups-XXXXXX");
     return beside.size() < 80 ? beside : QDir::tempPath() + QStringLiteral("/veldra-cups-XXXXXX");
 }
-
-// Stops the scheduler once every test has run.
-struct CupsServerEnvironment : ::testing::Environment
-{
-    void TearDown() override { CupsTestServer::Instance().Stop(); }
-};
-const ::testing::Environment* const cupsEnvironment = ::testing::AddGlobalTestEnvironment(new CupsServerEnvironment);
 
 } // namespace
 
