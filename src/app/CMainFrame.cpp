@@ -51,6 +51,10 @@ CMainFrame::CMainFrame(CVeldraApp& app, CVeldraDoc& doc, CRecentFileList& recent
     m_pDocuments = std::make_unique<CDocumentManager>(doc, recent, this);
     m_pAppCommands = std::make_unique<CAppCommands>(this);
     m_pPrintCommands = std::make_unique<CPrintCommands>(app, doc, *m_pView, *m_pDocuments, this);
+    // Each new or opened document asks the chosen printer for its dots per
+    // inch and page (the plate) before it is shown.
+    if (app.Printers())
+        m_pView->SetDeviceQuery([this](CVeldraView::DeviceCaps& caps) { return m_pPrintCommands->QueryDevice(caps); });
     // The order commands are offered in; printing is the view's business.
     m_router.AddTarget(m_pView);
     m_router.AddTarget(m_pPrintCommands.get());

@@ -37,6 +37,15 @@ bool CPrintCommands::OnUpdateCommand(CommandId id, CCommandState&)
     return id == CommandId::FilePrintDirect;
 }
 
+bool CPrintCommands::QueryDevice(CVeldraView::DeviceCaps& caps) const
+{
+    CEngraverDevice device(m_app.Settings().printer.device);
+    if (!device.Query())
+        return false;
+    caps = {device.Resolution(), device.PageWidth(), device.PageHeight()};
+    return true;
+}
+
 // Nothing of the layout changes before the printer is known to be there,
 // running and taking jobs: a failed print leaves the window as it was.
 bool CPrintCommands::PrintLayout(int copies)

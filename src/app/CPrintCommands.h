@@ -1,5 +1,6 @@
 #pragma once
 
+#include "view/CVeldraView.h"
 #include "view/ICommandTarget.h"
 
 #include <QCoreApplication>
@@ -8,7 +9,6 @@
 class CDocumentManager;
 class CVeldraApp;
 class CVeldraDoc;
-class CVeldraView;
 class QMainWindow;
 
 // Print, print without asking, and Print Setup: the printer is chosen in our
@@ -26,6 +26,9 @@ public:
     bool OnCommand(CommandId id) override;
     bool OnUpdateCommand(CommandId id, CCommandState& state) override;
 
+    // The chosen printer's dots per inch and page, for a new or opened
+    // layout; false without one.
+    bool QueryDevice(CVeldraView::DeviceCaps& caps) const;
     // Prints the layout on the chosen printer; tells the user when the job
     // could not start. False then, with the layout as it was.
     bool PrintLayout(int copies);

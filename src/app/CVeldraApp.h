@@ -29,6 +29,8 @@ public:
 
     CAppSettings& Settings() { return m_settings; }
     const CAppSettings& Settings() const { return m_settings; }
+    // The machine's printers, or null when the program has none to ask.
+    const IPrinterSystem* Printers() const { return m_pPrinters; }
     // The printer the documents talk to, or null.
     IPrinter* CurrentPrinter() const { return m_pPrinter.get(); }
     // The user chose another printer: it is stored at once and becomes the

@@ -9,8 +9,6 @@
 
 #include "document/CVeldraDoc.h"
 #include "output/CCupsPrinterSystem.h"
-#include "output/CEngraverDevice.h"
-#include "view/CVeldraView.h"
 
 #include <QApplication>
 
@@ -68,15 +66,6 @@ int main(int argc, char* argv[])
     const QString file = commandLine.Positional().value(0);
     // The logo greets a plain start, not one that opens a file.
     CMainFrame frame(app, doc, recent, file.isEmpty());
-    // Each new or opened document asks the chosen printer for its dots per
-    // inch and page (the plate) before it is shown.
-    frame.View().SetDeviceQuery([&app](CVeldraView::DeviceCaps& caps) {
-        CEngraverDevice device(app.Settings().printer.device);
-        if (!device.Query())
-            return false;
-        caps = {device.Resolution(), device.PageWidth(), device.PageHeight()};
-        return true;
-    });
     frame.show();
     if (file.isEmpty() || !frame.Documents().OpenDocument(file))
         frame.Documents().NewDocument();

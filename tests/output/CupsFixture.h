@@ -32,13 +32,23 @@ struct CupsFixture : ::testing::Test
 
     void SetUp() override
     {
+        const QString failure = StartServer();
+        if (failure.isEmpty())
+            return;
+        if (qgetenv("CI") == "true")
+            FAIL() << qPrintable(failure);
+        GTEST_SKIP() << qPrintable(failure);
+    }
+
+    // Starts the scheduler (once) with no options written; why not, else
+    // empty.
+    static QString StartServer()
+    {
         CupsTestServer& server = CupsTestServer::Instance();
-        if (!server.EnsureStarted()) {
-            if (qgetenv("CI") == "true")
-                FAIL() << qPrintable(server.Failure());
-            GTEST_SKIP() << qPrintable(server.Failure());
-        }
+        if (!server.EnsureStarted())
+            return server.Failure();
         server.ClearOptions();
+        return {};
     }
 
     // lpoptions as a user (or lpoptions -o) writes them.

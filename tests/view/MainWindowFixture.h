@@ -6,6 +6,7 @@
 #include "app/CDocumentManager.h"
 #include "app/CVeldraApp.h"
 #include "app/shell/CRecentFileList.h"
+#include "platform/IPrinterSystem.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -24,12 +25,16 @@ protected:
     {
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
         qputenv("VELDRA2_DATA_DIR", QFile::encodeName(data.filePath(QStringLiteral("Veldra2"))));
-        app = std::make_unique<CVeldraApp>();
+        app = std::make_unique<CVeldraApp>(PrinterSystem());
         app->Startup();
         app->Settings().systemMeasureIsInches = [] { return false; };
         app->Attach(doc);
         Make();
     }
+
+    // The machine's printers the program sees; none unless a test brings
+    // its own scheduler.
+    virtual const IPrinterSystem* PrinterSystem() { return nullptr; }
 
     // A window made anew, as at the next start.
     void Make()
