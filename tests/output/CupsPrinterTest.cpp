@@ -160,6 +160,32 @@ TEST_F(CupsFixture, TheDeviceAnswersItsResolutionAndPage)
     EXPECT_EQ(missing.Resolution(), 0);
 }
 
+TEST_F(CupsFixture, TheChosenPaperIsThePage)
+{
+    const CCupsPpd ppd(laserQueue);
+    const std::vector<CCupsPpd::PaperSize> papers = ppd.PaperSizes();
+    ASSERT_EQ(papers.size(), 2u);
+    EXPECT_EQ(papers[0].name, QStringLiteral("A4"));
+    EXPECT_EQ(papers[1].name, QStringLiteral("Letter"));
+    EXPECT_EQ(papers[1].points, QSizeF(612, 792));
+    EXPECT_EQ(ppd.Paper(QStringLiteral("Tabloid")).name, QStringLiteral("A4")); // unknown: the default
+    EXPECT_EQ(CCupsPpd(engraverQueue).PaperSizes().at(0).text, QStringLiteral("90 x 90 mm"));
+
+    CCupsPrinter laser(laserQueue, QString());
+    ASSERT_TRUE(laser.ChoosePaper(QStringLiteral("Letter")));
+    EXPECT_EQ(laser.ChosenPaper(), QStringLiteral("Letter"));
+    CEngraverDevice device(laserQueue);
+    ASSERT_TRUE(device.Query());
+    EXPECT_EQ(device.PaperName(), QStringLiteral("Letter"));
+    EXPECT_EQ(device.PageWidth(), 2159);
+    EXPECT_EQ(device.PageHeightDots(), 6600); // 11 in at 600 dpi
+
+    ASSERT_TRUE(laser.ChoosePaper(QString()));
+    EXPECT_EQ(laser.ChosenPaper(), QString());
+    ASSERT_TRUE(device.Query());
+    EXPECT_EQ(device.PaperName(), QStringLiteral("A4"));
+}
+
 TEST_F(CupsFixture, WithoutANameTheDeviceIsTheDefaultQueue)
 {
     EXPECT_FALSE(CEngraverDevice(QString()).Query());
