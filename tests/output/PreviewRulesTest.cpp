@@ -87,14 +87,12 @@ TEST(PreviewRules, GammaShownAsPeopleReadItAndReadBackUnchanged)
     }
 }
 
-TEST(PreviewRules, StandardAndZoomSetting)
+TEST(PreviewRules, ValuesFromOutsideArePulledIntoRange)
 {
     CPreviewRules rules(3);
     EXPECT_EQ(rules.Zoom(), 1);
     rules.SetValues({70, -70, 2000});
     EXPECT_EQ(rules.Values(), (CEngraverAdjustments{50, -50, 899}));
-    rules.SetStandard();
-    EXPECT_EQ(rules.Values(), (CEngraverAdjustments{0, 0, -500}));
 
     EXPECT_EQ(CPreviewRules(2).Zoom(), 2);
     EXPECT_EQ(CPreviewRules(4).Zoom(), 4);
@@ -103,16 +101,4 @@ TEST(PreviewRules, StandardAndZoomSetting)
     for (int index = 0; index < 3; ++index)
         EXPECT_EQ(CPreviewRules::IndexOfZoom(CPreviewRules::ZoomAtIndex(index)), index);
     EXPECT_EQ(CPreviewRules::ZoomAtIndex(2), 4);
-}
-
-TEST(PreviewRules, ScrollPositionsFollowTheZoomAndTheCentre)
-{
-    // The device point at the top-left stays there.
-    EXPECT_EQ(CPreviewRules::ZoomedScrollPosition({37, 23}, 1, 4), (CPoint{148, 92}));
-    EXPECT_EQ(CPreviewRules::ZoomedScrollPosition({150, 93}, 4, 2), (CPoint{75, 46}));
-
-    EXPECT_EQ(CPreviewRules::CentringOffset({300, 200}, {101, 250}), (CPoint{99, 0}));
-    EXPECT_EQ(CPreviewRules::CentringOffset({300, 200}, {300, 50}), (CPoint{0, 75}));
-    EXPECT_EQ(CPreviewRules::CentredScrollPosition({300, 200}, {1000, 150}), (CPoint{350, 0}));
-    EXPECT_EQ(CPreviewRules::CentredScrollPosition({300, 200}, {301, 203}), (CPoint{0, 1}));
 }

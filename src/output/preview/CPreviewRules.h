@@ -52,7 +52,7 @@ public:
     void SetZoom(int zoom) { m_zoom = ZoomFromSetting(zoom); }
     static int ZoomFromSetting(int setting);
     // The zoom list holds 100 %, 200 % and 400 % in this order.
-    static int ZoomAtIndex(int index) { return ZoomFromSetting(1 << index); }
+    static int ZoomAtIndex(int index) { return index >= 0 && index <= 2 ? 1 << index : 1; }
     static int IndexOfZoom(int zoom);
 
     // Where to scroll after the zoom changed so that the same device point
