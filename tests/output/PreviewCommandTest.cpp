@@ -1,6 +1,7 @@
 #include "PreviewTestSupport.h"
 
 #include "DocumentTestSupport.h"
+#include "MainWindowFixture.h"
 
 #include "app/CAppSettings.h"
 #include "app/CDocumentCommands.h"
@@ -111,4 +112,23 @@ TEST_F(PreviewCommandTest, DocumentTableRunsPrintPreview)
     PreviewDriver driver([](CPreviewDlg& dialog) { ClickPreviewButton(dialog, "2"); });
     EXPECT_TRUE(commands.OnCommand(CommandId::FilePrintPreview));
     EXPECT_TRUE(driver.Acted());
+}
+
+// The program's own window: Print Preview is offered, and its Print button
+// goes out through the window's command routing and back to the preview.
+class PreviewMainWindowTest : public MainWindowFixture
+{
+};
+
+TEST_F(PreviewMainWindowTest, PrintPreviewRunsFromTheMainWindow)
+{
+    EXPECT_TRUE(frame->Router().Query(CommandId::FilePrintPreview).enabled);
+    const int zoomBefore = app->Settings().previewZoom;
+    PreviewDriver driver([](CPreviewDlg& dialog) {
+        ClickPreviewButton(dialog, "1107");
+        ClickPreviewButton(dialog, "2");
+    });
+    EXPECT_TRUE(frame->Router().Execute(CommandId::FilePrintPreview));
+    EXPECT_TRUE(driver.Acted());
+    EXPECT_EQ(app->Settings().previewZoom, zoomBefore);
 }
