@@ -1,6 +1,7 @@
 #include "CDocumentCommands.h"
 
 #include "CAppSettings.h"
+#include "CPreviewCommand.h"
 
 #include "acquire/CPictureFileChooser.h"
 #include "acquire/CPictureImport.h"
@@ -14,8 +15,9 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 
-CDocumentCommands::CDocumentCommands(CVeldraDoc& doc, CAppSettings& settings, QWidget* window)
-    : m_doc(doc), m_settings(settings), m_pWindow(window)
+CDocumentCommands::CDocumentCommands(CVeldraDoc& doc, CAppSettings& settings, QWidget* window,
+                                     std::function<void()> print)
+    : m_doc(doc), m_settings(settings), m_pWindow(window), m_print(std::move(print))
 {
 }
 
@@ -25,7 +27,6 @@ bool CDocumentCommands::IsNotBuiltYet(CommandId id)
     case CommandId::LayerWindow:
     case CommandId::SelectSource:
     case CommandId::Acquire:
-    case CommandId::FilePrintPreview:
     case CommandId::MaterialSetup:
     case CommandId::AddMaterialFile:
     case CommandId::AddMaterialScan:
@@ -64,6 +65,9 @@ bool CDocumentCommands::OnCommand(CommandId id)
     case CommandId::Invert:
         CPictureCommands::Invert(m_doc);
         return true;
+    case CommandId::FilePrintPreview:
+        CPreviewCommand(m_doc, m_settings, m_pWindow, m_print).Run();
+        return true;
     default:
         return false;
     }
@@ -78,7 +82,8 @@ bool CDocumentCommands::OnUpdateCommand(CommandId id, CCommandState& state)
     case CommandId::ExportClipboard:
         state.enabled = m_doc.GetObjectCount() > 0;
         return true;
-    case CommandId::Import: return true;
+    case CommandId::Import:
+    case CommandId::FilePrintPreview: return true;
     case CommandId::Invert: state.SetCheck(m_doc.IsInverted()); return true;
     default:
         if (!IsNotBuiltYet(id))

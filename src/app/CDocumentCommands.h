@@ -5,6 +5,8 @@
 #include <QCoreApplication>
 #include <QString>
 
+#include <functional>
+
 class CAppSettings;
 class CVeldraDoc;
 class QWidget;
@@ -17,7 +19,8 @@ class CDocumentCommands : public ICommandTarget
     Q_DECLARE_TR_FUNCTIONS(CDocumentCommands)
 
 public:
-    CDocumentCommands(CVeldraDoc& doc, CAppSettings& settings, QWidget* window);
+    // print: sends the Print command, for the preview's own Print button.
+    CDocumentCommands(CVeldraDoc& doc, CAppSettings& settings, QWidget* window, std::function<void()> print = {});
 
     bool OnCommand(CommandId id) override;
     bool OnUpdateCommand(CommandId id, CCommandState& state) override;
@@ -36,4 +39,5 @@ private:
     CVeldraDoc& m_doc;
     CAppSettings& m_settings;
     QWidget* m_pWindow;
+    std::function<void()> m_print;
 };

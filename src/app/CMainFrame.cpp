@@ -45,7 +45,8 @@ CMainFrame::CMainFrame(CVeldraApp& app, CVeldraDoc& doc, CRecentFileList& recent
     setAcceptDrops(true);
     m_pView = new CVeldraView(doc, app.Settings().grid, this);
     setCentralWidget(m_pView);
-    m_pDocumentCommands = std::make_unique<CDocumentCommands>(doc, app.Settings(), this);
+    m_pDocumentCommands = std::make_unique<CDocumentCommands>(doc, app.Settings(), this,
+                                                              [this] { m_router.Execute(CommandId::FilePrint); });
     m_pSettingsCommands = std::make_unique<CSettingsCommands>(app.Settings(), doc, this,
                                                               [this] { m_pView->viewport()->update(); });
     m_pDocuments = std::make_unique<CDocumentManager>(doc, recent, this);
