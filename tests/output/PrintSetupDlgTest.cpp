@@ -21,6 +21,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <cups/cups.h>
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -202,6 +203,16 @@ TEST_F(PrintSetupFixture, TheListHasEveryQueueWithWhatPeopleChooseBy)
         EXPECT_EQ(table->item(row, 2)->text(), QStringLiteral("Ready"));
     EXPECT_EQ(table->findItems(QStringLiteral("Generic Office Laser"), Qt::MatchExactly).size(), 1);
     EXPECT_FALSE(Child<QLabel>(*dialog, "noQueues")->isVisible());
+}
+
+// The scheduler gone: libcups only reads the server once, so it is told.
+TEST_F(PrintSetupFixture, WithoutASchedulerThereAreNoQueues)
+{
+    cupsSetServer("/nonexistent/cups.sock");
+    const size_t count = CCupsQueueList().Queues().size();
+    cupsSetServer(nullptr);
+    EXPECT_EQ(count, 0u);
+    EXPECT_EQ(CCupsQueueList().Queues().size(), 2u);
 }
 
 TEST_F(PrintSetupFixture, TheUsersDefaultQueueIsMarked)
