@@ -88,7 +88,9 @@ void CPrintSetupDlg::BuildLayout(Mode mode)
     auto* paperRow = new QHBoxLayout;
     paperRow->addWidget(m_pPaper, 1);
     paperRow->addWidget(m_pProperties);
-    form->addRow(tr("Paper &size:"), paperRow);
+    auto* paperLabel = new QLabel(tr("Paper &size:"), this);
+    paperLabel->setBuddy(m_pPaper);
+    form->addRow(paperLabel, paperRow);
     if (mode == Mode::print)
         form->addRow(tr("&Copies:"), m_pCopies);
 
