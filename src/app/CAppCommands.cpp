@@ -70,11 +70,6 @@ bool CAppCommands::OnUpdateCommand(CommandId id, CCommandState& state)
     case CommandId::Help:
         state.enabled = !ManualPath().isEmpty();
         return true;
-    case CommandId::FilePrint:
-    case CommandId::FilePrintSetup:
-        // Printing to the engraver is not part of the program yet.
-        state.enabled = false;
-        return true;
     default:
         return false;
     }

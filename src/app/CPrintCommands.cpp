@@ -5,6 +5,7 @@
 
 #include "document/CVeldraDoc.h"
 #include "output/CCupsJob.h"
+#include "output/CCupsQueueList.h"
 #include "output/CEngraverDevice.h"
 #include "output/CPlatePrint.h"
 #include "output/CPrintTargets.h"
@@ -27,6 +28,12 @@ bool CPrintCommands::OnCommand(CommandId id)
     case CommandId::FilePrintDirect:
         PrintLayout(1);
         return true;
+    case CommandId::FilePrint:
+        PrintWithDialog();
+        return true;
+    case CommandId::FilePrintSetup:
+        PrintSetup();
+        return true;
     default:
         return false;
     }
@@ -34,7 +41,7 @@ bool CPrintCommands::OnCommand(CommandId id)
 
 bool CPrintCommands::OnUpdateCommand(CommandId id, CCommandState&)
 {
-    return id == CommandId::FilePrintDirect;
+    return id == CommandId::FilePrintDirect || id == CommandId::FilePrint || id == CommandId::FilePrintSetup;
 }
 
 bool CPrintCommands::QueryDevice(CVeldraView::DeviceCaps& caps) const
@@ -75,10 +82,22 @@ bool CPrintCommands::PrintLayout(int copies)
     return printed;
 }
 
-void CPrintCommands::ChoosePrinter(const QString& queue, const QString&, const QString&)
+void CPrintCommands::ChoosePrinter(const QString& queue)
 {
     m_app.ChoosePrinter(queue);
     m_doc.Adjustments().SetPrinter(m_app.CurrentPrinter());
+}
+
+// The dialog stores the paper and the engraver's adjustments itself on OK;
+// the queue it hands back becomes the program's printer.
+bool CPrintCommands::RunPrinterDialog(CPrintSetupDlg::Mode mode, int& copies)
+{
+    CPrintSetupDlg dialog(mode, CCupsQueueList().Queues(), m_app.Settings().printer.device, m_pWindow);
+    if (dialog.exec() != QDialog::Accepted || dialog.QueueName().isEmpty())
+        return false;
+    ChoosePrinter(dialog.QueueName());
+    copies = dialog.Copies();
+    return true;
 }
 
 // What Print Setup's OK does after the choice: the selection goes, the
@@ -98,8 +117,14 @@ void CPrintCommands::BindToPrinter()
 
 void CPrintCommands::PrintSetup()
 {
+    int copies = 1;
+    if (RunPrinterDialog(CPrintSetupDlg::Mode::setup, copies))
+        BindToPrinter();
 }
 
 void CPrintCommands::PrintWithDialog()
 {
+    int copies = 1;
+    if (RunPrinterDialog(CPrintSetupDlg::Mode::print, copies))
+        PrintLayout(copies);
 }

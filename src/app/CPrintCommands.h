@@ -1,5 +1,6 @@
 #pragma once
 
+#include "output/dialogs/CPrintSetupDlg.h"
 #include "view/CVeldraView.h"
 #include "view/ICommandTarget.h"
 
@@ -36,8 +37,11 @@ public:
 private:
     void PrintSetup();
     void PrintWithDialog();
-    // Makes the queue the program's printer, as Print Setup's OK does.
-    void ChoosePrinter(const QString& queue, const QString& driver, const QString& port);
+    // Runs the printer dialog; true, with the copies, when the user chose a
+    // queue, which is then the program's printer.
+    bool RunPrinterDialog(CPrintSetupDlg::Mode mode, int& copies);
+    // Makes the queue the program's printer and the document's.
+    void ChoosePrinter(const QString& queue);
     void BindToPrinter();
 
     CVeldraApp& m_app;

@@ -1,11 +1,14 @@
 #include "PreviewTestSupport.h"
 
 #include "DocumentTestSupport.h"
+#include "DialogDriver.h"
 #include "MainWindowFixture.h"
 
 #include "app/CAppSettings.h"
 #include "app/CDocumentCommands.h"
 #include "app/CPreviewCommand.h"
+#include "output/dialogs/CPrintSetupDlg.h"
+#include "output/preview/CPreviewDlg.h"
 #include "platform/CVirtualEngraver.h"
 #include "view/CCommandState.h"
 
@@ -124,11 +127,21 @@ TEST_F(PreviewMainWindowTest, PrintPreviewRunsFromTheMainWindow)
 {
     EXPECT_TRUE(frame->Router().Query(CommandId::FilePrintPreview).enabled);
     const int zoomBefore = app->Settings().previewZoom;
-    PreviewDriver driver([](CPreviewDlg& dialog) {
-        ClickPreviewButton(dialog, "1107");
-        ClickPreviewButton(dialog, "2");
+    DialogDriver driver;
+    bool printerAsked = false;
+    driver.Then([](QDialog& preview) {
+        auto* dialog = qobject_cast<CPreviewDlg*>(&preview);
+        ASSERT_TRUE(dialog);
+        ClickPreviewButton(*dialog, "1107");
+        ClickPreviewButton(*dialog, "2");
+    });
+    // The preview's Print is the window's Print: its printer dialog opens.
+    driver.Then([&printerAsked](QDialog& printer) {
+        printerAsked = qobject_cast<CPrintSetupDlg*>(&printer) != nullptr;
+        printer.reject();
     });
     EXPECT_TRUE(frame->Router().Execute(CommandId::FilePrintPreview));
-    EXPECT_TRUE(driver.Acted());
+    EXPECT_EQ(driver.ActsLeft(), 0);
+    EXPECT_TRUE(printerAsked);
     EXPECT_EQ(app->Settings().previewZoom, zoomBefore);
 }

@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDialog>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -10,10 +11,15 @@
 #include <QStringList>
 #include <QTimer>
 
+#include <deque>
+#include <functional>
+
 // Answers the modal dialogs a command opens, as a user at the window would:
 // a file dialog gets the next chosen path (or is cancelled when there is
 // none), a message box is read and closed with No where it asks, else OK
-// (Yes when a file dialog asks to replace the file chosen).
+// (Yes when a file dialog asks to replace the file chosen). Any other modal
+// dialog gets the next of the test's own acts, in order (or is rejected
+// when there is none left).
 class DialogDriver
 {
 public:
@@ -25,6 +31,9 @@ public:
     }
 
     void Choose(const QString& path) { m_paths.append(path); }
+    // What the user does in the next dialog of another kind.
+    void Then(std::function<void(QDialog&)> act) { m_acts.push_back(std::move(act)); }
+    int ActsLeft() const { return int(m_acts.size()); }
     const QStringList& Messages() const { return m_messages; }
 
 private:
@@ -43,6 +52,18 @@ private:
                 button->click();
             else
                 box->done(0);
+        } else if (auto* dialog = qobject_cast<QDialog*>(modal); dialog && !qobject_cast<QFileDialog*>(modal)) {
+            if (dialog == m_pActedOn)
+                return;
+            m_pActedOn = dialog;
+            if (m_acts.empty()) {
+                dialog->reject();
+                return;
+            }
+            // From a timer of its own: an act that opens another dialog runs
+            // a nested loop, in which this timer must be free to answer it.
+            QTimer::singleShot(0, dialog, [act = std::move(m_acts.front()), dialog] { act(*dialog); });
+            m_acts.pop_front();
         } else if (auto* files = qobject_cast<QFileDialog*>(modal); files && !m_bAccepting) {
             if (m_paths.isEmpty()) {
                 files->reject();
@@ -73,5 +94,7 @@ private:
     QTimer m_timer;
     QStringList m_paths;
     QStringList m_messages;
+    std::deque<std::function<void(QDialog&)>> m_acts;
+    QPointer<QDialog> m_pActedOn;
     bool m_bAccepting = false;
 };

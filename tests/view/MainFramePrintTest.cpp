@@ -7,12 +7,20 @@
 #include "SampleLayout.h"
 
 #include "app/CPrintCommands.h"
+#include "output/dialogs/CPrintSetupDlg.h"
+#include "output/preview/CPreviewDlg.h"
 #include "document/CDocumentFile.h"
 #include "document/CPlateRenderer.h"
 #include "output/CCupsPrinterSystem.h"
 #include "output/CEngraverDevice.h"
 #include "view/CVeldraView.h"
 
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTableWidget>
 #include <QTemporaryDir>
 
 namespace {
@@ -73,6 +81,37 @@ protected:
     Binding Bound() const
     {
         return {doc.GetResolution(), doc.GetDeviceSize(), doc.GetPrintableSize(), doc.PrintOffset(), doc.IsModified()};
+    }
+
+    // In the printer dialog, as a user: the queue's row, then its paper.
+    static void ChooseQueue(QDialog& dialog, const QString& queue, const QString& paper = QString())
+    {
+        auto* table = dialog.findChild<QTableWidget*>(QStringLiteral("queues"));
+        ASSERT_TRUE(table);
+        for (int row = 0; row < table->rowCount(); ++row) {
+            if (table->item(row, 0)->text() == queue) {
+                const QRect cell = table->visualItemRect(table->item(row, 0));
+                QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, cell.center());
+            }
+        }
+        if (!paper.isEmpty()) {
+            auto* papers = dialog.findChild<QComboBox*>(QStringLiteral("paper"));
+            ASSERT_TRUE(papers);
+            papers->setCurrentIndex(papers->findText(paper));
+        }
+    }
+
+    static void Confirm(QDialog& dialog)
+    {
+        auto* buttons = dialog.findChild<QDialogButtonBox*>(QStringLiteral("buttons"));
+        ASSERT_TRUE(buttons);
+        QTest::mouseClick(buttons->button(QDialogButtonBox::Ok), Qt::LeftButton);
+    }
+
+    DecodedPage PageOf(int jobId) const
+    {
+        EXPECT_TRUE(CupsTestServer::Instance().WaitForJob(jobId));
+        return Decode(CupsTestServer::Instance().JobOutput(jobId));
     }
 
     DialogDriver driver;
@@ -139,4 +178,86 @@ TEST_F(WindowPrintFixture, AStoppedPrinterOrNoSchedulerIsToldAndChangesNothing)
     EXPECT_TRUE(Bound() == before);
     EXPECT_EQ(frame->View().Zoom(), 200);
     EXPECT_TRUE(QGuiApplication::overrideCursor() == nullptr);
+}
+
+TEST_F(WindowPrintFixture, PrintAsksForThePrinterAndTheCopies)
+{
+    OpenSample();
+    QString title;
+    driver.Then([&title](QDialog& dialog) {
+        title = dialog.windowTitle();
+        ChooseQueue(dialog, engraverQueue);
+        auto* copies = dialog.findChild<QSpinBox*>(QStringLiteral("copies"));
+        ASSERT_TRUE(copies);
+        copies->setFocus();
+        copies->selectAll();
+        QTest::keyClick(copies, Qt::Key_3);
+        Confirm(dialog);
+    });
+    const int before = LatestJobId();
+    EXPECT_TRUE(frame->Router().Execute(CommandId::FilePrint));
+    EXPECT_EQ(title, QStringLiteral("Print"));
+    ASSERT_EQ(LatestJobId(), before + 1);
+    const DecodedPage page = PageOf(before + 1);
+    ASSERT_TRUE(page.ok);
+    EXPECT_EQ(page.header.NumCopies, 3u);
+
+    // Cancelled, nothing is printed.
+    driver.Then([](QDialog& dialog) { dialog.reject(); });
+    EXPECT_TRUE(frame->Router().Execute(CommandId::FilePrint));
+    EXPECT_EQ(LatestJobId(), before + 1);
+}
+
+TEST_F(WindowPrintFixture, PrintSetupBindsTheLayoutToTheChosenPrinterAndPaper)
+{
+    OpenSample();
+    frame->View().SetSelection(doc.GetObjectAt(doc.GetObjectCount() - 1));
+    app->Settings().materialSize = {3000, 2000};
+    driver.Then([](QDialog& dialog) {
+        EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Print Setup"));
+        ChooseQueue(dialog, laserQueue, QStringLiteral("Letter"));
+        Confirm(dialog);
+    });
+    EXPECT_TRUE(frame->Router().Execute(CommandId::FilePrintSetup));
+
+    EXPECT_EQ(app->Settings().printer.ToText(), QStringLiteral("winspool,Office_Laser, "));
+    EXPECT_EQ(doc.GetResolution(), 600);
+    EXPECT_TRUE(doc.IsBoundTo(600, 21590, 27940)); // Letter, 215.9 x 279.4 mm
+    EXPECT_EQ(frame->View().Selection(), nullptr);
+    EXPECT_EQ(app->Settings().materialSize, (CSize{0, 0}));
+    // Kept for the next start at once, in the form it has always had.
+    QFile settings(config.filePath(QStringLiteral("Corvex KZ Corporation/Veldra2.conf")));
+    ASSERT_TRUE(settings.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(settings.readAll().contains("Device=\"winspool,Office_Laser, \""));
+    // The engraver's adjustments are not the laser's business.
+    EXPECT_EQ(doc.Adjustments().Printer(), app->CurrentPrinter());
+    EXPECT_FALSE(app->CurrentPrinter()->IsEngraver());
+}
+
+// The preview's Print sends the adjustments being tried; Cancel then puts
+// the ones from before back.
+TEST_F(WindowPrintFixture, PrintFromThePreviewUsesItsAdjustments)
+{
+    OpenSample();
+    driver.Then([](QDialog& preview) {
+        auto* brightness = preview.findChild<QLineEdit*>(QStringLiteral("1114"));
+        ASSERT_TRUE(brightness);
+        brightness->setFocus();
+        brightness->selectAll();
+        QTest::keyClick(brightness, Qt::Key_Minus);
+        QTest::keyClick(brightness, Qt::Key_2);
+        QTest::keyClick(brightness, Qt::Key_0);
+        QTest::mouseClick(preview.findChild<QPushButton*>(QStringLiteral("1107")), Qt::LeftButton);
+        QTest::mouseClick(preview.findChild<QPushButton*>(QStringLiteral("2")), Qt::LeftButton);
+    });
+    driver.Then([](QDialog& printer) { Confirm(printer); });
+    const int before = LatestJobId();
+    EXPECT_TRUE(frame->Router().Execute(CommandId::FilePrintPreview));
+    EXPECT_EQ(driver.ActsLeft(), 0);
+    ASSERT_EQ(LatestJobId(), before + 1);
+    ASSERT_TRUE(CupsTestServer::Instance().WaitForJob(before + 1));
+    const QByteArray options = CupsTestServer::Instance().JobOptions(before + 1);
+    EXPECT_TRUE(options.contains("Brightness=-20 Contrast=-3 Gamma=120")) << options.constData();
+    EXPECT_EQ(doc.Adjustments().Get(), (CEngraverAdjustments{6, -3, 120}));
+    EXPECT_FALSE(doc.IsModified());
 }

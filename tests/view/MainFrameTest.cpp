@@ -52,13 +52,14 @@ TEST_F(MainFrameFixture, CommandsAreRoutedAndUnbuiltOnesShowDisabled)
     EXPECT_FALSE(State(CommandId::EditCopy).enabled);
     EXPECT_TRUE(State(CommandId::Import).enabled);
     EXPECT_TRUE(State(CommandId::About).enabled);
-    for (CommandId id : {CommandId::LayerWindow, CommandId::FilePrint, CommandId::MaterialSetup, CommandId::Properties,
-                         CommandId::Trimming})
+    for (CommandId id : {CommandId::LayerWindow, CommandId::MaterialSetup, CommandId::Properties, CommandId::Trimming})
         EXPECT_FALSE(State(id).enabled) << int(id);
     // The text tools come with the property dialogs that place text, the
     // settings commands with their dialogs.
     for (CommandId id : {CommandId::ToolTextBlock, CommandId::ToolHorizontalText, CommandId::ToolFanText,
-                         CommandId::TextToolDropDown, CommandId::PenSetup, CommandId::GridSetup, CommandId::Preferences})
+                         CommandId::TextToolDropDown, CommandId::PenSetup, CommandId::GridSetup, CommandId::Preferences,
+                         CommandId::FilePrint, CommandId::FilePrintDirect, CommandId::FilePrintSetup,
+                         CommandId::FilePrintPreview})
         EXPECT_TRUE(State(id).enabled) << int(id);
     EXPECT_EQ(State(CommandId::ToolSelect).checked, 1);
 
