@@ -152,13 +152,11 @@ double CPrintSetupRules::ShownGamma(int code)
     return std::round(CPreviewPicture::GammaFromCode(code) * 100.0) / 100.0;
 }
 
-// Worked out on the hundredths shown rather than on the real number: the
-// binary form of 1.15 lies below it, and truncating it would give 14.
+// A code finer than the hundredths shown (-505 from a layout) stays as it
+// was while its gamma is not touched.
 int CPrintSetupRules::GammaCode(double shown, int previousCode)
 {
-    const long hundredths = std::lround(shown * 100.0);
-    if (hundredths == std::lround(ShownGamma(previousCode) * 100.0))
+    if (std::lround(shown * 100.0) == std::lround(ShownGamma(previousCode) * 100.0))
         return previousCode;
-    const long code = hundredths >= 100 ? hundredths - 100 : hundredths * 10 - 1000;
-    return int(std::clamp(code, -900L, 899L));
+    return CPreviewPicture::CodeFromGamma(shown);
 }
