@@ -219,13 +219,15 @@ TEST_F(PrintSetupFixture, AStoppedOrRejectingQueueSaysSo)
     }
     {
         const HeldQueue rejecting(QStringLiteral("cupsreject"), QStringLiteral("cupsaccept"), {laserQueue});
-        const CCupsQueueList::Queue* laser = Find(CCupsQueueList().Queues(), laserQueue);
+        const std::vector<CCupsQueueList::Queue> queues = CCupsQueueList().Queues();
+        const CCupsQueueList::Queue* laser = Find(queues, laserQueue);
         ASSERT_TRUE(laser);
         EXPECT_FALSE(laser->acceptingJobs);
         EXPECT_TRUE(CPrintSetupRules::StateText(*laser).startsWith(QLatin1String("Ready, not accepting jobs")))
             << qPrintable(CPrintSetupRules::StateText(*laser));
     }
-    const CCupsQueueList::Queue* laser = Find(CCupsQueueList().Queues(), laserQueue);
+    const std::vector<CCupsQueueList::Queue> queues = CCupsQueueList().Queues();
+    const CCupsQueueList::Queue* laser = Find(queues, laserQueue);
     ASSERT_TRUE(laser);
     EXPECT_EQ(laser->state, CCupsQueueList::idle);
     EXPECT_TRUE(laser->acceptingJobs);
