@@ -190,8 +190,11 @@ bool RotatePicture(CVeldraDoc& doc, CDibObj& picture, int angleIndex)
     }
     doc.RecordUndo(UndoKind::changed, &picture, true);
     const CSize size = picture.GetSize();
-    if (!picture.SetImageFrom(&turned, picture.m_dwFlags, false))
+    if (!picture.SetImageFrom(&turned, picture.m_dwFlags, false)) {
+        // Nothing changed: an undo step would only undo nothing.
+        doc.DropLastUndo();
         return false;
+    }
     const CSize newSize = swap ? CSize{size.cy, size.cx} : size;
     picture.SetSize(newSize.cx, newSize.cy);
     picture.Refresh(&doc);

@@ -3,9 +3,12 @@
 #include "CVeldraView.h"
 
 #include "document/CObjectClipboard.h"
+#include "document/CPictureCommands.h"
 #include "document/CTextCommands.h"
 #include "document/CVeldraDoc.h"
+#include "objects/CDibObj.h"
 #include "objects/CSymbolObj.h"
+#include "rotate/CRotateImageDlg.h"
 #include "objects/ObjectFlags.h"
 
 #include <QClipboard>
@@ -21,6 +24,7 @@ bool CViewEditCommands::OnCommand(CommandId id)
     case CommandId::EditClear: Delete(); return true;
     case CommandId::MoveCenter: MoveCenter(); return true;
     case CommandId::Properties: EditProperties(); return true;
+    case CommandId::RotateImage: RotateImage(); return true;
     default: return false;
     }
 }
@@ -41,9 +45,11 @@ bool CViewEditCommands::OnUpdateCommand(CommandId id, CCommandState& state)
     case CommandId::Properties:
         state.enabled = selected && m_view.ObjectEditor() && !m_view.Selection()->HasFlag(SOF_LOCKED);
         return true;
+    case CommandId::RotateImage:
+        state.enabled = SelectedPicture() != nullptr;
+        return true;
     case CommandId::Trimming:
     case CommandId::CropImage:
-    case CommandId::RotateImage:
         // Their dialogs are not part of the program yet.
         state.enabled = false;
         return true;
@@ -100,4 +106,21 @@ void CViewEditCommands::EditProperties()
         return;
     CTextCommands::EditObjectProperties(m_view.Document(), *selection, *m_view.ObjectEditor());
     m_view.SetSelection(selection);
+}
+
+CDibObj* CViewEditCommands::SelectedPicture() const
+{
+    return dynamic_cast<CDibObj*>(m_view.Selection());
+}
+
+void CViewEditCommands::RotateImage()
+{
+    CDibObj* picture = SelectedPicture();
+    if (!picture)
+        return;
+    CRotateImageDlg dialog(&m_view);
+    if (dialog.exec() != QDialog::Accepted || dialog.AngleIndex() == 0)
+        return;
+    if (CPictureCommands::RotatePicture(m_view.Document(), *picture, dialog.AngleIndex()))
+        m_view.SetSelection(picture);
 }

@@ -2,6 +2,7 @@
 
 #include "ICommandTarget.h"
 
+class CDibObj;
 class CVeldraView;
 
 // The Edit and Object commands on the view's selection: the clipboard,
@@ -21,7 +22,11 @@ public:
     void Delete();
     void MoveCenter();
     void EditProperties();
+    void RotateImage();
 
 private:
+    // The selection when it is a picture object.
+    CDibObj* SelectedPicture() const;
+
     CVeldraView& m_view;
 };
