@@ -3,6 +3,7 @@
 #include "CAppCommands.h"
 #include "CDocumentCommands.h"
 #include "CPrintCommands.h"
+#include "CTrimCommand.h"
 #include "CDocumentManager.h"
 #include "CMenuLayout.h"
 #include "CSettingsCommands.h"
@@ -52,6 +53,7 @@ CMainFrame::CMainFrame(CVeldraApp& app, CVeldraDoc& doc, CRecentFileList& recent
     m_pDocuments = std::make_unique<CDocumentManager>(doc, recent, this);
     m_pAppCommands = std::make_unique<CAppCommands>(this);
     m_pPrintCommands = std::make_unique<CPrintCommands>(app, doc, *m_pView, *m_pDocuments, this);
+    m_pTrimCommand = std::make_unique<CTrimCommand>(app.Settings(), doc, *m_pView, this);
     // Each new or opened document asks the chosen printer for its dots per
     // inch and page (the plate) before it is shown.
     if (app.Printers())
@@ -59,6 +61,7 @@ CMainFrame::CMainFrame(CVeldraApp& app, CVeldraDoc& doc, CRecentFileList& recent
     // The order commands are offered in; printing is the view's business.
     m_router.AddTarget(m_pView);
     m_router.AddTarget(m_pPrintCommands.get());
+    m_router.AddTarget(m_pTrimCommand.get());
     m_router.AddTarget(m_pDocumentCommands.get());
     m_router.AddTarget(m_pSettingsCommands.get());
     m_router.AddTarget(this);

@@ -13,6 +13,7 @@ class CCommandActions;
 class CDocumentCommands;
 class CDocumentManager;
 class CPrintCommands;
+class CTrimCommand;
 class CObjectEditor;
 class CRecentFileList;
 class CSettingsCommands;
@@ -85,6 +86,7 @@ private:
     std::unique_ptr<CDocumentManager> m_pDocuments;
     std::unique_ptr<CAppCommands> m_pAppCommands;
     std::unique_ptr<CPrintCommands> m_pPrintCommands;
+    std::unique_ptr<CTrimCommand> m_pTrimCommand;
     std::unique_ptr<CObjectEditor> m_pObjectEditor;
     CCommandActions* m_pActions = nullptr;
     CZoomStatusBar* m_pStatusBar = nullptr;

@@ -59,6 +59,23 @@ void RefreshRow(CVeldraDoc& doc, CSymbolObj* object)
         doc.LayerList()->RefreshRow(object);
 }
 
+// The picture the object works with: a part of the full-resolution one at
+// the size it takes in dots, but never larger than the part itself, reduced
+// with the halftone (area-averaging) stretch.
+bool MakeWorkingCopy(const CDibImage& image, const CRect& part, CSize dots, CDibImage& working)
+{
+    if (part.Width() <= 0 || part.Height() <= 0)
+        return false;
+    const int workWidth = std::clamp(dots.cx, 1, part.Width()), workHeight = std::clamp(dots.cy, 1, part.Height());
+    const CRect workRect{0, 0, workWidth, workHeight};
+    const QImage reduced = DibStretcher::Stretch(image, workRect, part, workRect, StretchMode::Halftone);
+    if (reduced.isNull() || !working.Create(workWidth, workHeight, 24))
+        return false;
+    for (int y = 0; y < workHeight; ++y)
+        std::memcpy(working.Row(y), reduced.constScanLine(y), 3 * std::size_t(workWidth));
+    return true;
+}
+
 } // namespace
 
 CDibObj* AddPicture(CVeldraDoc& doc, CDibImage& image, const QString& name)
@@ -66,18 +83,10 @@ CDibObj* AddPicture(CVeldraDoc& doc, CDibImage& image, const QString& name)
     if (image.IsEmpty() || (image.BitCount() != 24 && !image.ConvertDepth(24)))
         return nullptr;
     const CSize fitted = FitPrintable(doc, image.Width(), image.Height());
-    // The working copy is never larger than the picture itself.
     const CSize dots = doc.DocToDeviceSize(fitted);
-    const int workWidth = std::clamp(dots.cx, 1, image.Width()), workHeight = std::clamp(dots.cy, 1, image.Height());
-    // Reduced with the halftone (area-averaging) stretch.
-    const CRect workRect{0, 0, workWidth, workHeight};
-    const QImage reduced = DibStretcher::Stretch(image, workRect, {0, 0, image.Width(), image.Height()}, workRect,
-                                                 StretchMode::Halftone);
     CDibImage working;
-    if (reduced.isNull() || !working.Create(workWidth, workHeight, 24))
+    if (!MakeWorkingCopy(image, {0, 0, image.Width(), image.Height()}, dots, working))
         return nullptr;
-    for (int y = 0; y < workHeight; ++y)
-        std::memcpy(working.Row(y), reduced.constScanLine(y), 3 * std::size_t(workWidth));
     auto object = std::make_unique<CDibObj>();
     if (!object->SetImageFrom(&working, flagsPicture, true))
         return nullptr;
@@ -208,6 +217,28 @@ bool ApplyCrop(CVeldraDoc& doc, CDibObj& picture, CCropMask& mask)
     mask.ApplyMask();
     picture.Refresh(&doc);
     RefreshRow(doc, &picture);
+    return true;
+}
+
+bool Trim(CVeldraDoc& doc, CDibObj& picture, const CDibImage& full, const TrimChoice& choice)
+{
+    if (full.IsEmpty() || choice.size.cx <= 0 || choice.size.cy <= 0)
+        return false;
+    const CSize dots = doc.DocToDeviceSize(choice.size);
+    CDibImage working;
+    if (!MakeWorkingCopy(full, choice.pictureRect, dots, working))
+        return false;
+    doc.RecordUndo(UndoKind::changed, &picture, true);
+    if (!picture.SetImageFrom(&working, picture.m_dwFlags, true)) {
+        doc.DropLastUndo();
+        return false;
+    }
+    picture.SetTrim(choice.mode, &choice.displayRect);
+    picture.BuildDisplay(dots.cx, dots.cy);
+    // Trimmed, the picture starts again from the material's centre.
+    picture.SetBounds(0, 0, choice.size.cx, choice.size.cy);
+    RefreshRow(doc, &picture);
+    Announce(doc, &picture);
     return true;
 }
 

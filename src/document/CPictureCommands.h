@@ -1,5 +1,8 @@
 #pragma once
 
+#include "platform/CRect.h"
+#include "platform/CSize.h"
+
 #include <QString>
 
 #include <memory>
@@ -31,6 +34,21 @@ CDibObj* MergeObjects(CVeldraDoc& doc, const std::vector<CSymbolObj*>& objects, 
 
 // Quarter turns: 1 clockwise, 2 half, 3 counter-clockwise; 0 changes nothing.
 bool RotatePicture(CVeldraDoc& doc, CDibObj& picture, int angleIndex);
+
+// What the Trimming Picture dialog chose: its mode and rectangle (kept in
+// the object for next time), the part of the full-resolution picture, and
+// the size on the plate (0.01 mm).
+struct TrimChoice
+{
+    int mode = 0;
+    CRect displayRect;
+    CRect pictureRect;
+    CSize size;
+};
+
+// Replaces the picture by the chosen part of its full-resolution picture,
+// sized and centred on the material; one undo step, none on failure.
+bool Trim(CVeldraDoc& doc, CDibObj& picture, const CDibImage& full, const TrimChoice& choice);
 
 // Cuts away what the mask marks (the mask was made over this picture).
 bool ApplyCrop(CVeldraDoc& doc, CDibObj& picture, CCropMask& mask);

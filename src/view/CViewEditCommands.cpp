@@ -48,9 +48,8 @@ bool CViewEditCommands::OnUpdateCommand(CommandId id, CCommandState& state)
     case CommandId::RotateImage:
         state.enabled = SelectedPicture() != nullptr;
         return true;
-    case CommandId::Trimming:
     case CommandId::CropImage:
-        // Their dialogs are not part of the program yet.
+        // Its dialog is not part of the program yet.
         state.enabled = false;
         return true;
     default:

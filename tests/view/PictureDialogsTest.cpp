@@ -3,14 +3,19 @@
 #include "DialogDriver.h"
 #include "MainWindowFixture.h"
 
+#include "document/CPictureCommands.h"
 #include "document/CVeldraDoc.h"
 #include "objects/CDibObj.h"
 #include "view/CVeldraView.h"
 #include "view/rotate/CRotateImageDlg.h"
+#include "view/trimming/CTrimmingDlg.h"
 
 #include <QComboBox>
+#include <QMouseEvent>
 #include <QDialogButtonBox>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 
 #include <cstring>
 
@@ -59,6 +64,29 @@ protected:
                 QTest::keyClick(angle, Qt::Key_Down);
             Confirm(dialog);
         };
+    }
+
+    // A photo imported as the user imports one: its full-resolution file
+    // kept, then moved away from the centre.
+    CDibObj* ImportPhoto(int w, int h)
+    {
+        CDibImage image;
+        image.Create(w, h, 24);
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x)
+                std::memset(image.Row(y) + 3 * x, (x * 255) / w, 3);
+        CDibObj* picture = CPictureCommands::AddPicture(doc, image, QStringLiteral("photo"));
+        EXPECT_TRUE(picture && !picture->GetSourcePath().isEmpty());
+        picture->SetPosition(700, -400);
+        frame->View().SetSelection(picture);
+        return picture;
+    }
+
+    static void ChooseMode(QDialog& dialog, int mode)
+    {
+        auto* button = dialog.findChild<QRadioButton*>(QString::number(1010 + mode));
+        ASSERT_TRUE(button);
+        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(4, button->height() / 2));
     }
 
     DialogDriver driver;
@@ -116,4 +144,90 @@ TEST_F(PictureDialogsFixture, PictureCommandsWantAPictureSelected)
     EXPECT_FALSE(frame->Router().Query(CommandId::RotateImage).enabled);
     AddPicture(4, 4, 100, 100);
     EXPECT_TRUE(frame->Router().Query(CommandId::RotateImage).enabled);
+}
+
+TEST_F(PictureDialogsFixture, TrimmingPutsTheChosenPartAtTheMaterialCentre)
+{
+    CDibObj* picture = ImportPhoto(800, 400);
+    EXPECT_TRUE(frame->Router().Query(CommandId::Trimming).enabled);
+    const int undoBefore = doc.UndoHistory().UndoCount();
+    CSize chosen;
+    driver.Then([&chosen](QDialog& dialog) {
+        ChooseMode(dialog, 2); // Free: the printable area's shape
+        chosen = static_cast<CTrimmingDlg&>(dialog).Rules().Size();
+        Confirm(dialog);
+    });
+    EXPECT_TRUE(frame->Router().Execute(CommandId::Trimming));
+    EXPECT_EQ(driver.ActsLeft(), 0);
+    EXPECT_EQ(picture->GetPosition(), (CPoint{0, 0}));
+    EXPECT_EQ(picture->GetSize(), chosen);
+    CRect stored;
+    EXPECT_EQ(picture->GetTrim(&stored), 2);
+    EXPECT_GT(stored.Width(), 0);
+    // A square part of a 2:1 picture.
+    const CDibImage& working = picture->StoredImage();
+    EXPECT_NEAR(double(working.Width()) / working.Height(), double(chosen.cx) / chosen.cy, 0.02);
+    EXPECT_EQ(doc.UndoHistory().UndoCount(), undoBefore + 1);
+
+    // Cancelled, nothing changes.
+    driver.Then([](QDialog& dialog) { dialog.reject(); });
+    EXPECT_TRUE(frame->Router().Execute(CommandId::Trimming));
+    EXPECT_EQ(doc.UndoHistory().UndoCount(), undoBefore + 1);
+}
+
+TEST_F(PictureDialogsFixture, TrimmingAsksForASizeWithinItsLimits)
+{
+    ImportPhoto(300, 200);
+    driver.Then([](QDialog& dialog) {
+        auto* width = dialog.findChild<QLineEdit*>(QStringLiteral("1006"));
+        ASSERT_TRUE(width);
+        width->setFocus();
+        width->selectAll();
+        QTest::keyClicks(width, QStringLiteral("2000"));
+        Confirm(dialog);
+        EXPECT_TRUE(dialog.isVisible());
+        dialog.reject();
+    });
+    EXPECT_TRUE(frame->Router().Execute(CommandId::Trimming));
+    EXPECT_EQ(driver.Messages(), QStringList{QStringLiteral("Please enter a number between 0.50 and 1000.00.")});
+}
+
+TEST_F(PictureDialogsFixture, OnlyAPictureWithItsFileCanBeTrimmed)
+{
+    AddPicture(4, 4, 100, 100); // made here, no full-resolution file
+    EXPECT_FALSE(frame->Router().Query(CommandId::Trimming).enabled);
+    ImportPhoto(40, 40);
+    EXPECT_TRUE(frame->Router().Query(CommandId::Trimming).enabled);
+}
+
+// In the dialog itself: a corner dragged with Shift held keeps the
+// rectangle's proportions, and the size follows.
+TEST_F(PictureDialogsFixture, AShiftDragInTheTrimmingAreaKeepsTheProportions)
+{
+    ImportPhoto(800, 400);
+    CRect before, after;
+    CSize sizeAfter;
+    driver.Then([&](QDialog& dialog) {
+        auto& trimming = static_cast<CTrimmingDlg&>(dialog);
+        ChooseMode(dialog, 2);
+        QWidget* area = dialog.findChild<QWidget*>(QStringLiteral("1021"));
+        ASSERT_TRUE(area);
+        before = trimming.Rules().Tracker();
+        const QPoint corner(before.right + 3, before.bottom + 3);
+        QTest::mousePress(area, Qt::LeftButton, Qt::ShiftModifier, corner);
+        QMouseEvent move(QEvent::MouseMove, QPointF(corner - QPoint(60, 10)), area->mapToGlobal(QPointF(corner - QPoint(60, 10))),
+                         Qt::NoButton, Qt::LeftButton, Qt::ShiftModifier);
+        QApplication::sendEvent(area, &move);
+        QTest::mouseRelease(area, Qt::LeftButton, Qt::ShiftModifier, corner - QPoint(60, 10));
+        after = trimming.Rules().Tracker();
+        sizeAfter = trimming.Rules().Size();
+        dialog.reject();
+    });
+    EXPECT_TRUE(frame->Router().Execute(CommandId::Trimming));
+    ASSERT_GT(before.Width(), 60);
+    EXPECT_EQ(after.left, before.left);
+    EXPECT_EQ(after.top, before.top);
+    EXPECT_LT(after.bottom, before.bottom);
+    EXPECT_NEAR(double(after.Width()) / after.Height(), double(before.Width()) / before.Height(), 0.02);
+    EXPECT_NEAR(double(sizeAfter.cx) / sizeAfter.cy, double(after.Width()) / after.Height(), 0.02);
 }
