@@ -49,6 +49,7 @@ CTrimmingDlg::CTrimmingDlg(int unit, const CDibImage& picture, int resolution, C
     const CRect whole{0, 0, display.Width(), display.Height()};
     m_pArea->SetPicture(DibStretcher::Stretch(picture, whole, {0, 0, picture.Width(), picture.Height()}, whole,
                                               StretchMode::Halftone));
+    m_pArea->Refresh();
     m_pModes->button(m_rules.Mode())->setChecked(true);
     m_pKeepAspect->setChecked(m_rules.KeepAspect());
     ShowValues();
