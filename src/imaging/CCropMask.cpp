@@ -187,9 +187,11 @@ void CCropMask::Undo()
 
 void CCropMask::Redo()
 {
-    Keep(m_undo, Snapshot());
+    // An idle Redo keeps the history as it is: a snapshot pushed here would
+    // push the oldest real edit out once the history is full.
     if (m_redo.empty())
         return;
+    Keep(m_undo, Snapshot());
     const QByteArray newest = std::move(m_redo.back());
     m_redo.pop_back();
     Restore(newest);

@@ -3,6 +3,7 @@
 #include "CVeldraView.h"
 
 #include "document/CObjectClipboard.h"
+#include "document/CPictureCommands.h"
 #include "document/CTextCommands.h"
 #include "document/CVeldraDoc.h"
 #include "objects/CSymbolObj.h"
@@ -21,6 +22,7 @@ bool CViewEditCommands::OnCommand(CommandId id)
     case CommandId::EditClear: Delete(); return true;
     case CommandId::MoveCenter: MoveCenter(); return true;
     case CommandId::Properties: EditProperties(); return true;
+    case CommandId::CropImage: CropImage(); return true;
     default: return false;
     }
 }
@@ -41,8 +43,10 @@ bool CViewEditCommands::OnUpdateCommand(CommandId id, CCommandState& state)
     case CommandId::Properties:
         state.enabled = selected && m_view.ObjectEditor() && !m_view.Selection()->HasFlag(SOF_LOCKED);
         return true;
-    case CommandId::Trimming:
     case CommandId::CropImage:
+        state.enabled = selected && m_view.Selection()->HasFlag(SOK_PICTURE) && m_view.PictureCropper();
+        return true;
+    case CommandId::Trimming:
     case CommandId::RotateImage:
         // Their dialogs are not part of the program yet.
         state.enabled = false;
@@ -100,4 +104,12 @@ void CViewEditCommands::EditProperties()
         return;
     CTextCommands::EditObjectProperties(m_view.Document(), *selection, *m_view.ObjectEditor());
     m_view.SetSelection(selection);
+}
+
+void CViewEditCommands::CropImage()
+{
+    CSymbolObj* selection = m_view.Selection();
+    if (!selection || !m_view.PictureCropper())
+        return;
+    CPictureCommands::Crop(m_view.Document(), *selection, m_view.PictureCropper());
 }

@@ -21,6 +21,7 @@ public:
     void Delete();
     void MoveCenter();
     void EditProperties();
+    void CropImage();
 
 private:
     CVeldraView& m_view;

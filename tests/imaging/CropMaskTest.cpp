@@ -82,3 +82,22 @@ TEST(CropMask, ApplyingTurnsMarkedPixelsIntoTheKey)
     mask.ApplyMask();
     EXPECT_EQ(picture.GetPixel(1, 0), RGB(0, 0, 255));
 }
+
+TEST(CropMask, RedoWithNothingToRedoKeepsTheHistory)
+{
+    CDibImage picture = Filled24(4, 4, RGB(9, 9, 9));
+    CCropMask mask;
+    ASSERT_TRUE(mask.Init(&picture));
+    for (int i = 0; i < CCropMask::maxHistory; ++i)
+        mask.PenStroke({i % 4, 0}, 1, i % 2 == 1, false);
+    mask.PenStroke({3, 3}, 1, false, false); // the first edit falls out
+    ASSERT_EQ(mask.UndoCount(), CCropMask::maxHistory);
+    for (int i = 0; i < 5; ++i)
+        mask.Redo();
+    EXPECT_EQ(mask.UndoCount(), CCropMask::maxHistory);
+    EXPECT_EQ(mask.RedoCount(), 0);
+    // Every real edit is still there to undo, back to the state before the last one.
+    mask.Undo();
+    EXPECT_FALSE(mask.IsMarked(3, 3));
+    EXPECT_EQ(mask.UndoCount(), CCropMask::maxHistory - 1);
+}
