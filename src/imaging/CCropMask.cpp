@@ -1,6 +1,7 @@
 #include "CCropMask.h"
 
 #include "DibPixelFormat.h"
+#include "DibStretcher.h"
 #include "FloodFill.h"
 
 #include "platform/CArchive.h"
@@ -67,28 +68,33 @@ void CCropMask::SetMarked(int x, int y)
     DibPixelFormat::SetIndex(m_mask.Row(y), x, 1, 1);
 }
 
-void CCropMask::PaintMarked(CDibImage& image, COLORREF colour) const
-{
-    const std::uint8_t bgr[3] = {std::uint8_t(GetBValue(colour)), std::uint8_t(GetGValue(colour)), std::uint8_t(GetRValue(colour))};
-    for (int y = 0; y < image.Height(); ++y) {
-        const std::uint8_t* mask = m_mask.Row(y);
-        std::uint8_t* pixel = image.Row(y);
-        for (int x = 0; x < image.Width(); ++x, pixel += 3)
-            if (Bit(mask, x))
-                std::memcpy(pixel, bgr, 3);
-    }
-}
-
 void CCropMask::Show(QPainter& painter, int zoomPercent, CPoint at, COLORREF colour) const
 {
-    if (!m_pSource)
+    if (!m_pSource || zoomPercent <= 0)
         return;
-    CDibImage copy;
-    if (!copy.CopyImage(*m_pSource))
+    const int w = m_pSource->Width(), h = m_pSource->Height();
+    const CRect dest{at.x, at.y, at.x + MulDiv(w, zoomPercent, 100), at.y + MulDiv(h, zoomPercent, 100)};
+    // Only what the window shows is stretched and tinted: at every pen move
+    // a camera-sized picture would otherwise be copied whole.
+    QRect shown = painter.hasClipping() ? painter.clipBoundingRect().toAlignedRect()
+                                        : QRect(0, 0, painter.device()->width(), painter.device()->height());
+    shown &= QRect(dest.left, dest.top, dest.Width(), dest.Height());
+    if (shown.isEmpty())
         return;
-    PaintMarked(copy, colour);
-    const CRect dest{at.x, at.y, at.x + MulDiv(copy.Width(), zoomPercent, 100), at.y + MulDiv(copy.Height(), zoomPercent, 100)};
-    copy.StretchDraw(painter, &dest, nullptr, false, StretchMode::ColorOnColor);
+    const CRect visible{shown.left(), shown.top(), shown.right() + 1, shown.bottom() + 1};
+    QImage part = DibStretcher::Stretch(*m_pSource, dest, {0, 0, w, h}, visible, StretchMode::ColorOnColor);
+    if (part.isNull())
+        return;
+    // The same nearest source pixel the stretch took, so the tint lies
+    // exactly on the pixels it marks.
+    const QRgb tint = qRgb(GetRValue(colour), GetGValue(colour), GetBValue(colour));
+    for (int y = 0; y < part.height(); ++y) {
+        const std::uint8_t* mask = m_mask.Row(int(std::int64_t(visible.top - dest.top + y) * h / dest.Height()));
+        for (int x = 0; x < part.width(); ++x)
+            if (Bit(mask, int(std::int64_t(visible.left - dest.left + x) * w / dest.Width())))
+                part.setPixel(x, y, tint);
+    }
+    painter.drawImage(shown.topLeft(), part);
 }
 
 void CCropMask::FillSelect(CPoint seed, int tolerance)
@@ -235,5 +241,13 @@ void CCropMask::ApplyMask()
 {
     if (!m_pSource)
         return;
-    PaintMarked(*m_pSource, m_crMasked);
+    const std::uint8_t bgr[3] = {std::uint8_t(GetBValue(m_crMasked)), std::uint8_t(GetGValue(m_crMasked)),
+                                 std::uint8_t(GetRValue(m_crMasked))};
+    for (int y = 0; y < m_pSource->Height(); ++y) {
+        const std::uint8_t* mask = m_mask.Row(y);
+        std::uint8_t* pixel = m_pSource->Row(y);
+        for (int x = 0; x < m_pSource->Width(); ++x, pixel += 3)
+            if (Bit(mask, x))
+                std::memcpy(pixel, bgr, 3);
+    }
 }

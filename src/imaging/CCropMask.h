@@ -36,8 +36,6 @@ public:
     COLORREF m_crMasked = transparentKey;
 
 private:
-    // Writes the colour into every marked pixel of a picture of the mask's size.
-    void PaintMarked(CDibImage& image, COLORREF colour) const;
     // The work image: 255 where the colour is beyond the tolerance or the
     // pixel is marked already, 0 where a fill may spread.
     void BuildBoundaries(int seedLuma, int tolerance);

@@ -66,6 +66,7 @@ CCropImageDlg::CCropImageDlg(const CDibImage& picture, int tolerance, COLORREF c
     ToolButton(CCropRules::fillPaint)->setChecked(true);
     ConnectCanvas();
     connect(m_pSlider, &QSlider::valueChanged, this, &CCropImageDlg::OnSliderMoved);
+    connect(m_pTolerance, &QLineEdit::textEdited, this, &CCropImageDlg::OnToleranceTyped);
     connect(m_pColor, &QAbstractButton::clicked, m_pColor, &CColorButton::Choose);
     connect(m_pColor, &CColorButton::colorChanged, this, &CCropImageDlg::OnColorChosen);
     connect(m_pTools, &QButtonGroup::idClicked, this, [this] { UpdateCursor(); });
@@ -217,6 +218,12 @@ void CCropImageDlg::Repaint()
 void CCropImageDlg::OnPressed(QMouseEvent* event)
 {
     const QPoint at = event->position().toPoint();
+    // Ctrl pressed or let go while another window had the keyboard is seen
+    // here at the latest.
+    if (m_bControlScroll != event->modifiers().testFlag(Qt::ControlModifier)) {
+        m_bControlScroll = !m_bControlScroll;
+        UpdateCursor();
+    }
     switch (ActiveTool()) {
     case CCropRules::fillPaint:
         if (event->button() == Qt::LeftButton)
@@ -285,6 +292,19 @@ void CCropImageDlg::OnSliderMoved(int position)
 {
     m_rules.SetTolerance(position);
     m_pTolerance->setText(m_rules.ToleranceText());
+}
+
+void CCropImageDlg::OnToleranceTyped(const QString& text)
+{
+    // The slider follows a whole value in range; anything else waits for
+    // the next fill or OK, which say what is wrong with it.
+    bool ok = false;
+    const int typed = text.toInt(&ok);
+    if (!ok || typed < CCropRules::minimumTolerance || typed > CCropRules::maximumTolerance)
+        return;
+    m_rules.SetTolerance(typed);
+    const QSignalBlocker blocker(m_pSlider);
+    m_pSlider->setValue(typed);
 }
 
 void CCropImageDlg::OnColorChosen(COLORREF color)

@@ -68,6 +68,7 @@ private:
     void OnDoubleClicked(QMouseEvent* event);
     void OnWheel(QWheelEvent* event);
     void OnSliderMoved(int position);
+    void OnToleranceTyped(const QString& text);
     void OnColorChosen(COLORREF color);
     bool OnKey(QEvent* event);
     void FillAt(QPoint window);

@@ -146,6 +146,11 @@ TEST(CropImageDlg, TheWheelWithoutCtrlMovesTheToleranceWithinRange)
     QTest::keyClick(crop.dialog.ToleranceSlider(), Qt::Key_End);
     EXPECT_EQ(crop.dialog.Tolerance(), 255);
     EXPECT_EQ(crop.dialog.ToleranceEdit()->text(), QStringLiteral("255"));
+    // The slider follows a typed value, and waits while it is out of range.
+    crop.Type(crop.dialog.ToleranceEdit(), QStringLiteral("42"));
+    EXPECT_EQ(crop.dialog.ToleranceSlider()->value(), 42);
+    crop.Type(crop.dialog.ToleranceEdit(), QStringLiteral("420"));
+    EXPECT_EQ(crop.dialog.ToleranceSlider()->value(), 42);
 }
 
 TEST(CropImageDlg, FillPaintMarksTheClickedRegionAndOkCutsItToTheKey)
