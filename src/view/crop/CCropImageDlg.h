@@ -33,7 +33,8 @@ public:
     // False when the picture cannot be edited (none, or no room for the
     // copy and its mask): the dialog is then not shown at all.
     bool IsReady() const { return m_bReady; }
-    // The picture with the marked pixels cut away.
+    // The picture with the marked pixels cut away, handed over once: the
+    // dialog keeps nothing of it afterwards.
     CDibImage Result();
     int Tolerance() const { return m_rules.Tolerance(); }
     COLORREF ClipColor() const { return m_rules.ClipColor(); }
