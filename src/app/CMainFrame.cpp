@@ -18,6 +18,7 @@
 #include "view/CVeldraView.h"
 #include "view/artwork/CArtwork.h"
 #include "view/controls/CStartupLogoWnd.h"
+#include "view/crop/CCropImageDlg.h"
 #include "view/dialogs/CObjectEditor.h"
 #include "view/controls/CZoomStatusBar.h"
 
@@ -134,6 +135,7 @@ void CMainFrame::ConnectEditors()
     CObjectEditor* editor = m_pObjectEditor.get();
     CVeldraDoc& doc = m_doc;
     m_pView->SetObjectEditor(editor);
+    m_pView->SetPictureCropper([this](CDibImage& picture) { return CCropImageDlg::Run(picture, m_app.Settings(), this); });
     m_pView->SetTextPlacer(CVeldraView::toolTextBlock,
                            [&doc, editor](CPoint device) { return CTextCommands::AddText(doc, device, true, *editor); });
     m_pView->SetTextPlacer(CVeldraView::toolHorizontalText,

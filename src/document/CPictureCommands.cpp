@@ -6,7 +6,6 @@
 #include "ILayerList.h"
 #include "UpdateHint.h"
 
-#include "imaging/CCropMask.h"
 #include "imaging/DibStretcher.h"
 #include "objects/CDibObj.h"
 #include "platform/AnsiCodec.h"
@@ -211,12 +210,19 @@ bool RotatePicture(CVeldraDoc& doc, CDibObj& picture, int angleIndex)
     return true;
 }
 
-bool ApplyCrop(CVeldraDoc& doc, CDibObj& picture, CCropMask& mask)
+bool Crop(CVeldraDoc& doc, CSymbolObj& object, const PictureCropper& crop)
 {
-    doc.RecordUndo(UndoKind::changed, &picture, true);
-    mask.ApplyMask();
-    picture.Refresh(&doc);
-    RefreshRow(doc, &picture);
+    auto* picture = dynamic_cast<CDibObj*>(&object);
+    if (!picture || !picture->HasFlag(SOK_PICTURE) || !crop)
+        return false;
+    CDibImage copy;
+    if (!copy.CopyImage(picture->StoredImage()) || !crop(copy))
+        return false;
+    doc.RecordUndo(UndoKind::changed, picture, true);
+    picture->StoredImage() = std::move(copy);
+    picture->Refresh(&doc);
+    RefreshRow(doc, picture);
+    Announce(doc, picture);
     return true;
 }
 

@@ -5,10 +5,10 @@
 
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
-class CCropMask;
 class CDibImage;
 class CDibObj;
 class CSymbolObj;
@@ -50,8 +50,14 @@ struct TrimChoice
 // sized and centred on the material; one undo step, none on failure.
 bool Trim(CVeldraDoc& doc, CDibObj& picture, const CDibImage& full, const TrimChoice& choice);
 
-// Cuts away what the mask marks (the mask was made over this picture).
-bool ApplyCrop(CVeldraDoc& doc, CDibObj& picture, CCropMask& mask);
+// Has the user cut parts of a copy of the picture away; true when the
+// cut copy is confirmed, which then replaces the picture.
+using PictureCropper = std::function<bool(CDibImage& picture)>;
+
+// Crop Image on a picture object: one undo step, the cut picture, its
+// display copy and its layer row. False, and nothing changes, for any
+// other object or when the user cancels.
+bool Crop(CVeldraDoc& doc, CSymbolObj& object, const PictureCropper& crop);
 
 void Invert(CVeldraDoc& doc);
 

@@ -1,6 +1,7 @@
 #include "CCropMask.h"
 
 #include "DibPixelFormat.h"
+#include "DibStretcher.h"
 #include "FloodFill.h"
 
 #include "platform/CArchive.h"
@@ -9,7 +10,7 @@
 #include <QBuffer>
 #include <QPainter>
 
-#include <cstdlib>
+#include <cstring>
 
 namespace {
 
@@ -19,6 +20,14 @@ int Luma(const std::uint8_t* bgr)
 }
 
 const COLORREF blackWhite[2] = {RGB(0, 0, 0), RGB(255, 255, 255)};
+
+// Mask rows hold 8 pixels a byte, the leftmost in the most significant bit.
+// Whole-picture loops read the bytes directly: a call per pixel was most
+// of a click's time on a camera-sized photo.
+bool Bit(const std::uint8_t* row, int x)
+{
+    return (row[x >> 3] & (0x80u >> (x & 7))) != 0;
+}
 
 } // namespace
 
@@ -61,17 +70,31 @@ void CCropMask::SetMarked(int x, int y)
 
 void CCropMask::Show(QPainter& painter, int zoomPercent, CPoint at, COLORREF colour) const
 {
-    if (!m_pSource)
+    if (!m_pSource || zoomPercent <= 0)
         return;
-    CDibImage copy;
-    if (!copy.CopyImage(*m_pSource))
+    const int w = m_pSource->Width(), h = m_pSource->Height();
+    const CRect dest{at.x, at.y, at.x + MulDiv(w, zoomPercent, 100), at.y + MulDiv(h, zoomPercent, 100)};
+    // Only what the window shows is stretched and tinted: at every pen move
+    // a camera-sized picture would otherwise be copied whole.
+    QRect shown = painter.hasClipping() ? painter.clipBoundingRect().toAlignedRect()
+                                        : QRect(0, 0, painter.device()->width(), painter.device()->height());
+    shown &= QRect(dest.left, dest.top, dest.Width(), dest.Height());
+    if (shown.isEmpty())
         return;
-    for (int y = 0; y < copy.Height(); ++y)
-        for (int x = 0; x < copy.Width(); ++x)
-            if (IsMarked(x, y))
-                copy.SetPixel(x, y, colour);
-    const CRect dest{at.x, at.y, at.x + MulDiv(copy.Width(), zoomPercent, 100), at.y + MulDiv(copy.Height(), zoomPercent, 100)};
-    copy.StretchDraw(painter, &dest, nullptr, false, StretchMode::ColorOnColor);
+    const CRect visible{shown.left(), shown.top(), shown.right() + 1, shown.bottom() + 1};
+    QImage part = DibStretcher::Stretch(*m_pSource, dest, {0, 0, w, h}, visible, StretchMode::ColorOnColor);
+    if (part.isNull())
+        return;
+    // The same nearest source pixel the stretch took, so the tint lies
+    // exactly on the pixels it marks.
+    const QRgb tint = qRgb(GetRValue(colour), GetGValue(colour), GetBValue(colour));
+    for (int y = 0; y < part.height(); ++y) {
+        const std::uint8_t* mask = m_mask.Row(int(std::int64_t(visible.top - dest.top + y) * h / dest.Height()));
+        for (int x = 0; x < part.width(); ++x)
+            if (Bit(mask, int(std::int64_t(visible.left - dest.left + x) * w / dest.Width())))
+                part.setPixel(x, y, tint);
+    }
+    painter.drawImage(shown.topLeft(), part);
 }
 
 void CCropMask::FillSelect(CPoint seed, int tolerance)
@@ -80,13 +103,7 @@ void CCropMask::FillSelect(CPoint seed, int tolerance)
         return;
     const int w = m_pSource->Width(), h = m_pSource->Height();
     const int seedLuma = Luma(m_pSource->Row(seed.y) + 3 * std::size_t(seed.x));
-    // The work image: 255 where the colour is too far off or already marked.
-    for (int y = 0; y < h; ++y) {
-        const std::uint8_t* p = m_pSource->Row(y);
-        std::uint8_t* out = m_work.Row(y);
-        for (int x = 0; x < w; ++x, p += 3)
-            out[x] = std::abs(Luma(p) - seedLuma) > tolerance || IsMarked(x, y) ? 255 : 0;
-    }
+    BuildBoundaries(seedLuma, tolerance);
     std::vector<std::pair<int, int>> spans; // x0, x1 with y packed after
     std::vector<int> rows;
     FloodFill::Run(w, h, seed.x, seed.y, [&](int x, int y) { return m_work.Row(y)[x] == 0; },
@@ -97,9 +114,32 @@ void CCropMask::FillSelect(CPoint seed, int tolerance)
     if (spans.empty())
         return;
     PushUndo();
-    for (std::size_t i = 0; i < spans.size(); ++i)
+    for (std::size_t i = 0; i < spans.size(); ++i) {
+        std::uint8_t* mask = m_mask.Row(rows[i]);
         for (int x = spans[i].first; x < spans[i].second; ++x)
-            SetMarked(x, rows[i]);
+            mask[x >> 3] |= std::uint8_t(0x80u >> (x & 7));
+    }
+}
+
+void CCropMask::BuildBoundaries(int seedLuma, int tolerance)
+{
+    // |luma - seed| <= tolerance, with luma = weighted sum / 1000 truncated,
+    // is a range of weighted sums: no division per pixel.
+    const int lowSum = (seedLuma - tolerance) * 1000, highSum = (seedLuma + tolerance) * 1000 + 999;
+    const int w = m_pSource->Width();
+    for (int y = 0; y < m_pSource->Height(); ++y) {
+        const std::uint8_t* p = m_pSource->Row(y);
+        std::uint8_t* out = m_work.Row(y);
+        for (int x = 0; x < w; ++x, p += 3) {
+            const int sum = p[1] * 587 + p[2] * 299 + p[0] * 114;
+            out[x] = sum < lowSum || sum > highSum ? 255 : 0;
+        }
+        const std::uint8_t* mask = m_mask.Row(y);
+        for (int x = 0; x < w; x += 8)
+            if (mask[x >> 3])
+                for (int i = x; i < std::min(x + 8, w); ++i)
+                    out[i] |= Bit(mask, i) ? 255 : 0;
+    }
 }
 
 void CCropMask::PenStroke(CPoint p, int width, bool erase, bool continuing)
@@ -187,9 +227,11 @@ void CCropMask::Undo()
 
 void CCropMask::Redo()
 {
-    Keep(m_undo, Snapshot());
+    // An idle Redo keeps the history as it is: a snapshot pushed here would
+    // push the oldest real edit out once the history is full.
     if (m_redo.empty())
         return;
+    Keep(m_undo, Snapshot());
     const QByteArray newest = std::move(m_redo.back());
     m_redo.pop_back();
     Restore(newest);
@@ -199,8 +241,13 @@ void CCropMask::ApplyMask()
 {
     if (!m_pSource)
         return;
-    for (int y = 0; y < m_pSource->Height(); ++y)
-        for (int x = 0; x < m_pSource->Width(); ++x)
-            if (IsMarked(x, y))
-                m_pSource->SetPixel(x, y, m_crMasked);
+    const std::uint8_t bgr[3] = {std::uint8_t(GetBValue(m_crMasked)), std::uint8_t(GetGValue(m_crMasked)),
+                                 std::uint8_t(GetRValue(m_crMasked))};
+    for (int y = 0; y < m_pSource->Height(); ++y) {
+        const std::uint8_t* mask = m_mask.Row(y);
+        std::uint8_t* pixel = m_pSource->Row(y);
+        for (int x = 0; x < m_pSource->Width(); ++x, pixel += 3)
+            if (Bit(mask, x))
+                std::memcpy(pixel, bgr, 3);
+    }
 }

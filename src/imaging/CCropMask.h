@@ -36,6 +36,9 @@ public:
     COLORREF m_crMasked = transparentKey;
 
 private:
+    // The work image: 255 where the colour is beyond the tolerance or the
+    // pixel is marked already, 0 where a fill may spread.
+    void BuildBoundaries(int seedLuma, int tolerance);
     void PushUndo();
     QByteArray Snapshot() const;
     bool Restore(const QByteArray& snapshot);

@@ -24,6 +24,7 @@ class CVeldraDoc;
 class CViewCommands;
 class CViewEditCommands;
 class CViewTool;
+class CDibImage;
 class IObjectEditor;
 struct ViewMouse;
 
@@ -110,6 +111,9 @@ public:
     // Who edits an object's properties (the dialogs); null: nobody yet.
     void SetObjectEditor(IObjectEditor* editor) { m_pObjectEditor = editor; }
     IObjectEditor* ObjectEditor() const { return m_pObjectEditor; }
+    // Who lets the user cut a picture (the Crop Image dialog); empty: nobody yet.
+    void SetPictureCropper(std::function<bool(CDibImage&)> cropper) { m_cropPicture = std::move(cropper); }
+    const std::function<bool(CDibImage&)>& PictureCropper() const { return m_cropPicture; }
     // Runs a command through the program's router; set by the frame.
     void SetCommandSink(std::function<void(CommandId)> sink) { m_commandSink = std::move(sink); }
     void RunCommand(CommandId id);
@@ -170,6 +174,7 @@ private:
     std::unique_ptr<CViewCommands> m_commands;
     DeviceQuery m_deviceQuery;
     IObjectEditor* m_pObjectEditor = nullptr;
+    std::function<bool(CDibImage&)> m_cropPicture;
     std::function<void(QPoint)> m_contextMenu;
     std::function<void(CommandId)> m_commandSink;
 

@@ -25,6 +25,7 @@ bool CViewEditCommands::OnCommand(CommandId id)
     case CommandId::MoveCenter: MoveCenter(); return true;
     case CommandId::Properties: EditProperties(); return true;
     case CommandId::RotateImage: RotateImage(); return true;
+    case CommandId::CropImage: CropImage(); return true;
     default: return false;
     }
 }
@@ -49,8 +50,7 @@ bool CViewEditCommands::OnUpdateCommand(CommandId id, CCommandState& state)
         state.enabled = SelectedPicture() != nullptr;
         return true;
     case CommandId::CropImage:
-        // Its dialog is not part of the program yet.
-        state.enabled = false;
+        state.enabled = SelectedPicture() != nullptr && m_view.PictureCropper();
         return true;
     default:
         return false;
@@ -107,9 +107,12 @@ void CViewEditCommands::EditProperties()
     m_view.SetSelection(selection);
 }
 
+// A picture as the user knows one: not a material, frame, symbol or the
+// pen's layer, which are pictures inside too.
 CDibObj* CViewEditCommands::SelectedPicture() const
 {
-    return dynamic_cast<CDibObj*>(m_view.Selection());
+    auto* picture = dynamic_cast<CDibObj*>(m_view.Selection());
+    return picture && picture->HasFlag(SOK_PICTURE) ? picture : nullptr;
 }
 
 void CViewEditCommands::RotateImage()
@@ -122,4 +125,12 @@ void CViewEditCommands::RotateImage()
         return;
     if (CPictureCommands::RotatePicture(m_view.Document(), *picture, dialog.AngleIndex()))
         m_view.SetSelection(picture);
+}
+
+void CViewEditCommands::CropImage()
+{
+    CSymbolObj* selection = m_view.Selection();
+    if (!selection || !m_view.PictureCropper())
+        return;
+    CPictureCommands::Crop(m_view.Document(), *selection, m_view.PictureCropper());
 }

@@ -23,6 +23,7 @@ public:
     void MoveCenter();
     void EditProperties();
     void RotateImage();
+    void CropImage();
 
 private:
     // The selection when it is a picture object.

@@ -2,7 +2,6 @@
 
 #include "document/CPenCommands.h"
 #include "document/CPictureCommands.h"
-#include "imaging/CCropMask.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -117,17 +116,40 @@ TEST_F(CommandFixture, RotationMapsPixelsAndSwapsTheSize)
     EXPECT_EQ(picture->GetSize(), (CSize{3000, 2000}));
 }
 
-TEST_F(CommandFixture, CropTurnsMarkedPixelsTransparentWithAnUndoStep)
+TEST_F(CommandFixture, CropReplacesThePictureOnlyWhenConfirmed)
 {
     doc.InsertAt(Picture("p"), -1);
     auto* picture = static_cast<CDibObj*>(doc.GetObjectAt(0));
-    CCropMask mask;
-    ASSERT_TRUE(mask.Init(&picture->StoredImage()));
-    mask.PenStroke({1, 1}, 1, false, false);
-    ASSERT_TRUE(CPictureCommands::ApplyCrop(doc, *picture, mask));
+    const CDibImage* stored = &picture->StoredImage();
+    // Cancelling, after marking the copy, leaves picture and history alone.
+    EXPECT_FALSE(CPictureCommands::Crop(doc, *picture, [](CDibImage& copy) {
+        copy.SetPixel(1, 1, transparentKey);
+        return false;
+    }));
+    EXPECT_EQ(picture->StoredImage().GetPixel(1, 1), RGB(50, 60, 70));
+    EXPECT_FALSE(doc.CanUndo());
+
+    ASSERT_TRUE(CPictureCommands::Crop(doc, *picture, [stored](CDibImage& copy) {
+        EXPECT_NE(&copy, stored); // the dialog works on a copy
+        copy.SetPixel(1, 1, transparentKey);
+        return true;
+    }));
     EXPECT_EQ(picture->StoredImage().GetPixel(1, 1), transparentKey);
+    EXPECT_EQ(doc.UndoHistory().UndoCount(), 1);
+    EXPECT_TRUE(doc.IsModified());
     ASSERT_TRUE(doc.Undo());
     EXPECT_EQ(static_cast<CDibObj*>(doc.GetObjectAt(0))->StoredImage().GetPixel(1, 1), RGB(50, 60, 70));
+}
+
+TEST_F(CommandFixture, CropRefusesObjectsThatAreNotPictures)
+{
+    auto frame = Picture("f");
+    frame->m_dwFlags = (frame->m_dwFlags & ~SOK_MASK) | SOK_FRAME;
+    doc.InsertAt(std::move(frame), -1);
+    bool asked = false;
+    EXPECT_FALSE(CPictureCommands::Crop(doc, *doc.GetObjectAt(0), [&asked](CDibImage&) { return asked = true; }));
+    EXPECT_FALSE(asked);
+    EXPECT_FALSE(doc.CanUndo());
 }
 
 TEST_F(CommandFixture, APenStrokeMakesTheLayerOnceThenChangesIt)

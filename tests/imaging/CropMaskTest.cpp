@@ -2,6 +2,9 @@
 
 #include "imaging/CCropMask.h"
 
+#include <QImage>
+#include <QPainter>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -81,4 +84,61 @@ TEST(CropMask, ApplyingTurnsMarkedPixelsIntoTheKey)
     mask.m_crMasked = RGB(0, 0, 255);
     mask.ApplyMask();
     EXPECT_EQ(picture.GetPixel(1, 0), RGB(0, 0, 255));
+}
+
+TEST(CropMask, RedoWithNothingToRedoKeepsTheHistory)
+{
+    CDibImage picture = Filled24(4, 4, RGB(9, 9, 9));
+    CCropMask mask;
+    ASSERT_TRUE(mask.Init(&picture));
+    for (int i = 0; i < CCropMask::maxHistory; ++i)
+        mask.PenStroke({i % 4, 0}, 1, i % 2 == 1, false);
+    mask.PenStroke({3, 3}, 1, false, false); // the first edit falls out
+    ASSERT_EQ(mask.UndoCount(), CCropMask::maxHistory);
+    for (int i = 0; i < 5; ++i)
+        mask.Redo();
+    EXPECT_EQ(mask.UndoCount(), CCropMask::maxHistory);
+    EXPECT_EQ(mask.RedoCount(), 0);
+    // Every real edit is still there to undo, back to the state before the last one.
+    mask.Undo();
+    EXPECT_FALSE(mask.IsMarked(3, 3));
+    EXPECT_EQ(mask.UndoCount(), CCropMask::maxHistory - 1);
+}
+
+TEST(CropMask, ShowTintsExactlyTheMarkedPixelsOfTheShownPart)
+{
+    CDibImage picture = Filled24(8, 6, RGB(50, 60, 70));
+    CCropMask mask;
+    ASSERT_TRUE(mask.Init(&picture));
+    mask.PenStroke({3, 2}, 1, false, false);
+    const QColor tint(0, 0, 255), plain(50, 60, 70);
+    for (const int zoom : {200, 100, 50}) {
+        SCOPED_TRACE(zoom);
+        QImage window(40, 30, QImage::Format_RGB32);
+        window.fill(Qt::white);
+        {
+            QPainter painter(&window);
+            mask.Show(painter, zoom, {5, 4}, RGB(0, 0, 255));
+        }
+        // Each window pixel shows the picture pixel the stretch takes for it.
+        for (int y = 0; y < 30; ++y)
+            for (int x = 0; x < 40; ++x) {
+                const int sx = (x - 5) * 100 / zoom, sy = (y - 4) * 100 / zoom;
+                const bool inside = x >= 5 && y >= 4 && x < 5 + 8 * zoom / 100 && y < 4 + 6 * zoom / 100;
+                const QColor expected = !inside ? QColor(Qt::white) : sx == 3 && sy == 2 ? tint : plain;
+                ASSERT_EQ(window.pixelColor(x, y), expected) << x << "," << y;
+            }
+    }
+    // A clipped paint draws only inside its clip, tinted where it should be.
+    QImage window(40, 30, QImage::Format_RGB32);
+    window.fill(Qt::white);
+    {
+        QPainter painter(&window);
+        painter.setClipRect(QRect(12, 8, 4, 4));
+        mask.Show(painter, 200, {5, 4}, RGB(0, 0, 255));
+    }
+    EXPECT_EQ(window.pixelColor(11, 8), QColor(Qt::white));
+    EXPECT_EQ(window.pixelColor(12, 8), tint);   // picture pixel (3, 2)
+    EXPECT_EQ(window.pixelColor(14, 8), plain);  // (4, 2)
+    EXPECT_EQ(window.pixelColor(12, 12), QColor(Qt::white));
 }

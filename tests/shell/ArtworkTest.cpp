@@ -21,7 +21,7 @@ const CommandId toolbarCommands[] = {
 };
 
 const CursorKind cursorKinds[] = {CursorKind::Zoom, CursorKind::Scroll, CursorKind::Pen, CursorKind::FillPaint,
-                                  CursorKind::Text, CursorKind::HandScroll, CursorKind::Rotate};
+                                  CursorKind::Text, CursorKind::HandScroll, CursorKind::Rotate, CursorKind::PenErase};
 
 int OpaquePixels(const QImage& image)
 {

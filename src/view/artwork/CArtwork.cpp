@@ -72,6 +72,7 @@ constexpr CursorArtwork cursorArtwork[] = {
     {"text", 16, 16},
     {"hand-scroll", 17, 19},
     {"rotate", 16, 16},
+    {"pen-erase", 2, 29},
 };
 
 constexpr int iconSizes[] = {16, 24, 32, 48};

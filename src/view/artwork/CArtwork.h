@@ -8,7 +8,7 @@
 #include <QPixmap>
 
 // The cursors of the editing tools, hand-scrolling and text rotation.
-enum class CursorKind { Zoom, Scroll, Pen, FillPaint, Text, HandScroll, Rotate };
+enum class CursorKind { Zoom, Scroll, Pen, FillPaint, Text, HandScroll, Rotate, PenErase };
 
 // The program's own drawings: toolbar icons, tool cursors, the selection
 // handle and the program icon. They are SVG files compiled into the program
