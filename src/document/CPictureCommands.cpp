@@ -167,8 +167,9 @@ CDibObj* MergeObjects(CVeldraDoc& doc, const std::vector<CSymbolObj*>& objects, 
     const int at = std::max(doc.IndexOf(objects.front()), 0);
     doc.InsertAt(std::move(picture), at);
     doc.RecordUndo(UndoKind::added, raw, true);
-    doc.UpdateAllViews(nullptr, hintSelect, raw);
+    // The row first, so that the layer list can select it with the views.
     AddRow(doc, raw);
+    doc.UpdateAllViews(nullptr, hintSelect, raw);
     for (CSymbolObj* object : objects)
         doc.Delete(object);
     return raw;

@@ -1,26 +1,10 @@
 #include "CLayerRows.h"
 
 #include "objects/CSymbolObj.h"
-#include "objects/CFreeTextObj.h"
-#include "objects/CTextObj.h"
-#include "platform/AnsiCodec.h"
+#include "objects/ObjectName.h"
 
 #include <algorithm>
 #include <cmath>
-
-namespace {
-
-// Texts are kept in their font's code page; every other name is Western.
-int CharSetOf(const CSymbolObj& object)
-{
-    if (const auto* block = dynamic_cast<const CTextObj*>(&object))
-        return block->m_lf.lfCharSet;
-    if (const auto* line = dynamic_cast<const CFreeTextObj*>(&object))
-        return line->m_layout.m_lf.lfCharSet;
-    return 0;
-}
-
-} // namespace
 
 std::vector<CSymbolObj*> CLayerRows::Order(const std::vector<CSymbolObj*>& objects)
 {
@@ -107,7 +91,7 @@ QString CLayerRows::RowText(const CSymbolObj& object)
     QString text = KindName(object);
     if (object.m_strName.isEmpty())
         return text;
-    QString name = AnsiCodec::Decode(object.m_strName, CharSetOf(object)).left(nameChars);
+    QString name = ObjectName::Decoded(object).left(nameChars);
     // A row is one line: the line breaks of a text block show as blanks.
     name.replace(QLatin1String("\r\n"), QLatin1String(" "));
     name.replace(QLatin1Char('\n'), QLatin1Char(' '));

@@ -50,9 +50,11 @@ void CLayerWindow::BuildControls()
     m_pList->setContextMenuPolicy(Qt::NoContextMenu);
     m_pList->viewport()->installEventFilter(this);
     m_pList->installEventFilter(this);
-    connect(m_pList, &QListWidget::currentRowChanged, this, &CLayerWindow::OnCurrentRowChanged);
-    // The list makes a row current before it selects it.
-    connect(m_pList, &QListWidget::itemSelectionChanged, this, &CLayerWindow::UpdateButtons);
+    // The list makes a row current before it selects it, and a click on the
+    // current row after its selection was dropped selects it again: the
+    // selection is what counts.
+    connect(m_pList, &QListWidget::currentRowChanged, this, &CLayerWindow::UpdateButtons);
+    connect(m_pList, &QListWidget::itemSelectionChanged, this, &CLayerWindow::OnSelectionChanged);
     m_pDrag = new CLayerDrag(*m_pList, {[this](int row) { return row > 0 || !HasMaterialRow(); },
                                         [this] { return HasMaterialRow(); },
                                         [this](int row, int target) { MoveRowBefore(row, target); }});
@@ -216,9 +218,13 @@ void CLayerWindow::RemoveRow(CSymbolObj* object)
     const int row = RowOf(object);
     if (row < 0)
         return;
+    const bool selected = m_pList->item(row)->isSelected();
     m_bQuiet = true;
     delete m_pList->takeItem(row);
     m_bQuiet = false;
+    // The views drop a deleted selection; no other row takes its place.
+    if (selected)
+        SelectRowOf(nullptr);
     UpdateButtons();
 }
 
@@ -290,21 +296,28 @@ void CLayerWindow::SelectRowOf(CSymbolObj* object)
 {
     m_bQuiet = true;
     const int row = RowOf(object);
-    if (row >= 0)
+    if (row >= 0) {
         m_pList->setCurrentRow(row);
-    else
+    } else {
         m_pList->clearSelection();
+        m_pList->setCurrentItem(nullptr);
+    }
     m_bQuiet = false;
     UpdateButtons();
 }
 
-void CLayerWindow::OnCurrentRowChanged(int row)
+void CLayerWindow::OnSelectionChanged()
 {
     UpdateButtons();
-    if (m_bQuiet || row < 0)
-        return;
+    const QList<QListWidgetItem*> selected = m_pList->selectedItems();
+    if (!m_bQuiet && !selected.isEmpty())
+        SelectInViews(ObjectOfRow(m_pList->row(selected.constFirst())));
+}
+
+void CLayerWindow::SelectInViews(CSymbolObj* object)
+{
     m_bQuiet = true;
-    m_doc.Select(ObjectOfRow(row));
+    m_doc.Select(object);
     m_bQuiet = false;
 }
 
@@ -435,6 +448,7 @@ bool CLayerWindow::OnListMouse(QEvent* event)
     }
     if (type == QEvent::MouseButtonDblClick) {
         m_pList->setCurrentRow(row);
+        SelectInViews(ObjectOfRow(row));
         if (m_commandSink)
             m_commandSink(CommandId::Properties);
         return true;

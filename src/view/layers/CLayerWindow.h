@@ -80,7 +80,8 @@ private:
     void Attach(bool attach);
     void SyncOrder();
     void SelectRowOf(CSymbolObj* object);
-    void OnCurrentRowChanged(int row);
+    void OnSelectionChanged();
+    void SelectInViews(CSymbolObj* object);
     void UpdateButtons();
     void Join(const std::vector<CSymbolObj*>& objects);
     bool OnListMouse(QEvent* event);

@@ -1,6 +1,7 @@
 // The Layer window on the real main window: the Layer command, rows that
 // follow the document, the material row pinned on top, display check boxes,
 // dragging and joining.
+#include "DialogDriver.h"
 #include "MainWindowFixture.h"
 
 #include "document/CPictureCommands.h"
@@ -14,6 +15,7 @@
 #include "view/layers/CLayerWindow.h"
 
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QToolButton>
 
@@ -245,6 +247,10 @@ TEST_F(LayerWindowFixture, JoinedPictureOfAFullPlateIsTransparentAroundTheObject
     ASSERT_EQ(doc.GetObjectCount(), 2);
     auto* joined = dynamic_cast<CDibObj*>(doc.GetObjectAt(1));
     ASSERT_TRUE(joined);
+    // The joined picture is the selection, here and in the view.
+    EXPECT_EQ(frame->View().Selection(), joined);
+    EXPECT_EQ(Window().ObjectOfRow(List().currentRow()), joined);
+    EXPECT_TRUE(List().currentItem()->isSelected());
     const CDibImage& image = joined->StoredImage();
     ASSERT_EQ(image.Width(), doc.GetDeviceSize().cx);
     for (const QPoint point : {QPoint(2, 2), QPoint(2, image.Height() / 2), QPoint(image.Width() - 3, image.Height() - 3),
@@ -270,4 +276,34 @@ TEST_F(LayerWindowFixture, PastedObjectGetsItsRowWhereARefillPutsIt)
     ASSERT_TRUE(CPictureCommands::AddPasted(doc, Picture("again")));
     doc.SetLayerList(nullptr);
     EXPECT_EQ(log.added, (std::vector<int>{1}));
+}
+
+TEST_F(LayerWindowFixture, DeleteKeyDoubleClickAndContextMenuActOnTheRow)
+{
+    ShowWithPictures({"a", "b"});
+    ClickRow(1);
+    QTest::keyClick(&List(), Qt::Key_Delete);
+    EXPECT_EQ(::Names(doc), (Names{"material", "a"}));
+    EXPECT_EQ(RowNames(), (Names{"material", "a"}));
+    EXPECT_EQ(frame->View().Selection(), nullptr);
+
+    // A double click edits the object in its properties dialog.
+    DialogDriver driver;
+    QString title;
+    driver.Then([&title](QDialog& dialog) {
+        title = dialog.windowTitle();
+        dialog.reject();
+    });
+    QTest::mouseDClick(List().viewport(), Qt::LeftButton, {}, RowCenter(1));
+    EXPECT_FALSE(title.isEmpty());
+    EXPECT_EQ(driver.ActsLeft(), 0);
+    EXPECT_EQ(frame->View().Selection(), doc.GetObjectAt(1));
+
+    // The object menu of the main window, for the row under the mouse.
+    QTimer::singleShot(50, [] {
+        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget()))
+            menu->close();
+    });
+    QTest::mouseClick(List().viewport(), Qt::RightButton, {}, RowCenter(1));
+    EXPECT_EQ(List().currentRow(), 1);
 }
