@@ -17,6 +17,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QToolButton>
 
 namespace {
@@ -120,11 +121,14 @@ TEST_F(LayerWindowFixture, LayerCommandShowsAndHidesAndTheRowsLiveOnlyWhileShown
 
     // "LayerListDlg" brings it up with the next main window.
     frame->Router().Execute(CommandId::LayerWindow);
+    Window().move(123, 145);
     doc.SetModifiedFlag(false);
     frame->close();
     EXPECT_TRUE(app->Settings().layerListShown);
+    EXPECT_EQ(app->Settings().layerListDlgPos, (CPoint{123, 145}));
     Make();
     EXPECT_TRUE(Window().IsShown());
+    EXPECT_EQ(Window().pos(), QPoint(123, 145));
     frame->Router().Execute(CommandId::LayerWindow);
     EXPECT_FALSE(Window().IsShown());
 }
@@ -306,4 +310,26 @@ TEST_F(LayerWindowFixture, DeleteKeyDoubleClickAndContextMenuActOnTheRow)
     });
     QTest::mouseClick(List().viewport(), Qt::RightButton, {}, RowCenter(1));
     EXPECT_EQ(List().currentRow(), 1);
+}
+
+TEST_F(LayerWindowFixture, DraggingPastTheEdgesScrollsBy32Pixels)
+{
+    ShowWithPictures({"a", "b", "c", "d", "e", "f", "g", "h", "i", "j", "k", "l"});
+    Window().resize(260, 200);
+    QApplication::processEvents();
+    QScrollBar* bar = List().verticalScrollBar();
+    ASSERT_GT(bar->maximum(), 64);
+    QWidget* viewport = List().viewport();
+    QTest::mousePress(viewport, Qt::LeftButton, {}, RowCenter(1));
+    QTest::mouseMove(viewport, RowCenter(1) + QPoint(0, 12));
+    QTest::mouseMove(viewport, QPoint(20, viewport->height() + 5));
+    EXPECT_EQ(bar->value(), 32);
+    QTest::mouseMove(viewport, QPoint(20, viewport->height() + 6));
+    EXPECT_EQ(bar->value(), 64);
+    QTest::mouseMove(viewport, QPoint(20, -3));
+    EXPECT_EQ(bar->value(), 32);
+    // A right button press ends the drag: nothing moves.
+    QTest::mousePress(viewport, Qt::RightButton, {}, QPoint(20, 5));
+    QTest::mouseRelease(viewport, Qt::LeftButton, {}, QPoint(20, 5));
+    EXPECT_FALSE(doc.CanUndo());
 }
