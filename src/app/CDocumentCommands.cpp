@@ -24,7 +24,6 @@ CDocumentCommands::CDocumentCommands(CVeldraDoc& doc, CAppSettings& settings, QW
 bool CDocumentCommands::IsNotBuiltYet(CommandId id)
 {
     switch (id) {
-    case CommandId::LayerWindow:
     case CommandId::SelectSource:
     case CommandId::Acquire:
     case CommandId::MaterialSetup:

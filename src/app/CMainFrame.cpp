@@ -20,6 +20,7 @@
 #include "view/controls/CStartupLogoWnd.h"
 #include "view/crop/CCropImageDlg.h"
 #include "view/dialogs/CObjectEditor.h"
+#include "view/layers/CLayerWindow.h"
 #include "view/controls/CZoomStatusBar.h"
 
 #include <QCloseEvent>
@@ -55,6 +56,7 @@ CMainFrame::CMainFrame(CVeldraApp& app, CVeldraDoc& doc, CRecentFileList& recent
     m_pAppCommands = std::make_unique<CAppCommands>(this);
     m_pPrintCommands = std::make_unique<CPrintCommands>(app, doc, *m_pView, *m_pDocuments, this);
     m_pTrimCommand = std::make_unique<CTrimCommand>(app.Settings(), doc, *m_pView, this);
+    m_pLayers = new CLayerWindow(doc, this);
     // Each new or opened document asks the chosen printer for its dots per
     // inch and page (the plate) before it is shown.
     if (app.Printers())
@@ -65,6 +67,7 @@ CMainFrame::CMainFrame(CVeldraApp& app, CVeldraDoc& doc, CRecentFileList& recent
     m_router.AddTarget(m_pTrimCommand.get());
     m_router.AddTarget(m_pDocumentCommands.get());
     m_router.AddTarget(m_pSettingsCommands.get());
+    m_router.AddTarget(m_pLayers);
     m_router.AddTarget(this);
     m_router.AddTarget(m_pDocuments.get());
     m_router.AddTarget(m_pAppCommands.get());
@@ -75,6 +78,7 @@ CMainFrame::CMainFrame(CVeldraApp& app, CVeldraDoc& doc, CRecentFileList& recent
     CreateBars();
     ConnectView();
     ConnectEditors();
+    CreateLayerWindow();
     UpdateTitle();
 
     // Menus refresh as they open; buttons and panes on idle.
@@ -91,6 +95,19 @@ CMainFrame::CMainFrame(CVeldraApp& app, CVeldraDoc& doc, CRecentFileList& recent
 CMainFrame::~CMainFrame()
 {
     m_router.RemoveTarget(m_pView);
+    m_router.RemoveTarget(m_pLayers);
+}
+
+void CMainFrame::CreateLayerWindow()
+{
+    m_pLayers->SetCommandSink([this](CommandId id) { m_router.Execute(id); });
+    m_pLayers->SetContextMenuSource([this](QPoint global) { ShowContextMenu(global); });
+    // Undo and Redo keys work in the tool window as in the main window.
+    m_pLayers->addActions({m_pActions->Action(CommandId::EditUndo), m_pActions->Action(CommandId::EditRedo)});
+    const CPoint position = m_app.Settings().layerListDlgPos;
+    m_pLayers->MoveTo(position.x, position.y);
+    if (m_app.Settings().layerListShown)
+        m_pLayers->ShowWindow();
 }
 
 void CMainFrame::CreateBars()
@@ -186,6 +203,10 @@ void CMainFrame::SavePlacement()
     const QPoint frame = normal.topLeft() - (geometry().topLeft() - frameGeometry().topLeft());
     placement.position = {frame.x(), frame.y()};
     placement.size = {normal.width(), normal.height()};
+    m_app.Settings().layerListShown = m_pLayers->IsShown();
+    // A window never shown has no position of its own to keep.
+    if (m_pLayers->windowHandle())
+        m_app.Settings().layerListDlgPos = m_pLayers->GetTopLeft();
     CSettingsStore store;
     m_app.Settings().SaveMainWindowPlacement(store);
     store.WriteString(barStateSection, barStateName, QString::fromLatin1(saveState().toBase64()));

@@ -12,6 +12,7 @@ class CAppCommands;
 class CCommandActions;
 class CDocumentCommands;
 class CDocumentManager;
+class CLayerWindow;
 class CPrintCommands;
 class CTrimCommand;
 class CObjectEditor;
@@ -48,6 +49,7 @@ public:
     CCommandRouter& Router() { return m_router; }
     CCommandActions& Actions() { return *m_pActions; }
     CZoomStatusBar& StatusPanes() { return *m_pStatusBar; }
+    CLayerWindow& LayerWindow() { return *m_pLayers; }
     QToolBar& StandardBar() { return *m_pStandardBar; }
     QToolBar& ExtendedBar() { return *m_pExtendedBar; }
 
@@ -76,11 +78,13 @@ private:
     void ShowTextToolMenu();
     void ShowContextMenu(QPoint global);
     void StartLogo(bool showLogo);
+    void CreateLayerWindow();
 
     CVeldraApp& m_app;
     CVeldraDoc& m_doc;
     CCommandRouter m_router;
     CVeldraView* m_pView = nullptr;
+    CLayerWindow* m_pLayers = nullptr;
     std::unique_ptr<CDocumentCommands> m_pDocumentCommands;
     std::unique_ptr<CSettingsCommands> m_pSettingsCommands;
     std::unique_ptr<CDocumentManager> m_pDocuments;

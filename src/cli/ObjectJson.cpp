@@ -5,6 +5,7 @@
 #include "objects/CArcTextObj.h"
 #include "objects/CDibObj.h"
 #include "objects/CTextObj.h"
+#include "objects/ObjectName.h"
 #include "platform/AnsiCodec.h"
 
 namespace {
@@ -61,23 +62,13 @@ void WriteLineText(JsonWriter& json, const CFreeTextObj& text)
         .Field("bkgnd_color", std::int64_t(text.m_crBkgnd));
 }
 
-// Text objects keep their text in their font's code page.
-int CharSetOf(const CSymbolObj& object)
-{
-    if (const auto* block = dynamic_cast<const CTextObj*>(&object))
-        return block->m_lf.lfCharSet;
-    if (const auto* line = dynamic_cast<const CFreeTextObj*>(&object))
-        return line->m_layout.m_lf.lfCharSet;
-    return 0;
-}
-
 } // namespace
 
 void WriteObjectJson(JsonWriter& json, const CSymbolObj& object)
 {
     json.BeginObject()
         .Field("class", QString::fromLatin1(object.GetRuntimeClass()->m_lpszClassName))
-        .Field("name", AnsiCodec::Decode(object.m_strName, CharSetOf(object)))
+        .Field("name", ObjectName::Decoded(object))
         .Field("flags", std::int64_t(object.m_dwFlags))
         .Field("visible", std::int64_t(object.m_bVisible))
         .Pair("center", std::int64_t(object.m_ptCenter.x), std::int64_t(object.m_ptCenter.y))

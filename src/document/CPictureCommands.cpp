@@ -119,9 +119,10 @@ bool AddPasted(CVeldraDoc& doc, std::unique_ptr<CSymbolObj> object)
     if (!doc.InsertAt(std::move(object), 0))
         return false;
     doc.RecordUndo(UndoKind::added, raw, true);
+    // The list keeps the material at its head, so the object may not be
+    // where it was asked to go: the row follows where it is.
+    AddRow(doc, raw);
     doc.UpdateAllViews(nullptr, hintSelect, raw);
-    if (doc.LayerList())
-        doc.LayerList()->AddRow(raw, 0);
     return true;
 }
 
@@ -147,6 +148,10 @@ CDibObj* MergeObjects(CVeldraDoc& doc, const std::vector<CSymbolObj*>& objects, 
     CVeldraDoc scratch;
     CDocumentSettings settings = doc.Settings();
     settings.marginTopLeft = {0, 0};
+    // The whole material is printable here: a plate larger than the device
+    // limit must not get the margin bands that mark what cannot be printed.
+    const CSize size = doc.GetDeviceSize();
+    settings.deviceSizeLimit = std::max({settings.deviceSizeLimit, size.cx, size.cy});
     scratch.SetSettings(settings);
     scratch.SetMaterialSize(doc.GetMaterialSize());
     scratch.SetDevice(doc.GetResolution(), doc.GetMaterialSize().cx, doc.GetMaterialSize().cy);
@@ -157,7 +162,6 @@ CDibObj* MergeObjects(CVeldraDoc& doc, const std::vector<CSymbolObj*>& objects, 
             scratch.InsertRaw(std::move(copy), -1);
         }
     CDibImage merged;
-    const CSize size = doc.GetDeviceSize();
     if (!merged.Create(size.cx, size.cy, 24))
         return nullptr;
     CPlateRenderer(scratch).RenderPlate(merged, CPlateRenderer::output);
@@ -171,8 +175,9 @@ CDibObj* MergeObjects(CVeldraDoc& doc, const std::vector<CSymbolObj*>& objects, 
     const int at = std::max(doc.IndexOf(objects.front()), 0);
     doc.InsertAt(std::move(picture), at);
     doc.RecordUndo(UndoKind::added, raw, true);
-    doc.UpdateAllViews(nullptr, hintSelect, raw);
+    // The row first, so that the layer list can select it with the views.
     AddRow(doc, raw);
+    doc.UpdateAllViews(nullptr, hintSelect, raw);
     for (CSymbolObj* object : objects)
         doc.Delete(object);
     return raw;

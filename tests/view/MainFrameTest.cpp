@@ -52,7 +52,7 @@ TEST_F(MainFrameFixture, CommandsAreRoutedAndUnbuiltOnesShowDisabled)
     EXPECT_FALSE(State(CommandId::EditCopy).enabled);
     EXPECT_TRUE(State(CommandId::Import).enabled);
     EXPECT_TRUE(State(CommandId::About).enabled);
-    for (CommandId id : {CommandId::LayerWindow, CommandId::MaterialSetup, CommandId::Properties, CommandId::Trimming})
+    for (CommandId id : {CommandId::MaterialSetup, CommandId::Properties, CommandId::Trimming})
         EXPECT_FALSE(State(id).enabled) << int(id);
     // The text tools come with the property dialogs that place text, the
     // settings commands with their dialogs.
