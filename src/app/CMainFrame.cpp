@@ -102,6 +102,7 @@ void CMainFrame::CreateLayerWindow()
 {
     m_pLayers->SetCommandSink([this](CommandId id) { m_router.Execute(id); });
     m_pLayers->SetContextMenuSource([this](QPoint global) { ShowContextMenu(global); });
+    m_pLayers->SetSelectionSource([this] { return m_pView->Selection(); });
     // Undo and Redo keys work in the tool window as in the main window.
     m_pLayers->addActions({m_pActions->Action(CommandId::EditUndo), m_pActions->Action(CommandId::EditRedo)});
     const CPoint position = m_app.Settings().layerListDlgPos;

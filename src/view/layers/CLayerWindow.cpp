@@ -106,6 +106,9 @@ void CLayerWindow::ShowWindow()
     raise();
     Attach(true);
     Fill(m_doc.GetObjects());
+    // The selection was made while the window was away.
+    if (m_selection)
+        SelectRowOf(m_selection());
 }
 
 void CLayerWindow::CloseWindow()

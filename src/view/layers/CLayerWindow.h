@@ -30,6 +30,8 @@ public:
     void SetCommandSink(std::function<void(CommandId)> sink) { m_commandSink = std::move(sink); }
     // Shows the object menu at a screen point.
     void SetContextMenuSource(std::function<void(QPoint)> show) { m_contextMenu = std::move(show); }
+    // The view's selection, for the row to select when the window opens.
+    void SetSelectionSource(std::function<CSymbolObj*()> selection) { m_selection = std::move(selection); }
 
     void ShowWindow();
     // Ends a drag in progress; otherwise hides the window and drops its rows.
@@ -99,4 +101,5 @@ private:
     bool m_bQuiet = false;
     std::function<void(CommandId)> m_commandSink;
     std::function<void(QPoint)> m_contextMenu;
+    std::function<CSymbolObj*()> m_selection;
 };

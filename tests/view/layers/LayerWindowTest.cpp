@@ -179,6 +179,17 @@ TEST_F(LayerWindowFixture, SelectionFollowsTheViewBothWays)
     EXPECT_EQ(List().currentRow(), 3);
 }
 
+TEST_F(LayerWindowFixture, OpeningTheWindowSelectsTheViewsSelection)
+{
+    doc.InsertAt(Picture("a", 0, 0, 1000, 1000), -1);
+    doc.InsertAt(Picture("b", 0, 0, 1000, 1000), -1);
+    frame->View().SetSelection(doc.GetObjectAt(0));
+    frame->Router().Execute(CommandId::LayerWindow);
+    ASSERT_TRUE(Window().IsShown());
+    ASSERT_GE(List().currentRow(), 0);
+    EXPECT_EQ(Window().ObjectOfRow(List().currentRow())->m_strName, "a");
+}
+
 TEST_F(LayerWindowFixture, TextRowShowsTheTextIconAndItsTextCut)
 {
     ShowWithPictures({"a"});
