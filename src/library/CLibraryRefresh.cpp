@@ -110,7 +110,7 @@ CLibraryRefresh::Result CLibraryRefresh::Refresh(const QString& folder, CLibrary
     for (LibraryEntry& entry : pending) {
         CDibObj symbol(true);
         ++result.decoded;
-        if (!symbol.ReadSymbolFile(QDir(folder).filePath(entry.Name() + QStringLiteral(".vls"))))
+        if (!symbol.ReadSymbolFile(LibraryEntry::SymbolFilePath(folder, entry.Name())))
             continue;
         const QImage thumbnail = Thumbnail(symbol, options.kind, options.buttonFace);
         if (thumbnail.isNull())

@@ -3,6 +3,9 @@
 #include "platform/AnsiCodec.h"
 #include "platform/CArchive.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 #include <cstring>
 
 void LibraryEntry::ToBytes(std::uint8_t* out) const
@@ -25,4 +28,17 @@ LibraryEntry LibraryEntry::FromBytes(const std::uint8_t* bytes)
 QString LibraryEntry::Name() const
 {
     return AnsiCodec::Decode(name);
+}
+
+QString LibraryEntry::SymbolFilePath(const QString& folder, const QString& name)
+{
+    const QDir dir(folder);
+    const QString plain = dir.filePath(name + QStringLiteral(".vls"));
+    if (QFileInfo::exists(plain))
+        return plain;
+    for (const QFileInfo& file : dir.entryInfoList({name + QStringLiteral(".*")}, QDir::Files)) {
+        if (file.completeBaseName() == name && file.suffix().compare(QLatin1String("vls"), Qt::CaseInsensitive) == 0)
+            return file.filePath();
+    }
+    return plain;
 }

@@ -21,6 +21,11 @@ struct LibraryEntry
     // layouts keep their names.
     QString Name() const;
 
+    // The symbol file of a name in a folder: "<name>.vls", or the file of
+    // that name whose extension is written in other letter case ("Two.VLS"),
+    // as the folder scan lists it.
+    static QString SymbolFilePath(const QString& folder, const QString& name);
+
     void ToBytes(std::uint8_t* out) const;
     static LibraryEntry FromBytes(const std::uint8_t* bytes);
 };

@@ -137,6 +137,18 @@ TEST_F(LibraryFixture, NamesDifferingInCaseBothAppear)
     EXPECT_EQ(model.rowCount(), 2);
 }
 
+TEST_F(LibraryFixture, FilesWithAnUpperCaseExtensionAreReadAsListed)
+{
+    AddSymbol(QStringLiteral("Two"), 4, 4, RGB(3, 3, 3));
+    ASSERT_TRUE(QFile::rename(folder.filePath(QStringLiteral("Two.vls")), folder.filePath(QStringLiteral("Two.VLS"))));
+    AddSymbol(QStringLiteral("three"), 4, 4, RGB(3, 3, 3));
+    ASSERT_TRUE(QFile::rename(folder.filePath(QStringLiteral("three.vls")), folder.filePath(QStringLiteral("three.Vls"))));
+    EXPECT_EQ(Refresh().decoded, 2);
+    EXPECT_EQ(Names(), (QStringList{QStringLiteral("three"), QStringLiteral("Two")}));
+    EXPECT_EQ(LibraryEntry::SymbolFilePath(folder.path(), QStringLiteral("Two")), folder.filePath(QStringLiteral("Two.VLS")));
+    EXPECT_EQ(LibraryEntry::SymbolFilePath(folder.path(), QStringLiteral("none")), folder.filePath(QStringLiteral("none.vls")));
+}
+
 TEST_F(LibraryFixture, DepthChangesEmptyFoldersAndRemovedFiles)
 {
     AddSymbol(QStringLiteral("star"), 4, 4, RGB(1, 1, 1));
