@@ -4,7 +4,6 @@
 #include "CVeldraApp.h"
 
 #include "document/CVeldraDoc.h"
-#include "output/CCupsJob.h"
 #include "output/CCupsQueueList.h"
 #include "output/CEngraverDevice.h"
 #include "output/CPlatePrint.h"
@@ -54,13 +53,14 @@ bool CPrintCommands::QueryDevice(CVeldraView::DeviceCaps& caps) const
 }
 
 // Nothing of the layout changes before the printer is known to be there,
-// running and taking jobs: a failed print leaves the window as it was.
+// running and taking jobs (CPlatePrint asks the target first): a failed
+// print leaves the window as it was.
 bool CPrintCommands::PrintLayout(int copies)
 {
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     m_pWindow->statusBar()->showMessage(tr("Sending %1 to the printer...").arg(m_documents.Title()));
     CEngraverDevice device(m_app.Settings().printer.device);
-    bool printed = device.Query() && CCupsJob::QueueIsReady(device.DeviceName(), nullptr);
+    bool printed = device.Query();
     if (printed) {
         const std::unique_ptr<IPrintTarget> target =
             CPrintTargets::For(device, m_documents.Title(), copies, m_doc.Adjustments().Get());

@@ -27,9 +27,14 @@ bool CCupsPrinter::IsEngraverName(const QString& name)
 
 // A CUPS queue name cannot hold a blank, so no queue could ever be called
 // "Corvex KTX...": its make and model, the driver's own name, counts as well.
+bool CCupsPrinter::IsEngraverQueue(const QString& device, const QString& driver)
+{
+    return IsEngraverName(device) || IsEngraverName(driver);
+}
+
 bool CCupsPrinter::IsEngraver() const
 {
-    return IsEngraverName(m_strDevice) || IsEngraverName(m_strDriver);
+    return IsEngraverQueue(m_strDevice, m_strDriver);
 }
 
 std::optional<int> CCupsPrinter::OptionNumber(const QString& value)

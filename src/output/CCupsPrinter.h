@@ -30,6 +30,8 @@ public:
     // A name that starts like the engraver's: "Corvex KTX" or "Corvex VELDRA",
     // letter case as written.
     static bool IsEngraverName(const QString& name);
+    // A queue is the engraver by its name or by its driver's name.
+    static bool IsEngraverQueue(const QString& device, const QString& driver);
     // An option value as a number: "13", or "Custom.13" as CUPS writes a
     // custom choice of a PPD option.
     static std::optional<int> OptionNumber(const QString& value);

@@ -57,7 +57,7 @@ CCupsQueueList::Queue QueueOf(const cups_dest_t& dest)
     queue.state = option("printer-state").toInt();
     // Absent means the scheduler did not say: no reason to warn.
     queue.acceptingJobs = option("printer-is-accepting-jobs") != QLatin1String("false");
-    queue.isEngraver = CCupsPrinter::IsEngraverName(queue.name) || CCupsPrinter::IsEngraverName(queue.makeAndModel);
+    queue.isEngraver = CCupsPrinter::IsEngraverQueue(queue.name, queue.makeAndModel);
     return queue;
 }
 

@@ -2,6 +2,7 @@
 
 #include "CCupsDestinations.h"
 #include "CCupsPpd.h"
+#include "CCupsPrinter.h"
 
 #include <cmath>
 
@@ -13,6 +14,11 @@ CEngraverDevice::CEngraverDevice(QString device)
 int CEngraverDevice::PointsToTenthMm(double points)
 {
     return int(std::lround(points * 254.0 / 72.0));
+}
+
+bool CEngraverDevice::IsEngraver() const
+{
+    return CCupsPrinter::IsEngraverQueue(m_strDevice, m_strDriver);
 }
 
 int CEngraverDevice::PageWidthDots() const
@@ -28,6 +34,7 @@ int CEngraverDevice::PageHeightDots() const
 bool CEngraverDevice::Query()
 {
     QString queue;
+    QString driver;
     QString chosenPaper;
     {
         const CCupsDestinations destinations;
@@ -35,6 +42,7 @@ bool CEngraverDevice::Query()
         if (!dest)
             return false;
         queue = QString::fromUtf8(dest->name);
+        driver = CCupsDestinations::Option(*dest, "printer-make-and-model");
         chosenPaper = CCupsDestinations::Option(*dest, "PageSize");
     }
     const CCupsPpd ppd(queue);
@@ -43,6 +51,7 @@ bool CEngraverDevice::Query()
     if (resolution <= 0 || paper.points.isEmpty())
         return false;
     m_strDevice = queue;
+    m_strDriver = driver;
     m_nResolution = resolution;
     m_strPaper = paper.name;
     m_pagePoints = paper.points;

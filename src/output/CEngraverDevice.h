@@ -18,6 +18,10 @@ public:
     bool Query();
 
     const QString& DeviceName() const { return m_strDevice; }
+    // The queue's make and model, the driver's name.
+    const QString& DriverName() const { return m_strDriver; }
+    // The engraver by its queue name or its driver's name.
+    bool IsEngraver() const;
     int Resolution() const { return m_nResolution; }
     // The page in 0.1 mm.
     int PageWidth() const { return m_nPageWidth; }
@@ -33,6 +37,7 @@ public:
 
 private:
     QString m_strDevice;
+    QString m_strDriver;
     int m_nResolution = 0;
     int m_nPageWidth = 0;
     int m_nPageHeight = 0;

@@ -29,6 +29,12 @@ CRasterPage::Format CEngraverJob::PageFormat(const CEngraverDevice& device, int 
             int(std::lround(points.width())), int(std::lround(points.height())), device.PaperName(), copies};
 }
 
+// A job written to a file needs no printer.
+bool CEngraverJob::CanStart()
+{
+    return !m_strOutputFile.isEmpty() || CCupsJob::QueueIsReady(m_strQueue, &m_strError);
+}
+
 bool CEngraverJob::PrintPage(const CDibImage& plate, CSize offset)
 {
     return m_strOutputFile.isEmpty() ? SendToQueue(plate, offset) : WriteToFile(plate, offset);
@@ -48,8 +54,6 @@ bool CEngraverJob::WriteToFile(const CDibImage& plate, CSize offset)
 
 bool CEngraverJob::SendToQueue(const CDibImage& plate, CSize offset)
 {
-    if (!CCupsJob::QueueIsReady(m_strQueue, &m_strError))
-        return false;
     CCupsJob::Options options = {
         {QStringLiteral("copies"), QString::number(std::max(1, m_format.copies))},
         {QStringLiteral("Brightness"), QString::number(m_adjustments.brightness)},

@@ -23,6 +23,7 @@ public:
     // Writes the job's document to this file instead of the queue.
     void SetOutputFile(const QString& path) { m_strOutputFile = path; }
 
+    bool CanStart() override;
     bool PrintPage(const CDibImage& plate, CSize offset) override;
 
     // The scheduler's number for the job sent; 0 before or for a file.

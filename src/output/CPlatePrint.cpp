@@ -14,6 +14,8 @@ CPlatePrint::Binder CPlatePrint::BindDocument(CVeldraDoc& doc)
 
 bool CPlatePrint::Print(CVeldraDoc& doc, const CEngraverDevice& device, const Binder& bind, IPrintTarget& target)
 {
+    if (!target.CanStart())
+        return false;
     // Binding again to the printer the layout is already bound to would
     // only rebuild every picture's display image as it is.
     const int width = device.PageWidth() * 10, height = device.PageHeight() * 10;

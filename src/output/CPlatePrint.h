@@ -21,7 +21,8 @@ public:
     // 0.01 mm); the window's view also rebuilds its cache and zoom here.
     using Binder = std::function<void(int resolution, int pageWidth, int pageHeight)>;
 
-    // False when the plate cannot be rendered or the target fails.
+    // False, with the document untouched, when the target cannot start;
+    // false when the plate cannot be rendered or the target fails.
     static bool Print(CVeldraDoc& doc, const CEngraverDevice& device, const Binder& bind, IPrintTarget& target);
     // Binding that only tells the document.
     static Binder BindDocument(CVeldraDoc& doc);

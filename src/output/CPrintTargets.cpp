@@ -1,6 +1,5 @@
 #include "CPrintTargets.h"
 
-#include "CCupsPrinterSystem.h"
 #include "CEngraverDevice.h"
 #include "CEngraverJob.h"
 #include "CProofJob.h"
@@ -8,8 +7,7 @@
 std::unique_ptr<IPrintTarget> CPrintTargets::For(const CEngraverDevice& device, const QString& title, int copies,
                                                  const CEngraverAdjustments& adjustments, const QString& outputFile)
 {
-    const std::unique_ptr<IPrinter> printer = CCupsPrinterSystem().Open(device.DeviceName());
-    if (printer && printer->IsEngraver()) {
+    if (device.IsEngraver()) {
         auto job = std::make_unique<CEngraverJob>(device, title, copies, adjustments);
         job->SetOutputFile(outputFile);
         return job;

@@ -20,13 +20,17 @@ CProofJob::CProofJob(QString queue, QString title, int copies, int plateResoluti
 {
 }
 
+// A job written to a file needs no printer.
+bool CProofJob::CanStart()
+{
+    return !m_strOutputFile.isEmpty() || CCupsJob::QueueIsReady(m_strQueue, &m_strError);
+}
+
 bool CProofJob::PrintPage(const CDibImage& plate, CSize)
 {
     QTemporaryDir scratch;
     QPrinter printer(QPrinter::HighResolution);
     if (m_strOutputFile.isEmpty()) {
-        if (!CCupsJob::QueueIsReady(m_strQueue, &m_strError))
-            return false;
         printer.setPrinterName(m_strQueue);
     } else {
         // Qt writes the file itself: into a scratch folder first, so that

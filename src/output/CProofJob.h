@@ -20,6 +20,7 @@ public:
     // Writes the job's document (PDF) to this file instead of the queue.
     void SetOutputFile(const QString& path) { m_strOutputFile = path; }
 
+    bool CanStart() override;
     bool PrintPage(const CDibImage& plate, CSize offset) override;
     QString Error() const override { return m_strError; }
 

@@ -14,6 +14,10 @@ class IPrintTarget
 {
 public:
     virtual ~IPrintTarget() = default;
+    // Whether a job can start now (the queue is there, running and taking
+    // jobs). Asked before the layout is bound to the printer, so that a
+    // print that cannot happen changes nothing.
+    virtual bool CanStart() = 0;
     virtual bool PrintPage(const CDibImage& plate, CSize offset) = 0;
     // The scheduler's number for the job sent; 0 when it is not known.
     virtual int JobId() const { return 0; }

@@ -35,11 +35,8 @@ struct CliPrintFixture : CupsFixture
     // A layout whose own adjustments are 4, -2, 300.
     QString Layout()
     {
-        CVeldraDoc doc;
-        MakeSampleLayout(doc);
-        doc.Adjustments().Set({4, -2, 300});
         const QString path = dir.filePath(QStringLiteral("plate.vlz"));
-        EXPECT_TRUE(CDocumentFile::Save(doc, path).ok);
+        SaveSampleLayout(path, {4, -2, 300});
         return path;
     }
 };

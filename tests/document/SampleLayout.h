@@ -2,6 +2,7 @@
 
 #include "DocumentTestSupport.h"
 
+#include "document/CDocumentFile.h"
 #include "document/CMaterialShapes.h"
 #include "document/CVeldraDoc.h"
 #include "objects/CArcTextObj.h"
@@ -54,4 +55,13 @@ inline void MakeSampleLayout(CVeldraDoc& sample, int width = 4000, int height = 
     AddText<CFreeTextObj>(sample, "Hello", 0, 900);
     AddText<CArcTextObj>(sample, "Around", 0, -300);
     AddText<CTextObj>(sample, "Block", -600, -900);
+}
+
+// The sample layout with its own engraver adjustments, saved at a path.
+inline void SaveSampleLayout(const QString& path, const CEngraverAdjustments& adjustments)
+{
+    CVeldraDoc sample;
+    MakeSampleLayout(sample);
+    sample.Adjustments().Set(adjustments);
+    EXPECT_TRUE(CDocumentFile::Save(sample, path).ok);
 }

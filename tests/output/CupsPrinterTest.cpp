@@ -148,12 +148,14 @@ TEST_F(CupsFixture, TheDeviceAnswersItsResolutionAndPage)
     EXPECT_EQ(engraver.Resolution(), 529);
     EXPECT_EQ(engraver.PageWidth(), 900);
     EXPECT_EQ(engraver.PageHeight(), 900);
+    EXPECT_TRUE(engraver.IsEngraver()); // by its driver: a queue name holds no blank
 
     CEngraverDevice laser(laserQueue);
     ASSERT_TRUE(laser.Query());
     EXPECT_EQ(laser.Resolution(), 600);
     EXPECT_EQ(laser.PageWidth(), 2099);
     EXPECT_EQ(laser.PageHeight(), 2970);
+    EXPECT_FALSE(laser.IsEngraver());
 
     CEngraverDevice missing(QStringLiteral("No_Such_Queue"));
     EXPECT_FALSE(missing.Query());

@@ -8,6 +8,8 @@
 
 #include <cups/cups.h>
 
+#include <algorithm>
+
 namespace {
 
 // The socket's path must fit a Unix socket address (108 bytes with its
@@ -106,16 +108,30 @@ bool CupsTestServer::Admin(const QString& tool, const QStringList& arguments) co
     return process.waitForFinished(30000) && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
 }
 
+std::vector<std::pair<int, int>> CupsTestServer::Jobs(int which) const
+{
+    cups_job_t* jobs = nullptr;
+    const int count = cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, nullptr, 0, which);
+    std::vector<std::pair<int, int>> list;
+    for (int i = 0; i < count; ++i)
+        list.emplace_back(jobs[i].id, int(jobs[i].state));
+    cupsFreeJobs(count, jobs);
+    return list;
+}
+
+int CupsTestServer::LatestJobId() const
+{
+    int latest = 0;
+    for (const auto& [id, state] : Jobs(CUPS_WHICHJOBS_ALL))
+        latest = std::max(latest, id);
+    return latest;
+}
+
 bool CupsTestServer::WaitForJob(int jobId) const
 {
     for (int attempt = 0; attempt < 600; ++attempt) {
-        cups_job_t* jobs = nullptr;
-        const int count = cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, nullptr, 0, CUPS_WHICHJOBS_ACTIVE);
-        bool active = false;
-        for (int i = 0; i < count; ++i)
-            active = active || jobs[i].id == jobId;
-        cupsFreeJobs(count, jobs);
-        if (!active)
+        const std::vector<std::pair<int, int>> active = Jobs(CUPS_WHICHJOBS_ACTIVE);
+        if (std::none_of(active.begin(), active.end(), [jobId](const auto& job) { return job.first == jobId; }))
             return true;
         QThread::msleep(50);
     }

@@ -4,6 +4,8 @@
 #include <QTemporaryDir>
 
 #include <memory>
+#include <utility>
+#include <vector>
 
 // The test program's own CUPS scheduler (scripts/cups-test-server.sh),
 // started the first time a test needs it and stopped at the end. It points
@@ -33,6 +35,11 @@ public:
     bool Admin(const QString& tool, const QStringList& arguments) const;
     // Waits until the job has left the queue; false after 30 s.
     bool WaitForJob(int jobId) const;
+    // The jobs the scheduler has (CUPS_WHICHJOBS_ALL, _ACTIVE, _COMPLETED)
+    // as id and state.
+    std::vector<std::pair<int, int>> Jobs(int which) const;
+    // The newest job's id; 0 before any.
+    int LatestJobId() const;
     // What the engraver queue's backend got for a job: the document and
     // the options line.
     QByteArray JobOutput(int jobId) const;

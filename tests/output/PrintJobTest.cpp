@@ -48,17 +48,6 @@ QByteArray WritePage(const CDibImage& plate, CSize offset, const CRasterPage::Fo
 
 struct PrintFixture : CupsFixture
 {
-    static int LatestJobId()
-    {
-        cups_job_t* jobs = nullptr;
-        const int count = cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, nullptr, 0, CUPS_WHICHJOBS_ALL);
-        int latest = 0;
-        for (int i = 0; i < count; ++i)
-            latest = std::max(latest, jobs[i].id);
-        cupsFreeJobs(count, jobs);
-        return latest;
-    }
-
     CEngraverDevice Engraver()
     {
         CEngraverDevice device(engraverQueue);
@@ -190,10 +179,7 @@ TEST_F(PrintFixture, AStoppedOrRefusingQueueStartsNoJob)
         EXPECT_EQ(job.JobId(), 0);
         ASSERT_TRUE(server.Admin(restart, {engraverQueue}));
     }
-    cups_job_t* jobs = nullptr;
-    const int active = cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, nullptr, 0, CUPS_WHICHJOBS_ACTIVE);
-    cupsFreeJobs(active, jobs);
-    EXPECT_EQ(active, 0);
+    EXPECT_TRUE(server.Jobs(CUPS_WHICHJOBS_ACTIVE).empty());
 }
 
 TEST_F(PrintFixture, AJobAbandonedHalfWayIsCancelled)
@@ -207,14 +193,8 @@ TEST_F(PrintFixture, AJobAbandonedHalfWayIsCancelled)
         ASSERT_TRUE(job.Write(reinterpret_cast<const unsigned char*>(start.constData()), std::size_t(start.size())));
     }
     ASSERT_TRUE(CupsTestServer::Instance().WaitForJob(jobId));
-    cups_job_t* jobs = nullptr;
-    const int count = cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, nullptr, 0, CUPS_WHICHJOBS_COMPLETED);
-    ipp_jstate_t state = IPP_JSTATE_PENDING;
-    for (int i = 0; i < count; ++i)
-        if (jobs[i].id == jobId)
-            state = jobs[i].state;
-    cupsFreeJobs(count, jobs);
-    EXPECT_EQ(state, IPP_JSTATE_CANCELED);
+    const std::vector<std::pair<int, int>> done = CupsTestServer::Instance().Jobs(CUPS_WHICHJOBS_COMPLETED);
+    EXPECT_NE(std::find(done.begin(), done.end(), std::pair{jobId, int(IPP_JSTATE_CANCELED)}), done.end());
     EXPECT_TRUE(CupsTestServer::Instance().JobOutput(jobId).isEmpty());
 }
 
@@ -267,10 +247,10 @@ TEST_F(PrintFixture, AProofOnTheOfficePrinterKeepsItsImagesLossless)
     doc.InsertAt(std::move(noise), -1);
     CEngraverDevice device(laserQueue);
     ASSERT_TRUE(device.Query());
-    const int before = LatestJobId();
+    const int before = CupsTestServer::Instance().LatestJobId();
     CProofJob job(laserQueue, QStringLiteral("proof.vlz"), 1, doc.GetResolution());
     ASSERT_TRUE(CPlatePrint::Print(doc, device, CPlatePrint::BindDocument(doc), job)) << qPrintable(job.Error());
-    const int jobId = LatestJobId();
+    const int jobId = CupsTestServer::Instance().LatestJobId();
     ASSERT_EQ(jobId, before + 1);
     // The office queue's own filters take their time: other tests expect
     // it idle again.

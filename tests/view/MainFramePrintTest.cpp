@@ -44,11 +44,8 @@ protected:
     // The sample layout saved and opened as a user opens it.
     void OpenSample()
     {
-        CVeldraDoc sample;
-        MakeSampleLayout(sample);
-        sample.Adjustments().Set({6, -3, 120});
         const QString path = files.filePath(QStringLiteral("sample.vlz"));
-        ASSERT_TRUE(CDocumentFile::Save(sample, path).ok);
+        SaveSampleLayout(path, {6, -3, 120});
         ASSERT_TRUE(frame->Documents().OpenDocument(path));
     }
 
@@ -57,17 +54,6 @@ protected:
         frame->activateWindow();
         QTest::qWait(300); // the idle refresh enables the commands
         QTest::keyClick(frame.get(), Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier);
-    }
-
-    static int LatestJobId()
-    {
-        cups_job_t* jobs = nullptr;
-        const int count = cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, nullptr, 0, CUPS_WHICHJOBS_ALL);
-        int latest = 0;
-        for (int i = 0; i < count; ++i)
-            latest = std::max(latest, jobs[i].id);
-        cupsFreeJobs(count, jobs);
-        return latest;
     }
 
     // What the layout is bound to and how it looks: unchanged by a failure.
@@ -127,9 +113,9 @@ TEST_F(WindowPrintFixture, PrintDirectlySendsTheOpenLayoutDotForDot)
     EXPECT_EQ(app->Settings().printer.device, engraverQueue);
     OpenSample();
     EXPECT_EQ(doc.GetResolution(), 529);
-    const int before = LatestJobId();
+    const int before = CupsTestServer::Instance().LatestJobId();
     PressPrintDirectly();
-    const int jobId = LatestJobId();
+    const int jobId = CupsTestServer::Instance().LatestJobId();
     ASSERT_EQ(jobId, before + 1) << qPrintable(driver.Messages().join(u'|'));
     EXPECT_TRUE(driver.Messages().isEmpty());
     ASSERT_TRUE(CupsTestServer::Instance().WaitForJob(jobId));
@@ -158,7 +144,7 @@ TEST_F(WindowPrintFixture, AStoppedPrinterOrNoSchedulerIsToldAndChangesNothing)
     OpenSample();
     frame->View().SetZoom(200);
     const Binding before = Bound();
-    const int jobsBefore = LatestJobId();
+    const int jobsBefore = CupsTestServer::Instance().LatestJobId();
 
     CupsTestServer& server = CupsTestServer::Instance();
     ASSERT_TRUE(server.Admin(QStringLiteral("cupsdisable"), {engraverQueue}));
@@ -174,7 +160,7 @@ TEST_F(WindowPrintFixture, AStoppedPrinterOrNoSchedulerIsToldAndChangesNothing)
     EXPECT_EQ(driver.Messages().size(), 2);
     EXPECT_EQ(driver.Messages().value(1), QStringLiteral("Could not start print job."));
 
-    EXPECT_EQ(LatestJobId(), jobsBefore);
+    EXPECT_EQ(CupsTestServer::Instance().LatestJobId(), jobsBefore);
     EXPECT_TRUE(Bound() == before);
     EXPECT_EQ(frame->View().Zoom(), 200);
     EXPECT_TRUE(QGuiApplication::overrideCursor() == nullptr);
@@ -194,10 +180,10 @@ TEST_F(WindowPrintFixture, PrintAsksForThePrinterAndTheCopies)
         QTest::keyClick(copies, Qt::Key_3);
         Confirm(dialog);
     });
-    const int before = LatestJobId();
+    const int before = CupsTestServer::Instance().LatestJobId();
     EXPECT_TRUE(frame->Router().Execute(CommandId::FilePrint));
     EXPECT_EQ(title, QStringLiteral("Print"));
-    ASSERT_EQ(LatestJobId(), before + 1);
+    ASSERT_EQ(CupsTestServer::Instance().LatestJobId(), before + 1);
     const DecodedPage page = PageOf(before + 1);
     ASSERT_TRUE(page.ok);
     EXPECT_EQ(page.header.NumCopies, 3u);
@@ -205,7 +191,7 @@ TEST_F(WindowPrintFixture, PrintAsksForThePrinterAndTheCopies)
     // Cancelled, nothing is printed.
     driver.Then([](QDialog& dialog) { dialog.reject(); });
     EXPECT_TRUE(frame->Router().Execute(CommandId::FilePrint));
-    EXPECT_EQ(LatestJobId(), before + 1);
+    EXPECT_EQ(CupsTestServer::Instance().LatestJobId(), before + 1);
 }
 
 TEST_F(WindowPrintFixture, PrintSetupBindsTheLayoutToTheChosenPrinterAndPaper)
@@ -251,10 +237,10 @@ TEST_F(WindowPrintFixture, PrintFromThePreviewUsesItsAdjustments)
         QTest::mouseClick(preview.findChild<QPushButton*>(QStringLiteral("2")), Qt::LeftButton);
     });
     driver.Then([](QDialog& printer) { Confirm(printer); });
-    const int before = LatestJobId();
+    const int before = CupsTestServer::Instance().LatestJobId();
     EXPECT_TRUE(frame->Router().Execute(CommandId::FilePrintPreview));
     EXPECT_EQ(driver.ActsLeft(), 0);
-    ASSERT_EQ(LatestJobId(), before + 1);
+    ASSERT_EQ(CupsTestServer::Instance().LatestJobId(), before + 1);
     ASSERT_TRUE(CupsTestServer::Instance().WaitForJob(before + 1));
     const QByteArray options = CupsTestServer::Instance().JobOptions(before + 1);
     EXPECT_TRUE(options.contains("Brightness=-20 Contrast=-3 Gamma=120")) << options.constData();
