@@ -2,9 +2,11 @@
 // the job written to a file instead, and the ways it can fail.
 #include "CupsFixture.h"
 #include "SampleLayout.h"
+#include "ScratchDisk.h"
 
 #include "document/CDocumentFile.h"
 
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -98,4 +100,44 @@ TEST_F(CliPrintFixture, FailuresSayTheJobCouldNotStart)
     EXPECT_EQ(Cli({layout, QStringLiteral("--gamma")}).exitCode, 2);
     EXPECT_EQ(Cli({layout, QStringLiteral("--colour"), QStringLiteral("red")}).exitCode, 2);
     EXPECT_EQ(Cli({}).exitCode, 2);
+}
+
+// The job written to a file is a write like any other: a full disk, a FIFO
+// or a folder in its place fail and leave what was there.
+TEST_F(CliPrintFixture, AJobFileThatCannotBeWrittenKeepsTheOldFile)
+{
+    VELDRA_REQUIRE_ROOT();
+    const QString layout = Layout();
+    ScratchDisk disk(128);
+    ASSERT_TRUE(disk.IsMounted());
+    const QString raster = disk.Path(QStringLiteral("job.ras")), pdf = disk.Path(QStringLiteral("proof.pdf"));
+    for (const QString& path : {raster, pdf}) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("the user's old file");
+    }
+    disk.Fill();
+    for (const QStringList& arguments : {QStringList{layout, QStringLiteral("--to-file"), raster},
+                                         QStringList{layout, QStringLiteral("--printer"), laserQueue,
+                                                     QStringLiteral("--to-file"), pdf}}) {
+        const CliRun run = Cli(arguments);
+        EXPECT_EQ(run.exitCode, 1) << run.err.constData();
+        EXPECT_TRUE(run.err.startsWith("Could not start print job.")) << run.err.constData();
+        QFile file(arguments.last());
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(file.readAll(), QByteArray("the user's old file"));
+    }
+}
+
+TEST_F(CliPrintFixture, AJobFileIsNeverWrittenOverAFifoOrAFolder)
+{
+    const QString layout = Layout();
+    const QString fifo = dir.filePath(QStringLiteral("job.fifo"));
+    ASSERT_TRUE(ScratchDisk::MakeFifo(fifo));
+    const CliRun run = Cli({layout, QStringLiteral("--to-file"), fifo});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains("not a regular file")) << run.err.constData();
+    EXPECT_FALSE(QFileInfo(fifo).isFile());
+    EXPECT_EQ(Cli({layout, QStringLiteral("--printer"), laserQueue, QStringLiteral("--to-file"), dir.path()}).exitCode, 1);
+    EXPECT_TRUE(QFileInfo(dir.path()).isDir());
 }
