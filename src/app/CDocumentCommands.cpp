@@ -29,12 +29,8 @@ bool CDocumentCommands::IsNotBuiltYet(CommandId id)
     case CommandId::MaterialSetup:
     case CommandId::AddMaterialFile:
     case CommandId::AddMaterialScan:
-    case CommandId::AddParts:
     case CommandId::AddFrame:
     case CommandId::AddSymbol:
-    case CommandId::InsertMaterial:
-    case CommandId::InsertFrame:
-    case CommandId::InsertSymbol:
         return true;
     default:
         return false;

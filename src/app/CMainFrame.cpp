@@ -5,6 +5,7 @@
 #include "CPrintCommands.h"
 #include "CTrimCommand.h"
 #include "CDocumentManager.h"
+#include "CLibraryCommands.h"
 #include "CMenuLayout.h"
 #include "CSettingsCommands.h"
 #include "CSettingsStore.h"
@@ -12,6 +13,7 @@
 
 #include "document/CTextCommands.h"
 #include "document/CVeldraDoc.h"
+#include "library/window/CLibraryGrid.h"
 #include "objects/CArcTextObj.h"
 #include "view/CCommandActions.h"
 #include "view/CStatusTexts.h"
@@ -56,6 +58,7 @@ CMainFrame::CMainFrame(CVeldraApp& app, CVeldraDoc& doc, CRecentFileList& recent
     m_pAppCommands = std::make_unique<CAppCommands>(this);
     m_pPrintCommands = std::make_unique<CPrintCommands>(app, doc, *m_pView, *m_pDocuments, this);
     m_pTrimCommand = std::make_unique<CTrimCommand>(app.Settings(), doc, *m_pView, this);
+    m_pLibraryCommands = std::make_unique<CLibraryCommands>(app, doc, m_router, this);
     m_pLayers = new CLayerWindow(doc, this);
     // Each new or opened document asks the chosen printer for its dots per
     // inch and page (the plate) before it is shown.
@@ -65,6 +68,7 @@ CMainFrame::CMainFrame(CVeldraApp& app, CVeldraDoc& doc, CRecentFileList& recent
     m_router.AddTarget(m_pView);
     m_router.AddTarget(m_pPrintCommands.get());
     m_router.AddTarget(m_pTrimCommand.get());
+    m_router.AddTarget(m_pLibraryCommands.get());
     m_router.AddTarget(m_pDocumentCommands.get());
     m_router.AddTarget(m_pSettingsCommands.get());
     m_router.AddTarget(m_pLayers);
@@ -251,12 +255,25 @@ void CMainFrame::RefreshStatus()
 
 void CMainFrame::dragEnterEvent(QDragEnterEvent* event)
 {
-    if (event->mimeData()->hasUrls())
+    if (event->mimeData()->hasUrls() || event->mimeData()->hasFormat(QLatin1String(CLibraryGrid::mimeType)))
+        event->acceptProposedAction();
+}
+
+void CMainFrame::dragMoveEvent(QDragMoveEvent* event)
+{
+    if (event->mimeData()->hasUrls() || event->mimeData()->hasFormat(QLatin1String(CLibraryGrid::mimeType)))
         event->acceptProposedAction();
 }
 
 void CMainFrame::dropEvent(QDropEvent* event)
 {
+    // A library entry dragged here from the library window: the window
+    // takes the drop as its OK, and its command inserts the entry.
+    if (event->mimeData()->hasFormat(QLatin1String(CLibraryGrid::mimeType))) {
+        event->setDropAction(Qt::CopyAction);
+        event->accept();
+        return;
+    }
     const QList<QUrl> urls = event->mimeData()->urls();
     if (urls.isEmpty() || !urls.first().isLocalFile())
         return;

@@ -13,6 +13,7 @@ class CCommandActions;
 class CDocumentCommands;
 class CDocumentManager;
 class CLayerWindow;
+class CLibraryCommands;
 class CPrintCommands;
 class CTrimCommand;
 class CObjectEditor;
@@ -50,6 +51,7 @@ public:
     CCommandActions& Actions() { return *m_pActions; }
     CZoomStatusBar& StatusPanes() { return *m_pStatusBar; }
     CLayerWindow& LayerWindow() { return *m_pLayers; }
+    CLibraryCommands& LibraryCommands() { return *m_pLibraryCommands; }
     QToolBar& StandardBar() { return *m_pStandardBar; }
     QToolBar& ExtendedBar() { return *m_pExtendedBar; }
 
@@ -65,6 +67,7 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
 private:
@@ -91,6 +94,7 @@ private:
     std::unique_ptr<CAppCommands> m_pAppCommands;
     std::unique_ptr<CPrintCommands> m_pPrintCommands;
     std::unique_ptr<CTrimCommand> m_pTrimCommand;
+    std::unique_ptr<CLibraryCommands> m_pLibraryCommands;
     std::unique_ptr<CObjectEditor> m_pObjectEditor;
     CCommandActions* m_pActions = nullptr;
     CZoomStatusBar* m_pStatusBar = nullptr;

@@ -2,9 +2,13 @@
 
 #include "CDataFolder.h"
 #include "CSettingsStore.h"
+#include "CStarterLibrary.h"
 
 #include "document/CVeldraDoc.h"
 #include "platform/IPrinterSystem.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
 
 CVeldraApp::CVeldraApp(const IPrinterSystem* printers)
     : m_pPrinters(printers)
@@ -23,8 +27,10 @@ void CVeldraApp::Startup()
     // A folder that could not be made still names where the libraries belong;
     // the library windows then simply find nothing there.
     CDataFolder dataFolder;
-    dataFolder.Create(QStringLiteral("Veldra2"));
+    const bool created = dataFolder.Create(QStringLiteral("Veldra2"));
     m_dataFolder = dataFolder.Path();
+    if (created)
+        InstallStarterLibrary(dataFolder);
 
     CSettingsStore store;
     m_settings.Load(store);
@@ -71,6 +77,18 @@ void CVeldraApp::SelectStoredPrinter()
     if (!m_pPrinters || m_settings.printer.IsNone())
         return;
     m_pPrinter = m_pPrinters->Open(m_settings.printer.device);
+}
+
+// A library folder met for the first time gets the entries that came with
+// the program.
+void CVeldraApp::InstallStarterLibrary(const CDataFolder& dataFolder) const
+{
+    const QString program = QCoreApplication::applicationDirPath();
+    for (const auto kind : {CLibraryModel::material, CLibraryModel::frame, CLibraryModel::symbol}) {
+        const QString folder = LibraryFolder(kind);
+        CStarterLibrary::Install(CStarterLibrary::SourceFolder(program, QFileInfo(folder).fileName()), folder,
+                                 dataFolder);
+    }
 }
 
 QString CVeldraApp::LibraryFolder(CLibraryModel::Kind kind) const

@@ -7,6 +7,7 @@
 
 #include <memory>
 
+class CDataFolder;
 class CVeldraDoc;
 class IPrinter;
 class IPrinterSystem;
@@ -49,6 +50,7 @@ public:
 
 private:
     void FindEngraver();
+    void InstallStarterLibrary(const CDataFolder& dataFolder) const;
     void SelectStoredPrinter();
 
     const IPrinterSystem* m_pPrinters;

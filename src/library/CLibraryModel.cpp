@@ -23,6 +23,7 @@ QVariant CLibraryModel::data(const QModelIndex& index, int role) const
     const LibraryEntry& entry = m_entries[std::size_t(index.row())];
     switch (role) {
     case Qt::DisplayRole:
+    case Qt::EditRole:
         return AnsiCodec::Decode(entry.name);
     case Qt::DecorationRole:
         return entry.thumbnail >= 0 && entry.thumbnail < int(m_thumbnails.size())
@@ -99,4 +100,29 @@ void CLibraryModel::SortByName()
     for (std::size_t i = 0; i < keyed.size(); ++i)
         m_entries[i] = std::move(keyed[i].second);
     endResetModel();
+}
+
+Qt::ItemFlags CLibraryModel::flags(const QModelIndex& index) const
+{
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    return Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemIsEditable | Qt::ItemIsDragEnabled
+           | Qt::ItemNeverHasChildren;
+}
+
+void CLibraryModel::SetName(int row, const QByteArray& name)
+{
+    if (row < 0 || row >= rowCount())
+        return;
+    m_entries[std::size_t(row)].name = name;
+    emit dataChanged(index(row), index(row), {Qt::DisplayRole});
+}
+
+int CLibraryModel::RowOf(const QString& name) const
+{
+    const QString key = name.toCaseFolded();
+    for (std::size_t row = 0; row < m_entries.size(); ++row)
+        if (m_entries[row].Name().toCaseFolded() == key)
+            return int(row);
+    return -1;
 }

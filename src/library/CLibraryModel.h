@@ -21,6 +21,9 @@ public:
 
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
+    // Labels are edited in place, but renaming is the window's to do: the
+    // model never takes the typed text itself.
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
 
     const std::vector<LibraryEntry>& Entries() const { return m_entries; }
     // The image list as PNG bytes, and one image decoded (and kept) on demand.
@@ -32,6 +35,10 @@ public:
     void RemoveRow(int row);
     void InsertAtTop(LibraryEntry entry, const QImage& thumbnail);
     void SortByName();
+    // A renamed file's row keeps its place and thumbnail.
+    void SetName(int row, const QByteArray& name);
+    // The row of a name, compared without regard to case; -1 when none.
+    int RowOf(const QString& name) const;
 
 private:
     std::vector<LibraryEntry> m_entries;

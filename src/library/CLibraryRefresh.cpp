@@ -107,7 +107,12 @@ CLibraryRefresh::Result CLibraryRefresh::Refresh(const QString& folder, CLibrary
             changed = KeepCurrentRows(model, pending);
         }
     }
+    const int total = int(pending.size());
     for (LibraryEntry& entry : pending) {
+        if (options.progress && !options.progress(result.decoded, total)) {
+            result.cancelled = true;
+            break;
+        }
         CDibObj symbol(true);
         ++result.decoded;
         if (!symbol.ReadSymbolFile(LibraryEntry::SymbolFilePath(folder, entry.Name())))

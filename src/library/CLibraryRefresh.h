@@ -6,6 +6,8 @@
 
 #include <QString>
 
+#include <functional>
+
 class CDibObj;
 
 // Brings a library folder's rows, thumbnails and "index.vli" up to date:
@@ -20,12 +22,17 @@ public:
         int screenDepth = 24;
         bool ignoreIndex = false;             // Shift+Ctrl+Alt held
         COLORREF buttonFace = RGB(240, 240, 240);
+        // Told before each symbol file is decoded (done of total); false
+        // stops the refresh: what was decoded so far is listed and indexed,
+        // the rest waits for the next refresh.
+        std::function<bool(int done, int total)> progress;
     };
 
     struct Result
     {
         int decoded = 0;          // symbol files read for thumbnails
         bool indexWritten = false;
+        bool cancelled = false;
     };
 
     static Result Refresh(const QString& folder, CLibraryModel& model, const Options& options);
