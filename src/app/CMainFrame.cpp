@@ -13,7 +13,6 @@
 
 #include "document/CTextCommands.h"
 #include "document/CVeldraDoc.h"
-#include "library/window/CLibraryGrid.h"
 #include "objects/CArcTextObj.h"
 #include "view/CCommandActions.h"
 #include "view/CStatusTexts.h"
@@ -255,25 +254,12 @@ void CMainFrame::RefreshStatus()
 
 void CMainFrame::dragEnterEvent(QDragEnterEvent* event)
 {
-    if (event->mimeData()->hasUrls() || event->mimeData()->hasFormat(QLatin1String(CLibraryGrid::mimeType)))
-        event->acceptProposedAction();
-}
-
-void CMainFrame::dragMoveEvent(QDragMoveEvent* event)
-{
-    if (event->mimeData()->hasUrls() || event->mimeData()->hasFormat(QLatin1String(CLibraryGrid::mimeType)))
+    if (event->mimeData()->hasUrls())
         event->acceptProposedAction();
 }
 
 void CMainFrame::dropEvent(QDropEvent* event)
 {
-    // A library entry dragged here from the library window: the window
-    // takes the drop as its OK, and its command inserts the entry.
-    if (event->mimeData()->hasFormat(QLatin1String(CLibraryGrid::mimeType))) {
-        event->setDropAction(Qt::CopyAction);
-        event->accept();
-        return;
-    }
     const QList<QUrl> urls = event->mimeData()->urls();
     if (urls.isEmpty() || !urls.first().isLocalFile())
         return;

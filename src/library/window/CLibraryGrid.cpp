@@ -1,16 +1,12 @@
 #include "CLibraryGrid.h"
 
+#include "CLibraryDrag.h"
 #include "CLibraryLabelDelegate.h"
 
-#include <QDrag>
 #include <QKeyEvent>
-#include <QMimeData>
-#include <QPixmap>
 
-#include <algorithm>
-
-CLibraryGrid::CLibraryGrid(int kind, QWidget* parent)
-    : QListView(parent), m_nKind(kind)
+CLibraryGrid::CLibraryGrid(QWidget* dropTarget, QWidget* parent)
+    : QListView(parent), m_pDrag(new CLibraryDrag(*this, dropTarget, [this] { emit entryDropped(); }))
 {
     setObjectName(QStringLiteral("1000"));
     setViewMode(QListView::IconMode);
@@ -22,8 +18,7 @@ CLibraryGrid::CLibraryGrid(int kind, QWidget* parent)
     setWordWrap(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setDragDropMode(QAbstractItemView::DragOnly);
-    setDragEnabled(true);
+    setDragEnabled(false); // CLibraryDrag does it
     setContextMenuPolicy(Qt::CustomContextMenu);
     auto* delegate = new CLibraryLabelDelegate(this);
     connect(delegate, &CLibraryLabelDelegate::nameEdited, this, &CLibraryGrid::nameEdited);
@@ -64,7 +59,7 @@ void CLibraryGrid::keyPressEvent(QKeyEvent* event)
 {
     if (!IsEditing()) {
         switch (event->key()) {
-        case Qt::Key_Delete: emit deleteRequested(); return;
+        case Qt::Key_Delete: emit deleteRequested(event->modifiers() & Qt::ShiftModifier); return;
         case Qt::Key_F2: emit renameRequested(); return;
         case Qt::Key_F5: emit refreshRequested(); return;
         default: break;
@@ -73,39 +68,3 @@ void CLibraryGrid::keyPressEvent(QKeyEvent* event)
     QListView::keyPressEvent(event);
 }
 
-bool CLibraryGrid::ReadEntry(const QMimeData* data, int& kind, QString& name)
-{
-    if (!data || !data->hasFormat(QLatin1String(mimeType)))
-        return false;
-    const QString text = QString::fromUtf8(data->data(QLatin1String(mimeType)));
-    const qsizetype split = text.indexOf(QLatin1Char('\n'));
-    bool ok = false;
-    kind = text.left(split).toInt(&ok);
-    name = text.mid(split + 1);
-    return ok && split > 0 && !name.isEmpty();
-}
-
-void CLibraryGrid::startDrag(Qt::DropActions)
-{
-    const QModelIndex index = currentIndex();
-    if (!index.isValid())
-        return;
-    const QString name = index.data(Qt::DisplayRole).toString();
-    auto* data = new QMimeData;
-    data->setData(QLatin1String(mimeType), QStringLiteral("%1\n%2").arg(m_nKind).arg(name).toUtf8());
-    data->setText(name);
-    QDrag drag(this);
-    drag.setMimeData(data);
-    const QPixmap image = QPixmap::fromImage(index.data(Qt::DecorationRole).value<QImage>());
-    if (!image.isNull()) {
-        drag.setPixmap(image);
-        // The picture hangs from the cursor where the thumbnail was grabbed.
-        const QRect cell = visualRect(index);
-        const QPoint grabbed = viewport()->mapFromGlobal(QCursor::pos());
-        const QPoint iconTop(cell.center().x() - image.width() / 2, cell.top() + 2);
-        const QPoint hotSpot = grabbed - iconTop;
-        drag.setHotSpot({std::clamp(hotSpot.x(), 0, image.width() - 1), std::clamp(hotSpot.y(), 0, image.height() - 1)});
-    }
-    if (drag.exec(Qt::CopyAction, Qt::CopyAction) == Qt::CopyAction)
-        emit entryDropped();
-}

@@ -2,20 +2,20 @@
 
 #include <QListView>
 
+class CLibraryDrag;
+
 // The library window's grid of 64 x 64 thumbnails with their names: one
 // selection, a name edited in place on request, Delete, F2 and F5 handed to
-// the window, and an entry dragged out as a real drag that carries the
-// entry's kind and name.
+// the window, and an entry dragged out onto the main window.
 class CLibraryGrid : public QListView
 {
     Q_OBJECT
 
 public:
-    // The drag's data: "<kind>\n<name>" in UTF-8.
-    static constexpr char mimeType[] = "application/x-veldra2-library-entry";
     static constexpr int thumbnailSide = 64;
 
-    CLibraryGrid(int kind, QWidget* parent = nullptr);
+    // dropTarget: the window an entry is dragged onto (the main window).
+    CLibraryGrid(QWidget* dropTarget, QWidget* parent = nullptr);
 
     int SelectedRow() const;
     void SelectRow(int row);
@@ -25,11 +25,10 @@ public:
     // Ends an edit without taking its text.
     void CancelEdit();
 
-    // Reads a drag's data: false when it is not a library entry.
-    static bool ReadEntry(const QMimeData* data, int& kind, QString& name);
+    CLibraryDrag& Drag() const { return *m_pDrag; }
 
 signals:
-    void deleteRequested();
+    void deleteRequested(bool forGood);
     void renameRequested();
     void refreshRequested();
     // The edit of a row's name ended with this text (which the model does
@@ -40,8 +39,7 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
-    void startDrag(Qt::DropActions supportedActions) override;
 
 private:
-    int m_nKind;
+    CLibraryDrag* m_pDrag;
 };

@@ -1,5 +1,6 @@
 #include "CSymbolDlg.h"
 
+#include "CLibraryDrag.h"
 #include "CLibraryGrid.h"
 #include "CLibraryWindowLink.h"
 #include "CSymbolDlgLayout.h"
@@ -70,7 +71,7 @@ CSymbolDlg::~CSymbolDlg()
 
 void CSymbolDlg::BuildControls()
 {
-    m_pGrid = new CLibraryGrid(m_nKind, this);
+    m_pGrid = new CLibraryGrid(parentWidget() ? parentWidget()->window() : nullptr, this);
     m_pGrid->setModel(&m_model);
     m_pOk = NewButton(this, 1, m_nKind == CLibraryModel::material ? tr("Select") : tr("Insert"));
     m_pOk->setDefault(true);
@@ -82,7 +83,7 @@ void CSymbolDlg::BuildControls()
     connect(m_pAdd, &QPushButton::clicked, this, &CSymbolDlg::OnAdd);
     connect(m_pDelete, &QPushButton::clicked, this, &CSymbolDlg::DeleteSelected);
     connect(m_pGrid, &QAbstractItemView::doubleClicked, this, &CSymbolDlg::accept);
-    connect(m_pGrid, &CLibraryGrid::deleteRequested, this, &CSymbolDlg::DeleteSelected);
+    connect(m_pGrid, &CLibraryGrid::deleteRequested, this, &CSymbolDlg::DeleteEntry);
     connect(m_pGrid, &CLibraryGrid::renameRequested, this, &CSymbolDlg::RenameSelected);
     connect(m_pGrid, &CLibraryGrid::refreshRequested, this, &CSymbolDlg::Refresh);
     connect(m_pGrid, &CLibraryGrid::nameEdited, this, &CSymbolDlg::OnNameEdited);
@@ -150,12 +151,17 @@ QString CSymbolDlg::SelectedName() const
 
 void CSymbolDlg::DeleteSelected()
 {
+    DeleteEntry((QGuiApplication::queryKeyboardModifiers() | QGuiApplication::keyboardModifiers()) & Qt::ShiftModifier);
+}
+
+void CSymbolDlg::DeleteEntry(bool forGood)
+{
+    m_pGrid->Drag().Cancel();
     m_pGrid->CancelEdit();
     const QString name = SelectedName();
     if (name.isEmpty())
         return;
-    // Shift held as the command runs deletes for good, after asking.
-    const bool forGood = QGuiApplication::queryKeyboardModifiers() & Qt::ShiftModifier;
+    // For good only after asking.
     if (forGood
         && QMessageBox::question(this, windowTitle(),
                                  tr("Delete \"%1\" for good? It cannot be brought back from the trash.").arg(name))
@@ -250,6 +256,7 @@ void CSymbolDlg::dropEvent(QDropEvent* event)
 
 void CSymbolDlg::accept()
 {
+    m_pGrid->Drag().Cancel();
     m_pGrid->CancelEdit();
     const QString name = SelectedName();
     if (name.isEmpty())
@@ -260,6 +267,7 @@ void CSymbolDlg::accept()
 
 void CSymbolDlg::reject()
 {
+    m_pGrid->Drag().Cancel();
     // Esc while a name is being edited ends only the edit.
     if (m_pGrid->IsEditing()) {
         m_pGrid->CancelEdit();

@@ -49,7 +49,9 @@ public:
 
 public slots:
     void Refresh();
+    // Shift held as the command runs deletes for good.
     void DeleteSelected();
+    void DeleteEntry(bool forGood);
     void RenameSelected();
     void accept() override;
     void reject() override;
