@@ -115,12 +115,18 @@ void CMaterialSetupDlg::OnShapeClicked(int shape)
     UpdatePreview();
 }
 
+bool CMaterialSetupDlg::TakeSizes()
+{
+    const auto refusal = m_rules.Accept(m_pWidth->text(), m_pHeight->text());
+    if (refusal)
+        Refuse(*refusal);
+    return !refusal;
+}
+
 void CMaterialSetupDlg::OnOther()
 {
-    if (const auto refusal = m_rules.Accept(m_pWidth->text(), m_pHeight->text())) {
-        Refuse(*refusal);
+    if (!TakeSizes())
         return;
-    }
     const QString path = m_chooseLibrary ? m_chooseLibrary(this) : QString();
     if (path.isEmpty())
         m_rules.LibraryChoiceCancelled();
@@ -131,9 +137,6 @@ void CMaterialSetupDlg::OnOther()
 
 void CMaterialSetupDlg::accept()
 {
-    if (const auto refusal = m_rules.Accept(m_pWidth->text(), m_pHeight->text())) {
-        Refuse(*refusal);
-        return;
-    }
-    CBaseDlg::accept();
+    if (TakeSizes())
+        CBaseDlg::accept();
 }

@@ -44,6 +44,8 @@ private:
     void BuildLayout();
     QLayout* BuildShapeRow();
     void ShowValues();
+    // Takes the typed sizes, or refuses them with the range message.
+    bool TakeSizes();
     void OnShapeClicked(int shape);
     void OnOther();
     void OnSizeEdited();
