@@ -48,6 +48,16 @@ bool DrawShape(CDibImage& mask, int shape)
     return true;
 }
 
+// A 1-bit picture of the plate in dots: white, the shape black.
+bool DrawMask(CDibImage& mask, CSize dots, int shape)
+{
+    const COLORREF table[2] = {RGB(0, 0, 0), RGB(255, 255, 255)};
+    if (!mask.Create(dots.cx, dots.cy, 1, colorNone, table))
+        return false;
+    std::memset(mask.Bits(), 0xFF, mask.BitsSize()); // white
+    return DrawShape(mask, shape);
+}
+
 } // namespace
 
 bool MakeMaterialShape(CVeldraDoc& doc, int shape)
@@ -56,13 +66,8 @@ bool MakeMaterialShape(CVeldraDoc& doc, int shape)
         RemoveFirstOfKind(doc, SOK_MATERIAL, true);
         return true;
     }
-    const CSize dots = doc.DocToDeviceSize(doc.GetMaterialSize());
-    const COLORREF table[2] = {RGB(0, 0, 0), RGB(255, 255, 255)};
     CDibImage mask;
-    if (!mask.Create(dots.cx, dots.cy, 1, colorNone, table))
-        return false;
-    std::memset(mask.Bits(), 0xFF, mask.BitsSize()); // white
-    if (!DrawShape(mask, shape))
+    if (!DrawMask(mask, doc.DocToDeviceSize(doc.GetMaterialSize()), shape))
         return false;
     auto object = std::make_unique<CDibObj>();
     if (!object->SetImageFrom(&mask, flagsMaterial, true))
@@ -70,6 +75,32 @@ bool MakeMaterialShape(CVeldraDoc& doc, int shape)
     object->SetBounds(0, 0, doc.GetMaterialSize().cx, doc.GetMaterialSize().cy);
     object->Refresh(&doc);
     return InsertLibraryObject(doc, std::move(object), material);
+}
+
+bool RedrawMaterialShape(CVeldraDoc& doc)
+{
+    const int shape = doc.GetShapeIndex();
+    CDibObj* outline = doc.HasMaterial() ? dynamic_cast<CDibObj*>(doc.GetObjectAt(0)) : nullptr;
+    if ((shape != diamond && shape != ellipse) || !outline)
+        return false;
+    const CSize dots = doc.DocToDeviceSize(outline->GetSize());
+    const CDibImage& stored = outline->StoredImage();
+    if (stored.Width() == dots.cx && stored.Height() == dots.cy)
+        return false;
+    // The object stays what it is (name, visibility, place in the list and
+    // in every undo record); only its picture is drawn again, sharp.
+    CDibImage mask;
+    if (!DrawMask(mask, dots, shape))
+        return false;
+    const CPoint centre = outline->GetPosition();
+    const CSize size = outline->GetSize();
+    if (!outline->SetImageFrom(&mask, outline->m_dwFlags, true))
+        return false;
+    outline->SetBounds(centre.x, centre.y, size.cx, size.cy);
+    outline->Refresh(&doc);
+    if (doc.LayerList())
+        doc.LayerList()->RefreshRow(outline);
+    return true;
 }
 
 bool InsertLibraryObject(CVeldraDoc& doc, std::unique_ptr<CDibObj> object, int kind)

@@ -16,6 +16,12 @@ enum Kind { material = 0, frame = 1, symbol = 2 };
 // size in dots for the diamond and the ellipse. False when out of memory.
 bool MakeMaterialShape(CVeldraDoc& doc, int shape);
 
+// Draws the built-in outline (diamond, ellipse) again when its picture no
+// longer has the material's size in dots, as after a change of device:
+// stretched, a 1-bit outline gets ragged edges. The same object keeps its
+// place; no undo step, the layout is not marked modified. True when redrawn.
+bool RedrawMaterialShape(CVeldraDoc& doc);
+
 // Puts a library entry on the plate: one-of-a-kind entries (materials,
 // frames) replace the existing one; frames are centred and sized to the
 // printable area.

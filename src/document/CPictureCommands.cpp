@@ -126,7 +126,7 @@ bool AddPasted(CVeldraDoc& doc, std::unique_ptr<CSymbolObj> object)
     return true;
 }
 
-CDibObj* InsertLibraryFile(CVeldraDoc& doc, const QString& path, int kind)
+std::unique_ptr<CDibObj> ReadLibraryFile(const QString& path)
 {
     auto object = std::make_unique<CDibObj>();
     if (!object->ReadSymbolFile(path))
@@ -135,6 +135,14 @@ CDibObj* InsertLibraryFile(CVeldraDoc& doc, const QString& path, int kind)
     if (!AnsiCodec::CanHold(name, 0))
         return nullptr;
     object->m_strName = AnsiCodec::Encode(name);
+    return object;
+}
+
+CDibObj* InsertLibraryFile(CVeldraDoc& doc, const QString& path, int kind)
+{
+    std::unique_ptr<CDibObj> object = ReadLibraryFile(path);
+    if (!object)
+        return nullptr;
     object->Refresh(&doc);
     CDibObj* raw = object.get();
     return CMaterialShapes::InsertLibraryObject(doc, std::move(object), kind) ? raw : nullptr;

@@ -25,6 +25,11 @@ CDibObj* AddPicture(CVeldraDoc& doc, CDibImage& image, const QString& name);
 // A pasted object; a picture with a source file gets its own copy of it.
 bool AddPasted(CVeldraDoc& doc, std::unique_ptr<CSymbolObj> object);
 
+// A symbol file read into a new object named after the file (its name
+// without folder and extension); null when it cannot be read or its name
+// cannot be kept.
+std::unique_ptr<CDibObj> ReadLibraryFile(const QString& path);
+
 // A library entry read from its symbol file, named after the file.
 CDibObj* InsertLibraryFile(CVeldraDoc& doc, const QString& path, int kind);
 

@@ -1,5 +1,7 @@
 #include "CVeldraDoc.h"
 
+#include "CMaterialShapes.h"
+
 #include "IDocumentObserver.h"
 #include "ILayerList.h"
 #include "UpdateHint.h"
@@ -262,7 +264,14 @@ void CVeldraDoc::SetDevice(int resolution, int printableWidth, int printableHeig
     }
     RecalcMargins();
     m_sizeDevice = DocToDeviceSize(m_sizeMaterial);
+    CMaterialShapes::RedrawMaterialShape(*this);
     RefreshObjects();
+}
+
+void CVeldraDoc::ResizeMaterial(CSize size)
+{
+    m_sizeMaterial = size;
+    m_sizeDevice = DocToDeviceSize(size);
 }
 
 void CVeldraDoc::RefreshObjects()

@@ -84,6 +84,8 @@ public:
     void RecalcMargins();
     CSize GetMaterialSize() const { return m_sizeMaterial; }
     void SetMaterialSize(CSize size) { m_sizeMaterial = size; }
+    // A new material size and, with it, the plate bitmap's size in dots.
+    void ResizeMaterial(CSize size);
     CSize GetDeviceSize() const { return m_sizeDevice; }
     CSize GetPrintableSize() const { return m_sizePrintable; }
     CSize GetMargins() const { return m_sizeMargin; }
@@ -94,6 +96,11 @@ public:
     bool HasMaterial() const { return m_bHasMaterial; }
     int GetShapeIndex() const { return m_nShapeIndex; }
     void SetShapeIndex(int index) { m_nShapeIndex = index; }
+    // The material library file the outline came from (shape index -1).
+    QString GetShapeFile() const { return m_strShapeFile; }
+    void SetShapeFile(const QString& path) { m_strShapeFile = path; }
+    // Every object rebuilds what depends on the resolution or the material.
+    void RefreshObjects();
 
     // Life cycle.
     void OnNewDocument();
@@ -122,7 +129,6 @@ private:
 
     void UpdateHasMaterial();
     CSize LimitedPrintable(int printableWidth, int printableHeight) const;
-    void RefreshObjects();
 
     CSize m_sizeDevice;
     CSize m_sizeMaterial;

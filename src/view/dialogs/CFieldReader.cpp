@@ -1,5 +1,7 @@
 #include "CFieldReader.h"
 
+#include "platform/MulDiv.h"
+
 #include <QLocale>
 
 #include <algorithm>
@@ -55,6 +57,11 @@ std::optional<double> CFieldReader::Number(const QString& text, int field)
 QString CFieldReader::RangeMessage(double minimum, double maximum)
 {
     return CFieldRefusal::NumberBetween(LimitText(minimum), LimitText(maximum));
+}
+
+double CFieldReader::ShownLimit(const CUnitFormat& unit, int mm100)
+{
+    return unit.IsInch() ? MulDiv(mm100, 1000, 2540) * 0.001 : mm100 * 0.01;
 }
 
 QString CFieldReader::LimitText(double value)

@@ -34,6 +34,9 @@ public:
     bool Failed() const { return m_error.has_value(); }
 
     static QString RangeMessage(double minimum, double maximum);
+    // A limit in 0.01 mm as the dialog shows it: millimetres, or inches to
+    // 0.001 (multiplied and divided, rounded as the unit conversion is).
+    static double ShownLimit(const CUnitFormat& unit, int mm100);
     // A limit as the range message shows it: no trailing zeros.
     static QString LimitText(double value);
 

@@ -10,12 +10,6 @@ namespace {
 constexpr int minimumSizeMm100 = 50;
 constexpr int maximumSizeMm100 = 100000;
 
-// A limit as the dialog shows it: millimetres, or inches to 0.001.
-double ShownLimit(const CUnitFormat& unit, int mm100)
-{
-    return unit.IsInch() ? MulDiv(mm100, 1000, 2540) * 0.001 : mm100 * 0.01;
-}
-
 } // namespace
 
 CPropertiesRules::CPropertiesRules(int unit)
@@ -52,12 +46,12 @@ std::optional<QString> CPropertiesRules::WidthForHeight(const QString& height) c
 
 double CPropertiesRules::MinimumSize() const
 {
-    return ShownLimit(m_unit, minimumSizeMm100);
+    return CFieldReader::ShownLimit(m_unit, minimumSizeMm100);
 }
 
 double CPropertiesRules::MaximumSize() const
 {
-    return ShownLimit(m_unit, maximumSizeMm100);
+    return CFieldReader::ShownLimit(m_unit, maximumSizeMm100);
 }
 
 std::optional<CFieldRefusal> CPropertiesRules::Apply(const Fields& fields, CSymbolObj& object) const
