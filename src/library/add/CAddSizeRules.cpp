@@ -52,33 +52,28 @@ std::optional<int> CAddSizeRules::Typed(const QString& text, int field) const
     return reader.Length(text, field);
 }
 
-std::optional<int> CAddSizeRules::Proportional(std::optional<int> side, int numerator, int denominator)
+std::optional<QString> CAddSizeRules::OtherSide(const QString& typed, bool widthTyped)
 {
+    const std::optional<int> side = Typed(typed, widthTyped ? AddControlIds::width : AddControlIds::height);
+    const int from = widthTyped ? m_start.cx : m_start.cy;
+    const int to = widthTyped ? m_start.cy : m_start.cx;
     // A starting side of zero (a one-pixel scan at a very high resolution)
     // gives no ratio to keep.
-    if (!side || denominator == 0)
+    if (!side || from == 0)
         return std::nullopt;
-    return MulDiv(*side, numerator, denominator);
+    const int other = MulDiv(*side, to, from);
+    m_shown = widthTyped ? CSize{*side, other} : CSize{other, *side};
+    return Text(other);
 }
 
 std::optional<QString> CAddSizeRules::HeightForWidth(const QString& width)
 {
-    const std::optional<int> typed = Typed(width, AddControlIds::width);
-    const std::optional<int> height = Proportional(typed, m_start.cy, m_start.cx);
-    if (!height)
-        return std::nullopt;
-    m_shown = {*typed, *height};
-    return Text(*height);
+    return OtherSide(width, true);
 }
 
 std::optional<QString> CAddSizeRules::WidthForHeight(const QString& height)
 {
-    const std::optional<int> typed = Typed(height, AddControlIds::height);
-    const std::optional<int> width = Proportional(typed, m_start.cx, m_start.cy);
-    if (!width)
-        return std::nullopt;
-    m_shown = {*width, *typed};
-    return Text(*width);
+    return OtherSide(height, false);
 }
 
 std::optional<CFieldRefusal> CAddSizeRules::Read(const QString& width, const QString& height, CSize& size) const

@@ -60,7 +60,8 @@ public:
 private:
     // A side typed into an edit: what it showed, when it still shows that.
     std::optional<int> Typed(const QString& text, int field) const;
-    static std::optional<int> Proportional(std::optional<int> side, int numerator, int denominator);
+    // The side Keep Aspect gives for the one typed.
+    std::optional<QString> OtherSide(const QString& typed, bool widthTyped);
 
     CUnitFormat m_unit;
     CSize m_start;
