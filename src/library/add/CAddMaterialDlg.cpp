@@ -12,6 +12,8 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include <algorithm>
+
 CAddMaterialDlg::CAddMaterialDlg(CAppSettings& settings, int resolution, const QString& folder, QWidget* parent)
     : CAddEntryDlg(settings, resolution, folder, parent)
     , m_nScanDpi(settings.scanDpi)
@@ -44,7 +46,8 @@ bool CAddMaterialDlg::LoadFile(const QString& path, const QString& pluginFolder,
 
 void CAddMaterialDlg::SetScannedPicture(const CDibImage& picture, int dpi)
 {
-    m_nScanDpi = dpi;
+    // A scanner never reports nothing, but the size must not divide by it.
+    m_nScanDpi = std::clamp(dpi, CAddSizeRules::minimumResolution, CAddSizeRules::maximumResolution);
     Open(picture, tr("NewShape"), true);
 }
 
