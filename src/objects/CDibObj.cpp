@@ -227,7 +227,7 @@ void CDibObj::BuildDisplayAfterLoading(CArchive& ar)
     BuildDisplay(m_image.Width(), m_image.Height());
 }
 
-bool CDibObj::WriteSymbolFile(const QString& path)
+bool CDibObj::WriteSymbolFile(const QString& path, QString* error)
 {
     // Written beside the target and renamed over it: a failed write never
     // destroys the library entry that was there.
@@ -244,7 +244,7 @@ bool CDibObj::WriteSymbolFile(const QString& path)
             return false;
         }
         return true;
-    });
+    }, error);
 }
 
 bool CDibObj::ReadSymbolFile(const QString& path)

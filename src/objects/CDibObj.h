@@ -56,7 +56,8 @@ public:
     void SetTrim(int mode, const CRect* rect);
 
     // The symbol file: a 52-byte header and this object's record body.
-    bool WriteSymbolFile(const QString& path);
+    // A failed write says why in `error` (for the user) when asked.
+    bool WriteSymbolFile(const QString& path, QString* error = nullptr);
     bool ReadSymbolFile(const QString& path);
     static const char* const symbolMagic;
     static constexpr int symbolHeaderSize = 52;

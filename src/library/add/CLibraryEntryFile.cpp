@@ -1,0 +1,47 @@
+#include "CLibraryEntryFile.h"
+
+#include "library/LibraryEntry.h"
+#include "objects/CDibObj.h"
+#include "platform/AnsiCodec.h"
+
+#include <QFileInfo>
+
+QString CLibraryEntryFile::PathFor(const QString& folder, const QString& name)
+{
+    return folder + QLatin1Char('/') + name + QStringLiteral(".vls");
+}
+
+QString CLibraryEntryFile::NameProblem(const QString& name)
+{
+    if (name.isEmpty())
+        return tr("Please enter a name.");
+    // A "/" would put the file into another folder, or nowhere.
+    if (name.contains(QLatin1Char('/')))
+        return tr("A name cannot contain \"/\".");
+    // The folder listing leaves hidden files out: such an entry would never show.
+    if (name.startsWith(QLatin1Char('.')))
+        return tr("A name cannot begin with \".\".");
+    // The library lists its entries by names in the Western code page.
+    if (!AnsiCodec::CanHold(name, 0))
+        return tr("A library cannot keep these characters of the name: %1").arg(AnsiCodec::Unheld(name, 0));
+    return {};
+}
+
+bool CLibraryEntryFile::Exists(const QString& folder, const QString& name)
+{
+    const QFileInfo plain(PathFor(folder, name));
+    // A link that leads nowhere is something there all the same.
+    return plain.exists() || plain.isSymLink() || QFileInfo::exists(LibraryEntry::SymbolFilePath(folder, name));
+}
+
+CLibraryEntryFile::Result CLibraryEntryFile::Write(CDibObj& entry, const QString& folder, const QString& name)
+{
+    if (const QString problem = NameProblem(name); !problem.isEmpty())
+        return {Outcome::refused, problem};
+    if (Exists(folder, name))
+        return {Outcome::exists, tr("File already exists")};
+    QString error;
+    if (!entry.WriteSymbolFile(PathFor(folder, name), &error))
+        return {Outcome::refused, error};
+    return {Outcome::written, {}};
+}
