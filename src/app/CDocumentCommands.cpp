@@ -26,11 +26,7 @@ bool CDocumentCommands::IsNotBuiltYet(CommandId id)
     switch (id) {
     case CommandId::SelectSource:
     case CommandId::Acquire:
-    case CommandId::MaterialSetup:
-    case CommandId::AddMaterialFile:
     case CommandId::AddMaterialScan:
-    case CommandId::AddFrame:
-    case CommandId::AddSymbol:
         return true;
     default:
         return false;

@@ -29,7 +29,7 @@ bool CDocumentManager::OnCommand(CommandId id)
 {
     const int mru = int(id) - int(CommandId::FileMruFirst);
     switch (id) {
-    case CommandId::FileNew: NewDocument(); return true;
+    case CommandId::FileNew: NewFromCommand(); return true;
     case CommandId::FileOpen: {
         if (!SaveModified())
             return true;
@@ -89,6 +89,16 @@ bool CDocumentManager::NewDocument()
         m_initialUpdate();
     m_doc.SetModifiedFlag(false);
     return true;
+}
+
+// New as the user asks for it: the new layout starts with the material
+// setup, and is still unmodified afterwards.
+void CDocumentManager::NewFromCommand()
+{
+    if (!NewDocument() || !m_newLayoutSetup)
+        return;
+    m_newLayoutSetup();
+    m_doc.SetModifiedFlag(false);
 }
 
 bool CDocumentManager::OpenDocument(const QString& path)

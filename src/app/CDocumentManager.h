@@ -25,11 +25,15 @@ public:
     void SetInitialUpdate(std::function<void()> update) { m_initialUpdate = std::move(update); }
     // Called whenever the title may have changed.
     void SetTitleChanged(std::function<void()> changed) { m_titleChanged = std::move(changed); }
+    // What the New command does once the new layout is up: the plate's
+    // material setup.
+    void SetNewLayoutSetup(std::function<void()> setup) { m_newLayoutSetup = std::move(setup); }
 
     bool OnCommand(CommandId id) override;
     bool OnUpdateCommand(CommandId id, CCommandState& state) override;
 
     bool NewDocument();
+    void NewFromCommand();
     // Opens a document file; tells the user when it cannot. A failed open
     // leaves the open document, its name and its view as they were.
     bool OpenDocument(const QString& path);
@@ -55,4 +59,5 @@ private:
     QString m_strPathName;
     std::function<void()> m_initialUpdate;
     std::function<void()> m_titleChanged;
+    std::function<void()> m_newLayoutSetup;
 };

@@ -2,7 +2,11 @@
 
 #include "CVeldraApp.h"
 
+#include "acquire/CPictureFileChooser.h"
+#include "acquire/CPictureLoader.h"
 #include "document/CPictureCommands.h"
+#include "library/add/CAddEntry.h"
+#include "library/material/CMaterialSetup.h"
 #include "library/LibraryEntry.h"
 #include "library/window/CSymbolDlg.h"
 #include "view/CCommandRouter.h"
@@ -26,6 +30,18 @@ int KindOfInsert(CommandId id)
 bool CLibraryCommands::OnCommand(CommandId id)
 {
     switch (id) {
+    case CommandId::MaterialSetup:
+        MaterialSetup(false);
+        return true;
+    case CommandId::AddMaterialFile:
+        AddFromChosenFile(CLibraryModel::material);
+        return true;
+    case CommandId::AddFrame:
+        AddFromChosenFile(CLibraryModel::frame);
+        return true;
+    case CommandId::AddSymbol:
+        AddFromChosenFile(CLibraryModel::symbol);
+        return true;
     case CommandId::InsertMaterial:
     case CommandId::InsertFrame:
     case CommandId::InsertSymbol: {
@@ -42,6 +58,10 @@ bool CLibraryCommands::OnCommand(CommandId id)
 bool CLibraryCommands::OnUpdateCommand(CommandId id, CCommandState&)
 {
     switch (id) {
+    case CommandId::MaterialSetup:
+    case CommandId::AddMaterialFile:
+    case CommandId::AddFrame:
+    case CommandId::AddSymbol:
     case CommandId::InsertMaterial:
     case CommandId::InsertFrame:
     case CommandId::InsertSymbol:
@@ -63,6 +83,7 @@ QString CLibraryCommands::ChooseEntry(int kind, QWidget* parent)
     services.link = &m_link;
     services.send = [this](CommandId id) { m_router.Execute(id); };
     services.canSend = [this](CommandId id) { return m_router.Query(id).enabled; };
+    services.addFromFile = [this](int dropKind, const QString& path) { AddFromFile(dropKind, path); };
     CSymbolDlg dialog(kind, Folder(kind), std::move(services), parent);
     return dialog.exec() == QDialog::Accepted ? dialog.ChosenName() : QString();
 }
@@ -77,3 +98,31 @@ bool CLibraryCommands::InsertEntry(int kind, const QString& name)
     return false;
 }
 
+
+QString CLibraryCommands::PluginFolder() const
+{
+    return CPictureLoader::PluginFolderFor(m_app.Settings().textDefaults.pluginFolder);
+}
+
+bool CLibraryCommands::AddFromChosenFile(int kind)
+{
+    const QString path = CPictureFileChooser::ChoosePictureFile(m_pWindow, PluginFolder());
+    return !path.isEmpty() && AddFromFile(kind, path);
+}
+
+bool CLibraryCommands::AddFromFile(int kind, const QString& path)
+{
+    // Over the library window when one is open, else over the main window.
+    QWidget* parent = m_link.OpenWindow() ? static_cast<QWidget*>(m_link.OpenWindow()) : m_pWindow;
+    if (!CAddEntry::OpenAddDialog(kind, path, m_doc, m_app.Settings(), Folder(kind), PluginFolder(), parent))
+        return false;
+    m_link.PostRefresh();
+    return true;
+}
+
+bool CLibraryCommands::MaterialSetup(bool newDocument)
+{
+    return CMaterialSetup::Run(m_doc, m_app.Settings(), newDocument, Folder(CLibraryModel::material),
+                               [this](QWidget* parent) { return ChooseEntry(CLibraryModel::material, parent); },
+                               m_pWindow);
+}

@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QString>
 
+class CAppSettings;
 class CCommandRouter;
 class CVeldraApp;
 class CVeldraDoc;
@@ -30,11 +31,20 @@ public:
     // Puts the library entry of a kind and name on the plate; tells the user
     // when its file cannot be read.
     bool InsertEntry(int kind, const QString& name);
+    // Asks for a picture file and opens the add dialog of a kind on it.
+    bool AddFromChosenFile(int kind);
+    // The add dialog of a kind on a picture file; the open library window
+    // lists the new entry afterwards.
+    bool AddFromFile(int kind, const QString& path);
+    // "Material Setup" over the layout; newDocument: from the last used
+    // values, as every new layout starts.
+    bool MaterialSetup(bool newDocument);
 
     const CLibraryWindowLink& Link() const { return m_link; }
 
 private:
     QString Folder(int kind) const;
+    QString PluginFolder() const;
 
     CVeldraApp& m_app;
     CVeldraDoc& m_doc;

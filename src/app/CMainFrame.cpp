@@ -58,6 +58,7 @@ CMainFrame::CMainFrame(CVeldraApp& app, CVeldraDoc& doc, CRecentFileList& recent
     m_pPrintCommands = std::make_unique<CPrintCommands>(app, doc, *m_pView, *m_pDocuments, this);
     m_pTrimCommand = std::make_unique<CTrimCommand>(app.Settings(), doc, *m_pView, this);
     m_pLibraryCommands = std::make_unique<CLibraryCommands>(app, doc, m_router, this);
+    m_pDocuments->SetNewLayoutSetup([this] { m_pLibraryCommands->MaterialSetup(true); });
     m_pLayers = new CLayerWindow(doc, this);
     // Each new or opened document asks the chosen printer for its dots per
     // inch and page (the plate) before it is shown.

@@ -1,23 +1,11 @@
 #include "CLibraryFiles.h"
 
 #include "LibraryEntry.h"
-
-#include "platform/AnsiCodec.h"
+#include "add/CLibraryEntryFile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-
-QString CLibraryFiles::NameProblem(const QString& name)
-{
-    if (name.trimmed().isEmpty())
-        return tr("Please type a name.");
-    if (name.contains(QLatin1Char('/')) || name == QLatin1String(".") || name == QLatin1String(".."))
-        return tr("A name cannot contain \"/\" or be \".\" or \"..\".");
-    if (name.size() >= LibraryEntry::nameSize || !AnsiCodec::CanHold(name, 0))
-        return tr("The name \"%1\" holds characters the library cannot keep, or is too long.").arg(name);
-    return {};
-}
 
 CLibraryFiles::Outcome CLibraryFiles::Delete(const QString& name, bool forGood) const
 {
@@ -35,7 +23,7 @@ CLibraryFiles::Outcome CLibraryFiles::Delete(const QString& name, bool forGood) 
 
 CLibraryFiles::Outcome CLibraryFiles::Rename(const QString& oldName, const QString& newName) const
 {
-    if (const QString problem = NameProblem(newName); !problem.isEmpty())
+    if (const QString problem = CLibraryEntryFile::NameProblem(newName); !problem.isEmpty())
         return {false, problem};
     const QString from = LibraryEntry::SymbolFilePath(m_folder, oldName);
     if (!QFileInfo(from).isFile())

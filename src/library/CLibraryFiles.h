@@ -26,10 +26,6 @@ public:
     // hold, and for the name of another entry.
     Outcome Rename(const QString& oldName, const QString& newName) const;
 
-    // Why a typed entry name cannot be a file of the library; empty when it
-    // can. Shared with the dialogs that add entries.
-    static QString NameProblem(const QString& name);
-
 private:
     QString m_folder;
 };

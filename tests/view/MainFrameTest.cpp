@@ -52,8 +52,12 @@ TEST_F(MainFrameFixture, CommandsAreRoutedAndUnbuiltOnesShowDisabled)
     EXPECT_FALSE(State(CommandId::EditCopy).enabled);
     EXPECT_TRUE(State(CommandId::Import).enabled);
     EXPECT_TRUE(State(CommandId::About).enabled);
-    for (CommandId id : {CommandId::MaterialSetup, CommandId::Properties, CommandId::Trimming})
+    for (CommandId id : {CommandId::AddMaterialScan, CommandId::Properties, CommandId::Trimming})
         EXPECT_FALSE(State(id).enabled) << int(id);
+    for (CommandId id : {CommandId::MaterialSetup, CommandId::AddMaterialFile, CommandId::AddFrame,
+                         CommandId::AddSymbol, CommandId::InsertMaterial, CommandId::InsertFrame,
+                         CommandId::InsertSymbol})
+        EXPECT_TRUE(State(id).enabled) << int(id);
     // The text tools come with the property dialogs that place text, the
     // settings commands with their dialogs.
     for (CommandId id : {CommandId::ToolTextBlock, CommandId::ToolHorizontalText, CommandId::ToolFanText,

@@ -24,6 +24,9 @@ QString CLibraryEntryFile::NameProblem(const QString& name)
     // The library lists its entries by names in the Western code page.
     if (!AnsiCodec::CanHold(name, 0))
         return tr("A library cannot keep these characters of the name: %1").arg(AnsiCodec::Unheld(name, 0));
+    // The index keeps at most 255 bytes of a name.
+    if (name.size() >= LibraryEntry::nameSize)
+        return tr("A name can have at most %1 characters.").arg(LibraryEntry::nameSize - 1);
     return {};
 }
 
