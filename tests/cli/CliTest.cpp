@@ -347,3 +347,28 @@ TEST_F(CliFixture, PictureNamesAreKeptInTheLayoutsCodePage)
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(QString::fromUtf8(run.err).contains(QStringLiteral("\u65e5\u672c"))) << run.err.toStdString();
 }
+
+TEST_F(CliFixture, TheStarterLibraryIsListedAndEveryEntryReads)
+{
+    const struct { const char* folder; const char* kind; const char* type; int least; } kinds[] = {
+        {"Mask", "material", "material", 6}, {"Frame", "frame", "frame", 8}, {"Symbol", "symbol", "symbol", 12}};
+    for (const auto& k : kinds) {
+        // A copy: listing writes the folder's index.
+        const QString folder = dir.filePath(QLatin1String(k.folder));
+        QDir().mkpath(folder);
+        const QDir starter(QStringLiteral(VELDRA_STARTER_DIR "/") + QLatin1String(k.folder));
+        for (const QString& name : starter.entryList({QStringLiteral("*.vls")}, QDir::Files))
+            ASSERT_TRUE(QFile::copy(starter.filePath(name), QDir(folder).filePath(name)));
+        const CliRun run = Cli({QStringLiteral("library"), folder, QStringLiteral("--kind"), QLatin1String(k.kind)});
+        ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+        const QJsonArray rows = QJsonDocument::fromJson(run.out).array();
+        EXPECT_GE(rows.size(), k.least) << k.folder;
+        for (const QJsonValue& row : rows) {
+            const QString name = row.toObject().value(QStringLiteral("name")).toString();
+            const CliRun info = Cli({QStringLiteral("info"), QDir(folder).filePath(name + QStringLiteral(".vls"))});
+            ASSERT_EQ(info.exitCode, 0) << name.toStdString() << info.err.toStdString();
+            const QJsonObject object = QJsonDocument::fromJson(info.out).object();
+            EXPECT_EQ(object.value(QStringLiteral("object")).toObject().value(QStringLiteral("name")).toString(), name);
+        }
+    }
+}
