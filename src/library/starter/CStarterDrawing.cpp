@@ -9,12 +9,15 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
 
 constexpr std::uint32_t kindFlags[3] = {flagsMaterial, flagsFrame, flagsSymbol};
-constexpr double edgeMillimetres = 0.35;
+// The black edge: wide enough to stay a solid line in a 64-pixel thumbnail.
+constexpr double edgeThumbnailPixels = 1.2;
+constexpr double thumbnailSide = 64;
 
 // The drawing in colour over a transparent ground, antialiased.
 QImage Draw(QSvgRenderer& renderer, QSize pixels)
@@ -97,7 +100,7 @@ std::unique_ptr<CDibObj> CStarterDrawing::Render(const QString& svgPath, int kin
                        int(std::lround(box.height() * dotsPerInch / 25.4)));
     const QImage drawn = Draw(renderer, pixels);
     CDibImage picture;
-    const double edgePixels = edgeMillimetres * dotsPerInch / 25.4;
+    const double edgePixels = edgeThumbnailPixels * std::max(pixels.width(), pixels.height()) / thumbnailSide;
     if (!(kind == 0 ? ToMaterial(drawn, picture) : ToPicture(drawn, edgePixels, picture)))
         return nullptr;
     auto entry = std::make_unique<CDibObj>();
