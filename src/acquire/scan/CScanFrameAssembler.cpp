@@ -147,14 +147,36 @@ bool CScanFrameAssembler::StartPicture(const SANE_Parameters& p)
     m_bitCount = OutputBitCount(p);
     m_width = p.pixels_per_line;
     m_height = 0;
-    m_stride = DibLayout::Stride(m_width, m_bitCount);
     m_framesExpected = IsSingleColour(p.format) ? 3 : 1;
-    try {
-        if (p.lines > 0)
-            m_rows.reserve(m_stride * std::size_t(p.lines));
-    } catch (const std::bad_alloc&) {
+    return Resize(p.lines > 0 ? p.lines : 64);
+}
+
+bool CScanFrameAssembler::Resize(int rows)
+{
+    const std::vector<COLORREF> table = PaletteFor(m_bitCount);
+    CDibImage resized;
+    if (!resized.Create(m_width, rows, m_bitCount, colorNone, table.empty() ? nullptr : table.data()))
         return Fail(tr("There is not enough memory for the scanned picture."));
+    // Same width, same stride: the rows so far move in one piece.
+    if (m_height > 0)
+        std::memcpy(resized.Bits(), m_picture.Bits(), resized.Stride() * std::size_t(std::min(rows, m_height)));
+    m_picture = std::move(resized);
+    return true;
+}
+
+bool CScanFrameAssembler::AddRow()
+{
+    if (m_frame.lines > 0 && m_rowInFrame >= m_frame.lines)
+        return Fail(tr("The scanner sent more lines than it announced."));
+    if (m_height == m_picture.Height()) {
+        const int rows = int(std::min<std::int64_t>({std::int64_t(m_height) * 2, DibLayout::maxSide,
+                                                     maxPixels / m_width}));
+        if (rows <= m_height || !DibLayout::IsAcceptableSize(m_width, rows, m_bitCount))
+            return Fail(tr("The scanned picture would be too large."));
+        if (!Resize(rows))
+            return false;
     }
+    ++m_height;
     return true;
 }
 
@@ -198,20 +220,10 @@ bool CScanFrameAssembler::TakeLine(const std::uint8_t* line)
     if (m_framesDone > 0) {
         if (m_rowInFrame >= m_height)
             return Fail(tr("The scanner's colour frames do not fit together."));
-    } else {
-        if (m_frame.lines > 0 && m_rowInFrame >= m_frame.lines)
-            return Fail(tr("The scanner sent more lines than it announced."));
-        if (std::int64_t(m_width) * (m_height + 1) > maxPixels
-            || !DibLayout::IsAcceptableSize(m_width, m_height + 1, m_bitCount))
-            return Fail(tr("The scanned picture would be too large."));
-        try {
-            m_rows.resize(m_rows.size() + m_stride);
-        } catch (const std::bad_alloc&) {
-            return Fail(tr("There is not enough memory for the scanned picture."));
-        }
-        ++m_height;
+    } else if (!AddRow()) {
+        return false;
     }
-    ConvertLine(line, m_rows.data() + m_stride * std::size_t(m_rowInFrame));
+    ConvertLine(line, m_picture.Row(m_rowInFrame));
     ++m_rowInFrame;
     return true;
 }
@@ -245,12 +257,11 @@ bool CScanFrameAssembler::Finish(CDibImage& image)
 {
     if (m_inFrame || m_framesDone == 0)
         return Fail(tr("The scanner sent no picture."));
-    const std::vector<COLORREF> table = PaletteFor(m_bitCount);
-    CDibImage picture;
-    if (!picture.Create(m_width, m_height, m_bitCount, colorNone, table.empty() ? nullptr : table.data()))
-        return Fail(tr("There is not enough memory for the scanned picture."));
-    std::memcpy(picture.Bits(), m_rows.data(), picture.BitsSize());
-    image = std::move(picture);
+    // A device that ended early, or one of unknown length, leaves spare rows.
+    if (m_height < m_picture.Height() && !Resize(m_height))
+        return false;
+    image = std::move(m_picture);
+    m_framesDone = 0;
     return true;
 }
 

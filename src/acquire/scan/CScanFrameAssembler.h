@@ -1,5 +1,7 @@
 #pragma once
 
+#include "imaging/CDibImage.h"
+
 #include <QCoreApplication>
 #include <QString>
 
@@ -8,8 +10,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <vector>
-
-class CDibImage;
 
 // Turns the frames a scanner sends into one DIB: grey (1, 8 or 16 bits per
 // sample), interleaved RGB (1, 8 or 16 bits per sample) or three single-colour
@@ -50,6 +50,8 @@ private:
     bool FitsEarlierFrames(const SANE_Parameters& parameters);
     bool StartPicture(const SANE_Parameters& parameters);
     bool TakeLine(const std::uint8_t* line);
+    bool AddRow();
+    bool Resize(int rows);
     void ConvertLine(const std::uint8_t* line, std::uint8_t* row) const;
 
     SANE_Parameters m_frame{};
@@ -59,12 +61,13 @@ private:
     int m_rowInFrame = 0;
     std::int64_t m_frameBytes = 0;
 
-    // The picture's rows, top-down, with the DIB stride.
+    // The picture, written row by row as lines arrive: made at the announced
+    // height, or grown by doubling while the height is unknown. m_height
+    // counts the rows the first frame filled.
+    CDibImage m_picture;
     int m_bitCount = 0;
     int m_width = 0;
     int m_height = 0;
-    std::size_t m_stride = 0;
-    std::vector<std::uint8_t> m_rows;
 
     // The start of a line split across two reads.
     std::vector<std::uint8_t> m_partial;
