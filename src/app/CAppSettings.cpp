@@ -17,6 +17,7 @@ const QString fontSection = QStringLiteral("Font");
 const QString pathSection = QStringLiteral("Path");
 const QString windowSection = QStringLiteral("Window");
 const QString materialSection = QStringLiteral("Material");
+const QString scannerSection = QStringLiteral("Scanner");
 
 // The value names of one window placement.
 struct PlacementNames
@@ -96,7 +97,13 @@ void CAppSettings::Load(const CSettingsStore& store)
     textDefaults.pluginFolder = store.ReadString(pathSection, "SPI", textDefaults.pluginFolder);
     LoadWindowSection(store);
     LoadMaterialSection(store);
+    scanSource = store.ReadString(scannerSection, "Source", scanSource);
     ResolveDerived();
+}
+
+void CAppSettings::SaveScanSource(CSettingsStore& store) const
+{
+    store.WriteString(scannerSection, "Source", scanSource);
 }
 
 void CAppSettings::LoadPrinter(const CSettingsStore& store)

@@ -76,6 +76,8 @@ public:
     int materialShapeIndex = 0;
     QString materialShapeFileName;
     int scanDpi = 300;
+    // The SANE device chosen with Select Source; empty: the first there is.
+    QString scanSource;
 
     // Worked out from the unit and the outside colour after every change
     // of the text defaults.
@@ -94,6 +96,8 @@ public:
     void LoadPrinter(const CSettingsStore& store);
     void SavePrinter(CSettingsStore& store) const;
     void SaveMainWindowPlacement(CSettingsStore& store) const;
+    // Saved the moment the user chooses, like the printer.
+    void SaveScanSource(CSettingsStore& store) const;
 
     // What documents and new text objects take from these settings.
     CDocumentSettings DocumentSettings() const;

@@ -21,18 +21,6 @@ CDocumentCommands::CDocumentCommands(CVeldraDoc& doc, CAppSettings& settings, QW
 {
 }
 
-bool CDocumentCommands::IsNotBuiltYet(CommandId id)
-{
-    switch (id) {
-    case CommandId::SelectSource:
-    case CommandId::Acquire:
-    case CommandId::AddMaterialScan:
-        return true;
-    default:
-        return false;
-    }
-}
-
 bool CDocumentCommands::OnCommand(CommandId id)
 {
     switch (id) {
@@ -77,10 +65,7 @@ bool CDocumentCommands::OnUpdateCommand(CommandId id, CCommandState& state)
     case CommandId::FilePrintPreview: return true;
     case CommandId::Invert: state.SetCheck(m_doc.IsInverted()); return true;
     default:
-        if (!IsNotBuiltYet(id))
-            return false;
-        state.enabled = false;
-        return true;
+        return false;
     }
 }
 

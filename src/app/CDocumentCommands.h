@@ -12,8 +12,7 @@ class CVeldraDoc;
 class QWidget;
 
 // The document's command table: undo and redo, exporting the plate,
-// importing pictures, inverting. Commands whose windows belong to later
-// parts of the program answer disabled here rather than doing nothing.
+// importing pictures, the print preview, inverting.
 class CDocumentCommands : public ICommandTarget
 {
     Q_DECLARE_TR_FUNCTIONS(CDocumentCommands)
@@ -34,8 +33,6 @@ public:
     static QStringList BitmapFilters();
 
 private:
-    static bool IsNotBuiltYet(CommandId id);
-
     CVeldraDoc& m_doc;
     CAppSettings& m_settings;
     QWidget* m_pWindow;

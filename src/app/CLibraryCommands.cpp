@@ -36,6 +36,9 @@ bool CLibraryCommands::OnCommand(CommandId id)
     case CommandId::AddMaterialFile:
         AddFromChosenFile(CLibraryModel::material);
         return true;
+    case CommandId::AddMaterialScan:
+        AddFromScanner();
+        return true;
     case CommandId::AddFrame:
         AddFromChosenFile(CLibraryModel::frame);
         return true;
@@ -55,9 +58,12 @@ bool CLibraryCommands::OnCommand(CommandId id)
     }
 }
 
-bool CLibraryCommands::OnUpdateCommand(CommandId id, CCommandState&)
+bool CLibraryCommands::OnUpdateCommand(CommandId id, CCommandState& state)
 {
     switch (id) {
+    case CommandId::AddMaterialScan:
+        state.enabled = bool(m_scanner);
+        return true;
     case CommandId::MaterialSetup:
     case CommandId::AddMaterialFile:
     case CommandId::AddFrame:
@@ -110,11 +116,14 @@ bool CLibraryCommands::AddFromChosenFile(int kind)
     return !path.isEmpty() && AddFromFile(kind, path);
 }
 
+QWidget* CLibraryCommands::DialogParent() const
+{
+    return m_link.OpenWindow() ? static_cast<QWidget*>(m_link.OpenWindow()) : m_pWindow;
+}
+
 bool CLibraryCommands::AddFromFile(int kind, const QString& path)
 {
-    // Over the library window when one is open, else over the main window.
-    QWidget* parent = m_link.OpenWindow() ? static_cast<QWidget*>(m_link.OpenWindow()) : m_pWindow;
-    if (!CAddEntry::OpenAddDialog(kind, path, m_doc, m_app.Settings(), Folder(kind), PluginFolder(), parent))
+    if (!CAddEntry::OpenAddDialog(kind, path, m_doc, m_app.Settings(), Folder(kind), PluginFolder(), DialogParent()))
         return false;
     m_link.PostRefresh();
     return true;
@@ -125,4 +134,19 @@ bool CLibraryCommands::MaterialSetup(bool newDocument)
     return CMaterialSetup::Run(m_doc, m_app.Settings(), newDocument, Folder(CLibraryModel::material),
                                [this](QWidget* parent) { return ChooseEntry(CLibraryModel::material, parent); },
                                m_pWindow);
+}
+
+bool CLibraryCommands::AddFromScanner()
+{
+    if (!m_scanner)
+        return false;
+    QWidget* parent = DialogParent();
+    std::optional<ScanResult> scan = m_scanner(parent);
+    if (!scan || scan->image.IsEmpty())
+        return false;
+    if (!CAddEntry::AddScannedMaterial(scan->image, scan->dpi, m_doc, m_app.Settings(),
+                                       Folder(CLibraryModel::material), parent))
+        return false;
+    m_link.PostRefresh();
+    return true;
 }

@@ -3,8 +3,13 @@
 #include "library/window/CLibraryWindowLink.h"
 #include "view/ICommandTarget.h"
 
+#include "acquire/scan/ScanTypes.h"
+
 #include <QCoreApplication>
 #include <QString>
+
+#include <functional>
+#include <optional>
 
 class CAppSettings;
 class CCommandRouter;
@@ -36,6 +41,11 @@ public:
     // The add dialog of a kind on a picture file; the open library window
     // lists the new entry afterwards.
     bool AddFromFile(int kind, const QString& path);
+    // Add Material from the scanner: the scan, then the add dialog with the
+    // scanner's formula for the size.
+    bool AddFromScanner();
+    using Scanner = std::function<std::optional<ScanResult>(QWidget* parent)>;
+    void SetScanner(Scanner scanner) { m_scanner = std::move(scanner); }
     // "Material Setup" over the layout; newDocument: from the last used
     // values, as every new layout starts.
     bool MaterialSetup(bool newDocument);
@@ -45,10 +55,13 @@ public:
 private:
     QString Folder(int kind) const;
     QString PluginFolder() const;
+    // The library window when one is open, else the main window.
+    QWidget* DialogParent() const;
 
     CVeldraApp& m_app;
     CVeldraDoc& m_doc;
     CCommandRouter& m_router;
     QWidget* m_pWindow;
     CLibraryWindowLink m_link;
+    Scanner m_scanner;
 };

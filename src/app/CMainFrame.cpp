@@ -6,6 +6,7 @@
 #include "CTrimCommand.h"
 #include "CDocumentManager.h"
 #include "CLibraryCommands.h"
+#include "CScanCommands.h"
 #include "CMenuLayout.h"
 #include "CSettingsCommands.h"
 #include "CSettingsStore.h"
@@ -58,6 +59,8 @@ CMainFrame::CMainFrame(CVeldraApp& app, CVeldraDoc& doc, CRecentFileList& recent
     m_pPrintCommands = std::make_unique<CPrintCommands>(app, doc, *m_pView, *m_pDocuments, this);
     m_pTrimCommand = std::make_unique<CTrimCommand>(app.Settings(), doc, *m_pView, this);
     m_pLibraryCommands = std::make_unique<CLibraryCommands>(app, doc, m_router, this);
+    m_pScanCommands = std::make_unique<CScanCommands>(app.Settings(), doc, this);
+    m_pLibraryCommands->SetScanner([this](QWidget* parent) { return m_pScanCommands->Scan(parent); });
     m_pDocuments->SetNewLayoutSetup([this] { m_pLibraryCommands->MaterialSetup(true); });
     m_pLayers = new CLayerWindow(doc, this);
     // Each new or opened document asks the chosen printer for its dots per
@@ -69,6 +72,7 @@ CMainFrame::CMainFrame(CVeldraApp& app, CVeldraDoc& doc, CRecentFileList& recent
     m_router.AddTarget(m_pPrintCommands.get());
     m_router.AddTarget(m_pTrimCommand.get());
     m_router.AddTarget(m_pLibraryCommands.get());
+    m_router.AddTarget(m_pScanCommands.get());
     m_router.AddTarget(m_pDocumentCommands.get());
     m_router.AddTarget(m_pSettingsCommands.get());
     m_router.AddTarget(m_pLayers);

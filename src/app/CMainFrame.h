@@ -14,6 +14,7 @@ class CDocumentCommands;
 class CDocumentManager;
 class CLayerWindow;
 class CLibraryCommands;
+class CScanCommands;
 class CPrintCommands;
 class CTrimCommand;
 class CObjectEditor;
@@ -94,6 +95,7 @@ private:
     std::unique_ptr<CPrintCommands> m_pPrintCommands;
     std::unique_ptr<CTrimCommand> m_pTrimCommand;
     std::unique_ptr<CLibraryCommands> m_pLibraryCommands;
+    std::unique_ptr<CScanCommands> m_pScanCommands;
     std::unique_ptr<CObjectEditor> m_pObjectEditor;
     CCommandActions* m_pActions = nullptr;
     CZoomStatusBar* m_pStatusBar = nullptr;

@@ -52,9 +52,10 @@ TEST_F(MainFrameFixture, CommandsAreRoutedAndUnbuiltOnesShowDisabled)
     EXPECT_FALSE(State(CommandId::EditCopy).enabled);
     EXPECT_TRUE(State(CommandId::Import).enabled);
     EXPECT_TRUE(State(CommandId::About).enabled);
-    for (CommandId id : {CommandId::AddMaterialScan, CommandId::Properties, CommandId::Trimming})
+    for (CommandId id : {CommandId::Properties, CommandId::Trimming})
         EXPECT_FALSE(State(id).enabled) << int(id);
-    for (CommandId id : {CommandId::MaterialSetup, CommandId::AddMaterialFile, CommandId::AddFrame,
+    for (CommandId id : {CommandId::MaterialSetup, CommandId::AddMaterialFile, CommandId::AddMaterialScan,
+                         CommandId::SelectSource, CommandId::Acquire, CommandId::AddFrame,
                          CommandId::AddSymbol, CommandId::InsertMaterial, CommandId::InsertFrame,
                          CommandId::InsertSymbol})
         EXPECT_TRUE(State(id).enabled) << int(id);

@@ -1,0 +1,147 @@
+// The scanner from the main window, over SANE's test backend: Select Source,
+// Acquire and Add Material from the scanner through our scan window.
+#include "DialogDriver.h"
+#include "MainWindowFixture.h"
+
+#include "acquire/scanning/CScanDlg.h"
+#include "acquire/scanning/CScanPreview.h"
+#include "acquire/scanning/CScanSourceDlg.h"
+#include "app/CSettingsStore.h"
+#include "document/CVeldraDoc.h"
+#include "objects/CDibObj.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+
+namespace {
+
+class MainFrameScanFixture : public MainWindowFixture
+{
+protected:
+    void SetUp() override
+    {
+        qputenv("SANE_CONFIG_DIR", QFile::encodeName(ConfigFolder()));
+        MainWindowFixture::SetUp();
+    }
+    void TearDown() override { qunsetenv("SANE_CONFIG_DIR"); }
+
+    // SANE's own configuration takes seconds to probe and finds nothing
+    // here: only the test backend is listed. One folder for the whole
+    // program, as the library keeps the first folder it was shown.
+    static QString ConfigFolder()
+    {
+        static QTemporaryDir folder;
+        static const bool written = [] {
+            QFile dll(folder.filePath(QStringLiteral("dll.conf")));
+            return dll.open(QIODevice::WriteOnly) && dll.write("test\n") == 5;
+        }();
+        EXPECT_TRUE(written);
+        return folder.path();
+    }
+
+    // In the scan window: a resolution, a mode and an area, then Scan, and
+    // the window waited for.
+    static std::function<void(QDialog&)> ScanWith(int dpi, const QString& mode, QRectF areaMm)
+    {
+        return [=](QDialog& dialog) {
+            auto& scan = dynamic_cast<CScanDlg&>(dialog);
+            scan.Resolutions()->setCurrentIndex(scan.Resolutions()->findData(dpi));
+            ASSERT_EQ(scan.Resolutions()->currentData().toInt(), dpi);
+            scan.Modes()->setCurrentText(mode);
+            scan.Preview()->SetSelection(areaMm);
+            scan.ScanButton()->click();
+        };
+    }
+};
+
+} // namespace
+
+TEST_F(MainFrameScanFixture, TheChosenSourceIsListedFirstAndRemembered)
+{
+    DialogDriver driver;
+    driver.Then([](QDialog& dialog) {
+        auto& sources = dynamic_cast<CScanSourceDlg&>(dialog);
+        ASSERT_GE(sources.List()->topLevelItemCount(), 2);
+        EXPECT_EQ(sources.List()->currentItem()->text(0), QStringLiteral("test:0"));
+        sources.List()->setCurrentItem(sources.List()->topLevelItem(1));
+        sources.accept();
+    });
+    ASSERT_TRUE(frame->Router().Execute(CommandId::SelectSource));
+    EXPECT_EQ(app->Settings().scanSource, QStringLiteral("test:1"));
+    EXPECT_EQ(CSettingsStore().ReadString(QStringLiteral("Scanner"), QStringLiteral("Source")), QStringLiteral("test:1"));
+    driver.Then([](QDialog& dialog) {
+        EXPECT_EQ(dynamic_cast<CScanSourceDlg&>(dialog).List()->currentItem()->text(0), QStringLiteral("test:1"));
+        dialog.reject();
+    });
+    frame->Router().Execute(CommandId::SelectSource);
+    EXPECT_EQ(app->Settings().scanSource, QStringLiteral("test:1"));
+}
+
+TEST_F(MainFrameScanFixture, AcquirePlacesTheScanAsTwainDataInOneUndoStep)
+{
+    DialogDriver driver;
+    driver.Then(ScanWith(75, QStringLiteral("Gray"), QRectF(0, 0, 40, 20)));
+    ASSERT_TRUE(frame->Router().Execute(CommandId::Acquire));
+    ASSERT_EQ(doc.GetObjectCount(), 1) << driver.Messages().join(u'|').toStdString();
+    CSymbolObj* picture = doc.GetObjectAt(0);
+    EXPECT_EQ(picture->m_strName, QByteArray("Twain Data"));
+    EXPECT_TRUE(doc.CanUndo());
+    frame->Router().Execute(CommandId::EditUndo);
+    EXPECT_EQ(doc.GetObjectCount(), 0);
+    EXPECT_FALSE(doc.CanUndo());
+}
+
+TEST_F(MainFrameScanFixture, CancellingAScanAddsNothingAndKeepsTheWindowOpen)
+{
+    DialogDriver driver;
+    bool stayedOpen = false;
+    driver.Then([&stayedOpen](QDialog& dialog) {
+        auto& scan = dynamic_cast<CScanDlg&>(dialog);
+        // A large scan, stopped at once.
+        scan.Resolutions()->setCurrentIndex(scan.Resolutions()->count() - 1);
+        scan.ScanButton()->click();
+        ASSERT_TRUE(scan.IsScanning());
+        scan.reject();
+        QTRY_VERIFY_WITH_TIMEOUT(!scan.IsScanning(), 20000);
+        stayedOpen = scan.isVisible();
+        scan.reject();
+    });
+    frame->Router().Execute(CommandId::Acquire);
+    EXPECT_TRUE(stayedOpen);
+    EXPECT_EQ(doc.GetObjectCount(), 0);
+    EXPECT_FALSE(doc.CanUndo());
+}
+
+TEST_F(MainFrameScanFixture, AMaterialFromTheScannerIsSizedByTheScannersFormula)
+{
+    QDir().mkpath(app->LibraryFolder(CLibraryModel::material));
+    DialogDriver driver;
+    // 600 x 300 dots at 300 dpi: 50.8 x 25.4 mm.
+    driver.Then(ScanWith(300, QStringLiteral("Gray"), QRectF(0, 0, 50.8, 25.4)));
+    QString width, height;
+    driver.Then([&](QDialog& add) {
+        width = add.findChild<QLineEdit*>(QStringLiteral("1006"))->text();
+        height = add.findChild<QLineEdit*>(QStringLiteral("1007"))->text();
+        add.findChild<QLineEdit*>(QStringLiteral("1138"))->setText(QStringLiteral("Scanned"));
+        add.findChild<QPushButton*>(QStringLiteral("1"))->click();
+        if (add.isVisible())
+            add.reject();
+    });
+    ASSERT_TRUE(frame->Router().Execute(CommandId::AddMaterialScan));
+    EXPECT_TRUE(driver.Messages().isEmpty()) << driver.Messages().join(u'|').toStdString();
+    CDibObj material;
+    ASSERT_TRUE(material.ReadSymbolFile(QDir(app->LibraryFolder(CLibraryModel::material)).filePath(QStringLiteral("Scanned.vls"))));
+    EXPECT_EQ(material.StoredImage().BitCount(), 1);
+    // The device rounds the area to its own steps: the size follows the
+    // pixels it gave, by the scanner's formula (minus dpi - 1, truncated).
+    const int w = material.StoredImage().Width(), h = material.StoredImage().Height();
+    EXPECT_NEAR(w, 600, 3);
+    EXPECT_NEAR(h, 300, 6);
+    const CSize expected((w * 2540 - 299) / 300, (h * 2540 - 299) / 300);
+    EXPECT_EQ(material.GetSize(), expected);
+    EXPECT_EQ(width, QString::number(expected.cx / 100.0, 'f', 2));
+    EXPECT_EQ(height, QString::number(expected.cy / 100.0, 'f', 2));
+}
