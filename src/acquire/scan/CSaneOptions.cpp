@@ -40,7 +40,11 @@ bool RangeOf(const SANE_Option_Descriptor* descriptor, double* low, double* high
 
 SANE_Int CSaneOptions::Find(const char* name, const SANE_Option_Descriptor** descriptor) const
 {
-    for (SANE_Int i = 1;; ++i) {
+    // Option 0 holds how many options there are.
+    SANE_Int count = 0;
+    if (sane_control_option(m_handle, 0, SANE_ACTION_GET_VALUE, &count, nullptr) != SANE_STATUS_GOOD)
+        return -1;
+    for (SANE_Int i = 1; i < count; ++i) {
         const SANE_Option_Descriptor* option = sane_get_option_descriptor(m_handle, i);
         if (!option)
             return -1;
@@ -51,6 +55,7 @@ SANE_Int CSaneOptions::Find(const char* name, const SANE_Option_Descriptor** des
             return i;
         }
     }
+    return -1;
 }
 
 bool CSaneOptions::ReadNumber(const char* name, double* value) const

@@ -8,6 +8,10 @@
 #include <cstring>
 #include <new>
 
+#if defined(__x86_64__)
+#include <immintrin.h>
+#endif
+
 namespace {
 
 bool IsSingleColour(SANE_Frame format)
@@ -62,13 +66,38 @@ void ConvertGray(const std::uint8_t* line, std::uint8_t* row, int width, int dep
     }
 }
 
+// Red,green,blue to blue,green,red for the first `width` pixels; returns
+// how many it did. Colour scans are the big ones, and the byte-by-byte swap
+// was most of a scan's own cost.
+#if defined(__x86_64__)
+__attribute__((target("ssse3"))) int SwapRedBlueSsse3(const std::uint8_t* line, std::uint8_t* row, int width)
+{
+    const __m128i order = _mm_setr_epi8(2, 1, 0, 5, 4, 3, 8, 7, 6, 11, 10, 9, 12, 13, 14, 15);
+    int x = 0;
+    // Four pixels at a time; the 16-byte load and store stay inside the line.
+    for (; 3 * (x + 4) + 4 <= 3 * width; x += 4) {
+        const __m128i pixels = _mm_loadu_si128(reinterpret_cast<const __m128i*>(line + 3 * x));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(row + 3 * x), _mm_shuffle_epi8(pixels, order));
+    }
+    return x;
+}
+
+int SwapRedBlueFast(const std::uint8_t* line, std::uint8_t* row, int width)
+{
+    static const bool ssse3 = __builtin_cpu_supports("ssse3");
+    return ssse3 ? SwapRedBlueSsse3(line, row, width) : 0;
+}
+#else
+int SwapRedBlueFast(const std::uint8_t*, std::uint8_t*, int) { return 0; }
+#endif
+
 void ConvertRgb(const std::uint8_t* line, std::uint8_t* row, int width, int depth)
 {
     if (depth == 8) {
-        for (int x = 0; x < width; ++x, line += 3, row += 3) {
-            row[0] = line[2];
-            row[1] = line[1];
-            row[2] = line[0];
+        for (int x = SwapRedBlueFast(line, row, width); x < width; ++x) {
+            row[3 * x] = line[3 * x + 2];
+            row[3 * x + 1] = line[3 * x + 1];
+            row[3 * x + 2] = line[3 * x];
         }
         return;
     }

@@ -89,6 +89,18 @@ TEST(FrameAssembler, ColourBecomesBlueGreenRedWhateverTheSampleDepth)
         ASSERT_EQ(image.BitCount(), 24);
         EXPECT_EQ(Bytes(image.Row(0), image.Row(0) + 6), (Bytes{30, 20, 10, 60, 50, 40}));
     }
+    // A wider line, whose swap runs in blocks and then pixel by pixel.
+    Bytes wide;
+    for (int i = 0; i < 3 * 11; ++i)
+        wide.push_back(std::uint8_t(i));
+    CScanFrameAssembler wideAssembler;
+    ASSERT_TRUE(Feed(wideAssembler, Frame(SANE_FRAME_RGB, 8, 11, 1, 33), wide, 33));
+    CDibImage wideImage;
+    ASSERT_TRUE(wideAssembler.Finish(wideImage));
+    for (int x = 0; x < 11; ++x)
+        EXPECT_EQ(wideImage.GetPixel(x, 0), RGB(3 * x, 3 * x + 1, 3 * x + 2)) << x;
+    EXPECT_EQ(wideImage.Row(0)[33], 0); // padding untouched
+
     // One bit a sample, three a pixel: red on, then green and blue on.
     CScanFrameAssembler bits;
     ASSERT_TRUE(Feed(bits, Frame(SANE_FRAME_RGB, 1, 2, 1, 1), {0b10001100}));

@@ -3,6 +3,9 @@
 #include "acquire/scan/CScanSession.h"
 
 #include <QFile>
+#include <QTemporaryDir>
+
+#include <algorithm>
 
 namespace {
 
@@ -41,20 +44,16 @@ const QMap<QString, QString>& Defaults()
 
 SaneTestBackend::SaneTestBackend()
 {
-    m_hadPrevious = qEnvironmentVariableIsSet("SANE_CONFIG_DIR");
-    m_previous = qgetenv("SANE_CONFIG_DIR");
     // Without a trailing colon the library reads this folder only.
-    qputenv("SANE_CONFIG_DIR", m_dir.path().toUtf8());
+    qputenv("SANE_CONFIG_DIR", Folder().toUtf8());
     Write("dll.conf", "test\n");
     Configure();
 }
 
-SaneTestBackend::~SaneTestBackend()
+QString SaneTestBackend::Folder() const
 {
-    if (m_hadPrevious)
-        qputenv("SANE_CONFIG_DIR", m_previous);
-    else
-        qunsetenv("SANE_CONFIG_DIR");
+    static QTemporaryDir folder;
+    return folder.path();
 }
 
 void SaneTestBackend::Configure(const QMap<QString, QString>& settings)
@@ -80,7 +79,7 @@ bool SaneTestBackend::Available() const
 
 void SaneTestBackend::Write(const QString& name, const QByteArray& text)
 {
-    QFile file(m_dir.filePath(name));
+    QFile file(Folder() + '/' + name);
     if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         file.write(text);
 }

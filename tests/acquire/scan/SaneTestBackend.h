@@ -2,17 +2,17 @@
 
 #include <QMap>
 #include <QString>
-#include <QTemporaryDir>
 
 // Points the scanner library at its "test" backend alone, through a private
 // configuration folder; the backend's settings (mode, depth, test picture,
 // injected errors, ...) go to its test.conf and take effect at the next
-// library start, i.e. the next session. Restores the environment when done.
+// library start, i.e. the next session. The library remembers the folder of
+// its first start for the life of the process, so every instance shares one
+// folder, and a new instance starts from the defaults.
 class SaneTestBackend
 {
 public:
     SaneTestBackend();
-    ~SaneTestBackend();
 
     // Rewrites test.conf: the defaults below, then `settings` (test.conf
     // keys, values written as given, so strings carry their quotes).
@@ -21,14 +21,10 @@ public:
     void ConfigureNoBackends();
     // True when the library lists the test devices.
     bool Available() const;
-    QString Folder() const { return m_dir.path(); }
+    QString Folder() const;
 
 private:
     void Write(const QString& name, const QByteArray& text);
-
-    QTemporaryDir m_dir;
-    QByteArray m_previous;
-    bool m_hadPrevious = false;
 };
 
 // The test device is a service like any other: a machine without it skips

@@ -4,6 +4,7 @@
 
 #include <QImage>
 #include <QProcess>
+#include <QSet>
 
 #include <gtest/gtest.h>
 
@@ -35,12 +36,19 @@ struct ScanSessionTest : ::testing::Test
 const ScanOptions smallArea{100, {}, QRectF(5, 3, 20, 10)};
 constexpr int smallWidth = 78, smallHeight = 39;
 
-// Every pixel of the image as a colour.
+// The image's own GetPixel does not read line art.
+COLORREF PixelOf(const CDibImage& image, int x, int y)
+{
+    if (image.BitCount() != 1)
+        return image.GetPixel(x, y);
+    return image.TableColor((image.Row(y)[x / 8] >> (7 - x % 8)) & 1);
+}
+
 bool AllPixelsAre(const CDibImage& image, COLORREF colour)
 {
     for (int y = 0; y < image.Height(); ++y) {
         for (int x = 0; x < image.Width(); ++x) {
-            if (image.GetPixel(x, y) != colour)
+            if (PixelOf(image, x, y) != colour)
                 return false;
         }
     }
@@ -141,15 +149,17 @@ TEST_F(ScanSessionTest, ColourPatternMatchesTheLibrarysOwnScannerInOneAndThreePa
         ASSERT_EQ(result.image.Width(), reference.width());
         ASSERT_EQ(result.image.Height(), reference.height());
         int differences = 0;
+        QSet<COLORREF> colours;
         for (int y = 0; y < reference.height(); y += 3) {
             for (int x = 0; x < reference.width(); x += 3) {
                 const QRgb expected = reference.pixel(x, y);
                 differences += result.image.GetPixel(x, y) != RGB(qRed(expected), qGreen(expected), qBlue(expected));
+                colours.insert(result.image.GetPixel(x, y));
             }
         }
         EXPECT_EQ(differences, 0) << "three-pass " << threePass;
         // The pattern is not one colour: the comparison above means something.
-        EXPECT_NE(result.image.GetPixel(0, 0), result.image.GetPixel(result.image.Width() - 1, 0));
+        EXPECT_GT(colours.size(), 4);
     }
 }
 
