@@ -145,3 +145,30 @@ TEST_F(MainFrameScanFixture, AMaterialFromTheScannerIsSizedByTheScannersFormula)
     EXPECT_EQ(width, QString::number(expected.cx / 100.0, 'f', 2));
     EXPECT_EQ(height, QString::number(expected.cy / 100.0, 'f', 2));
 }
+
+TEST(ScanPreview, ADragMarksThePartInMillimetresAndAClickTheWholeArea)
+{
+    CScanPreview preview;
+    preview.resize(208, 308); // 200 x 300 pixels inside its 4-pixel border
+    preview.SetArea(QRectF(0, 0, 200, 300));
+    preview.show();
+    QList<QRectF> told;
+    QObject::connect(&preview, &CScanPreview::selectionChanged, [&told](const QRectF& area) { told << area; });
+    QTest::mousePress(&preview, Qt::LeftButton, {}, QPoint(4 + 20, 4 + 30));
+    QTest::mouseMove(&preview, QPoint(4 + 120, 4 + 180));
+    QTest::mouseRelease(&preview, Qt::LeftButton, {}, QPoint(4 + 120, 4 + 180));
+    const QRectF marked = preview.Selection();
+    EXPECT_NEAR(marked.left(), 20, 0.6);
+    EXPECT_NEAR(marked.top(), 30, 0.6);
+    EXPECT_NEAR(marked.width(), 100, 0.6);
+    EXPECT_NEAR(marked.height(), 150, 0.6);
+    ASSERT_EQ(told.size(), 1);
+    // Dragged beyond the area: kept inside it.
+    QTest::mousePress(&preview, Qt::LeftButton, {}, QPoint(150, 250));
+    QTest::mouseRelease(&preview, Qt::LeftButton, {}, QPoint(400, 400));
+    EXPECT_NEAR(preview.Selection().right(), 200, 0.01);
+    EXPECT_NEAR(preview.Selection().bottom(), 300, 0.01);
+    // A click marks everything again.
+    QTest::mouseClick(&preview, Qt::LeftButton, {}, QPoint(50, 50));
+    EXPECT_EQ(preview.Selection(), QRectF(0, 0, 200, 300));
+}
