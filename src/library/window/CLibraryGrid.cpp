@@ -14,6 +14,7 @@ CLibraryGrid::CLibraryGrid(QWidget* dropTarget, QWidget* parent)
     setMovement(QListView::Static);
     setResizeMode(QListView::Adjust);
     setWrapping(true);
+    setUniformItemSizes(true);
     setGridSize({thumbnailSide + 40, thumbnailSide + 36});
     setWordWrap(true);
     setSelectionMode(QAbstractItemView::SingleSelection);

@@ -3,6 +3,7 @@
 #include "library/LibraryEntry.h"
 
 #include <QLineEdit>
+#include <QListView>
 
 void CLibraryLabelDelegate::setModelData(QWidget* editor, QAbstractItemModel*, const QModelIndex& index) const
 {
@@ -17,4 +18,11 @@ QWidget* CLibraryLabelDelegate::createEditor(QWidget* parent, const QStyleOption
     if (auto* line = qobject_cast<QLineEdit*>(editor))
         line->setMaxLength(LibraryEntry::nameSize - 1);
     return editor;
+}
+
+QSize CLibraryLabelDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const
+{
+    if (const auto* view = qobject_cast<const QListView*>(option.widget); view && view->gridSize().isValid())
+        return view->gridSize() - QSize(4, 4);
+    return QStyledItemDelegate::sizeHint(option, index);
 }
