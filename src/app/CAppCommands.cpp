@@ -1,6 +1,6 @@
 #include "CAppCommands.h"
 
-#include "Version.h"
+#include "CAboutDlg.h"
 
 #include <QDesktopServices>
 #include <QDir>
@@ -31,20 +31,15 @@ QString CAppCommands::FindManual()
     return {};
 }
 
-QString CAppCommands::AboutText()
-{
-    return tr("<p><b>Veldra2</b> version %1</p>"
-              "<p>Lays out and engraves metal plates.</p>"
-              "<p>Copyright \u00A9 Corvex KZ Corporation</p>")
-        .arg(QStringLiteral(VELDRA_VERSION_TEXT));
-}
-
 bool CAppCommands::OnCommand(CommandId id)
 {
     switch (id) {
     case CommandId::About:
-        QMessageBox::about(m_pWindow, tr("About Veldra2"), AboutText());
+    {
+        CAboutDlg about(m_pWindow);
+        about.exec();
         return true;
+    }
     case CommandId::Help:
         // Without a browser to hand the manual to, the user would see
         // nothing at all: say where the manual is, to open by hand.

@@ -22,7 +22,6 @@ public:
     // The manual shipped with the program: "<program>.html" beside it, or
     // in the shared data folder of an installation.
     static QString ManualPath();
-    static QString AboutText();
 
 private:
     static QString FindManual();

@@ -1,4 +1,5 @@
 #include "CDocumentManager.h"
+#include "CLanguageCatalogs.h"
 #include "CMainFrame.h"
 #include "CResourceCatalog.h"
 #include "CSettingsStore.h"
@@ -50,9 +51,12 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Corvex KZ Corporation"));
     QApplication::setApplicationName(QStringLiteral("Veldra2"));
-    // A catalog of texts beside the program replaces the built-in ones.
+    // A catalog of texts beside the program replaces the built-in ones,
+    // whatever the user's language.
     CResourceCatalog catalog;
-    catalog.Install(CResourceCatalog::PathFor(QCoreApplication::applicationFilePath()));
+    CLanguageCatalogs languages;
+    if (!catalog.Install(CResourceCatalog::PathFor(QCoreApplication::applicationFilePath())))
+        languages.Install();
     // The machine's printers, through which the engraver is found.
     CCupsPrinterSystem printers;
     CVeldraApp app(&printers);

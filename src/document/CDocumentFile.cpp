@@ -15,11 +15,6 @@ const char* const CDocumentFile::magic = "Corvex KZ Corporation Veldra Document"
 
 namespace {
 
-QString Tr(const char* text)
-{
-    return QCoreApplication::translate("CDocumentFile", text);
-}
-
 // Marks the document as reading or writing a whole file for as long as it lasts.
 class SerializingFile
 {
@@ -112,9 +107,9 @@ CDocumentFile::Result CDocumentFile::Open(CVeldraDoc& doc, const QString& path)
             doc.m_fileDisplayBytes = 0;
             contents = Read(ar);
         } catch (const CArchiveException&) {
-            return {false, Tr("Unexpected file format."), true};
+            return {false, QCoreApplication::translate("CDocumentFile", "Unexpected file format."), true};
         } catch (const std::exception&) {
-            return {false, Tr("Failed to open document."), false};
+            return {false, QCoreApplication::translate("CDocumentFile", "Failed to open document."), false};
         }
     }
     doc.OnNewDocument();
@@ -138,7 +133,7 @@ CDocumentFile::Result CDocumentFile::Save(CVeldraDoc& doc, const QString& path)
         return true;
     }, &error);
     if (!saved)
-        return {false, Tr("Failed to save document.") + QLatin1Char('\n') + error, false};
+        return {false, QCoreApplication::translate("CDocumentFile", "Failed to save document.") + QLatin1Char('\n') + error, false};
     doc.SetModifiedFlag(false);
     return {true, {}, false};
 }

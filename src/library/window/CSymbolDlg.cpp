@@ -53,8 +53,11 @@ CSymbolDlg::CSymbolDlg(int kind, QString folder, Services services, QWidget* par
     BuildContextMenu();
     if (m_services.link)
         m_services.link->Publish(this);
-    // The least size: four buttons and their gaps wide.
-    m_button = m_pOk->sizeHint().expandedTo({80, 0});
+    // The least size: four buttons and their gaps wide, each as wide as the
+    // widest text needs (some languages say "Add" at length).
+    m_button = QSize(80, 0);
+    for (QPushButton* button : {m_pOk, m_pCancel, m_pAdd, m_pDelete})
+        m_button = m_button.expandedTo(button->sizeHint());
     setMinimumSize(CSymbolDlgLayout::MinimumClient(m_button));
     resize(std::max(480, minimumWidth()), 360);
     Refresh();

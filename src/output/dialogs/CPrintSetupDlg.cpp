@@ -38,7 +38,7 @@ CPrintSetupDlg::CPrintSetupDlg(Mode mode, std::vector<CCupsQueueList::Queue> que
     , m_pWhere(new QLabel(this))
     , m_pComment(new QLabel(this))
     , m_pPaper(new QComboBox(this))
-    , m_pProperties(new QPushButton(tr("&Properties..."), this))
+    , m_pProperties(new QPushButton(tr("Pr&operties..."), this))
     , m_pNoQueues(new QLabel(tr("No printers are installed."), this))
     , m_pButtons(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this))
 {

@@ -86,7 +86,7 @@ QWidget* CTextBlockDlg::BuildMarginGroup()
     m_pMarginY = DialogSupport::NewEdit(group, ids::marginY);
     auto* grid = new QGridLayout(group);
     DialogSupport::AddLengthRow(grid, 0, tr("Hori&zontal"), m_pMarginX, 1172, UnitFormat());
-    DialogSupport::AddLengthRow(grid, 1, tr("Verti&cal"), m_pMarginY, 1173, UnitFormat());
+    DialogSupport::AddLengthRow(grid, 1, tr("Vertica&l"), m_pMarginY, 1173, UnitFormat());
     return group;
 }
 
