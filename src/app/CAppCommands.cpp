@@ -21,8 +21,8 @@ QString CAppCommands::FindManual()
     const QString program = QCoreApplication::applicationFilePath();
     const QFileInfo info(program);
     const QStringList candidates = {
-        info.absolutePath() + QLatin1Char('/') + info.completeBaseName() + QStringLiteral(".html"),
-        info.absolutePath() + QStringLiteral("/../share/veldra2/") + info.completeBaseName() + QStringLiteral(".html"),
+        info.absolutePath() + QStringLiteral("/manual/index.html"),
+        info.absolutePath() + QStringLiteral("/../share/veldra2/manual/index.html"),
     };
     for (const QString& candidate : candidates) {
         if (QFileInfo::exists(candidate))

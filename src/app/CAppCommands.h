@@ -19,8 +19,8 @@ public:
     bool OnCommand(CommandId id) override;
     bool OnUpdateCommand(CommandId id, CCommandState& state) override;
 
-    // The manual shipped with the program: "<program>.html" beside it, or
-    // in the shared data folder of an installation.
+    // The manual shipped with the program: "manual/index.html" beside it,
+    // or in the shared data folder of an installation.
     static QString ManualPath();
 
 private:

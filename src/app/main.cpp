@@ -17,9 +17,12 @@
 
 namespace {
 
-// Tells the desktop that .vlz files are ours; never stops the start.
+// Tells the desktop that .vlz files are ours; never stops the start. An
+// installed program leaves that to its installation.
 void RegisterDocumentType()
 {
+    if (CShellRegistration::IsInstalled(QCoreApplication::applicationFilePath()))
+        return;
     CShellRegistration registration(QCoreApplication::applicationFilePath());
     registration.RemoveOldAssociation();
     registration.Register();

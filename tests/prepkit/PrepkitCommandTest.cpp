@@ -50,7 +50,7 @@ TEST_F(PrepkitCommandTest, ReportsOnStandardErrorAndThroughItsExitStatus)
     EXPECT_TRUE(run.out.startsWith("Usage: prepkit ROOT"));
 
     EXPECT_EQ(Prepkit({QStringLiteral("--frobnicate")}).exitCode, 2);
-    EXPECT_EQ(Prepkit({QStringLiteral("--grant")}).exitCode, 2);
+    EXPECT_EQ(Prepkit({QStringLiteral("--grant"), Path(QStringLiteral("a")), Path(QStringLiteral("b"))}).exitCode, 2);
     EXPECT_EQ(Prepkit({QStringLiteral("--grant"), Path(QStringLiteral("missing"))}).exitCode, 1);
 }
 
@@ -85,4 +85,24 @@ TEST_F(PrepkitCommandTest, ADeepTreeWithTooFewFileHandlesFailsTheRun)
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.error.contains("\nToo many open files\n")) << run.error.toStdString();
     EXPECT_EQ(ReadFile(Path(deep)), QByteArray("deep"));
+}
+
+TEST_F(PrepkitCommandTest, GrantWithoutAFolderMakesTheDataFolderAndMovesNothing)
+{
+    // What a package's install script runs: the data folder appears (or is
+    // kept, with what users put in it), open to every user; nothing else moves.
+    ASSERT_TRUE(WriteFile(DataFolder() + QStringLiteral("/Symbol/mine.vls"), "kept"));
+    ASSERT_EQ(::chmod(QFile::encodeName(DataFolder() + QStringLiteral("/Symbol/mine.vls")).constData(), 0600), 0);
+    const CommandRun run = Prepkit({QStringLiteral("--grant")});
+    EXPECT_EQ(run.exitCode, 0) << run.error.toStdString();
+    EXPECT_EQ(run.out, DataFolder().toUtf8() + "\n");
+    EXPECT_EQ(ReadFile(DataFolder() + QStringLiteral("/Symbol/mine.vls")), QByteArray("kept"));
+    EXPECT_EQ(Mode(DataFolder() + QStringLiteral("/Symbol/mine.vls")), mode_t(0666));
+
+    // A data folder that cannot be made fails the run and says where.
+    ASSERT_TRUE(WriteFile(Path(QStringLiteral("blocked")), "a file"));
+    qputenv("VELDRA2_DATA_DIR", QFile::encodeName(Path(QStringLiteral("blocked/Veldra2"))));
+    const CommandRun blocked = Prepkit({QStringLiteral("--grant")});
+    EXPECT_EQ(blocked.exitCode, 1);
+    EXPECT_TRUE(blocked.error.contains("The data folder could not be made.")) << blocked.error.toStdString();
 }

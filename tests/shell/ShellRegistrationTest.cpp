@@ -1,5 +1,6 @@
 #include "app/shell/CShellRegistration.h"
 #include "document/CDocumentFile.h"
+#include "objects/CDibObj.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -96,10 +97,14 @@ TEST_F(ShellRegistrationTest, WritesTheDesktopEntryAndTheMimePackage)
                               attributes.value(QLatin1String("value")));
     }
     ASSERT_FALSE(xml.hasError()) << xml.errorString().toStdString();
-    // The magic is the document's own header text and the zero after it.
+    // The magic is the file's own header text and the zero after it.
     EXPECT_EQ(found, (QStringList{QStringLiteral("type application/x-veldra2-document"),
                                   QStringLiteral("comment Veldra2 Document"), QStringLiteral("glob *.vlz"),
                                   QStringLiteral("match string 0 ") + QLatin1String(CDocumentFile::magic)
+                                      + QStringLiteral("\\0"),
+                                  QStringLiteral("type application/x-veldra2-symbol"),
+                                  QStringLiteral("comment Veldra2 Library Entry"), QStringLiteral("glob *.vls"),
+                                  QStringLiteral("match string 0 ") + QLatin1String(CDibObj::symbolMagic)
                                       + QStringLiteral("\\0")}));
 
     EXPECT_TRUE(Read(Folder(QStringLiteral("icons/hicolor/scalable/apps/veldra2.svg"))).contains("<svg"));
@@ -192,4 +197,22 @@ TEST_F(ShellRegistrationTest, UsesXdgDataHomeAndFailsQuietly)
     blocked.SetLauncher([](const QString&, const QStringList&) {});
     EXPECT_FALSE(blocked.Register());
     EXPECT_TRUE(QFile::exists(Folder(QStringLiteral("blocked/mime/packages/veldra2.xml"))));
+}
+
+TEST_F(ShellRegistrationTest, AnInstalledProgramIsKnownByTheDesktopEntryBesideIt)
+{
+    // prefix/bin/veldra2 with prefix/share/applications/veldra2.desktop, as
+    // a package or "cmake --install" lays it out; a build folder has none.
+    const QString prefix = Folder(QStringLiteral("prefix"));
+    ASSERT_TRUE(QDir().mkpath(prefix + QStringLiteral("/bin")));
+    const QString program = prefix + QStringLiteral("/bin/veldra2");
+    EXPECT_FALSE(CShellRegistration::IsInstalled(program));
+    ASSERT_TRUE(QDir().mkpath(prefix + QStringLiteral("/share/applications/veldra2.desktop")));
+    EXPECT_FALSE(CShellRegistration::IsInstalled(program)) << "a folder of that name is not an entry";
+    ASSERT_TRUE(QDir().rmdir(prefix + QStringLiteral("/share/applications/veldra2.desktop")));
+    QFile entry(prefix + QStringLiteral("/share/applications/veldra2.desktop"));
+    ASSERT_TRUE(entry.open(QIODevice::WriteOnly));
+    entry.write(CShellRegistration::DesktopEntryText(QStringLiteral("veldra2")));
+    entry.close();
+    EXPECT_TRUE(CShellRegistration::IsInstalled(program));
 }

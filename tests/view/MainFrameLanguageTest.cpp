@@ -3,11 +3,19 @@
 #include "CDialogTour.h"
 
 #include "app/CLanguageCatalogs.h"
+#include "document/CPlateRenderer.h"
+#include "document/CTextCommands.h"
+#include "document/IObjectEditor.h"
+#include "imaging/CDibImage.h"
+#include "objects/FontMapper.h"
+#include "platform/AnsiCodec.h"
+#include "view/dialogs/CObjectEditor.h"
 #include "view/CCommandActions.h"
 #include "view/CVeldraView.h"
 
 #include <QAbstractButton>
 #include <QDialogButtonBox>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenuBar>
@@ -191,6 +199,55 @@ TEST_P(MainFrameLanguageTest, QtsOwnDialogsSpeakTheSameLanguage)
     QDialogButtonBox box(QDialogButtonBox::Cancel);
     EXPECT_EQ(box.button(QDialogButtonBox::Cancel)->text(), QString::fromUtf8(GetParam().qtCancel));
 }
+
+// A user who confirms the text dialog as it opens.
+class ConfirmingEditor : public IObjectEditor
+{
+public:
+    explicit ConfirmingEditor(const CObjectEditor& real) : m_real(real) {}
+    bool Edit(CSymbolObj&) override { return true; }
+    CTextAttributes NewTextAttributes() const override { return m_real.NewTextAttributes(); }
+
+private:
+    const CObjectEditor& m_real;
+};
+
+class JapaneseUserTest : public MainFrameLanguageTest
+{
+};
+
+TEST_P(JapaneseUserTest, NewTextStartsInAJapaneseFontAndIsEngravedInIt)
+{
+    // What a Japanese system's programs start with: MS PGothic in the
+    // Japanese character set, and the text stored in code page 932.
+    const CObjectEditor editor(app->Settings(), frame.get());
+    const CTextAttributes attributes = editor.NewTextAttributes();
+    EXPECT_EQ(attributes.font.lfCharSet, 128);
+    EXPECT_EQ(AnsiCodec::Decode(attributes.font.FaceName(), 128), QString::fromUtf8("ＭＳ Ｐゴシック"));
+    const QString text = QString::fromUtf8("新しいテキスト");
+    EXPECT_EQ(attributes.text, AnsiCodec::Encode(text, 128));
+
+    // The face resolves to one that has every glyph: no empty boxes.
+    const QFontMetrics metrics(FontMapper::Map(attributes.font));
+    for (const QChar character : text)
+        EXPECT_TRUE(metrics.inFontUcs4(character.unicode())) << int(character.unicode());
+
+    // Placed on the black plate, the white letters are engraved.
+    ConfirmingEditor user(editor);
+    const CSize plate = doc.GetDeviceSize();
+    ASSERT_TRUE(CTextCommands::AddText(doc, CPoint{plate.cx / 2, plate.cy / 2}, false, user));
+    CDibImage rendered;
+    ASSERT_TRUE(rendered.Create(plate.cx, plate.cy, 24));
+    CPlateRenderer(doc).RenderPlate(rendered, CPlateRenderer::output);
+    int white = 0;
+    for (int y = 0; y < rendered.Height(); ++y)
+        for (int x = 0; x < rendered.Width(); ++x)
+            white += rendered.GetPixel(x, y) == RGB(255, 255, 255);
+    EXPECT_GT(white, 200);
+}
+
+INSTANTIATE_TEST_SUITE_P(Japanese, JapaneseUserTest, ::testing::Values(samples[4]),
+                         [](const auto& info) { return std::string(info.param.language); });
 
 INSTANTIATE_TEST_SUITE_P(Languages, MainFrameLanguageTest, ::testing::ValuesIn(samples),
                          [](const auto& info) { return std::string(info.param.language); });

@@ -15,6 +15,7 @@
 #include "view/CommandId.h"
 #include "view/dialogs/CObjectEditor.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
@@ -38,24 +39,8 @@ void Settle()
     }
 }
 
-// A sunset over hills: something a user might engrave, with gradients that
-// show what the preview does to a photo.
-CDibImage SamplePicture()
+CDibImage ToDib(const QImage& image)
 {
-    QImage image(480, 320, QImage::Format_RGB888);
-    QPainter painter(&image);
-    QLinearGradient sky(0, 0, 0, 320);
-    sky.setColorAt(0, QColor(40, 60, 140));
-    sky.setColorAt(1, QColor(250, 180, 90));
-    painter.fillRect(image.rect(), sky);
-    painter.setBrush(QColor(255, 230, 150));
-    painter.setPen(Qt::NoPen);
-    painter.drawEllipse(QPoint(300, 190), 60, 60);
-    painter.setBrush(QColor(40, 70, 40));
-    painter.drawEllipse(QPoint(120, 420), 260, 200);
-    painter.setBrush(QColor(60, 100, 50));
-    painter.drawEllipse(QPoint(420, 440), 240, 200);
-    painter.end();
     CDibImage dib;
     dib.Create(image.width(), image.height(), 24);
     for (int y = 0; y < image.height(); ++y) {
@@ -71,6 +56,27 @@ CDibImage SamplePicture()
 }
 
 } // namespace
+
+QImage CDialogTour::SamplePicture()
+{
+    // A sunset over hills: something a user might engrave, with gradients
+    // that show what the preview does to a photo.
+    QImage image(480, 320, QImage::Format_RGB888);
+    QPainter painter(&image);
+    QLinearGradient sky(0, 0, 0, 320);
+    sky.setColorAt(0, QColor(40, 60, 140));
+    sky.setColorAt(1, QColor(250, 180, 90));
+    painter.fillRect(image.rect(), sky);
+    painter.setBrush(QColor(255, 230, 150));
+    painter.setPen(Qt::NoPen);
+    painter.drawEllipse(QPoint(300, 190), 60, 60);
+    painter.setBrush(QColor(40, 70, 40));
+    painter.drawEllipse(QPoint(120, 420), 260, 200);
+    painter.setBrush(QColor(60, 100, 50));
+    painter.drawEllipse(QPoint(420, 440), 240, 200);
+    painter.end();
+    return image;
+}
 
 CDialogTour::CDialogTour(CMainFrame& frame, CVeldraApp& app, CVeldraDoc& doc)
     : m_frame(frame), m_app(app), m_doc(doc)
@@ -105,7 +111,7 @@ void CDialogTour::SelectKind(Kind kind)
 
 void CDialogTour::AddSamplePicture()
 {
-    CDibImage picture = SamplePicture();
+    CDibImage picture = ToDib(SamplePicture());
     CPictureCommands::AddPicture(m_doc, picture, QStringLiteral("Sunset"));
 }
 
@@ -134,7 +140,11 @@ std::vector<CDialogTour::Stop> CDialogTour::Stops()
         {QStringLiteral("horizontal-text"), place(false, false, 50, 80), true},
         {QStringLiteral("fan-text"), place(false, true, 50, 30), true},
         {QStringLiteral("text-block"), place(true, false, 50, 55), true},
-        {QStringLiteral("main-window"), [this] { AddSamplePicture(); }},
+        {QStringLiteral("main-window"),
+         [this] {
+             AddSamplePicture();
+             Trigger(int(C::FitToScreen));
+         }},
         {QStringLiteral("picture-properties"), onSelected(Kind::picture, C::Properties)},
         {QStringLiteral("text-properties"), onSelected(Kind::horizontalText, C::Properties)},
         {QStringLiteral("fan-text-properties"), onSelected(Kind::fanText, C::Properties)},
@@ -149,14 +159,15 @@ std::vector<CDialogTour::Stop> CDialogTour::Stops()
         {QStringLiteral("library-material"), command(C::InsertMaterial)},
         {QStringLiteral("library-frame"), command(C::InsertFrame)},
         {QStringLiteral("library-symbol"), command(C::InsertSymbol)},
-        {QStringLiteral("add-symbol"), command(C::AddSymbol)},
-        {QStringLiteral("add-material"), command(C::AddMaterialFile)},
+        {QStringLiteral("add-symbol"), command(C::AddSymbol), false, true},
+        {QStringLiteral("add-material"), command(C::AddMaterialFile), false, true},
         {QStringLiteral("print-setup"), command(C::FilePrintSetup)},
         {QStringLiteral("print"), command(C::FilePrint)},
         {QStringLiteral("preview"), command(C::FilePrintPreview)},
         {QStringLiteral("scan-source"), command(C::SelectSource)},
         {QStringLiteral("scan"), command(C::Acquire)},
-        {QStringLiteral("open"), command(C::FileOpen)},
+        // A changed layout is offered for saving before another opens.
+        {QStringLiteral("save-changes"), command(C::FileOpen)},
         {QStringLiteral("about"), command(C::About)},
     };
 }
@@ -228,7 +239,7 @@ void CDialogTour::Poll()
     if (!modal || modal == m_pLastVisited)
         return;
     // A dialog asking for a picture first is answered with the sample's.
-    if (auto* files = qobject_cast<QFileDialog*>(modal); files && m_pStop->name != QLatin1String("open")) {
+    if (auto* files = qobject_cast<QFileDialog*>(modal); files) {
         AnswerWithPicture(*files);
         return;
     }
@@ -237,7 +248,7 @@ void CDialogTour::Poll()
 
 void CDialogTour::AnswerWithPicture(QFileDialog& files)
 {
-    if (m_picturePath.isEmpty()) {
+    if (m_picturePath.isEmpty() || !m_pStop->wantsPicture) {
         files.reject();
         return;
     }
@@ -272,7 +283,18 @@ void CDialogTour::VisitAndClose(QWidget& window)
         (*m_pVisit)(m_pStop->name, window);
     }
     if (auto* box = qobject_cast<QMessageBox*>(&window)) {
-        box->done(QMessageBox::Cancel);
+        // As Esc does: Cancel where the box offers it. Closing the box any
+        // other way answers none of its buttons, which callers may take as
+        // a yes.
+        QAbstractButton* answer = box->button(QMessageBox::Cancel);
+        for (const auto other : {QMessageBox::No, QMessageBox::Ok, QMessageBox::Close}) {
+            if (!answer)
+                answer = box->button(other);
+        }
+        if (answer)
+            answer->click();
+        else
+            box->reject();
     } else if (auto* dialog = qobject_cast<QDialog*>(&window)) {
         if (m_pStop->confirm)
             dialog->accept();

@@ -35,6 +35,9 @@ public:
     // window never appeared.
     QStringList Run(const Visitor& visit);
 
+    // The photo the tour places, also handy as a picture file to answer with.
+    static QImage SamplePicture();
+
     // The stops, in order, by the names the visitor is given.
     QStringList StopNames() const;
 
@@ -43,7 +46,8 @@ private:
     {
         QString name;
         std::function<void()> open;
-        bool confirm = false;   // OK rather than Cancel when done
+        bool confirm = false;       // OK rather than Cancel when done
+        bool wantsPicture = false;  // a file dialog is answered with the picture
     };
 
     std::vector<Stop> Stops();

@@ -13,6 +13,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QTemporaryDir>
 #include <QWidget>
 
 #include <cstdio>
@@ -24,7 +25,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("Veldra2"));
     const QStringList arguments = QApplication::arguments();
     if (arguments.size() < 2) {
-        std::fputs("usage: veldra2-screenshots OUTDIR [LANGUAGE] [PICTURE]\n", stderr);
+        std::fputs("usage: veldra2-screenshots OUTDIR [LANGUAGE]\n", stderr);
         return 2;
     }
     const QDir out(arguments[1]);
@@ -48,8 +49,11 @@ int main(int argc, char* argv[])
     frame.Documents().NewDocument();
 
     CDialogTour tour(frame, app, doc);
-    if (arguments.size() > 3)
-        tour.SetPicturePath(arguments[3]);
+    // The add dialogs start from a picture file: the tour's own photo.
+    QTemporaryDir scratch;
+    const QString picture = scratch.filePath(QStringLiteral("sunset.png"));
+    if (CDialogTour::SamplePicture().save(picture))
+        tour.SetPicturePath(picture);
     int failures = 0;
     const QStringList missed = tour.Run([&](const QString& stop, QWidget& window) {
         const QString path = out.filePath(stop + QStringLiteral(".png"));

@@ -184,3 +184,9 @@ void CShellRegistration::RefreshCache(const QString& tool, const QString& folder
     if (changed || !QFileInfo::exists(folder + u'/' + cacheName))
         m_launcher(tool, {folder});
 }
+
+bool CShellRegistration::IsInstalled(const QString& programPath)
+{
+    const QFileInfo program(programPath);
+    return QFileInfo(program.absolutePath() + QStringLiteral("/../share/applications/veldra2.desktop")).isFile();
+}

@@ -52,6 +52,11 @@ public:
     static QByteArray MimePackageText();
     static QByteArray IconText();
 
+    // True when programPath was installed with its desktop entry (a package
+    // or "cmake --install"): the installation has registered the program for
+    // every user, and the program itself must not add a per-user copy.
+    static bool IsInstalled(const QString& programPath);
+
     // programPath as one argument of a desktop entry's Exec line.
     static QString ExecArgument(const QString& programPath);
 
