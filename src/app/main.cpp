@@ -1,6 +1,8 @@
 #include "CDocumentManager.h"
 #include "CMainFrame.h"
 #include "CResourceCatalog.h"
+#include "CStartupCommands.h"
+#include "recovery/CRecoveryLink.h"
 #include "CSettingsStore.h"
 #include "CVeldraApp.h"
 #include "CommandLine.h"
@@ -11,6 +13,7 @@
 #include "output/CCupsPrinterSystem.h"
 
 #include <QApplication>
+#include <QTimer>
 
 #include <cstdio>
 
@@ -69,6 +72,9 @@ int main(int argc, char* argv[])
     frame.show();
     if (file.isEmpty() || !frame.Documents().OpenDocument(file))
         frame.Documents().NewDocument();
+    // Once the window is up: what programs that ended without exiting left.
+    QTimer::singleShot(0, &frame, [&frame] { frame.Recovery().OfferRecovery(); });
+    CStartupCommands::Schedule(frame.Router(), &frame);
     const int result = application.exec();
     {
         CSettingsStore store;

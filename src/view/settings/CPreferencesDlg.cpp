@@ -97,6 +97,14 @@ QWidget* CPreferencesDlg::BuildGeneralSection()
     zoomRow->addWidget(m_pZoom);
     zoomRow->addWidget(new QLabel(QStringLiteral("%"), section));
 
+    m_pAutosave = Named(new QLineEdit(section), "autosave");
+    auto* autosaveLabel = new QLabel(tr("Autosave &every"), section);
+    autosaveLabel->setBuddy(m_pAutosave);
+    auto* autosaveRow = new QHBoxLayout;
+    autosaveRow->addWidget(autosaveLabel);
+    autosaveRow->addWidget(m_pAutosave);
+    autosaveRow->addWidget(new QLabel(tr("minutes (0: off)"), section));
+
     auto* unit = new QGroupBox(tr("Unit"), section);
     auto* unitRow = new QHBoxLayout(unit);
     m_pUnits = new QButtonGroup(this);
@@ -113,6 +121,7 @@ QWidget* CPreferencesDlg::BuildGeneralSection()
     column->addWidget(font);
     column->addLayout(zoomRow);
     column->addWidget(unit);
+    column->addLayout(autosaveRow);
     return section;
 }
 
@@ -256,6 +265,7 @@ void CPreferencesDlg::Refresh()
     m_pMarginX->setText(m_rules.MarginXText());
     m_pMarginY->setText(m_rules.MarginYText());
     m_pUndo->setText(m_rules.UndoText());
+    m_pAutosave->setText(m_rules.AutosaveText());
     m_pFolder->setText(m_rules.Folder());
     RefreshColors();
 }
@@ -347,9 +357,9 @@ void CPreferencesDlg::OnReset()
 void CPreferencesDlg::accept()
 {
     const CPreferencesRules::Texts texts{m_pZoom->text(), m_pMarginX->text(), m_pMarginY->text(), m_pUndo->text(),
-                                         m_pFolder->text()};
+                                         m_pFolder->text(), m_pAutosave->text()};
     if (const auto refusal = m_rules.Accept(texts)) {
-        QLineEdit* const fields[] = {m_pZoom, m_pMarginX, m_pMarginY, m_pUndo};
+        QLineEdit* const fields[] = {m_pZoom, m_pMarginX, m_pMarginY, m_pUndo, m_pAutosave};
         Refuse(fields[refusal->field], refusal->message);
         return;
     }
