@@ -195,9 +195,9 @@ bool CBatchCommands::PrintBatch(const CRecordRange& range)
         });
     progress.reset();
     if (result.run.failedRecord > 0)
-        Warn(tr("Record %1 could not be printed: %2\n%3 plates were sent before it.")
+        Warn(tr("Could not print record %1.\n%2\n%3 plates were sent before it.")
                  .arg(result.run.failedRecord)
-                 .arg(result.run.error.isEmpty() ? tr("Could not start print job.") : result.run.error)
+                 .arg(result.run.error)
                  .arg(result.run.done));
     return result.run.Ok();
 }

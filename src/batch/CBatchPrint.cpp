@@ -19,7 +19,7 @@ CBatchPrint::Result CBatchPrint::Run(CRecordLayout& layout, const CDataSource& d
     result.run = CBatchRun::Run(layout, data, range, date, [&](int record, QString* error) {
         const std::unique_ptr<IPrintTarget> target = targetFor(JobTitle(title, record));
         if (!CPlatePrint::Print(copy, device, CPlatePrint::BindDocument(copy), *target)) {
-            *error = target->Error();
+            *error = target->Error().isEmpty() ? tr("Could not start print job.") : target->Error();
             return false;
         }
         result.jobIds.push_back(target->JobId());

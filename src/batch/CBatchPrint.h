@@ -2,6 +2,7 @@
 
 #include "CBatchRun.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <functional>
@@ -16,6 +17,8 @@ class IPrintTarget;
 // which the result names.
 class CBatchPrint
 {
+    Q_DECLARE_TR_FUNCTIONS(CBatchPrint)
+
 public:
     // The job for one plate, given its title.
     using TargetFor = std::function<std::unique_ptr<IPrintTarget>(const QString& title)>;

@@ -11,8 +11,14 @@ CBatchRun::Result CBatchRun::Run(CRecordLayout& layout, const CDataSource& data,
             result.cancelled = true;
             return result;
         }
-        if (!layout.Apply(data, record, date, &result.error) || !step(record, &result.error)) {
+        if (!layout.Apply(data, record, date, &result.error)) {
             result.failedRecord = record;
+            return result;
+        }
+        QString why;
+        if (!step(record, &why)) {
+            result.failedRecord = record;
+            result.error = tr("Record %1: %2").arg(record).arg(why.isEmpty() ? tr("it failed.") : why);
             return result;
         }
         ++result.done;

@@ -28,7 +28,7 @@ public:
     {
         int done = 0;
         bool cancelled = false;
-        // The record that failed (0: none) and why.
+        // The record that failed (0: none) and why, naming it.
         int failedRecord = 0;
         QString error;
 

@@ -39,7 +39,7 @@ std::optional<CDataSource> RecordsFor(const Options& options, QString& error)
 int Summarise(const CBatchRun::Result& result, int total, const char* what)
 {
     if (result.failedRecord > 0)
-        std::fprintf(stderr, "%s\n", qPrintable(Tr("Record %1: %2").arg(result.failedRecord).arg(result.error)));
+        std::fprintf(stderr, "%s\n", qPrintable(result.error));
     std::printf("%d of %d %s\n", result.done, total, what);
     return result.Ok() ? exitOk : exitInput;
 }
