@@ -11,6 +11,7 @@
 
 #include "document/CVeldraDoc.h"
 #include "output/CCupsPrinterSystem.h"
+#include "view/CVeldraView.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -74,7 +75,8 @@ int main(int argc, char* argv[])
         frame.Documents().NewDocument();
     // Once the window is up: what programs that ended without exiting left.
     QTimer::singleShot(0, &frame, [&frame] { frame.Recovery().OfferRecovery(); });
-    CStartupCommands::Schedule(frame.Router(), &frame);
+    CStartupCommands::Schedule(frame.Router(), &frame,
+                               [&frame, &doc](int object) { frame.View().SetSelection(doc.GetObjectAt(object)); });
     const int result = application.exec();
     {
         CSettingsStore store;

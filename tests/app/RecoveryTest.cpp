@@ -157,9 +157,14 @@ TEST_F(RecoveryFixture, AFailedAutosaveKeepsTheLastOne)
     EXPECT_EQ(ReadAll(onDisk.InfoFile(session.Id())), info);
     EXPECT_TRUE(doc.IsModified());
 
-    ASSERT_TRUE(disk.MakeReadOnly());
-    EXPECT_FALSE(autosaver.Tick());
-    EXPECT_EQ(ReadAll(onDisk.DocumentFile(session.Id())), kept);
+    // A folder that cannot be written: autosave is off and says why.
+    ScratchDisk readOnly(64);
+    ASSERT_TRUE(readOnly.MakeReadOnly());
+    CRecoverySession refused(CRecoveryStore(readOnly.Path(QStringLiteral("recovery"))));
+    EXPECT_FALSE(refused.IsReady());
+    CAutosaver off(doc, refused, Sources(QStringLiteral("plate.vlz"), QString()));
+    EXPECT_FALSE(off.Tick());
+    EXPECT_TRUE(off.LastError().contains(readOnly.Path(QStringLiteral("recovery"))));
 
     QTemporaryDir other;
     CRecoveryStore blocked(other.filePath(QStringLiteral("recovery")));

@@ -13,6 +13,7 @@
 #include "batch/window/CRecordNavigator.h"
 #include "document/CDocumentFile.h"
 #include "document/CPictureCommands.h"
+#include "view/CCommandActions.h"
 #include "view/CVeldraView.h"
 
 #include <QDir>
@@ -114,6 +115,24 @@ protected:
     }
 
     CCupsPrinterSystem m_printers;
+};
+
+// Recovery needs no printer: the layout's own adjustments are what Save
+// writes, in the test and in the program it starts.
+class RecoveryWindowFixture : public MainWindowFixture
+{
+protected:
+    QProcessEnvironment ProgramEnvironment(const QString& stateFolder) const
+    {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("QT_QPA_PLATFORM", "offscreen");
+        environment.insert("XDG_CONFIG_HOME", config.path());
+        environment.insert("XDG_STATE_HOME", stateFolder);
+        environment.insert("VELDRA2_DATA_DIR", data.filePath("Veldra2"));
+        environment.insert("VELDRA2_AUTOSAVE_SECONDS", "1");
+        environment.insert("CUPS_SERVER", files.filePath("no-scheduler"));
+        return environment;
+    }
 };
 
 std::map<int, QString> JobTitles()
@@ -228,18 +247,15 @@ TEST_F(BatchWindowFixture, AStoppedQueueStopsTheBatchNamingTheRecord)
 
 // The real program, its layout changed and autosaved, killed; the next
 // start offers the layout and recovers it as Save would have written it.
-TEST_F(BatchWindowFixture, AKilledProgramsLayoutIsRecoveredAsSaveWouldHaveWrittenIt)
+TEST_F(RecoveryWindowFixture, AKilledProgramsLayoutIsRecoveredAsSaveWouldHaveWrittenIt)
 {
     const QString layout = files.filePath(QStringLiteral("plate.vlz"));
     SaveSampleLayout(layout, {1, 2, 3});
     QProcess program;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("QT_QPA_PLATFORM", "offscreen");
-    environment.insert("XDG_CONFIG_HOME", config.path());
-    environment.insert("XDG_STATE_HOME", state.path());
-    environment.insert("VELDRA2_DATA_DIR", data.filePath("Veldra2"));
-    environment.insert("VELDRA2_AUTOSAVE_SECONDS", "1");
-    environment.insert("VELDRA2_TEST_COMMANDS", QString::number(int(CommandId::Invert)));
+    QProcessEnvironment environment = ProgramEnvironment(state.path());
+    // The last object (a picture) moved to the centre (Move Center), and the plate inverted.
+    environment.insert("VELDRA2_TEST_COMMANDS",
+                       QStringLiteral("select:5,%1,%2").arg(int(CommandId::MoveCenter)).arg(int(CommandId::Invert)));
     program.setProcessEnvironment(environment);
     program.start(QStringLiteral(VELDRA_PROGRAM_PATH), {layout});
     ASSERT_TRUE(program.waitForStarted());
@@ -256,14 +272,17 @@ TEST_F(BatchWindowFixture, AKilledProgramsLayoutIsRecoveredAsSaveWouldHaveWritte
     ::kill(pid_t(program.processId()), SIGKILL);
     program.waitForFinished();
 
-    // What Save would have written at that moment: the layout, inverted.
-    CVeldraDoc expected;
-    app->Attach(expected);
-    ASSERT_TRUE(CDocumentFile::Open(expected, layout).ok);
-    CPictureCommands::Invert(expected);
-    ASSERT_TRUE(CDocumentFile::Save(expected, files.filePath("expected.vlz")).ok);
+    // What Save would have written at that moment: the layout opened in a
+    // window and shown (drawing a horizontal text spreads it over its
+    // width), its picture moved to the centre and the plate inverted.
+    ASSERT_TRUE(frame->Documents().OpenDocument(layout));
+    frame->View().viewport()->repaint();
+    doc.MoveCenter(doc.GetObjectAt(5), true);
+    CPictureCommands::Invert(doc);
+    ASSERT_TRUE(CDocumentFile::Save(doc, files.filePath("expected.vlz")).ok);
     const QByteArray bytes = ReadAll(files.filePath("expected.vlz"));
     EXPECT_EQ(ReadAll(kept), bytes);
+    ASSERT_TRUE(frame->Documents().NewDocument());
 
     // Started again: Recover in the dialog it shows.
     DialogDriver driver;
@@ -289,7 +308,7 @@ TEST_F(BatchWindowFixture, AKilledProgramsLayoutIsRecoveredAsSaveWouldHaveWritte
 }
 
 // Discard deletes what was kept; Later keeps it for the next start.
-TEST_F(BatchWindowFixture, DiscardAndLater)
+TEST_F(RecoveryWindowFixture, DiscardAndLater)
 {
     CRecoveryStore store;
     for (const char* title : {"one.vlz", "two.vlz"}) {
@@ -313,20 +332,15 @@ TEST_F(BatchWindowFixture, DiscardAndLater)
 }
 
 // A clean exit, after an autosave and a Save, leaves no recovery file.
-TEST(RecoveryProgram, ACleanExitLeavesNothing)
+TEST_F(RecoveryWindowFixture, ACleanExitLeavesNothing)
 {
-    QTemporaryDir config, state, data, files;
+    QTemporaryDir programState;
     const QString layout = files.filePath(QStringLiteral("plate.vlz"));
     SaveSampleLayout(layout, {0, 0, -500});
     QProcess program;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("QT_QPA_PLATFORM", "offscreen");
-    environment.insert("XDG_CONFIG_HOME", config.path());
-    environment.insert("XDG_STATE_HOME", state.path());
-    environment.insert("VELDRA2_DATA_DIR", data.filePath("Veldra2"));
-    environment.insert("VELDRA2_AUTOSAVE_SECONDS", "1");
-    const QString steps = QStringLiteral("%1,@3000,%2,@500,%3")
-                              .arg(int(CommandId::Invert))
+    QProcessEnvironment environment = ProgramEnvironment(programState.path());
+    const QString steps = QStringLiteral("select:5,%1,@3000,%2,@500,%3")
+                              .arg(int(CommandId::MoveCenter))
                               .arg(int(CommandId::FileSave))
                               .arg(int(CommandId::AppExit));
     environment.insert("VELDRA2_TEST_COMMANDS", steps);
@@ -335,13 +349,13 @@ TEST(RecoveryProgram, ACleanExitLeavesNothing)
     bool autosaved = false;
     for (int wait = 0; wait < 300 && program.state() != QProcess::NotRunning; ++wait) {
         program.waitForFinished(100);
-        QDirIterator found(state.path(), {"*.vlz"}, QDir::Files, QDirIterator::Subdirectories);
+        QDirIterator found(programState.path(), {"*.vlz"}, QDir::Files, QDirIterator::Subdirectories);
         autosaved = autosaved || found.hasNext();
     }
     ASSERT_EQ(program.state(), QProcess::NotRunning);
     EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(program.exitCode(), 0) << program.readAllStandardError().constData();
     EXPECT_TRUE(autosaved);
-    QDirIterator left(state.path(), QDir::Files, QDirIterator::Subdirectories);
+    QDirIterator left(programState.path(), QDir::Files, QDirIterator::Subdirectories);
     EXPECT_FALSE(left.hasNext()) << qPrintable(left.next());
 }
