@@ -97,13 +97,17 @@ QWidget* CPreferencesDlg::BuildGeneralSection()
     zoomRow->addWidget(m_pZoom);
     zoomRow->addWidget(new QLabel(QStringLiteral("%"), section));
 
+
+    // A row of its own, no wider than the rows above: the dialog keeps its width.
     m_pAutosave = Named(new QLineEdit(section), "autosave");
+    m_pAutosave->setMaximumWidth(m_pAutosave->fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 12);
     auto* autosaveLabel = new QLabel(tr("Autosave &every"), section);
     autosaveLabel->setBuddy(m_pAutosave);
     auto* autosaveRow = new QHBoxLayout;
     autosaveRow->addWidget(autosaveLabel);
     autosaveRow->addWidget(m_pAutosave);
     autosaveRow->addWidget(new QLabel(tr("minutes (0: off)"), section));
+    autosaveRow->addStretch(1);
 
     auto* unit = new QGroupBox(tr("Unit"), section);
     auto* unitRow = new QHBoxLayout(unit);
