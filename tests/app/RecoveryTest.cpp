@@ -122,6 +122,31 @@ TEST_F(RecoveryFixture, OnlyProgramsThatAreGoneLeaveSomethingToRecover)
     EXPECT_TRUE(QDir(store.Folder()).entryList(QDir::Files).isEmpty());
 }
 
+// A program killed before it kept anything leaves only its lock: pruned
+// once it is a minute old, never while its program may still be starting.
+TEST_F(RecoveryFixture, StaleLocksAreRemoved)
+{
+    const pid_t child = fork();
+    if (child == 0) {
+        new CRecoverySession(store);
+        _exit(0);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    CRecoverySession running(store);
+    QStringList locks = QDir(store.Folder()).entryList({"*.lock"}, QDir::Files);
+    ASSERT_EQ(locks.size(), 2);
+    store.PruneStaleLocks();
+    EXPECT_EQ(QDir(store.Folder()).entryList({"*.lock"}, QDir::Files).size(), 2);
+    for (const QString& lock : locks) {
+        QFile file(store.Folder() + "/" + lock);
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        file.setFileTime(QDateTime::currentDateTimeUtc().addSecs(-120), QFileDevice::FileModificationTime);
+    }
+    store.PruneStaleLocks();
+    EXPECT_EQ(QDir(store.Folder()).entryList({"*.lock"}, QDir::Files), QStringList({running.Id() + ".lock"}));
+}
+
 TEST(RecoveryStore, InfoKeepsAnyTitleAndPath)
 {
     const CRecoveryStore::Entry entry{"1-2", "a=b\nc%", "/x/y z/ä=.vlz", QDateTime(QDate(2026, 1, 2), QTime(3, 4, 5), Qt::UTC)};

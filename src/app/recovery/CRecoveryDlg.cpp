@@ -58,6 +58,7 @@ void CRecoveryDlg::Fill()
     if (!m_entries.isEmpty())
         m_pList->setCurrentItem(m_pList->topLevelItem(0));
     m_pList->resizeColumnToContents(0);
+    m_pList->resizeColumnToContents(2);
     Refresh();
 }
 

@@ -20,6 +20,7 @@ CRecoveryLink::CRecoveryLink(CVeldraDoc& doc, CDocumentManager& documents, const
 
 bool CRecoveryLink::OfferRecovery()
 {
+    m_session.Store().PruneStaleLocks();
     const QList<CRecoveryStore::Entry> orphans = m_session.Store().Orphans();
     if (orphans.isEmpty())
         return false;

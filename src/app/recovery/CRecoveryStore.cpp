@@ -75,6 +75,18 @@ bool CRecoveryStore::IsOrphan(const QString& id) const
     return free;
 }
 
+void CRecoveryStore::PruneStaleLocks() const
+{
+    const QString lockSuffix = QStringLiteral(".lock");
+    const QDateTime settled = QDateTime::currentDateTimeUtc().addSecs(-60);
+    const QFileInfoList locks = QDir(m_folder).entryInfoList({QLatin1Char('*') + lockSuffix}, QDir::Files | QDir::System);
+    for (const QFileInfo& lock : locks) {
+        const QString id = lock.fileName().chopped(lockSuffix.size());
+        if (lock.lastModified().toUTC() < settled && !QFile::exists(InfoFile(id)) && IsOrphan(id))
+            QFile::remove(lock.filePath());
+    }
+}
+
 bool CRecoveryStore::Discard(const QString& id) const
 {
     bool removed = true;

@@ -37,6 +37,10 @@ public:
     QList<Entry> Orphans() const;
     // Removes an entry's files; false when one stays.
     bool Discard(const QString& id) const;
+    // Removes the lock files that programs which ended without exiting left
+    // with nothing kept beside them. A lock younger than a minute is left
+    // alone: its program may be starting and not have locked it yet.
+    void PruneStaleLocks() const;
 
     // The info file's text and back.
     static QByteArray InfoText(const Entry& entry);
