@@ -50,12 +50,7 @@ const CDataSource& Owners()
 
 CDibImage& Target()
 {
-    static CDibImage target = [] {
-        CDibImage image;
-        const CSize size = Plate().GetDeviceSize();
-        image.Create(size.cx, size.cy, 24);
-        return image;
-    }();
+    static CDibImage target = MakePlateImage(Plate());
     return target;
 }
 

@@ -3,6 +3,7 @@
 // leaves for the next start, what a running one keeps to itself, and
 // writes that fail.
 #include "ScratchDisk.h"
+#include "TestFiles.h"
 #include "SampleLayout.h"
 
 #include "app/recovery/CAutosaver.h"
@@ -22,18 +23,12 @@
 
 namespace {
 
-QByteArray ReadAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 QByteArray SavedBytes(CVeldraDoc& doc, const QString& path)
 {
     const bool modified = doc.IsModified();
     EXPECT_TRUE(CDocumentFile::Save(doc, path).ok);
     doc.SetModifiedFlag(modified);
-    return ReadAll(path);
+    return ReadFileBytes(path);
 }
 
 struct RecoveryFixture : ::testing::Test
@@ -83,9 +78,9 @@ TEST_F(RecoveryFixture, AnAutosaveWritesWhatSaveWritesAndNotToTheUsersFile)
     ASSERT_TRUE(session.IsReady());
     CAutosaver autosaver(doc, session, Sources(QStringLiteral("plate.vlz"), user));
     ASSERT_TRUE(autosaver.Tick());
-    EXPECT_EQ(ReadAll(store.DocumentFile(session.Id())), SavedBytes(doc, dir.filePath(QStringLiteral("now.vlz"))));
+    EXPECT_EQ(ReadFileBytes(store.DocumentFile(session.Id())), SavedBytes(doc, dir.filePath(QStringLiteral("now.vlz"))));
     EXPECT_TRUE(doc.IsModified());
-    EXPECT_EQ(ReadAll(user), original);
+    EXPECT_EQ(ReadFileBytes(user), original);
     EXPECT_EQ(QFileInfo(store.Folder()).permissions() & 0x0077, 0) << "the folder is the user's alone";
 
     // Saved: the next tick drops what was kept; so does Settled at once.
@@ -116,7 +111,7 @@ TEST_F(RecoveryFixture, OnlyProgramsThatAreGoneLeaveSomethingToRecover)
     EXPECT_EQ(orphans[0].title, "plate.vlz");
     EXPECT_EQ(orphans[0].originalPath, "/home/user/plate.vlz");
     EXPECT_LE(orphans[0].time.secsTo(QDateTime::currentDateTimeUtc()), 60);
-    EXPECT_EQ(ReadAll(store.DocumentFile(id)), SavedBytes(doc, dir.filePath(QStringLiteral("now.vlz"))));
+    EXPECT_EQ(ReadFileBytes(store.DocumentFile(id)), SavedBytes(doc, dir.filePath(QStringLiteral("now.vlz"))));
     EXPECT_TRUE(store.Discard(id));
     EXPECT_TRUE(store.Orphans().isEmpty());
     EXPECT_TRUE(QDir(store.Folder()).entryList(QDir::Files).isEmpty());
@@ -171,15 +166,15 @@ TEST_F(RecoveryFixture, AFailedAutosaveKeepsTheLastOne)
     ASSERT_TRUE(session.IsReady());
     CAutosaver autosaver(doc, session, Sources(QStringLiteral("plate.vlz"), QString()));
     ASSERT_TRUE(autosaver.Tick());
-    const QByteArray kept = ReadAll(onDisk.DocumentFile(session.Id()));
-    const QByteArray info = ReadAll(onDisk.InfoFile(session.Id()));
+    const QByteArray kept = ReadFileBytes(onDisk.DocumentFile(session.Id()));
+    const QByteArray info = ReadFileBytes(onDisk.InfoFile(session.Id()));
 
     CPictureCommands::Invert(doc);
     disk.Fill();
     EXPECT_FALSE(autosaver.Tick());
     EXPECT_FALSE(autosaver.LastError().isEmpty());
-    EXPECT_EQ(ReadAll(onDisk.DocumentFile(session.Id())), kept);
-    EXPECT_EQ(ReadAll(onDisk.InfoFile(session.Id())), info);
+    EXPECT_EQ(ReadFileBytes(onDisk.DocumentFile(session.Id())), kept);
+    EXPECT_EQ(ReadFileBytes(onDisk.InfoFile(session.Id())), info);
     EXPECT_TRUE(doc.IsModified());
 
     // A folder that cannot be written: autosave is off and says why.

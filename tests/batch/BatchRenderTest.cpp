@@ -2,6 +2,7 @@
 // pattern, each what Output to Bmp writes for the plate typed by hand; and
 // a batch that cannot write stops at the record that failed.
 #include "ScratchDisk.h"
+#include "TestFiles.h"
 #include "SerialPlate.h"
 
 #include "batch/CBatchRender.h"
@@ -21,12 +22,6 @@ const QDate today(2026, 3, 7);
 CDataSource Staff()
 {
     return *CDataSource::FromText("Name,Dept\nAnna,Stores\nBo,Lab\nCy,Stores\n", QLatin1Char(','), nullptr);
-}
-
-QByteArray ReadAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 struct BatchRenderFixture : ::testing::Test
@@ -50,7 +45,7 @@ struct BatchRenderFixture : ::testing::Test
         typed.RefreshObjects();
         const QString path = dir.filePath(QStringLiteral("hand.bmp"));
         EXPECT_TRUE(CPlateRenderer(typed).ExportBitmapFile(path));
-        return ReadAll(path);
+        return ReadFileBytes(path);
     }
 };
 
@@ -70,9 +65,9 @@ TEST_F(BatchRenderFixture, ThreeRecordsAreThreeHandMadePlates)
     EXPECT_EQ(result.done, 3);
     EXPECT_EQ(progress, (std::vector<std::pair<int, int>>{{0, 3}, {1, 3}, {2, 3}, {3, 3}}));
     EXPECT_EQ(QDir(out).entryList(QDir::Files), QStringList({"1-Anna.bmp", "2-Bo.bmp", "3-Cy.bmp"}));
-    EXPECT_EQ(ReadAll(out + "/1-Anna.bmp"), HandMadeFile({"Anna", "No. 0001", "Stores\r\nRecord 1"}));
-    EXPECT_EQ(ReadAll(out + "/2-Bo.bmp"), HandMadeFile({"Bo", "No. 0006", "Lab\r\nRecord 2"}));
-    EXPECT_EQ(ReadAll(out + "/3-Cy.bmp"), HandMadeFile({"Cy", "No. 0011", "Stores\r\nRecord 3"}));
+    EXPECT_EQ(ReadFileBytes(out + "/1-Anna.bmp"), HandMadeFile({"Anna", "No. 0001", "Stores\r\nRecord 1"}));
+    EXPECT_EQ(ReadFileBytes(out + "/2-Bo.bmp"), HandMadeFile({"Bo", "No. 0006", "Lab\r\nRecord 2"}));
+    EXPECT_EQ(ReadFileBytes(out + "/3-Cy.bmp"), HandMadeFile({"Cy", "No. 0011", "Stores\r\nRecord 3"}));
 }
 
 TEST_F(BatchRenderFixture, NamesThatWouldOverwriteOrEscapeAreRefusedBeforeWriting)
@@ -115,7 +110,7 @@ TEST_F(BatchRenderFixture, AFailedWriteStopsAtItsRecordAndKeepsWhatWasThere)
     EXPECT_TRUE(QFileInfo(disk.Path("3.bmp")).isDir());
     QDir(folder).rmdir("3.bmp");
 
-    const QByteArray second = ReadAll(disk.Path("2.bmp"));
+    const QByteArray second = ReadFileBytes(disk.Path("2.bmp"));
     ASSERT_FALSE(second.isEmpty());
     QFile old(disk.Path("1.bmp"));
     ASSERT_TRUE(old.open(QIODevice::WriteOnly | QIODevice::Truncate));
@@ -124,10 +119,10 @@ TEST_F(BatchRenderFixture, AFailedWriteStopsAtItsRecordAndKeepsWhatWasThere)
     disk.Fill();
     result = CBatchRender::Run(*layout, Staff(), {1, 3}, folder, "{#}", today);
     EXPECT_EQ(result.failedRecord, 1);
-    EXPECT_EQ(ReadAll(disk.Path("1.bmp")), "the user's old file");
+    EXPECT_EQ(ReadFileBytes(disk.Path("1.bmp")), "the user's old file");
 
     ASSERT_TRUE(disk.MakeReadOnly());
     result = CBatchRender::Run(*layout, Staff(), {2, 3}, folder, "{#}", today);
     EXPECT_EQ(result.failedRecord, 2);
-    EXPECT_EQ(ReadAll(disk.Path("2.bmp")), second);
+    EXPECT_EQ(ReadFileBytes(disk.Path("2.bmp")), second);
 }

@@ -1,6 +1,7 @@
 // Data files as people make them: quoting, line breaks, byte-order marks,
 // code pages, and the files that are refused with the line named.
 #include "ScratchDisk.h"
+#include "TestFiles.h"
 
 #include "batch/CDataSource.h"
 #include "batch/CDelimitedReader.h"
@@ -23,15 +24,6 @@ QString Refusal(const QString& text)
     QString error;
     EXPECT_FALSE(FromCsv(text, &error)) << qPrintable(text);
     return error;
-}
-
-QString WriteFile(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes)
-{
-    const QString path = dir.filePath(name);
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-    return path;
 }
 
 } // namespace
@@ -82,17 +74,17 @@ TEST(DataSource, TextIsUtf8WithOrWithoutItsMarkElseTheWesternCodePage)
 TEST(DataSource, FilesPickTheirSeparatorAndAreReadSafely)
 {
     QTemporaryDir dir;
-    const auto tsv = CDataSource::Load(WriteFile(dir, "tags.tsv", "\xEF\xBB\xBFName\tNote\nRex\ta, b\n"), nullptr);
+    const auto tsv = CDataSource::Load(WriteFileBytes(dir.filePath("tags.tsv"), "\xEF\xBB\xBFName\tNote\nRex\ta, b\n"), nullptr);
     ASSERT_TRUE(tsv);
     EXPECT_EQ(tsv->Columns(), QStringList({"Name", "Note"}));
     EXPECT_EQ(tsv->Value(1, "Note"), "a, b");
     EXPECT_EQ(tsv->Path(), dir.filePath("tags.tsv"));
-    const auto sniffed = CDataSource::Load(WriteFile(dir, "tags.txt", "Name\tNote\nRex\tx\n"), nullptr);
+    const auto sniffed = CDataSource::Load(WriteFileBytes(dir.filePath("tags.txt"), "Name\tNote\nRex\tx\n"), nullptr);
     ASSERT_TRUE(sniffed);
     EXPECT_EQ(sniffed->Columns().size(), 2);
 
     QString error;
-    EXPECT_FALSE(CDataSource::Load(WriteFile(dir, "bad.csv", "A,B\n1\n"), &error));
+    EXPECT_FALSE(CDataSource::Load(WriteFileBytes(dir.filePath("bad.csv"), "A,B\n1\n"), &error));
     EXPECT_EQ(error, "bad.csv: Line 2: 1 fields where the header names 2 columns.");
     EXPECT_FALSE(CDataSource::Load(dir.filePath("none.csv"), &error));
     EXPECT_FALSE(error.isEmpty());

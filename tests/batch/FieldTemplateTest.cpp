@@ -60,13 +60,13 @@ TEST(FieldTemplate, DatesTakeTheRecordsDateAndAFormat)
 
 TEST(FieldTemplate, MalformedFieldsAreRefusedWithTheirPlace)
 {
-    EXPECT_TRUE(Refusal("Tag {Name").contains("character 5"));
-    EXPECT_TRUE(Refusal("a } b").contains("character 3"));
-    EXPECT_TRUE(Refusal("{a{b}}").contains("not closed"));
-    EXPECT_TRUE(Refusal("{}").contains("no name"));
-    EXPECT_TRUE(Refusal("{ }").contains("no name"));
-    EXPECT_TRUE(Refusal("{serial:abc}").contains("{serial:abc}"));
-    EXPECT_TRUE(Refusal("{serial:1+x}").contains("not a number"));
-    EXPECT_TRUE(Refusal("{serial:}").contains("not a number"));
+    const std::pair<const char*, const char*> refused[] = {
+        {"Tag {Name", "character 5"},      {"a } b", "character 3"},
+        {"{a{b}}", "not closed"},          {"{}", "no name"},
+        {"{ }", "no name"},                {"{serial:abc}", "{serial:abc}"},
+        {"{serial:1+x}", "not a number"}, {"{serial:}", "not a number"},
+    };
+    for (const auto& [text, reason] : refused)
+        EXPECT_TRUE(Refusal(text).contains(reason)) << text;
     EXPECT_FALSE(CFieldTemplate::MayHoldFields("no fields here"));
 }

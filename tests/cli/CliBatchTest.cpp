@@ -4,21 +4,15 @@
 #include "CliProcess.h"
 #include "CupsFixture.h"
 #include "SerialPlate.h"
+#include "TestFiles.h"
 
 #include "document/CDocumentFile.h"
 
 #include <QDir>
 #include <QFile>
 
-#include <cups/cups.h>
 
 namespace {
-
-QByteArray ReadAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 struct CliBatchFixture : ::testing::Test
 {
@@ -42,11 +36,7 @@ struct CliBatchFixture : ::testing::Test
 
     QString WriteData(const QByteArray& bytes) const
     {
-        const QString path = dir.filePath(QStringLiteral("staff.csv"));
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        return path;
+        return WriteFileBytes(dir.filePath(QStringLiteral("staff.csv")), bytes);
     }
 
     // `render` of the plate with the values typed into its texts.
@@ -56,7 +46,7 @@ struct CliBatchFixture : ::testing::Test
         const QString out = dir.filePath(QStringLiteral("hand.bmp"));
         const CliProcessRun run = CliProcessRun::Of(dir, {QStringLiteral("render"), layout, out});
         EXPECT_EQ(run.exitCode, 0) << run.err.constData();
-        return ReadAll(out);
+        return ReadFileBytes(out);
     }
 };
 
@@ -64,18 +54,6 @@ struct CliBatchPrintFixture : CupsFixture
 {
     QTemporaryDir dir;
 };
-
-// The titles of the engraver queue's jobs, by job number.
-std::map<int, QString> JobTitles()
-{
-    std::map<int, QString> titles;
-    cups_job_t* jobs = nullptr;
-    const int count = cupsGetJobs(&jobs, qPrintable(engraverQueue), 0, CUPS_WHICHJOBS_ALL);
-    for (int i = 0; i < count; ++i)
-        titles[jobs[i].id] = QString::fromUtf8(jobs[i].title);
-    cupsFreeJobs(count, jobs);
-    return titles;
-}
 
 } // namespace
 
@@ -91,9 +69,9 @@ TEST_F(CliBatchFixture, ThreeRecordsRenderAsThreeHandMadePlates)
     ASSERT_EQ(run.exitCode, 0) << run.err.constData();
     EXPECT_EQ(run.out, "3 of 3 plates rendered\n");
     EXPECT_EQ(QDir(out).entryList(QDir::Files), QStringList({"plate-001.bmp", "plate-002.bmp", "plate-003.bmp"}));
-    EXPECT_EQ(ReadAll(out + "/plate-001.bmp"), RenderedByHand({"Anna", "No. 0001", "Stores\r\nRecord 1"}));
-    EXPECT_EQ(ReadAll(out + "/plate-002.bmp"), RenderedByHand({"Olsen, K.", "No. 0006", "Lab\r\nRecord 2"}));
-    EXPECT_EQ(ReadAll(out + "/plate-003.bmp"), RenderedByHand({"Cy", "No. 0011", "Stores\r\nRecord 3"}));
+    EXPECT_EQ(ReadFileBytes(out + "/plate-001.bmp"), RenderedByHand({"Anna", "No. 0001", "Stores\r\nRecord 1"}));
+    EXPECT_EQ(ReadFileBytes(out + "/plate-002.bmp"), RenderedByHand({"Olsen, K.", "No. 0006", "Lab\r\nRecord 2"}));
+    EXPECT_EQ(ReadFileBytes(out + "/plate-003.bmp"), RenderedByHand({"Cy", "No. 0011", "Stores\r\nRecord 3"}));
 }
 
 TEST_F(CliBatchFixture, CountersNeedNoDataFileAndRangesPickRecords)
@@ -147,11 +125,8 @@ TEST_F(CliBatchPrintFixture, ThreeRecordsAreThreeJobsNamedByRecord)
     MakeSerialPlate(doc, serialTemplate);
     const QString layout = dir.filePath(QStringLiteral("serial.vlz"));
     ASSERT_TRUE(CDocumentFile::Save(doc, layout).ok);
-    const QString data = dir.filePath(QStringLiteral("staff.tsv"));
-    QFile file(data);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("Name\tDept\nAnna\tStores\nBo\tLab\nCy\tStores\nDee\tLab\n");
-    file.close();
+    const QString data = WriteFileBytes(dir.filePath(QStringLiteral("staff.tsv")),
+                                        "Name\tDept\nAnna\tStores\nBo\tLab\nCy\tStores\nDee\tLab\n");
 
     const CliProcessRun run = CliProcessRun::Of(
         dir, {QStringLiteral("batch"), layout, QStringLiteral("--data"), data, QStringLiteral("--records"),
@@ -160,7 +135,7 @@ TEST_F(CliBatchPrintFixture, ThreeRecordsAreThreeJobsNamedByRecord)
     const QList<QByteArray> lines = run.out.trimmed().split('\n');
     ASSERT_EQ(lines.size(), 4) << run.out.constData();
     EXPECT_EQ(lines.last(), "3 of 3 jobs sent");
-    const std::map<int, QString> titles = JobTitles();
+    const std::map<int, QString> titles = CupsTestServer::Instance().JobTitles(engraverQueue);
     for (int i = 0; i < 3; ++i) {
         const int id = lines[i].toInt();
         ASSERT_TRUE(CupsTestServer::Instance().WaitForJob(id));

@@ -2,10 +2,10 @@
 // through records (the view, Output to Bmp), Print Batch to the private
 // scheduler; and recovering a layout from a program killed after an
 // autosave.
-#include "CupsFixture.h"
 #include "DialogDriver.h"
-#include "MainWindowFixture.h"
+#include "PrinterWindowFixture.h"
 #include "SerialPlate.h"
+#include "TestFiles.h"
 
 #include "app/CBatchCommands.h"
 #include "app/recovery/CRecoveryLink.h"
@@ -24,7 +24,6 @@
 #include <QToolButton>
 #include <QTreeWidget>
 
-#include <cups/cups.h>
 
 #include <csignal>
 
@@ -33,38 +32,11 @@
 
 namespace {
 
-QByteArray ReadAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-QString WriteFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-    return path;
-}
-
 const QByteArray fiveTags = "Name,Dept\nAnna,Stores\nBo,Lab\nCy,Stores\nDee,Lab\nEd,Yard\n";
 
-class BatchWindowFixture : public MainWindowFixture
+class BatchWindowFixture : public PrinterWindowFixture
 {
 protected:
-    void SetUp() override
-    {
-        const QString failure = CupsFixture::StartServer();
-        if (!failure.isEmpty()) {
-            if (qgetenv("CI") == "true")
-                FAIL() << qPrintable(failure);
-            GTEST_SKIP() << qPrintable(failure);
-        }
-        MainWindowFixture::SetUp();
-    }
-
-    const IPrinterSystem* PrinterSystem() override { return &m_printers; }
-
     QString OpenSerialPlate()
     {
         CVeldraDoc plate;
@@ -95,7 +67,7 @@ protected:
         const QString path = files.filePath(name);
         driver.Choose(path);
         frame->Router().Execute(CommandId::ExportBmp);
-        return ReadAll(path);
+        return ReadFileBytes(path);
     }
 
     QByteArray HandMade(const PlateTexts& values)
@@ -111,10 +83,8 @@ protected:
         opened.SetDevice(doc.GetResolution(), doc.GetPrintableSize().cx, doc.GetPrintableSize().cy);
         const QString bitmap = files.filePath(QStringLiteral("hand.bmp"));
         EXPECT_TRUE(CPlateRenderer(opened).ExportBitmapFile(bitmap));
-        return ReadAll(bitmap);
+        return ReadFileBytes(bitmap);
     }
-
-    CCupsPrinterSystem m_printers;
 };
 
 // Recovery needs no printer: the layout's own adjustments are what Save
@@ -135,17 +105,6 @@ protected:
     }
 };
 
-std::map<int, QString> JobTitles()
-{
-    std::map<int, QString> titles;
-    cups_job_t* jobs = nullptr;
-    const int count = cupsGetJobs(&jobs, qPrintable(engraverQueue), 0, CUPS_WHICHJOBS_ALL);
-    for (int i = 0; i < count; ++i)
-        titles[jobs[i].id] = QString::fromUtf8(jobs[i].title);
-    cupsFreeJobs(count, jobs);
-    return titles;
-}
-
 } // namespace
 
 TEST_F(BatchWindowFixture, TheRecordBarStepsThroughTheRecordsOfTheChosenFile)
@@ -153,7 +112,7 @@ TEST_F(BatchWindowFixture, TheRecordBarStepsThroughTheRecordsOfTheChosenFile)
     const QString layout = OpenSerialPlate();
     DialogDriver driver;
     EXPECT_FALSE(Navigator()->isVisible());
-    driver.Choose(WriteFile(files.filePath("tags.csv"), fiveTags));
+    driver.Choose(WriteFileBytes(files.filePath("tags.csv"), fiveTags));
     frame->Router().Execute(CommandId::DataSource);
     ASSERT_TRUE(Navigator()->isVisible()) << qPrintable(driver.Messages().join("\n"));
     EXPECT_EQ(Navigator()->NumberField()->value(), 1);
@@ -173,7 +132,7 @@ TEST_F(BatchWindowFixture, TheRecordBarStepsThroughTheRecordsOfTheChosenFile)
     EXPECT_EQ(frame->BatchCommands().Display().Record(), 1);
     // The layout keeps its fields and is not changed by looking at records.
     EXPECT_FALSE(doc.IsModified());
-    EXPECT_EQ(ReadAll(layout), ReadAll(layout));
+    EXPECT_EQ(ReadFileBytes(layout), ReadFileBytes(layout));
 
     // The file is remembered for the layout: opening it again brings it back.
     frame->Documents().NewDocument();
@@ -187,12 +146,12 @@ TEST_F(BatchWindowFixture, AFileLackingAColumnIsRefusedListingItsColumns)
 {
     OpenSerialPlate();
     DialogDriver driver;
-    driver.Choose(WriteFile(files.filePath("other.csv"), "Name,Town\nAnna,Oslo\n"));
+    driver.Choose(WriteFileBytes(files.filePath("other.csv"), "Name,Town\nAnna,Oslo\n"));
     frame->Router().Execute(CommandId::DataSource);
     ASSERT_EQ(driver.Messages().size(), 1);
     EXPECT_EQ(driver.Messages()[0], "The layout's fields {Dept} name no column of the data. Its columns: Name, Town.");
     EXPECT_FALSE(frame->BatchCommands().Display().IsActive());
-    driver.Choose(WriteFile(files.filePath("bad.csv"), "Name,Dept\n\"Anna,Stores\n"));
+    driver.Choose(WriteFileBytes(files.filePath("bad.csv"), "Name,Dept\n\"Anna,Stores\n"));
     frame->Router().Execute(CommandId::DataSource);
     ASSERT_EQ(driver.Messages().size(), 2);
     EXPECT_EQ(driver.Messages()[1], "bad.csv: Line 2: the quoted field is never closed.");
@@ -202,7 +161,7 @@ TEST_F(BatchWindowFixture, PrintBatchSendsOneNamedJobPerRecord)
 {
     OpenSerialPlate();
     DialogDriver driver;
-    driver.Choose(WriteFile(files.filePath("tags.csv"), fiveTags));
+    driver.Choose(WriteFileBytes(files.filePath("tags.csv"), fiveTags));
     frame->Router().Execute(CommandId::DataSource);
     const int before = CupsTestServer::Instance().LatestJobId();
     driver.Then([](QDialog& dialog) {
@@ -217,7 +176,7 @@ TEST_F(BatchWindowFixture, PrintBatchSendsOneNamedJobPerRecord)
     EXPECT_TRUE(driver.Messages().isEmpty()) << qPrintable(driver.Messages().join("\n"));
     const int latest = CupsTestServer::Instance().LatestJobId();
     ASSERT_EQ(latest - before, 3);
-    const std::map<int, QString> titles = JobTitles();
+    const std::map<int, QString> titles = CupsTestServer::Instance().JobTitles(engraverQueue);
     for (int record = 2; record <= 4; ++record) {
         const int id = before + record - 1;
         ASSERT_TRUE(CupsTestServer::Instance().WaitForJob(id));
@@ -232,7 +191,7 @@ TEST_F(BatchWindowFixture, AStoppedQueueStopsTheBatchNamingTheRecord)
 {
     OpenSerialPlate();
     DialogDriver driver;
-    driver.Choose(WriteFile(files.filePath("tags.csv"), fiveTags));
+    driver.Choose(WriteFileBytes(files.filePath("tags.csv"), fiveTags));
     frame->Router().Execute(CommandId::DataSource);
     CupsTestServer& server = CupsTestServer::Instance();
     const int before = server.LatestJobId();
@@ -280,8 +239,8 @@ TEST_F(RecoveryWindowFixture, AKilledProgramsLayoutIsRecoveredAsSaveWouldHaveWri
     doc.MoveCenter(doc.GetObjectAt(5), true);
     CPictureCommands::Invert(doc);
     ASSERT_TRUE(CDocumentFile::Save(doc, files.filePath("expected.vlz")).ok);
-    const QByteArray bytes = ReadAll(files.filePath("expected.vlz"));
-    EXPECT_EQ(ReadAll(kept), bytes);
+    const QByteArray bytes = ReadFileBytes(files.filePath("expected.vlz"));
+    EXPECT_EQ(ReadFileBytes(kept), bytes);
     ASSERT_TRUE(frame->Documents().NewDocument());
 
     // Started again: Recover in the dialog it shows.
@@ -303,7 +262,7 @@ TEST_F(RecoveryWindowFixture, AKilledProgramsLayoutIsRecoveredAsSaveWouldHaveWri
     // Offered once: what was recovered is now this program's to keep.
     EXPECT_TRUE(CRecoveryStore().Orphans().isEmpty());
     ASSERT_TRUE(frame->Documents().Save());
-    EXPECT_EQ(ReadAll(layout), bytes);
+    EXPECT_EQ(ReadFileBytes(layout), bytes);
     EXPECT_FALSE(frame->Recovery().Session().HasKept());
 }
 

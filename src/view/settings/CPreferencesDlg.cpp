@@ -30,6 +30,17 @@ Widget* Named(Widget* widget, const char* id)
     return widget;
 }
 
+// A typed number between its label and its unit.
+QHBoxLayout* FieldRow(QLabel* label, QLineEdit* field, QLabel* unit)
+{
+    label->setBuddy(field);
+    auto* row = new QHBoxLayout;
+    row->addWidget(label);
+    row->addWidget(field);
+    row->addWidget(unit);
+    return row;
+}
+
 QFrame* Separator(QWidget* parent, const char* id)
 {
     auto* line = Named(new QFrame(parent), id);
@@ -90,23 +101,14 @@ QWidget* CPreferencesDlg::BuildGeneralSection()
     fontRow->addWidget(m_pChangeFont);
 
     m_pZoom = Named(new QLineEdit(section), "1060");
-    auto* zoomLabel = new QLabel(tr("&Zoom"), section);
-    zoomLabel->setBuddy(m_pZoom);
-    auto* zoomRow = new QHBoxLayout;
-    zoomRow->addWidget(zoomLabel);
-    zoomRow->addWidget(m_pZoom);
-    zoomRow->addWidget(new QLabel(QStringLiteral("%"), section));
+    QHBoxLayout* zoomRow = FieldRow(new QLabel(tr("&Zoom"), section), m_pZoom, new QLabel(QStringLiteral("%"), section));
 
 
     // A row of its own, no wider than the rows above: the dialog keeps its width.
     m_pAutosave = Named(new QLineEdit(section), "autosave");
     m_pAutosave->setMaximumWidth(m_pAutosave->fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 12);
-    auto* autosaveLabel = new QLabel(tr("Autosave &every"), section);
-    autosaveLabel->setBuddy(m_pAutosave);
-    auto* autosaveRow = new QHBoxLayout;
-    autosaveRow->addWidget(autosaveLabel);
-    autosaveRow->addWidget(m_pAutosave);
-    autosaveRow->addWidget(new QLabel(tr("minutes (0: off)"), section));
+    QHBoxLayout* autosaveRow = FieldRow(new QLabel(tr("Autosave &every"), section), m_pAutosave,
+                                        new QLabel(tr("minutes (0: off)"), section));
     autosaveRow->addStretch(1);
 
     auto* unit = new QGroupBox(tr("Unit"), section);
