@@ -1,5 +1,7 @@
 #include "CRecordDisplay.h"
 
+#include "CLayoutStamp.h"
+
 #include "document/CVeldraDoc.h"
 
 #include <QDate>
@@ -33,6 +35,7 @@ bool CRecordDisplay::SetSource(CDataSource source, QString* error)
     }
     m_source = std::move(source);
     m_pLayout = std::move(layout);
+    m_stamp = CLayoutStamp::Of(m_doc);
     m_record = 1;
     m_bStale = false;
     m_lastError.clear();
@@ -70,11 +73,7 @@ CRecordLayout* CRecordDisplay::Shown()
 
 bool CRecordDisplay::IsStale() const
 {
-    if (m_bStale || !m_pLayout)
-        return true;
-    const CVeldraDoc& copy = m_pLayout->Layout();
-    return copy.GetResolution() != m_doc.GetResolution() || !(copy.GetDeviceSize() == m_doc.GetDeviceSize())
-           || !(copy.GetPrintableSize() == m_doc.GetPrintableSize());
+    return m_bStale || !m_pLayout || CLayoutStamp::Of(m_doc) != m_stamp;
 }
 
 bool CRecordDisplay::Rebuild(QString* error)
@@ -89,6 +88,7 @@ bool CRecordDisplay::Rebuild(QString* error)
     if (!layout->Apply(*m_source, m_record, QDate::currentDate(), error))
         return false;
     m_pLayout = std::move(layout);
+    m_stamp = CLayoutStamp::Of(m_doc);
     m_bStale = false;
     m_lastError.clear();
     return true;

@@ -15,7 +15,8 @@ class CVeldraDoc;
 
 // The record the window shows: the data source chosen for the layout, the
 // record number, and a copy of the layout holding that record's values,
-// made again whenever the layout changes. The view, the preview and
+// made again whenever the layout changes (a hint, or a stamp that no longer
+// matches: drags tell nobody). The view, the preview and
 // "Output to Bmp" render the copy while a source is chosen; the layout
 // itself keeps its fields.
 class CRecordDisplay : public IDocumentObserver
@@ -59,5 +60,7 @@ private:
     std::unique_ptr<CRecordLayout> m_pLayout;
     int m_record = 1;
     bool m_bStale = true;
+    // The layout as the copy was made from it (CLayoutStamp).
+    QByteArray m_stamp;
     QString m_lastError;
 };

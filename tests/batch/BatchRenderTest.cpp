@@ -70,6 +70,19 @@ TEST_F(BatchRenderFixture, ThreeRecordsAreThreeHandMadePlates)
     EXPECT_EQ(ReadFileBytes(out + "/3-Cy.bmp"), HandMadeFile({"Cy", "No. 0011", "Stores\r\nRecord 3"}));
 }
 
+// Cancel in the progress window: the plate being made is finished, no
+// other is begun.
+TEST_F(BatchRenderFixture, CancelStopsBeforeTheNextRecord)
+{
+    const CBatchRun::Result result = CBatchRender::Run(*layout, Staff(), {1, 3}, dir.path(), "{#}", today,
+                                                       [](int done, int) { return done < 1; });
+    EXPECT_TRUE(result.cancelled);
+    EXPECT_FALSE(result.Ok());
+    EXPECT_EQ(result.done, 1);
+    EXPECT_EQ(result.failedRecord, 0);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({"1.bmp"}));
+}
+
 TEST_F(BatchRenderFixture, NamesThatWouldOverwriteOrEscapeAreRefusedBeforeWriting)
 {
     QString error;

@@ -128,6 +128,11 @@ TEST(RecordDisplay, ShowsTheRecordAndFollowsTheLayout)
     shown = display.Shown();
     ASSERT_TRUE(shown);
     EXPECT_EQ(ObjectName::Decoded(*shown->Layout().GetObjectAt(2)), QString::fromUtf8("Tag: Zoë"));
+    // Dragged: no hint at all.
+    line->SetPosition(-500, 400);
+    shown = display.Shown();
+    ASSERT_TRUE(shown);
+    EXPECT_EQ(shown->Layout().GetObjectAt(2)->GetPosition(), CPoint(-500, 400));
     doc.SetDevice(300, 6000, 3000);
     shown = display.Shown();
     ASSERT_TRUE(shown);
