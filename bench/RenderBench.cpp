@@ -30,12 +30,7 @@ CVeldraDoc& Plate()
 
 CDibImage& Target()
 {
-    static CDibImage target = [] {
-        CDibImage image;
-        const CSize size = Plate().GetDeviceSize();
-        image.Create(size.cx, size.cy, 24);
-        return image;
-    }();
+    static CDibImage target = MakePlateImage(Plate());
     return target;
 }
 

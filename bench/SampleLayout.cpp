@@ -47,3 +47,11 @@ std::unique_ptr<CVeldraDoc> MakeSampleLayout()
     d->InsertAt(std::move(fan), 0);
     return doc;
 }
+
+CDibImage MakePlateImage(const CVeldraDoc& doc)
+{
+    CDibImage image;
+    const CSize size = doc.GetDeviceSize();
+    image.Create(size.cx, size.cy, 24);
+    return image;
+}

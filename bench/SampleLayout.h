@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/CVeldraDoc.h"
+#include "imaging/CDibImage.h"
 
 #include <memory>
 
@@ -8,3 +9,5 @@
 // ellipse material and margins, three photographs, a text block, a
 // horizontal text and a fan text.
 std::unique_ptr<CVeldraDoc> MakeSampleLayout();
+// A 24-bit image of the layout's plate size, to render into.
+CDibImage MakePlateImage(const CVeldraDoc& doc);

@@ -160,3 +160,8 @@ for name in ['declares-32767-square.jpg', 'progressive-16000-square.jpg']:
 (here / 'corpus' / 'picture_loader').mkdir(exist_ok=True)
 for name, data in pictures.items():
     (here / 'corpus' / 'picture_loader' / name).write_bytes(data)
+
+# Data files: the first byte picks the separator (odd: tab), the rest is the file.
+(here / 'corpus' / 'data_source').mkdir(exist_ok=True)
+(here / 'corpus' / 'data_source' / 'csv').write_bytes(b',Name,Dept\n"Smith, J.",Lab\n')
+(here / 'corpus' / 'data_source' / 'tsv').write_bytes(b'\x01Name\tNo\n{Name} {serial:0001+5}\t2\n')

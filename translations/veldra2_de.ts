@@ -112,6 +112,82 @@ Es liegt unter %1</translation>
     </message>
 </context>
 <context>
+    <name>CBatchCommands</name>
+    <message>
+        <source>Data Source</source>
+        <translation>Datenquelle</translation>
+    </message>
+    <message>
+        <source>Data files (*.csv *.tsv *.txt *.tab)</source>
+        <translation>Datendateien (*.csv *.tsv *.txt *.tab)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>The layout has no fields: write {Column}, {#}, {serial} or {date} in a text.</source>
+        <translation>Das Layout hat keine Felder: Schreiben Sie {Spalte}, {#}, {serial} oder {date} in einen Text.</translation>
+    </message>
+    <message>
+        <source>Could not start print job.</source>
+        <translation>Der Druckauftrag konnte nicht gestartet werden.</translation>
+    </message>
+    <message>
+        <source>Printing the batch...</source>
+        <translation>Die Serie wird gedruckt...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Printing record %1 of %2...</source>
+        <translation>Datensatz %1 von %2 wird gedruckt...</translation>
+    </message>
+    <message>
+        <source>Could not print record %1.
+%2
+%3 plates were sent before it.</source>
+        <translation>Datensatz %1 konnte nicht gedruckt werden.
+%2
+Davor wurden %3 Platten gesendet.</translation>
+    </message>
+</context>
+<context>
+    <name>CBatchPrint</name>
+    <message>
+        <source>Could not start print job.</source>
+        <translation>Der Druckauftrag konnte nicht gestartet werden.</translation>
+    </message>
+</context>
+<context>
+    <name>CBatchRender</name>
+    <message>
+        <source>Record %1 gets no file name from &quot;%2&quot;.</source>
+        <translation>Datensatz %1 erhält aus „%2“ keinen Dateinamen.</translation>
+    </message>
+    <message>
+        <source>Record %1&apos;s file name &quot;%2&quot; holds a &quot;/&quot;.</source>
+        <translation>Der Dateiname „%2“ von Datensatz %1 enthält ein „/“.</translation>
+    </message>
+    <message>
+        <source>Record %1&apos;s file name &quot;%2&quot; is another record&apos;s too: add {#} to the name.</source>
+        <translation>Der Dateiname „%2“ von Datensatz %1 gehört auch einem anderen Datensatz: Fügen Sie {#} in den Namen ein.</translation>
+    </message>
+</context>
+<context>
+    <name>CBatchRun</name>
+    <message>
+        <source>Record %1: %2</source>
+        <translation>Datensatz %1: %2</translation>
+    </message>
+    <message>
+        <source>it failed.</source>
+        <translation>es ist fehlgeschlagen.</translation>
+    </message>
+</context>
+<context>
     <name>CColorPopup</name>
     <message>
         <source>&amp;Other...</source>
@@ -154,6 +230,44 @@ Es liegt unter %1</translation>
     <message>
         <source>The printer %1 does not take jobs.</source>
         <translation>Der Drucker %1 nimmt keine Aufträge an.</translation>
+    </message>
+</context>
+<context>
+    <name>CDataSource</name>
+    <message>
+        <source>%1 is too large for a data file.</source>
+        <translation>%1 ist zu groß für eine Datendatei.</translation>
+    </message>
+    <message>
+        <source>The file is empty: its first line must name the columns.</source>
+        <translation>Die Datei ist leer: Ihre erste Zeile muss die Spalten benennen.</translation>
+    </message>
+    <message>
+        <source>Line 1: every column needs a name of its own (&quot;%1&quot;).</source>
+        <translation>Zeile 1: Jede Spalte braucht einen eigenen Namen („%1“).</translation>
+    </message>
+    <message>
+        <source>Line %1: %2 fields where the header names %3 columns.</source>
+        <translation>Zeile %1: %2 Felder, wo die Kopfzeile %3 Spalten nennt.</translation>
+    </message>
+</context>
+<context>
+    <name>CDelimitedReader</name>
+    <message>
+        <source>a quote may only open a field</source>
+        <translation>ein Anführungszeichen darf nur ein Feld eröffnen</translation>
+    </message>
+    <message>
+        <source>a closing quote must end its field</source>
+        <translation>ein schließendes Anführungszeichen muss sein Feld beenden</translation>
+    </message>
+    <message>
+        <source>the quoted field is never closed</source>
+        <translation>das Feld in Anführungszeichen wird nie geschlossen</translation>
+    </message>
+    <message>
+        <source>Line %1: %2.</source>
+        <translation>Zeile %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -279,6 +393,25 @@ Bitte prüfen Sie, ob Pfad und Dateiname stimmen.</translation>
     <message>
         <source>Please enter an integer between %1 and %2.</source>
         <translation>Bitte geben Sie eine ganze Zahl zwischen %1 und %2 ein.</translation>
+    </message>
+</context>
+<context>
+    <name>CFieldTemplate</name>
+    <message>
+        <source>A &quot;}&quot; at character %1 closes no field (write &quot;}}&quot; for the brace itself).</source>
+        <translation>Ein „}“ an Zeichen %1 schließt kein Feld (schreiben Sie „}}“ für die Klammer selbst).</translation>
+    </message>
+    <message>
+        <source>The field at character %1 is not closed (write &quot;{{&quot; for the brace itself).</source>
+        <translation>Das Feld an Zeichen %1 wird nicht geschlossen (schreiben Sie „{{“ für die Klammer selbst).</translation>
+    </message>
+    <message>
+        <source>A field has no name: write {Column}, {#}, {serial} or {date}.</source>
+        <translation>Ein Feld hat keinen Namen: Schreiben Sie {Spalte}, {#}, {serial} oder {date}.</translation>
+    </message>
+    <message>
+        <source>The counter {serial:%1} is not a number: write {serial:0001} or {serial:0001+5}.</source>
+        <translation>Der Zähler {serial:%1} ist keine Zahl: Schreiben Sie {serial:0001} oder {serial:0001+5}.</translation>
     </message>
 </context>
 <context>
@@ -743,6 +876,14 @@ Unerwartetes Dateiformat.</translation>
         <source> Folder</source>
         <translation> Ordner</translation>
     </message>
+    <message>
+        <source>Autosave &amp;every</source>
+        <translation>Automatisch spei&amp;chern alle</translation>
+    </message>
+    <message>
+        <source>minutes (0: off)</source>
+        <translation>Minuten (0: aus)</translation>
+    </message>
 </context>
 <context>
     <name>CPreviewDlg</name>
@@ -793,6 +934,25 @@ Unerwartetes Dateiformat.</translation>
     <message>
         <source>&amp;Gamma</source>
         <translation>&amp;Gamma</translation>
+    </message>
+</context>
+<context>
+    <name>CPrintBatchDlg</name>
+    <message>
+        <source>Print Batch</source>
+        <translation>Seriendruck</translation>
+    </message>
+    <message>
+        <source>One plate and one print job per record; record %1 is shown.</source>
+        <translation>Eine Platte und ein Druckauftrag je Datensatz; Datensatz %1 wird gezeigt.</translation>
+    </message>
+    <message>
+        <source>&amp;From record</source>
+        <translation>&amp;Von Datensatz</translation>
+    </message>
+    <message>
+        <source>&amp;To record</source>
+        <translation>&amp;Bis Datensatz</translation>
     </message>
 </context>
 <context>
@@ -940,6 +1100,101 @@ Unerwartetes Dateiformat.</translation>
     <message>
         <source>H&amp;eight</source>
         <translation>&amp;Höhe</translation>
+    </message>
+</context>
+<context>
+    <name>CRecordDisplay</name>
+    <message>
+        <source>The data holds no records.</source>
+        <translation>Die Daten enthalten keine Datensätze.</translation>
+    </message>
+</context>
+<context>
+    <name>CRecordLayout</name>
+    <message>
+        <source>The text &quot;%1&quot;: %2</source>
+        <translation>Der Text „%1“: %2</translation>
+    </message>
+    <message>
+        <source>(no data file)</source>
+        <translation>(keine Datendatei)</translation>
+    </message>
+    <message>
+        <source>The layout&apos;s fields %1 name no column of the data. Its columns: %2.</source>
+        <translation>Die Felder %1 des Layouts nennen keine Spalte der Daten. Ihre Spalten: %2.</translation>
+    </message>
+    <message>
+        <source>Record %1, column &quot;%2&quot;: the text&apos;s code page cannot hold &quot;%3&quot;.</source>
+        <translation>Datensatz %1, Spalte „%2“: Die Codepage des Textes kann „%3“ nicht darstellen.</translation>
+    </message>
+</context>
+<context>
+    <name>CRecordNavigator</name>
+    <message>
+        <source>Records</source>
+        <translation>Datensätze</translation>
+    </message>
+    <message>
+        <source>Record number</source>
+        <translation>Datensatznummer</translation>
+    </message>
+    <message>
+        <source>Stop using the data source</source>
+        <translation>Datenquelle nicht mehr verwenden</translation>
+    </message>
+    <message>
+        <source> of %1 (%2)</source>
+        <translation> von %1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>CRecoveryDlg</name>
+    <message>
+        <source>Recover Layouts</source>
+        <translation>Layouts wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Veldra2 did not exit normally. These layouts had changes that were not saved:</source>
+        <translation>Veldra2 wurde nicht normal beendet. Diese Layouts hatten ungespeicherte Änderungen:</translation>
+    </message>
+    <message>
+        <source>Layout</source>
+        <translation>Layout</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Kept at</source>
+        <translation>Gesichert um</translation>
+    </message>
+    <message>
+        <source>&amp;Recover</source>
+        <translation>&amp;Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>&amp;Verwerfen</translation>
+    </message>
+    <message>
+        <source>&amp;Later</source>
+        <translation>&amp;Später</translation>
+    </message>
+    <message>
+        <source>(never saved)</source>
+        <translation>(nie gespeichert)</translation>
+    </message>
+    <message>
+        <source>The kept changes of %1 could not all be deleted.</source>
+        <translation>Die gesicherten Änderungen von %1 konnten nicht alle gelöscht werden.</translation>
+    </message>
+</context>
+<context>
+    <name>CRecoverySession</name>
+    <message>
+        <source>The recovery folder %1 cannot be used.</source>
+        <translation>Der Wiederherstellungsordner %1 kann nicht verwendet werden.</translation>
     </message>
 </context>
 <context>
@@ -1946,6 +2201,54 @@ Unerwartetes Dateiformat.</translation>
     <message>
         <source>Pr&amp;operties...</source>
         <translation>Ei&amp;genschaften...</translation>
+    </message>
+    <message>
+        <source>&amp;Data Source...</source>
+        <translation>Da&amp;tenquelle...</translation>
+    </message>
+    <message>
+        <source>Choose the data file whose records fill the layout&apos;s fields</source>
+        <translation>Die Datendatei wählen, deren Datensätze die Felder des Layouts füllen</translation>
+    </message>
+    <message>
+        <source>Print Batc&amp;h...</source>
+        <translation>Se&amp;riendruck...</translation>
+    </message>
+    <message>
+        <source>Engrave one plate per record</source>
+        <translation>Eine Platte je Datensatz gravieren</translation>
+    </message>
+    <message>
+        <source>First Record</source>
+        <translation>Erster Datensatz</translation>
+    </message>
+    <message>
+        <source>Show the first record</source>
+        <translation>Den ersten Datensatz zeigen</translation>
+    </message>
+    <message>
+        <source>Previous Record</source>
+        <translation>Vorheriger Datensatz</translation>
+    </message>
+    <message>
+        <source>Show the previous record</source>
+        <translation>Den vorherigen Datensatz zeigen</translation>
+    </message>
+    <message>
+        <source>Next Record</source>
+        <translation>Nächster Datensatz</translation>
+    </message>
+    <message>
+        <source>Show the next record</source>
+        <translation>Den nächsten Datensatz zeigen</translation>
+    </message>
+    <message>
+        <source>Last Record</source>
+        <translation>Letzter Datensatz</translation>
+    </message>
+    <message>
+        <source>Show the last record</source>
+        <translation>Den letzten Datensatz zeigen</translation>
     </message>
 </context>
 <context>

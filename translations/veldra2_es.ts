@@ -112,6 +112,82 @@ Está en %1</translation>
     </message>
 </context>
 <context>
+    <name>CBatchCommands</name>
+    <message>
+        <source>Data Source</source>
+        <translation>Origen de datos</translation>
+    </message>
+    <message>
+        <source>Data files (*.csv *.tsv *.txt *.tab)</source>
+        <translation>Archivos de datos (*.csv *.tsv *.txt *.tab)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>The layout has no fields: write {Column}, {#}, {serial} or {date} in a text.</source>
+        <translation>El diseño no tiene campos: escriba {Columna}, {#}, {serial} o {date} en un texto.</translation>
+    </message>
+    <message>
+        <source>Could not start print job.</source>
+        <translation>No se pudo iniciar el trabajo de impresión.</translation>
+    </message>
+    <message>
+        <source>Printing the batch...</source>
+        <translation>Imprimiendo la serie...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Printing record %1 of %2...</source>
+        <translation>Imprimiendo el registro %1 de %2...</translation>
+    </message>
+    <message>
+        <source>Could not print record %1.
+%2
+%3 plates were sent before it.</source>
+        <translation>No se pudo imprimir el registro %1.
+%2
+Antes se enviaron %3 placas.</translation>
+    </message>
+</context>
+<context>
+    <name>CBatchPrint</name>
+    <message>
+        <source>Could not start print job.</source>
+        <translation>No se pudo iniciar el trabajo de impresión.</translation>
+    </message>
+</context>
+<context>
+    <name>CBatchRender</name>
+    <message>
+        <source>Record %1 gets no file name from &quot;%2&quot;.</source>
+        <translation>El registro %1 no obtiene nombre de archivo de «%2».</translation>
+    </message>
+    <message>
+        <source>Record %1&apos;s file name &quot;%2&quot; holds a &quot;/&quot;.</source>
+        <translation>El nombre de archivo «%2» del registro %1 contiene una «/».</translation>
+    </message>
+    <message>
+        <source>Record %1&apos;s file name &quot;%2&quot; is another record&apos;s too: add {#} to the name.</source>
+        <translation>El nombre de archivo «%2» del registro %1 también es de otro registro: añada {#} al nombre.</translation>
+    </message>
+</context>
+<context>
+    <name>CBatchRun</name>
+    <message>
+        <source>Record %1: %2</source>
+        <translation>Registro %1: %2</translation>
+    </message>
+    <message>
+        <source>it failed.</source>
+        <translation>falló.</translation>
+    </message>
+</context>
+<context>
     <name>CColorPopup</name>
     <message>
         <source>&amp;Other...</source>
@@ -154,6 +230,44 @@ Está en %1</translation>
     <message>
         <source>The printer %1 does not take jobs.</source>
         <translation>La impresora %1 no acepta trabajos.</translation>
+    </message>
+</context>
+<context>
+    <name>CDataSource</name>
+    <message>
+        <source>%1 is too large for a data file.</source>
+        <translation>%1 es demasiado grande para un archivo de datos.</translation>
+    </message>
+    <message>
+        <source>The file is empty: its first line must name the columns.</source>
+        <translation>El archivo está vacío: su primera línea debe nombrar las columnas.</translation>
+    </message>
+    <message>
+        <source>Line 1: every column needs a name of its own (&quot;%1&quot;).</source>
+        <translation>Línea 1: cada columna necesita un nombre propio («%1»).</translation>
+    </message>
+    <message>
+        <source>Line %1: %2 fields where the header names %3 columns.</source>
+        <translation>Línea %1: %2 campos donde la cabecera nombra %3 columnas.</translation>
+    </message>
+</context>
+<context>
+    <name>CDelimitedReader</name>
+    <message>
+        <source>a quote may only open a field</source>
+        <translation>unas comillas solo pueden abrir un campo</translation>
+    </message>
+    <message>
+        <source>a closing quote must end its field</source>
+        <translation>unas comillas de cierre deben terminar su campo</translation>
+    </message>
+    <message>
+        <source>the quoted field is never closed</source>
+        <translation>el campo entre comillas nunca se cierra</translation>
+    </message>
+    <message>
+        <source>Line %1: %2.</source>
+        <translation>Línea %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -279,6 +393,25 @@ Compruebe que la ruta y el nombre del archivo son correctos.</translation>
     <message>
         <source>Please enter an integer between %1 and %2.</source>
         <translation>Escriba un entero entre %1 y %2.</translation>
+    </message>
+</context>
+<context>
+    <name>CFieldTemplate</name>
+    <message>
+        <source>A &quot;}&quot; at character %1 closes no field (write &quot;}}&quot; for the brace itself).</source>
+        <translation>Una «}» en el carácter %1 no cierra ningún campo (escriba «}}» para la llave misma).</translation>
+    </message>
+    <message>
+        <source>The field at character %1 is not closed (write &quot;{{&quot; for the brace itself).</source>
+        <translation>El campo en el carácter %1 no está cerrado (escriba «{{» para la llave misma).</translation>
+    </message>
+    <message>
+        <source>A field has no name: write {Column}, {#}, {serial} or {date}.</source>
+        <translation>Un campo no tiene nombre: escriba {Columna}, {#}, {serial} o {date}.</translation>
+    </message>
+    <message>
+        <source>The counter {serial:%1} is not a number: write {serial:0001} or {serial:0001+5}.</source>
+        <translation>El contador {serial:%1} no es un número: escriba {serial:0001} o {serial:0001+5}.</translation>
     </message>
 </context>
 <context>
@@ -743,6 +876,14 @@ Formato de archivo inesperado.</translation>
         <source> Folder</source>
         <translation> Carpeta</translation>
     </message>
+    <message>
+        <source>Autosave &amp;every</source>
+        <translation>Guardado au&amp;tomático cada</translation>
+    </message>
+    <message>
+        <source>minutes (0: off)</source>
+        <translation>minutos (0: nunca)</translation>
+    </message>
 </context>
 <context>
     <name>CPreviewDlg</name>
@@ -793,6 +934,25 @@ Formato de archivo inesperado.</translation>
     <message>
         <source>&amp;Gamma</source>
         <translation>&amp;Gamma</translation>
+    </message>
+</context>
+<context>
+    <name>CPrintBatchDlg</name>
+    <message>
+        <source>Print Batch</source>
+        <translation>Imprimir serie</translation>
+    </message>
+    <message>
+        <source>One plate and one print job per record; record %1 is shown.</source>
+        <translation>Una placa y un trabajo de impresión por registro; se muestra el registro %1.</translation>
+    </message>
+    <message>
+        <source>&amp;From record</source>
+        <translation>&amp;Desde el registro</translation>
+    </message>
+    <message>
+        <source>&amp;To record</source>
+        <translation>&amp;Hasta el registro</translation>
     </message>
 </context>
 <context>
@@ -940,6 +1100,101 @@ Formato de archivo inesperado.</translation>
     <message>
         <source>H&amp;eight</source>
         <translation>A&amp;lto</translation>
+    </message>
+</context>
+<context>
+    <name>CRecordDisplay</name>
+    <message>
+        <source>The data holds no records.</source>
+        <translation>Los datos no contienen registros.</translation>
+    </message>
+</context>
+<context>
+    <name>CRecordLayout</name>
+    <message>
+        <source>The text &quot;%1&quot;: %2</source>
+        <translation>El texto «%1»: %2</translation>
+    </message>
+    <message>
+        <source>(no data file)</source>
+        <translation>(sin archivo de datos)</translation>
+    </message>
+    <message>
+        <source>The layout&apos;s fields %1 name no column of the data. Its columns: %2.</source>
+        <translation>Los campos %1 del diseño no nombran ninguna columna de los datos. Sus columnas: %2.</translation>
+    </message>
+    <message>
+        <source>Record %1, column &quot;%2&quot;: the text&apos;s code page cannot hold &quot;%3&quot;.</source>
+        <translation>Registro %1, columna «%2»: la página de códigos del texto no puede contener «%3».</translation>
+    </message>
+</context>
+<context>
+    <name>CRecordNavigator</name>
+    <message>
+        <source>Records</source>
+        <translation>Registros</translation>
+    </message>
+    <message>
+        <source>Record number</source>
+        <translation>Número de registro</translation>
+    </message>
+    <message>
+        <source>Stop using the data source</source>
+        <translation>Dejar de usar el origen de datos</translation>
+    </message>
+    <message>
+        <source> of %1 (%2)</source>
+        <translation> de %1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>CRecoveryDlg</name>
+    <message>
+        <source>Recover Layouts</source>
+        <translation>Recuperar diseños</translation>
+    </message>
+    <message>
+        <source>Veldra2 did not exit normally. These layouts had changes that were not saved:</source>
+        <translation>Veldra2 no se cerró normalmente. Estos diseños tenían cambios sin guardar:</translation>
+    </message>
+    <message>
+        <source>Layout</source>
+        <translation>Diseño</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Archivo</translation>
+    </message>
+    <message>
+        <source>Kept at</source>
+        <translation>Guardado el</translation>
+    </message>
+    <message>
+        <source>&amp;Recover</source>
+        <translation>&amp;Recuperar</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>&amp;Descartar</translation>
+    </message>
+    <message>
+        <source>&amp;Later</source>
+        <translation>Más &amp;tarde</translation>
+    </message>
+    <message>
+        <source>(never saved)</source>
+        <translation>(nunca guardado)</translation>
+    </message>
+    <message>
+        <source>The kept changes of %1 could not all be deleted.</source>
+        <translation>No se pudieron borrar todos los cambios guardados de %1.</translation>
+    </message>
+</context>
+<context>
+    <name>CRecoverySession</name>
+    <message>
+        <source>The recovery folder %1 cannot be used.</source>
+        <translation>No se puede usar la carpeta de recuperación %1.</translation>
     </message>
 </context>
 <context>
@@ -1946,6 +2201,54 @@ Formato de archivo inesperado.</translation>
     <message>
         <source>Pr&amp;operties...</source>
         <translation>Prop&amp;iedades...</translation>
+    </message>
+    <message>
+        <source>&amp;Data Source...</source>
+        <translation>Origen &amp;de datos...</translation>
+    </message>
+    <message>
+        <source>Choose the data file whose records fill the layout&apos;s fields</source>
+        <translation>Elige el archivo de datos cuyos registros rellenan los campos del diseño</translation>
+    </message>
+    <message>
+        <source>Print Batc&amp;h...</source>
+        <translation>Imprimir seri&amp;e...</translation>
+    </message>
+    <message>
+        <source>Engrave one plate per record</source>
+        <translation>Graba una placa por registro</translation>
+    </message>
+    <message>
+        <source>First Record</source>
+        <translation>Primer registro</translation>
+    </message>
+    <message>
+        <source>Show the first record</source>
+        <translation>Muestra el primer registro</translation>
+    </message>
+    <message>
+        <source>Previous Record</source>
+        <translation>Registro anterior</translation>
+    </message>
+    <message>
+        <source>Show the previous record</source>
+        <translation>Muestra el registro anterior</translation>
+    </message>
+    <message>
+        <source>Next Record</source>
+        <translation>Registro siguiente</translation>
+    </message>
+    <message>
+        <source>Show the next record</source>
+        <translation>Muestra el registro siguiente</translation>
+    </message>
+    <message>
+        <source>Last Record</source>
+        <translation>Último registro</translation>
+    </message>
+    <message>
+        <source>Show the last record</source>
+        <translation>Muestra el último registro</translation>
     </message>
 </context>
 <context>

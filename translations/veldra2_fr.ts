@@ -112,6 +112,82 @@ Il se trouve dans %1</translation>
     </message>
 </context>
 <context>
+    <name>CBatchCommands</name>
+    <message>
+        <source>Data Source</source>
+        <translation>Source de données</translation>
+    </message>
+    <message>
+        <source>Data files (*.csv *.tsv *.txt *.tab)</source>
+        <translation>Fichiers de données (*.csv *.tsv *.txt *.tab)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>The layout has no fields: write {Column}, {#}, {serial} or {date} in a text.</source>
+        <translation>La mise en page n’a pas de champ : écrivez {Colonne}, {#}, {serial} ou {date} dans un texte.</translation>
+    </message>
+    <message>
+        <source>Could not start print job.</source>
+        <translation>Impossible de lancer l’impression.</translation>
+    </message>
+    <message>
+        <source>Printing the batch...</source>
+        <translation>Impression de la série...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Printing record %1 of %2...</source>
+        <translation>Impression de l’enregistrement %1 sur %2...</translation>
+    </message>
+    <message>
+        <source>Could not print record %1.
+%2
+%3 plates were sent before it.</source>
+        <translation>Impossible d’imprimer l’enregistrement %1.
+%2
+%3 plaques ont été envoyées avant lui.</translation>
+    </message>
+</context>
+<context>
+    <name>CBatchPrint</name>
+    <message>
+        <source>Could not start print job.</source>
+        <translation>Impossible de lancer l’impression.</translation>
+    </message>
+</context>
+<context>
+    <name>CBatchRender</name>
+    <message>
+        <source>Record %1 gets no file name from &quot;%2&quot;.</source>
+        <translation>L’enregistrement %1 ne reçoit aucun nom de fichier de « %2 ».</translation>
+    </message>
+    <message>
+        <source>Record %1&apos;s file name &quot;%2&quot; holds a &quot;/&quot;.</source>
+        <translation>Le nom de fichier « %2 » de l’enregistrement %1 contient un « / ».</translation>
+    </message>
+    <message>
+        <source>Record %1&apos;s file name &quot;%2&quot; is another record&apos;s too: add {#} to the name.</source>
+        <translation>Le nom de fichier « %2 » de l’enregistrement %1 est aussi celui d’un autre : ajoutez {#} au nom.</translation>
+    </message>
+</context>
+<context>
+    <name>CBatchRun</name>
+    <message>
+        <source>Record %1: %2</source>
+        <translation>Enregistrement %1 : %2</translation>
+    </message>
+    <message>
+        <source>it failed.</source>
+        <translation>l’opération a échoué.</translation>
+    </message>
+</context>
+<context>
     <name>CColorPopup</name>
     <message>
         <source>&amp;Other...</source>
@@ -154,6 +230,44 @@ Il se trouve dans %1</translation>
     <message>
         <source>The printer %1 does not take jobs.</source>
         <translation>L’imprimante %1 n’accepte pas de travaux.</translation>
+    </message>
+</context>
+<context>
+    <name>CDataSource</name>
+    <message>
+        <source>%1 is too large for a data file.</source>
+        <translation>%1 est trop grand pour un fichier de données.</translation>
+    </message>
+    <message>
+        <source>The file is empty: its first line must name the columns.</source>
+        <translation>Le fichier est vide : sa première ligne doit nommer les colonnes.</translation>
+    </message>
+    <message>
+        <source>Line 1: every column needs a name of its own (&quot;%1&quot;).</source>
+        <translation>Ligne 1 : chaque colonne doit avoir son propre nom (« %1 »).</translation>
+    </message>
+    <message>
+        <source>Line %1: %2 fields where the header names %3 columns.</source>
+        <translation>Ligne %1 : %2 champs alors que l’en-tête nomme %3 colonnes.</translation>
+    </message>
+</context>
+<context>
+    <name>CDelimitedReader</name>
+    <message>
+        <source>a quote may only open a field</source>
+        <translation>un guillemet ne peut qu’ouvrir un champ</translation>
+    </message>
+    <message>
+        <source>a closing quote must end its field</source>
+        <translation>un guillemet fermant doit terminer son champ</translation>
+    </message>
+    <message>
+        <source>the quoted field is never closed</source>
+        <translation>le champ entre guillemets n’est jamais fermé</translation>
+    </message>
+    <message>
+        <source>Line %1: %2.</source>
+        <translation>Ligne %1 : %2.</translation>
     </message>
 </context>
 <context>
@@ -279,6 +393,25 @@ Vérifiez que le chemin et le nom du fichier sont corrects.</translation>
     <message>
         <source>Please enter an integer between %1 and %2.</source>
         <translation>Veuillez saisir un entier entre %1 et %2.</translation>
+    </message>
+</context>
+<context>
+    <name>CFieldTemplate</name>
+    <message>
+        <source>A &quot;}&quot; at character %1 closes no field (write &quot;}}&quot; for the brace itself).</source>
+        <translation>Une « } » au caractère %1 ne ferme aucun champ (écrivez « }} » pour l’accolade elle-même).</translation>
+    </message>
+    <message>
+        <source>The field at character %1 is not closed (write &quot;{{&quot; for the brace itself).</source>
+        <translation>Le champ au caractère %1 n’est pas fermé (écrivez « {{ » pour l’accolade elle-même).</translation>
+    </message>
+    <message>
+        <source>A field has no name: write {Column}, {#}, {serial} or {date}.</source>
+        <translation>Un champ n’a pas de nom : écrivez {Colonne}, {#}, {serial} ou {date}.</translation>
+    </message>
+    <message>
+        <source>The counter {serial:%1} is not a number: write {serial:0001} or {serial:0001+5}.</source>
+        <translation>Le compteur {serial:%1} n’est pas un nombre : écrivez {serial:0001} ou {serial:0001+5}.</translation>
     </message>
 </context>
 <context>
@@ -743,6 +876,14 @@ Format de fichier inattendu.</translation>
         <source> Folder</source>
         <translation> Dossier</translation>
     </message>
+    <message>
+        <source>Autosave &amp;every</source>
+        <translation>Enre&amp;gistrer automatiquement toutes les</translation>
+    </message>
+    <message>
+        <source>minutes (0: off)</source>
+        <translation>minutes (0 : jamais)</translation>
+    </message>
 </context>
 <context>
     <name>CPreviewDlg</name>
@@ -793,6 +934,25 @@ Format de fichier inattendu.</translation>
     <message>
         <source>&amp;Gamma</source>
         <translation>&amp;Gamma</translation>
+    </message>
+</context>
+<context>
+    <name>CPrintBatchDlg</name>
+    <message>
+        <source>Print Batch</source>
+        <translation>Impression en série</translation>
+    </message>
+    <message>
+        <source>One plate and one print job per record; record %1 is shown.</source>
+        <translation>Une plaque et un travail d’impression par enregistrement ; l’enregistrement %1 est affiché.</translation>
+    </message>
+    <message>
+        <source>&amp;From record</source>
+        <translation>&amp;De l’enregistrement</translation>
+    </message>
+    <message>
+        <source>&amp;To record</source>
+        <translation>&amp;Jusqu’à l’enregistrement</translation>
     </message>
 </context>
 <context>
@@ -940,6 +1100,101 @@ Format de fichier inattendu.</translation>
     <message>
         <source>H&amp;eight</source>
         <translation>Ha&amp;uteur</translation>
+    </message>
+</context>
+<context>
+    <name>CRecordDisplay</name>
+    <message>
+        <source>The data holds no records.</source>
+        <translation>Les données ne contiennent aucun enregistrement.</translation>
+    </message>
+</context>
+<context>
+    <name>CRecordLayout</name>
+    <message>
+        <source>The text &quot;%1&quot;: %2</source>
+        <translation>Le texte « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>(no data file)</source>
+        <translation>(aucun fichier de données)</translation>
+    </message>
+    <message>
+        <source>The layout&apos;s fields %1 name no column of the data. Its columns: %2.</source>
+        <translation>Les champs %1 de la mise en page ne nomment aucune colonne des données. Ses colonnes : %2.</translation>
+    </message>
+    <message>
+        <source>Record %1, column &quot;%2&quot;: the text&apos;s code page cannot hold &quot;%3&quot;.</source>
+        <translation>Enregistrement %1, colonne « %2 » : la page de codes du texte ne peut pas contenir « %3 ».</translation>
+    </message>
+</context>
+<context>
+    <name>CRecordNavigator</name>
+    <message>
+        <source>Records</source>
+        <translation>Enregistrements</translation>
+    </message>
+    <message>
+        <source>Record number</source>
+        <translation>Numéro d’enregistrement</translation>
+    </message>
+    <message>
+        <source>Stop using the data source</source>
+        <translation>Ne plus utiliser la source de données</translation>
+    </message>
+    <message>
+        <source> of %1 (%2)</source>
+        <translation> sur %1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>CRecoveryDlg</name>
+    <message>
+        <source>Recover Layouts</source>
+        <translation>Récupérer des mises en page</translation>
+    </message>
+    <message>
+        <source>Veldra2 did not exit normally. These layouts had changes that were not saved:</source>
+        <translation>Veldra2 ne s’est pas fermé normalement. Ces mises en page avaient des modifications non enregistrées :</translation>
+    </message>
+    <message>
+        <source>Layout</source>
+        <translation>Mise en page</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Fichier</translation>
+    </message>
+    <message>
+        <source>Kept at</source>
+        <translation>Conservée le</translation>
+    </message>
+    <message>
+        <source>&amp;Recover</source>
+        <translation>&amp;Récupérer</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>&amp;Abandonner</translation>
+    </message>
+    <message>
+        <source>&amp;Later</source>
+        <translation>Plus &amp;tard</translation>
+    </message>
+    <message>
+        <source>(never saved)</source>
+        <translation>(jamais enregistrée)</translation>
+    </message>
+    <message>
+        <source>The kept changes of %1 could not all be deleted.</source>
+        <translation>Les modifications conservées de %1 n’ont pas toutes pu être supprimées.</translation>
+    </message>
+</context>
+<context>
+    <name>CRecoverySession</name>
+    <message>
+        <source>The recovery folder %1 cannot be used.</source>
+        <translation>Le dossier de récupération %1 ne peut pas être utilisé.</translation>
     </message>
 </context>
 <context>
@@ -1946,6 +2201,54 @@ Format de fichier inattendu.</translation>
     <message>
         <source>Pr&amp;operties...</source>
         <translation>&amp;Propriétés...</translation>
+    </message>
+    <message>
+        <source>&amp;Data Source...</source>
+        <translation>Source de &amp;données...</translation>
+    </message>
+    <message>
+        <source>Choose the data file whose records fill the layout&apos;s fields</source>
+        <translation>Choisir le fichier de données dont les enregistrements remplissent les champs de la mise en page</translation>
+    </message>
+    <message>
+        <source>Print Batc&amp;h...</source>
+        <translation>Impression &amp;groupée...</translation>
+    </message>
+    <message>
+        <source>Engrave one plate per record</source>
+        <translation>Graver une plaque par enregistrement</translation>
+    </message>
+    <message>
+        <source>First Record</source>
+        <translation>Premier enregistrement</translation>
+    </message>
+    <message>
+        <source>Show the first record</source>
+        <translation>Afficher le premier enregistrement</translation>
+    </message>
+    <message>
+        <source>Previous Record</source>
+        <translation>Enregistrement précédent</translation>
+    </message>
+    <message>
+        <source>Show the previous record</source>
+        <translation>Afficher l’enregistrement précédent</translation>
+    </message>
+    <message>
+        <source>Next Record</source>
+        <translation>Enregistrement suivant</translation>
+    </message>
+    <message>
+        <source>Show the next record</source>
+        <translation>Afficher l’enregistrement suivant</translation>
+    </message>
+    <message>
+        <source>Last Record</source>
+        <translation>Dernier enregistrement</translation>
+    </message>
+    <message>
+        <source>Show the last record</source>
+        <translation>Afficher le dernier enregistrement</translation>
     </message>
 </context>
 <context>

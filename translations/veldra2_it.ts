@@ -112,6 +112,82 @@ Si trova in %1</translation>
     </message>
 </context>
 <context>
+    <name>CBatchCommands</name>
+    <message>
+        <source>Data Source</source>
+        <translation>Origine dati</translation>
+    </message>
+    <message>
+        <source>Data files (*.csv *.tsv *.txt *.tab)</source>
+        <translation>File di dati (*.csv *.tsv *.txt *.tab)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Tutti i file (*)</translation>
+    </message>
+    <message>
+        <source>The layout has no fields: write {Column}, {#}, {serial} or {date} in a text.</source>
+        <translation>L&apos;impaginazione non ha campi: scrivere {Colonna}, {#}, {serial} o {date} in un testo.</translation>
+    </message>
+    <message>
+        <source>Could not start print job.</source>
+        <translation>Impossibile avviare la stampa.</translation>
+    </message>
+    <message>
+        <source>Printing the batch...</source>
+        <translation>Stampa della serie...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Printing record %1 of %2...</source>
+        <translation>Stampa del record %1 di %2...</translation>
+    </message>
+    <message>
+        <source>Could not print record %1.
+%2
+%3 plates were sent before it.</source>
+        <translation>Impossibile stampare il record %1.
+%2
+Prima sono state inviate %3 targhe.</translation>
+    </message>
+</context>
+<context>
+    <name>CBatchPrint</name>
+    <message>
+        <source>Could not start print job.</source>
+        <translation>Impossibile avviare la stampa.</translation>
+    </message>
+</context>
+<context>
+    <name>CBatchRender</name>
+    <message>
+        <source>Record %1 gets no file name from &quot;%2&quot;.</source>
+        <translation>Il record %1 non riceve un nome di file da &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>Record %1&apos;s file name &quot;%2&quot; holds a &quot;/&quot;.</source>
+        <translation>Il nome di file &quot;%2&quot; del record %1 contiene una &quot;/&quot;.</translation>
+    </message>
+    <message>
+        <source>Record %1&apos;s file name &quot;%2&quot; is another record&apos;s too: add {#} to the name.</source>
+        <translation>Il nome di file &quot;%2&quot; del record %1 è anche di un altro record: aggiungere {#} al nome.</translation>
+    </message>
+</context>
+<context>
+    <name>CBatchRun</name>
+    <message>
+        <source>Record %1: %2</source>
+        <translation>Record %1: %2</translation>
+    </message>
+    <message>
+        <source>it failed.</source>
+        <translation>l&apos;operazione non è riuscita.</translation>
+    </message>
+</context>
+<context>
     <name>CColorPopup</name>
     <message>
         <source>&amp;Other...</source>
@@ -154,6 +230,44 @@ Si trova in %1</translation>
     <message>
         <source>The printer %1 does not take jobs.</source>
         <translation>La stampante %1 non accetta lavori.</translation>
+    </message>
+</context>
+<context>
+    <name>CDataSource</name>
+    <message>
+        <source>%1 is too large for a data file.</source>
+        <translation>%1 è troppo grande per un file di dati.</translation>
+    </message>
+    <message>
+        <source>The file is empty: its first line must name the columns.</source>
+        <translation>Il file è vuoto: la prima riga deve dare i nomi delle colonne.</translation>
+    </message>
+    <message>
+        <source>Line 1: every column needs a name of its own (&quot;%1&quot;).</source>
+        <translation>Riga 1: ogni colonna deve avere un nome proprio (&quot;%1&quot;).</translation>
+    </message>
+    <message>
+        <source>Line %1: %2 fields where the header names %3 columns.</source>
+        <translation>Riga %1: %2 campi dove l&apos;intestazione indica %3 colonne.</translation>
+    </message>
+</context>
+<context>
+    <name>CDelimitedReader</name>
+    <message>
+        <source>a quote may only open a field</source>
+        <translation>le virgolette possono solo aprire un campo</translation>
+    </message>
+    <message>
+        <source>a closing quote must end its field</source>
+        <translation>le virgolette di chiusura devono terminare il campo</translation>
+    </message>
+    <message>
+        <source>the quoted field is never closed</source>
+        <translation>il campo tra virgolette non viene mai chiuso</translation>
+    </message>
+    <message>
+        <source>Line %1: %2.</source>
+        <translation>Riga %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -279,6 +393,25 @@ Verificare che percorso e nome del file siano corretti.</translation>
     <message>
         <source>Please enter an integer between %1 and %2.</source>
         <translation>Inserire un intero tra %1 e %2.</translation>
+    </message>
+</context>
+<context>
+    <name>CFieldTemplate</name>
+    <message>
+        <source>A &quot;}&quot; at character %1 closes no field (write &quot;}}&quot; for the brace itself).</source>
+        <translation>Una &quot;}&quot; al carattere %1 non chiude alcun campo (scrivere &quot;}}&quot; per la parentesi stessa).</translation>
+    </message>
+    <message>
+        <source>The field at character %1 is not closed (write &quot;{{&quot; for the brace itself).</source>
+        <translation>Il campo al carattere %1 non è chiuso (scrivere &quot;{{&quot; per la parentesi stessa).</translation>
+    </message>
+    <message>
+        <source>A field has no name: write {Column}, {#}, {serial} or {date}.</source>
+        <translation>Un campo non ha nome: scrivere {Colonna}, {#}, {serial} o {date}.</translation>
+    </message>
+    <message>
+        <source>The counter {serial:%1} is not a number: write {serial:0001} or {serial:0001+5}.</source>
+        <translation>Il contatore {serial:%1} non è un numero: scrivere {serial:0001} o {serial:0001+5}.</translation>
     </message>
 </context>
 <context>
@@ -743,6 +876,14 @@ Formato di file inatteso.</translation>
         <source> Folder</source>
         <translation> Cartella</translation>
     </message>
+    <message>
+        <source>Autosave &amp;every</source>
+        <translation>Salvataggio &amp;automatico ogni</translation>
+    </message>
+    <message>
+        <source>minutes (0: off)</source>
+        <translation>minuti (0: mai)</translation>
+    </message>
 </context>
 <context>
     <name>CPreviewDlg</name>
@@ -793,6 +934,25 @@ Formato di file inatteso.</translation>
     <message>
         <source>&amp;Gamma</source>
         <translation>&amp;Gamma</translation>
+    </message>
+</context>
+<context>
+    <name>CPrintBatchDlg</name>
+    <message>
+        <source>Print Batch</source>
+        <translation>Stampa in serie</translation>
+    </message>
+    <message>
+        <source>One plate and one print job per record; record %1 is shown.</source>
+        <translation>Una targa e un lavoro di stampa per record; è mostrato il record %1.</translation>
+    </message>
+    <message>
+        <source>&amp;From record</source>
+        <translation>&amp;Dal record</translation>
+    </message>
+    <message>
+        <source>&amp;To record</source>
+        <translation>&amp;Al record</translation>
     </message>
 </context>
 <context>
@@ -940,6 +1100,101 @@ Formato di file inatteso.</translation>
     <message>
         <source>H&amp;eight</source>
         <translation>Alte&amp;zza</translation>
+    </message>
+</context>
+<context>
+    <name>CRecordDisplay</name>
+    <message>
+        <source>The data holds no records.</source>
+        <translation>I dati non contengono record.</translation>
+    </message>
+</context>
+<context>
+    <name>CRecordLayout</name>
+    <message>
+        <source>The text &quot;%1&quot;: %2</source>
+        <translation>Il testo &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>(no data file)</source>
+        <translation>(nessun file di dati)</translation>
+    </message>
+    <message>
+        <source>The layout&apos;s fields %1 name no column of the data. Its columns: %2.</source>
+        <translation>I campi %1 dell&apos;impaginazione non indicano alcuna colonna dei dati. Le sue colonne: %2.</translation>
+    </message>
+    <message>
+        <source>Record %1, column &quot;%2&quot;: the text&apos;s code page cannot hold &quot;%3&quot;.</source>
+        <translation>Record %1, colonna &quot;%2&quot;: la tabella codici del testo non può contenere &quot;%3&quot;.</translation>
+    </message>
+</context>
+<context>
+    <name>CRecordNavigator</name>
+    <message>
+        <source>Records</source>
+        <translation>Record</translation>
+    </message>
+    <message>
+        <source>Record number</source>
+        <translation>Numero del record</translation>
+    </message>
+    <message>
+        <source>Stop using the data source</source>
+        <translation>Non usare più l&apos;origine dati</translation>
+    </message>
+    <message>
+        <source> of %1 (%2)</source>
+        <translation> di %1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>CRecoveryDlg</name>
+    <message>
+        <source>Recover Layouts</source>
+        <translation>Recupera impaginazioni</translation>
+    </message>
+    <message>
+        <source>Veldra2 did not exit normally. These layouts had changes that were not saved:</source>
+        <translation>Veldra2 non è terminato normalmente. Queste impaginazioni avevano modifiche non salvate:</translation>
+    </message>
+    <message>
+        <source>Layout</source>
+        <translation>Impaginazione</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Kept at</source>
+        <translation>Conservata il</translation>
+    </message>
+    <message>
+        <source>&amp;Recover</source>
+        <translation>&amp;Recupera</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>&amp;Scarta</translation>
+    </message>
+    <message>
+        <source>&amp;Later</source>
+        <translation>&amp;Più tardi</translation>
+    </message>
+    <message>
+        <source>(never saved)</source>
+        <translation>(mai salvata)</translation>
+    </message>
+    <message>
+        <source>The kept changes of %1 could not all be deleted.</source>
+        <translation>Non è stato possibile eliminare tutte le modifiche conservate di %1.</translation>
+    </message>
+</context>
+<context>
+    <name>CRecoverySession</name>
+    <message>
+        <source>The recovery folder %1 cannot be used.</source>
+        <translation>La cartella di recupero %1 non può essere usata.</translation>
     </message>
 </context>
 <context>
@@ -1946,6 +2201,54 @@ Formato di file inatteso.</translation>
     <message>
         <source>Pr&amp;operties...</source>
         <translation>Propr&amp;ietà...</translation>
+    </message>
+    <message>
+        <source>&amp;Data Source...</source>
+        <translation>Origine &amp;dati...</translation>
+    </message>
+    <message>
+        <source>Choose the data file whose records fill the layout&apos;s fields</source>
+        <translation>Sceglie il file di dati i cui record riempiono i campi dell&apos;impaginazione</translation>
+    </message>
+    <message>
+        <source>Print Batc&amp;h...</source>
+        <translation>Stampa in se&amp;rie...</translation>
+    </message>
+    <message>
+        <source>Engrave one plate per record</source>
+        <translation>Incide una targa per record</translation>
+    </message>
+    <message>
+        <source>First Record</source>
+        <translation>Primo record</translation>
+    </message>
+    <message>
+        <source>Show the first record</source>
+        <translation>Mostra il primo record</translation>
+    </message>
+    <message>
+        <source>Previous Record</source>
+        <translation>Record precedente</translation>
+    </message>
+    <message>
+        <source>Show the previous record</source>
+        <translation>Mostra il record precedente</translation>
+    </message>
+    <message>
+        <source>Next Record</source>
+        <translation>Record successivo</translation>
+    </message>
+    <message>
+        <source>Show the next record</source>
+        <translation>Mostra il record successivo</translation>
+    </message>
+    <message>
+        <source>Last Record</source>
+        <translation>Ultimo record</translation>
+    </message>
+    <message>
+        <source>Show the last record</source>
+        <translation>Mostra l&apos;ultimo record</translation>
     </message>
 </context>
 <context>

@@ -112,6 +112,82 @@ It is at %1</source>
     </message>
 </context>
 <context>
+    <name>CBatchCommands</name>
+    <message>
+        <source>Data Source</source>
+        <translation>データ ソース</translation>
+    </message>
+    <message>
+        <source>Data files (*.csv *.tsv *.txt *.tab)</source>
+        <translation>データ ファイル (*.csv *.tsv *.txt *.tab)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>すべてのファイル (*)</translation>
+    </message>
+    <message>
+        <source>The layout has no fields: write {Column}, {#}, {serial} or {date} in a text.</source>
+        <translation>レイアウトにフィールドがありません。テキストに {列名}、{#}、{serial}、{date} のいずれかを書いてください。</translation>
+    </message>
+    <message>
+        <source>Could not start print job.</source>
+        <translation>印刷ジョブを開始できませんでした。</translation>
+    </message>
+    <message>
+        <source>Printing the batch...</source>
+        <translation>連続印刷しています...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Printing record %1 of %2...</source>
+        <translation>レコード %1 / %2 を印刷しています...</translation>
+    </message>
+    <message>
+        <source>Could not print record %1.
+%2
+%3 plates were sent before it.</source>
+        <translation>レコード %1 を印刷できませんでした。
+%2
+それまでに %3 枚のプレートを送信しました。</translation>
+    </message>
+</context>
+<context>
+    <name>CBatchPrint</name>
+    <message>
+        <source>Could not start print job.</source>
+        <translation>印刷ジョブを開始できませんでした。</translation>
+    </message>
+</context>
+<context>
+    <name>CBatchRender</name>
+    <message>
+        <source>Record %1 gets no file name from &quot;%2&quot;.</source>
+        <translation>レコード %1 では「%2」からファイル名が得られません。</translation>
+    </message>
+    <message>
+        <source>Record %1&apos;s file name &quot;%2&quot; holds a &quot;/&quot;.</source>
+        <translation>レコード %1 のファイル名「%2」に「/」が含まれています。</translation>
+    </message>
+    <message>
+        <source>Record %1&apos;s file name &quot;%2&quot; is another record&apos;s too: add {#} to the name.</source>
+        <translation>レコード %1 のファイル名「%2」は別のレコードと同じです。名前に {#} を加えてください。</translation>
+    </message>
+</context>
+<context>
+    <name>CBatchRun</name>
+    <message>
+        <source>Record %1: %2</source>
+        <translation>レコード %1: %2</translation>
+    </message>
+    <message>
+        <source>it failed.</source>
+        <translation>失敗しました。</translation>
+    </message>
+</context>
+<context>
     <name>CColorPopup</name>
     <message>
         <source>&amp;Other...</source>
@@ -154,6 +230,44 @@ It is at %1</source>
     <message>
         <source>The printer %1 does not take jobs.</source>
         <translation>プリンター %1 はジョブを受け付けていません。</translation>
+    </message>
+</context>
+<context>
+    <name>CDataSource</name>
+    <message>
+        <source>%1 is too large for a data file.</source>
+        <translation>%1 はデータ ファイルとしては大きすぎます。</translation>
+    </message>
+    <message>
+        <source>The file is empty: its first line must name the columns.</source>
+        <translation>ファイルが空です。1 行目に列の名前が必要です。</translation>
+    </message>
+    <message>
+        <source>Line 1: every column needs a name of its own (&quot;%1&quot;).</source>
+        <translation>1 行目: 列ごとに別の名前が必要です (「%1」)。</translation>
+    </message>
+    <message>
+        <source>Line %1: %2 fields where the header names %3 columns.</source>
+        <translation>%1 行目: 見出しは %3 列ですが、フィールドが %2 個あります。</translation>
+    </message>
+</context>
+<context>
+    <name>CDelimitedReader</name>
+    <message>
+        <source>a quote may only open a field</source>
+        <translation>引用符はフィールドの先頭にしか置けません</translation>
+    </message>
+    <message>
+        <source>a closing quote must end its field</source>
+        <translation>閉じる引用符の後でフィールドが終わっていません</translation>
+    </message>
+    <message>
+        <source>the quoted field is never closed</source>
+        <translation>引用符で囲んだフィールドが閉じていません</translation>
+    </message>
+    <message>
+        <source>Line %1: %2.</source>
+        <translation>%1 行目: %2。</translation>
     </message>
 </context>
 <context>
@@ -279,6 +393,25 @@ Please verify that the correct path and file name are given.</source>
     <message>
         <source>Please enter an integer between %1 and %2.</source>
         <translation>%1 から %2 までの整数を入力してください。</translation>
+    </message>
+</context>
+<context>
+    <name>CFieldTemplate</name>
+    <message>
+        <source>A &quot;}&quot; at character %1 closes no field (write &quot;}}&quot; for the brace itself).</source>
+        <translation>%1 文字目の「}」に対応するフィールドがありません (括弧そのものは「}}」と書きます)。</translation>
+    </message>
+    <message>
+        <source>The field at character %1 is not closed (write &quot;{{&quot; for the brace itself).</source>
+        <translation>%1 文字目のフィールドが閉じていません (括弧そのものは「{{」と書きます)。</translation>
+    </message>
+    <message>
+        <source>A field has no name: write {Column}, {#}, {serial} or {date}.</source>
+        <translation>フィールドに名前がありません。{列名}、{#}、{serial}、{date} のいずれかを書いてください。</translation>
+    </message>
+    <message>
+        <source>The counter {serial:%1} is not a number: write {serial:0001} or {serial:0001+5}.</source>
+        <translation>カウンター {serial:%1} が数値ではありません。{serial:0001} または {serial:0001+5} と書いてください。</translation>
     </message>
 </context>
 <context>
@@ -743,6 +876,14 @@ Unexpected file format.</source>
         <source> Folder</source>
         <translation> フォルダー</translation>
     </message>
+    <message>
+        <source>Autosave &amp;every</source>
+        <translation>自動保存の間隔(&amp;E)</translation>
+    </message>
+    <message>
+        <source>minutes (0: off)</source>
+        <translation>分 (0: しない)</translation>
+    </message>
 </context>
 <context>
     <name>CPreviewDlg</name>
@@ -793,6 +934,25 @@ Unexpected file format.</source>
     <message>
         <source>&amp;Gamma</source>
         <translation>ガンマ(&amp;G)</translation>
+    </message>
+</context>
+<context>
+    <name>CPrintBatchDlg</name>
+    <message>
+        <source>Print Batch</source>
+        <translation>連続印刷</translation>
+    </message>
+    <message>
+        <source>One plate and one print job per record; record %1 is shown.</source>
+        <translation>レコードごとにプレート 1 枚、印刷ジョブ 1 つ。表示中はレコード %1 です。</translation>
+    </message>
+    <message>
+        <source>&amp;From record</source>
+        <translation>開始レコード(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;To record</source>
+        <translation>終了レコード(&amp;T)</translation>
     </message>
 </context>
 <context>
@@ -940,6 +1100,101 @@ Unexpected file format.</source>
     <message>
         <source>H&amp;eight</source>
         <translation>高さ(&amp;E)</translation>
+    </message>
+</context>
+<context>
+    <name>CRecordDisplay</name>
+    <message>
+        <source>The data holds no records.</source>
+        <translation>データにレコードがありません。</translation>
+    </message>
+</context>
+<context>
+    <name>CRecordLayout</name>
+    <message>
+        <source>The text &quot;%1&quot;: %2</source>
+        <translation>テキスト「%1」: %2</translation>
+    </message>
+    <message>
+        <source>(no data file)</source>
+        <translation>(データ ファイルなし)</translation>
+    </message>
+    <message>
+        <source>The layout&apos;s fields %1 name no column of the data. Its columns: %2.</source>
+        <translation>レイアウトのフィールド %1 に当たる列がデータにありません。データの列: %2。</translation>
+    </message>
+    <message>
+        <source>Record %1, column &quot;%2&quot;: the text&apos;s code page cannot hold &quot;%3&quot;.</source>
+        <translation>レコード %1、列「%2」: テキストのコード ページでは「%3」を表せません。</translation>
+    </message>
+</context>
+<context>
+    <name>CRecordNavigator</name>
+    <message>
+        <source>Records</source>
+        <translation>レコード</translation>
+    </message>
+    <message>
+        <source>Record number</source>
+        <translation>レコード番号</translation>
+    </message>
+    <message>
+        <source>Stop using the data source</source>
+        <translation>データ ソースの使用をやめる</translation>
+    </message>
+    <message>
+        <source> of %1 (%2)</source>
+        <translation> / %1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>CRecoveryDlg</name>
+    <message>
+        <source>Recover Layouts</source>
+        <translation>レイアウトの復元</translation>
+    </message>
+    <message>
+        <source>Veldra2 did not exit normally. These layouts had changes that were not saved:</source>
+        <translation>Veldra2 は正常に終了しませんでした。次のレイアウトに保存されていない変更がありました:</translation>
+    </message>
+    <message>
+        <source>Layout</source>
+        <translation>レイアウト</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>ファイル</translation>
+    </message>
+    <message>
+        <source>Kept at</source>
+        <translation>保存時刻</translation>
+    </message>
+    <message>
+        <source>&amp;Recover</source>
+        <translation>復元(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>破棄(&amp;D)</translation>
+    </message>
+    <message>
+        <source>&amp;Later</source>
+        <translation>後で(&amp;L)</translation>
+    </message>
+    <message>
+        <source>(never saved)</source>
+        <translation>(未保存)</translation>
+    </message>
+    <message>
+        <source>The kept changes of %1 could not all be deleted.</source>
+        <translation>%1 の保存済みの変更をすべては削除できませんでした。</translation>
+    </message>
+</context>
+<context>
+    <name>CRecoverySession</name>
+    <message>
+        <source>The recovery folder %1 cannot be used.</source>
+        <translation>復元フォルダー %1 を使用できません。</translation>
     </message>
 </context>
 <context>
@@ -1946,6 +2201,54 @@ Unexpected file format.</source>
     <message>
         <source>Pr&amp;operties...</source>
         <translation>プロパティ(&amp;O)...</translation>
+    </message>
+    <message>
+        <source>&amp;Data Source...</source>
+        <translation>データ ソース(&amp;D)...</translation>
+    </message>
+    <message>
+        <source>Choose the data file whose records fill the layout&apos;s fields</source>
+        <translation>レイアウトのフィールドを埋めるレコードのデータ ファイルを選択します</translation>
+    </message>
+    <message>
+        <source>Print Batc&amp;h...</source>
+        <translation>連続印刷(&amp;H)...</translation>
+    </message>
+    <message>
+        <source>Engrave one plate per record</source>
+        <translation>レコードごとにプレートを 1 枚彫刻します</translation>
+    </message>
+    <message>
+        <source>First Record</source>
+        <translation>最初のレコード</translation>
+    </message>
+    <message>
+        <source>Show the first record</source>
+        <translation>最初のレコードを表示します</translation>
+    </message>
+    <message>
+        <source>Previous Record</source>
+        <translation>前のレコード</translation>
+    </message>
+    <message>
+        <source>Show the previous record</source>
+        <translation>前のレコードを表示します</translation>
+    </message>
+    <message>
+        <source>Next Record</source>
+        <translation>次のレコード</translation>
+    </message>
+    <message>
+        <source>Show the next record</source>
+        <translation>次のレコードを表示します</translation>
+    </message>
+    <message>
+        <source>Last Record</source>
+        <translation>最後のレコード</translation>
+    </message>
+    <message>
+        <source>Show the last record</source>
+        <translation>最後のレコードを表示します</translation>
     </message>
 </context>
 <context>

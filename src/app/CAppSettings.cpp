@@ -9,6 +9,8 @@
 #include <QLocale>
 #include <QPalette>
 
+#include <algorithm>
+
 namespace
 {
 const QString printerSection = QStringLiteral("Printer");
@@ -135,6 +137,7 @@ void CAppSettings::LoadSettingsSection(const CSettingsStore& store)
     t.previewColor0 = store.ReadColor(settingsSection, "PreviewColor0", t.previewColor0);
     t.previewColor1 = store.ReadColor(settingsSection, "PreviewColor1", t.previewColor1);
     t.maxUndoCount = store.ReadInt(settingsSection, "MaxUndoCount", t.maxUndoCount);
+    t.autosaveMinutes = std::clamp(store.ReadInt(settingsSection, "AutosaveMinutes", t.autosaveMinutes), 0, 1440);
     t.zoom = store.ReadInt(settingsSection, "Zoom", t.zoom);
     t.unit = store.ReadInt(settingsSection, "Unit", t.unit);
     t.marginTopLeft = store.ReadPoint(settingsSection, "MarginTopLeft", t.marginTopLeft);
@@ -272,6 +275,7 @@ void CAppSettings::SaveTextDefaultSettings(CSettingsStore& store) const
     store.WriteColor(settingsSection, "PreviewColor0", t.previewColor0);
     store.WriteColor(settingsSection, "PreviewColor1", t.previewColor1);
     store.WriteInt(settingsSection, "MaxUndoCount", t.maxUndoCount);
+    store.WriteInt(settingsSection, "AutosaveMinutes", t.autosaveMinutes);
     store.WriteInt(settingsSection, "Zoom", t.zoom);
     store.WriteInt(settingsSection, "Unit", t.unit);
     store.WritePoint(settingsSection, "MarginTopLeft", t.marginTopLeft);

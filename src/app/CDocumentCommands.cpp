@@ -45,7 +45,7 @@ bool CDocumentCommands::OnCommand(CommandId id)
         CPictureCommands::Invert(m_doc);
         return true;
     case CommandId::FilePrintPreview:
-        CPreviewCommand(m_doc, m_settings, m_pWindow, m_print).Run();
+        CPreviewCommand(m_doc, m_settings, m_pWindow, m_print).Run(m_plateSource ? m_plateSource() : nullptr);
         return true;
     default:
         return false;
@@ -96,7 +96,9 @@ void CDocumentCommands::ExportBitmapFile()
         return;
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     QString error;
-    const bool saved = CPlateRenderer(m_doc).ExportBitmapFile(dialog.selectedFiles().constFirst(), &error);
+    CPlateRenderer own(m_doc);
+    CPlateRenderer* shown = m_plateSource ? m_plateSource() : nullptr;
+    const bool saved = (shown ? *shown : own).ExportBitmapFile(dialog.selectedFiles().constFirst(), &error);
     QGuiApplication::restoreOverrideCursor();
     // A failed write is worth telling: the user believes the file exists.
     if (!saved)

@@ -7,6 +7,8 @@
 
 #include <functional>
 
+class CPlateRenderer;
+
 class CAppSettings;
 class CVeldraDoc;
 class QWidget;
@@ -20,6 +22,9 @@ class CDocumentCommands : public ICommandTarget
 public:
     // print: sends the Print command, for the preview's own Print button.
     CDocumentCommands(CVeldraDoc& doc, CAppSettings& settings, QWidget* window, std::function<void()> print = {});
+    // The plate that Output to Bmp writes and the preview shows, when it is
+    // not the layout itself (a record's copy); null from it: the layout.
+    void SetPlateSource(std::function<CPlateRenderer*()> source) { m_plateSource = std::move(source); }
 
     bool OnCommand(CommandId id) override;
     bool OnUpdateCommand(CommandId id, CCommandState& state) override;
@@ -37,4 +42,5 @@ private:
     CAppSettings& m_settings;
     QWidget* m_pWindow;
     std::function<void()> m_print;
+    std::function<CPlateRenderer*()> m_plateSource;
 };

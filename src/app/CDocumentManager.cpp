@@ -88,7 +88,14 @@ bool CDocumentManager::NewDocument()
     if (m_initialUpdate)
         m_initialUpdate();
     m_doc.SetModifiedFlag(false);
+    Settled(true);
     return true;
+}
+
+void CDocumentManager::Settled(bool replaced)
+{
+    for (const auto& settled : m_settled)
+        settled(replaced);
 }
 
 // New as the user asks for it: the new layout starts with the material
@@ -103,20 +110,36 @@ void CDocumentManager::NewFromCommand()
 
 bool CDocumentManager::OpenDocument(const QString& path)
 {
+    return Load(path, path);
+}
+
+bool CDocumentManager::OpenRecovered(const QString& file, const QString& originalPath)
+{
+    if (!Load(file, originalPath))
+        return false;
+    m_doc.SetModifiedFlag(true);
+    if (m_titleChanged)
+        m_titleChanged();
+    return true;
+}
+
+bool CDocumentManager::Load(const QString& file, const QString& pathName)
+{
     if (!SaveModified())
         return false;
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    const CDocumentFile::Result result = CDocumentFile::Open(m_doc, path);
+    const CDocumentFile::Result result = CDocumentFile::Open(m_doc, file);
     QGuiApplication::restoreOverrideCursor();
     if (!result.ok) {
         // The layout that was open stays open, as it was.
         QMessageBox::warning(m_pWindow, QCoreApplication::applicationName(), result.message);
         return false;
     }
-    SetPathName(path);
+    SetPathName(pathName);
     if (m_initialUpdate)
         m_initialUpdate();
     m_doc.SetModifiedFlag(false);
+    Settled(true);
     return true;
 }
 
@@ -145,6 +168,7 @@ bool CDocumentManager::DoSave(const QString& path)
         return false;
     }
     SetPathName(path);
+    Settled(false);
     return true;
 }
 

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <functional>
+#include <vector>
 
 class CRecentFileList;
 class CVeldraDoc;
@@ -28,6 +29,10 @@ public:
     // What the New command does once the new layout is up: the plate's
     // material setup.
     void SetNewLayoutSetup(std::function<void()> setup) { m_newLayoutSetup = std::move(setup); }
+    // Called when the layout was saved, or replaced by a new or opened one:
+    // what was kept of its unsaved changes is no longer needed.
+    // replaced: true for a new or opened layout, false for a save.
+    void AddSettledListener(std::function<void(bool replaced)> settled) { m_settled.push_back(std::move(settled)); }
 
     bool OnCommand(CommandId id) override;
     bool OnUpdateCommand(CommandId id, CCommandState& state) override;
@@ -37,6 +42,9 @@ public:
     // Opens a document file; tells the user when it cannot. A failed open
     // leaves the open document, its name and its view as they were.
     bool OpenDocument(const QString& path);
+    // Opens a recovery file as the layout at originalPath (empty: untitled),
+    // modified, so that the next Save goes where the user expects.
+    bool OpenRecovered(const QString& file, const QString& originalPath);
     bool Save();
     bool SaveAs();
     // Asks about unsaved changes; false when the user cancels.
@@ -50,6 +58,8 @@ public:
 
 private:
     bool DoSave(const QString& path);
+    bool Load(const QString& file, const QString& pathName);
+    void Settled(bool replaced);
     void SetPathName(const QString& path);
     void OpenRecent(int index);
 
@@ -60,4 +70,5 @@ private:
     std::function<void()> m_initialUpdate;
     std::function<void()> m_titleChanged;
     std::function<void()> m_newLayoutSetup;
+    std::vector<std::function<void(bool)>> m_settled;
 };

@@ -1,6 +1,8 @@
 #include "CMainFrame.h"
 
 #include "CAppCommands.h"
+#include "CBatchCommands.h"
+#include "batch/window/CRecordNavigator.h"
 #include "CDocumentCommands.h"
 #include "CPrintCommands.h"
 #include "CTrimCommand.h"
@@ -9,6 +11,7 @@
 #include "CScanCommands.h"
 #include "CMenuLayout.h"
 #include "CSettingsCommands.h"
+#include "recovery/CRecoveryLink.h"
 #include "CSettingsStore.h"
 #include "CVeldraApp.h"
 
@@ -55,6 +58,11 @@ CMainFrame::CMainFrame(CVeldraApp& app, CVeldraDoc& doc, CRecentFileList& recent
     m_pSettingsCommands = std::make_unique<CSettingsCommands>(app.Settings(), doc, this,
                                                               [this] { m_pView->viewport()->update(); });
     m_pDocuments = std::make_unique<CDocumentManager>(doc, recent, this);
+    m_pRecovery = std::make_unique<CRecoveryLink>(doc, *m_pDocuments, app.Settings(), this);
+    m_pBatchCommands = std::make_unique<CBatchCommands>(app, doc, *m_pView, *m_pDocuments, this);
+    // While a data source is chosen, the window shows a record's plate.
+    m_pView->SetPlateSource([this] { return m_pBatchCommands->ShownPlate(); });
+    m_pDocumentCommands->SetPlateSource([this] { return m_pBatchCommands->ShownPlate(); });
     m_pAppCommands = std::make_unique<CAppCommands>(this);
     m_pPrintCommands = std::make_unique<CPrintCommands>(app, doc, *m_pView, *m_pDocuments, this);
     m_pTrimCommand = std::make_unique<CTrimCommand>(app.Settings(), doc, *m_pView, this);
@@ -70,6 +78,7 @@ CMainFrame::CMainFrame(CVeldraApp& app, CVeldraDoc& doc, CRecentFileList& recent
     // The order commands are offered in; printing is the view's business.
     m_router.AddTarget(m_pView);
     m_router.AddTarget(m_pPrintCommands.get());
+    m_router.AddTarget(m_pBatchCommands.get());
     m_router.AddTarget(m_pTrimCommand.get());
     m_router.AddTarget(m_pLibraryCommands.get());
     m_router.AddTarget(m_pScanCommands.get());
@@ -94,6 +103,7 @@ CMainFrame::CMainFrame(CVeldraApp& app, CVeldraDoc& doc, CRecentFileList& recent
         m_pActions->Refresh();
         RefreshStatus();
         setWindowModified(m_doc.IsModified());
+        m_pRecovery->Autosaver().FollowSetting();
     });
     m_idle.start(idleMilliseconds);
     // Once the window is up, so that the logo opens above it.
@@ -128,6 +138,9 @@ void CMainFrame::CreateBars()
     m_pExtendedBar->setObjectName(QStringLiteral("ExtendedBar"));
     CMenuLayout::FillExtendedBar(*m_pExtendedBar, *m_pActions);
     addToolBar(Qt::LeftToolBarArea, m_pExtendedBar);
+    auto* records = new CRecordNavigator(*m_pActions, this);
+    addToolBar(Qt::TopToolBarArea, records);
+    m_pBatchCommands->SetNavigator(records);
     for (QToolBar* bar : {m_pStandardBar, m_pExtendedBar}) {
         bar->setIconSize(QSize(24, 24));
         bar->setAllowedAreas(Qt::AllToolBarAreas);

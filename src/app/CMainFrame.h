@@ -9,6 +9,7 @@
 #include <memory>
 
 class CAppCommands;
+class CBatchCommands;
 class CCommandActions;
 class CDocumentCommands;
 class CDocumentManager;
@@ -16,6 +17,7 @@ class CLayerWindow;
 class CLibraryCommands;
 class CScanCommands;
 class CPrintCommands;
+class CRecoveryLink;
 class CTrimCommand;
 class CObjectEditor;
 class CRecentFileList;
@@ -55,6 +57,8 @@ public:
     CLibraryCommands& LibraryCommands() { return *m_pLibraryCommands; }
     QToolBar& StandardBar() { return *m_pStandardBar; }
     QToolBar& ExtendedBar() { return *m_pExtendedBar; }
+    CRecoveryLink& Recovery() { return *m_pRecovery; }
+    CBatchCommands& BatchCommands() { return *m_pBatchCommands; }
 
     // Brings the status panes up to date (also done on idle).
     void RefreshStatus();
@@ -97,6 +101,8 @@ private:
     std::unique_ptr<CLibraryCommands> m_pLibraryCommands;
     std::unique_ptr<CScanCommands> m_pScanCommands;
     std::unique_ptr<CObjectEditor> m_pObjectEditor;
+    std::unique_ptr<CRecoveryLink> m_pRecovery;
+    std::unique_ptr<CBatchCommands> m_pBatchCommands;
     CCommandActions* m_pActions = nullptr;
     CZoomStatusBar* m_pStatusBar = nullptr;
     QToolBar* m_pStandardBar = nullptr;

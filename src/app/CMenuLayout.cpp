@@ -58,7 +58,7 @@ void CMenuLayout::AddFileMenu(QMainWindow& window, CCommandActions& actions, con
     actions.AddToMenu(*material, {C::AddMaterialFile, C::AddMaterialScan});
     actions.RefreshOnShow(*material);
     actions.AddToMenu(*file, {C::None, C::ExportBmp, C::ExportClipboard, C::None, C::FilePrint, C::FilePrintPreview,
-                              C::FilePrintSetup, C::None});
+                              C::FilePrintSetup, C::None, C::DataSource, C::PrintBatch, C::None});
     // Printing without the dialog has its keys but no menu entry.
     window.addAction(actions.Action(C::FilePrintDirect));
     AddRecentFiles(*file, actions, recent);

@@ -13,10 +13,11 @@ CPreviewCommand::CPreviewCommand(CVeldraDoc& doc, CAppSettings& settings, QWidge
 {
 }
 
-bool CPreviewCommand::Run()
+bool CPreviewCommand::Run(CPlateRenderer* shown)
 {
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    const std::vector<std::uint8_t> grey = CPlateRenderer(m_doc).PreviewImage();
+    CPlateRenderer own(m_doc);
+    const std::vector<std::uint8_t> grey = (shown ? *shown : own).PreviewImage();
     QGuiApplication::restoreOverrideCursor();
     const CSize size = m_doc.GetDeviceSize();
     const CEngraverAdjustments start = m_doc.Adjustments().Get();

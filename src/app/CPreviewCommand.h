@@ -3,6 +3,7 @@
 #include <functional>
 
 class CAppSettings;
+class CPlateRenderer;
 class CVeldraDoc;
 class QWidget;
 
@@ -17,8 +18,9 @@ public:
     // it has run.
     CPreviewCommand(CVeldraDoc& doc, CAppSettings& settings, QWidget* window, std::function<void()> print);
 
-    // True when the user confirmed the dialog.
-    bool Run();
+    // True when the user confirmed the dialog. shown: what renders the
+    // plate when it is not the layout itself (a record's copy).
+    bool Run(CPlateRenderer* shown = nullptr);
 
 private:
     CVeldraDoc& m_doc;

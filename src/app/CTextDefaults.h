@@ -30,6 +30,8 @@ struct CTextDefaults
     // Percent.
     int zoom = 100;
     int maxUndoCount = 100;
+    // Minutes between writes of a changed layout to its recovery file; 0: never.
+    int autosaveMinutes = 5;
     COLORREF baseColor = RGB(0, 0, 0);
     // colorNone: the system's window colour is shown outside the material.
     COLORREF outsideColor = colorNone;

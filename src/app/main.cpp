@@ -2,6 +2,8 @@
 #include "CLanguageCatalogs.h"
 #include "CMainFrame.h"
 #include "CResourceCatalog.h"
+#include "CStartupCommands.h"
+#include "recovery/CRecoveryLink.h"
 #include "CSettingsStore.h"
 #include "CVeldraApp.h"
 #include "CommandLine.h"
@@ -10,8 +12,10 @@
 
 #include "document/CVeldraDoc.h"
 #include "output/CCupsPrinterSystem.h"
+#include "view/CVeldraView.h"
 
 #include <QApplication>
+#include <QTimer>
 
 #include <cstdio>
 
@@ -76,6 +80,10 @@ int main(int argc, char* argv[])
     frame.show();
     if (file.isEmpty() || !frame.Documents().OpenDocument(file))
         frame.Documents().NewDocument();
+    // Once the window is up: what programs that ended without exiting left.
+    QTimer::singleShot(0, &frame, [&frame] { frame.Recovery().OfferRecovery(); });
+    CStartupCommands::Schedule(frame.Router(), &frame,
+                               [&frame, &doc](int object) { frame.View().SetSelection(doc.GetObjectAt(object)); });
     const int result = application.exec();
     {
         CSettingsStore store;

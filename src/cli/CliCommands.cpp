@@ -33,20 +33,6 @@ namespace CliCommands {
 
 namespace {
 
-// Opens a document and sets its device as the program does.
-bool OpenForOutput(CVeldraDoc& doc, const QString& path, int dpi, std::optional<CSize> printable, QString& error)
-{
-    ApplyUserSettings(doc);
-    const CDocumentFile::Result opened = CDocumentFile::Open(doc, path);
-    if (!opened.ok) {
-        error = opened.message;
-        return false;
-    }
-    const CSize area = printable ? *printable : doc.GetMaterialSize();
-    doc.SetDevice(dpi, area.cx, area.cy);
-    return true;
-}
-
 std::optional<CSize> ParseSize(const QString& text)
 {
     const QStringList parts = text.split(QLatin1Char(','));

@@ -17,5 +17,6 @@ int Preview(const QStringList& arguments);
 int Import(const QStringList& arguments);
 int Library(const QStringList& arguments);
 int Print(const QStringList& arguments);
+int Batch(const QStringList& arguments);
 
 } // namespace CliCommands

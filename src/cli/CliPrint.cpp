@@ -1,10 +1,8 @@
 #include "CliCommands.h"
 #include "CliSupport.h"
 
-#include "app/CVeldraApp.h"
 #include "document/CDocumentFile.h"
 #include "document/CVeldraDoc.h"
-#include "output/CCupsPrinterSystem.h"
 #include "output/CEngraverDevice.h"
 #include "output/CPlatePrint.h"
 #include "output/CPrintTargets.h"
@@ -14,24 +12,6 @@
 #include <cstdio>
 
 namespace CliCommands {
-
-namespace {
-
-// The printer the program's Print without dialog would use: the one the
-// user chose, else the first engraver there is.
-QString DefaultQueue()
-{
-    const QString chosen = UserSettings().printer.device;
-    if (!chosen.isEmpty())
-        return chosen;
-    for (const IPrinterSystem::Queue& queue : CCupsPrinterSystem().LocalPrinters()) {
-        if (CVeldraApp::IsEngraverDriver(queue.driver))
-            return queue.device;
-    }
-    return {};
-}
-
-} // namespace
 
 int Print(const QStringList& arguments)
 {

@@ -3,6 +3,9 @@
 #include "CliCommands.h"
 
 #include "app/CSettingsStore.h"
+#include "app/CVeldraApp.h"
+#include "document/CDocumentFile.h"
+#include "output/CCupsPrinterSystem.h"
 #include "document/CVeldraDoc.h"
 
 #include <QCoreApplication>
@@ -39,6 +42,34 @@ CAppSettings UserSettings()
 void ApplyUserSettings(CVeldraDoc& doc)
 {
     doc.SetSettings(UserSettings().DocumentSettings());
+}
+
+// Opens a document and sets its device as the program does.
+bool OpenForOutput(CVeldraDoc& doc, const QString& path, int dpi, std::optional<CSize> printable, QString& error)
+{
+    ApplyUserSettings(doc);
+    const CDocumentFile::Result opened = CDocumentFile::Open(doc, path);
+    if (!opened.ok) {
+        error = opened.message;
+        return false;
+    }
+    const CSize area = printable ? *printable : doc.GetMaterialSize();
+    doc.SetDevice(dpi, area.cx, area.cy);
+    return true;
+}
+
+// The printer the program's Print without dialog would use: the one the
+// user chose, else the first engraver there is.
+QString DefaultQueue()
+{
+    const QString chosen = UserSettings().printer.device;
+    if (!chosen.isEmpty())
+        return chosen;
+    for (const IPrinterSystem::Queue& queue : CCupsPrinterSystem().LocalPrinters()) {
+        if (CVeldraApp::IsEngraverDriver(queue.driver))
+            return queue.device;
+    }
+    return {};
 }
 
 Options::Options(const QStringList& arguments, const QStringList& known)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/CAppSettings.h"
+#include "platform/CSize.h"
 
 #include <QString>
 #include <QStringList>
@@ -23,6 +24,13 @@ int Usage(const char* text);
 CAppSettings UserSettings();
 // Documents here work with the same settings as the program's.
 void ApplyUserSettings(CVeldraDoc& doc);
+
+// Opens a document and sets its device as the program does (printable:
+// the material unless given).
+bool OpenForOutput(CVeldraDoc& doc, const QString& path, int dpi, std::optional<CSize> printable, QString& error);
+// The printer the program's Print without dialog would use: the one the
+// user chose, else the first engraver there is.
+QString DefaultQueue();
 
 // "--name value" options after the positional arguments.
 struct Options

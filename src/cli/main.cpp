@@ -25,6 +25,7 @@ const std::map<QString, std::function<int(const QStringList&)>>& Commands()
         {QStringLiteral("import"), CliCommands::Import},
         {QStringLiteral("library"), CliCommands::Library},
         {QStringLiteral("print"), CliCommands::Print},
+        {QStringLiteral("batch"), CliCommands::Batch},
     };
     return commands;
 }
@@ -69,6 +70,11 @@ int main(int argc, char* argv[])
                                              "[--gamma G] [--to-file OUT]"),
                               QStringLiteral("Print the layout as the program's Print does (the chosen printer, else the "
                                              "engraver) and show the job's number; --to-file writes the job instead."));
+    commandLine.AddPositional(QStringLiteral("batch FILE.vlz [--data DATA.csv | --count N] [--records A-B] "
+                                             "(--render OUTDIR [--name PATTERN] | --print [--printer QUEUE])"),
+                              QStringLiteral("Fill the layout's fields ({Column}, {#}, {serial}, {date}) from each record "
+                                             "and write one bitmap per record (named by the pattern's fields, default "
+                                             "{#}) or send one print job per record."));
     switch (commandLine.Parse(arguments)) {
     case CommandLine::Action::ShowHelp:
         std::fputs(qPrintable(commandLine.HelpText()), stdout);

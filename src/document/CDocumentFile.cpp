@@ -120,6 +120,14 @@ CDocumentFile::Result CDocumentFile::Open(CVeldraDoc& doc, const QString& path)
 
 CDocumentFile::Result CDocumentFile::Save(CVeldraDoc& doc, const QString& path)
 {
+    const Result written = Write(doc, path);
+    if (written.ok)
+        doc.SetModifiedFlag(false);
+    return written;
+}
+
+CDocumentFile::Result CDocumentFile::Write(CVeldraDoc& doc, const QString& path)
+{
     QString error;
     const bool saved = CSafeSave::Write(path, [&doc](QIODevice& device) {
         try {
@@ -134,6 +142,5 @@ CDocumentFile::Result CDocumentFile::Save(CVeldraDoc& doc, const QString& path)
     }, &error);
     if (!saved)
         return {false, QCoreApplication::translate("CDocumentFile", "Failed to save document.") + QLatin1Char('\n') + error, false};
-    doc.SetModifiedFlag(false);
     return {true, {}, false};
 }

@@ -38,6 +38,9 @@ public:
     // Writes beside the file and renames over it only when everything was
     // written: a failed save leaves the old file untouched.
     static Result Save(CVeldraDoc& doc, const QString& path);
+    // The same bytes as Save, but the document stays as modified as it was
+    // (an autosave is no save of the user's).
+    static Result Write(CVeldraDoc& doc, const QString& path);
 
 private:
     // What a file holds, read in full before any of it reaches a document.

@@ -112,6 +112,7 @@ public:
     void SetSettings(const CDocumentSettings& settings);
     const CDocumentSettings& Settings() const { return m_settings; }
     CAdjustmentKeeper& Adjustments() { return m_adjustments; }
+    const CAdjustmentKeeper& Adjustments() const { return m_adjustments; }
     void AddObserver(IDocumentObserver* observer);
     void RemoveObserver(IDocumentObserver* observer);
     void UpdateAllViews(void* sender, int hint, CSymbolObj* object);

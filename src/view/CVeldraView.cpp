@@ -284,8 +284,10 @@ QImage CVeldraView::ComposeVisible()
 
 void CVeldraView::PaintScene(QPainter& painter)
 {
-    if (m_pPlateCache)
-        m_renderer.RenderPlate(*m_pPlateCache, CPlateRenderer::screen);
+    if (m_pPlateCache) {
+        CPlateRenderer* shown = m_plateSource ? m_plateSource() : nullptr;
+        (shown ? *shown : m_renderer).RenderPlate(*m_pPlateCache, CPlateRenderer::screen);
+    }
     CViewComposer::Scene scene;
     scene.geometry = &m_geometry;
     scene.scroll = ScrollPosition();

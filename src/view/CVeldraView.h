@@ -55,6 +55,10 @@ public:
     // After a document was made or opened: device, zoom, tool.
     void OnInitialUpdate(int zoomSetting);
     void SetDeviceQuery(DeviceQuery query) { m_deviceQuery = std::move(query); }
+    // Where the plate shown comes from instead of the layout itself (a copy
+    // holding a record's values); null from it: the layout.
+    using PlateSource = std::function<CPlateRenderer*()>;
+    void SetPlateSource(PlateSource source) { m_plateSource = std::move(source); }
     void SetDevice(int resolution, int width, int height);
     // While the plate is rendered for the printer, screen paints draw
     // nothing; the next paint after it renders for the screen again.
@@ -160,6 +164,7 @@ private:
     GridSettings& m_grid;
     CViewGeometry m_geometry;
     CPlateRenderer m_renderer;
+    PlateSource m_plateSource;
     CViewComposer m_composer;
     std::unique_ptr<CDibImage> m_pPlateCache;
     int m_nTool = toolSelect;

@@ -27,6 +27,13 @@ enum class CommandId : int {
     Import = 32815,
     AddMaterialFile = 32817,
     AddMaterialScan = 32820,
+    // Batches of plates from a data source (ids of our own, above the rest).
+    DataSource = 32900,
+    PrintBatch = 32901,
+    RecordFirst = 32902,
+    RecordPrevious = 32903,
+    RecordNext = 32904,
+    RecordLast = 32905,
 
     // Edit
     EditClear = 57632,

@@ -155,3 +155,14 @@ QByteArray CupsTestServer::SpooledDocument(int jobId) const
     QFile file(Path(QStringLiteral("spool/d%1-001").arg(jobId, 5, 10, QLatin1Char('0'))));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
+
+std::map<int, QString> CupsTestServer::JobTitles(const QString& queue) const
+{
+    std::map<int, QString> titles;
+    cups_job_t* jobs = nullptr;
+    const int count = cupsGetJobs(&jobs, queue.toUtf8().constData(), 0, CUPS_WHICHJOBS_ALL);
+    for (int i = 0; i < count; ++i)
+        titles[jobs[i].id] = QString::fromUtf8(jobs[i].title);
+    cupsFreeJobs(count, jobs);
+    return titles;
+}

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include <map>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -46,6 +47,8 @@ public:
     QByteArray JobOptions(int jobId) const;
     // The job's document as it was handed to the scheduler.
     QByteArray SpooledDocument(int jobId) const;
+    // The titles of a queue's jobs, by job number.
+    std::map<int, QString> JobTitles(const QString& queue) const;
 
 private:
     CupsTestServer() = default;

@@ -2,7 +2,7 @@
 // job the engraver gets, and what the user sees when the printer is away.
 #include "CupsFixture.h"
 #include "DialogDriver.h"
-#include "MainWindowFixture.h"
+#include "PrinterWindowFixture.h"
 #include "RasterDecode.h"
 #include "SampleLayout.h"
 
@@ -25,22 +25,9 @@
 
 namespace {
 
-class WindowPrintFixture : public MainWindowFixture
+class WindowPrintFixture : public PrinterWindowFixture
 {
 protected:
-    void SetUp() override
-    {
-        const QString failure = CupsFixture::StartServer();
-        if (!failure.isEmpty()) {
-            if (qgetenv("CI") == "true")
-                FAIL() << qPrintable(failure);
-            GTEST_SKIP() << qPrintable(failure);
-        }
-        MainWindowFixture::SetUp();
-    }
-
-    const IPrinterSystem* PrinterSystem() override { return &m_printers; }
-
     // The sample layout saved and opened as a user opens it.
     void OpenSample()
     {
@@ -101,9 +88,6 @@ protected:
     }
 
     DialogDriver driver;
-
-private:
-    CCupsPrinterSystem m_printers;
 };
 
 } // namespace

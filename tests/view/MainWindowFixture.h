@@ -24,6 +24,7 @@ protected:
     void SetUp() override
     {
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+        qputenv("XDG_STATE_HOME", QFile::encodeName(state.path()));
         qputenv("VELDRA2_DATA_DIR", QFile::encodeName(data.filePath(QStringLiteral("Veldra2"))));
         app = std::make_unique<CVeldraApp>(PrinterSystem());
         app->Startup();
@@ -47,6 +48,7 @@ protected:
     }
 
     QTemporaryDir config;
+    QTemporaryDir state;
     QTemporaryDir data;
     QTemporaryDir files;
     std::unique_ptr<CVeldraApp> app;

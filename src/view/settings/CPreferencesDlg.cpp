@@ -30,6 +30,17 @@ Widget* Named(Widget* widget, const char* id)
     return widget;
 }
 
+// A typed number between its label and its unit.
+QHBoxLayout* FieldRow(QLabel* label, QLineEdit* field, QLabel* unit)
+{
+    label->setBuddy(field);
+    auto* row = new QHBoxLayout;
+    row->addWidget(label);
+    row->addWidget(field);
+    row->addWidget(unit);
+    return row;
+}
+
 QFrame* Separator(QWidget* parent, const char* id)
 {
     auto* line = Named(new QFrame(parent), id);
@@ -90,12 +101,15 @@ QWidget* CPreferencesDlg::BuildGeneralSection()
     fontRow->addWidget(m_pChangeFont);
 
     m_pZoom = Named(new QLineEdit(section), "1060");
-    auto* zoomLabel = new QLabel(tr("&Zoom"), section);
-    zoomLabel->setBuddy(m_pZoom);
-    auto* zoomRow = new QHBoxLayout;
-    zoomRow->addWidget(zoomLabel);
-    zoomRow->addWidget(m_pZoom);
-    zoomRow->addWidget(new QLabel(QStringLiteral("%"), section));
+    QHBoxLayout* zoomRow = FieldRow(new QLabel(tr("&Zoom"), section), m_pZoom, new QLabel(QStringLiteral("%"), section));
+
+
+    // A row of its own, no wider than the rows above: the dialog keeps its width.
+    m_pAutosave = Named(new QLineEdit(section), "autosave");
+    m_pAutosave->setMaximumWidth(m_pAutosave->fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 12);
+    QHBoxLayout* autosaveRow = FieldRow(new QLabel(tr("Autosave &every"), section), m_pAutosave,
+                                        new QLabel(tr("minutes (0: off)"), section));
+    autosaveRow->addStretch(1);
 
     auto* unit = new QGroupBox(tr("Unit"), section);
     auto* unitRow = new QHBoxLayout(unit);
@@ -113,6 +127,7 @@ QWidget* CPreferencesDlg::BuildGeneralSection()
     column->addWidget(font);
     column->addLayout(zoomRow);
     column->addWidget(unit);
+    column->addLayout(autosaveRow);
     return section;
 }
 
@@ -256,6 +271,7 @@ void CPreferencesDlg::Refresh()
     m_pMarginX->setText(m_rules.MarginXText());
     m_pMarginY->setText(m_rules.MarginYText());
     m_pUndo->setText(m_rules.UndoText());
+    m_pAutosave->setText(m_rules.AutosaveText());
     m_pFolder->setText(m_rules.Folder());
     RefreshColors();
 }
@@ -347,9 +363,9 @@ void CPreferencesDlg::OnReset()
 void CPreferencesDlg::accept()
 {
     const CPreferencesRules::Texts texts{m_pZoom->text(), m_pMarginX->text(), m_pMarginY->text(), m_pUndo->text(),
-                                         m_pFolder->text()};
+                                         m_pFolder->text(), m_pAutosave->text()};
     if (const auto refusal = m_rules.Accept(texts)) {
-        QLineEdit* const fields[] = {m_pZoom, m_pMarginX, m_pMarginY, m_pUndo};
+        QLineEdit* const fields[] = {m_pZoom, m_pMarginX, m_pMarginY, m_pUndo, m_pAutosave};
         Refuse(fields[refusal->field], refusal->message);
         return;
     }

@@ -60,6 +60,7 @@ private:
     QLabel* m_pFaceName = nullptr;
     QPushButton* m_pChangeFont = nullptr;
     QLineEdit* m_pZoom = nullptr;
+    QLineEdit* m_pAutosave = nullptr;
     QButtonGroup* m_pUnits = nullptr;
     QLineEdit* m_pMarginX = nullptr;
     QLineEdit* m_pMarginY = nullptr;

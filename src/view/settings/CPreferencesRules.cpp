@@ -10,6 +10,7 @@ CPreferencesRules::CPreferencesRules(int unit, const CTextDefaults& record, COLO
     , m_marginX(unit, 0, maximumMargin, record.marginTopLeft.x)
     , m_marginY(unit, 0, maximumMargin, record.marginTopLeft.y)
     , m_undo(minimumUndo, maximumUndo, record.maxUndoCount)
+    , m_autosave(0, maximumAutosaveMinutes, record.autosaveMinutes)
 {
     LoadFields();
 }
@@ -20,6 +21,7 @@ void CPreferencesRules::LoadFields()
     m_marginX.SetValue(m_record.marginTopLeft.x);
     m_marginY.SetValue(m_record.marginTopLeft.y);
     m_undo.SetValue(m_record.maxUndoCount);
+    m_autosave.SetValue(m_record.autosaveMinutes);
     m_preset = PresetOf(m_record.previewColor0, m_record.previewColor1);
     m_crOutsideButton = UsesSystemColor() ? m_crSystemWindow : m_record.outsideColor;
 }
@@ -96,6 +98,7 @@ void CPreferencesRules::ResetDefaults()
     m_record.previewColor1 = defaults.previewColor1;
     m_record.outsideColor = defaults.outsideColor;
     m_record.maxUndoCount = defaults.maxUndoCount;
+    m_record.autosaveMinutes = defaults.autosaveMinutes;
     if (m_nLevel == maximumLevel)
         m_record.pluginFolder.clear();
     LoadFields();
@@ -105,8 +108,12 @@ std::optional<CFieldRefusal> CPreferencesRules::Accept(const Texts& texts)
 {
     if (const QString refusal = m_zoom.Take(texts.zoom); !refusal.isEmpty())
         return CFieldRefusal{zoomField, refusal};
+    if (texts.autosave)
+        if (const QString refusal = m_autosave.Take(*texts.autosave); !refusal.isEmpty())
+            return CFieldRefusal{autosaveField, refusal};
     CTextDefaults record = m_record;
     record.zoom = m_zoom.Value();
+    record.autosaveMinutes = m_autosave.Value();
     if (SectionEnabled(1)) {
         const CLengthField::Reading x = m_marginX.Read(texts.marginX);
         if (!x.Ok())

@@ -24,8 +24,9 @@ public:
     static constexpr int minimumUndo = 1;
     static constexpr int maximumUndo = 32767;
     static constexpr int maximumLevel = 2;
+    static constexpr int maximumAutosaveMinutes = 1440;
 
-    enum Field { zoomField, marginXField, marginYField, undoField };
+    enum Field { zoomField, marginXField, marginYField, undoField, autosaveField };
     enum Preset { presetColor1, presetColor2, presetUserDefined };
 
     // The typed fields as the dialog holds them.
@@ -36,6 +37,8 @@ public:
         QString marginY;
         QString undo;
         QString folder;
+        // Not read when absent.
+        std::optional<QString> autosave;
     };
 
     CPreferencesRules(int unit, const CTextDefaults& record, COLORREF systemWindowColor);
@@ -50,6 +53,7 @@ public:
     QString MarginXText() const { return m_marginX.Text(); }
     QString MarginYText() const { return m_marginY.Text(); }
     QString UndoText() const { return m_undo.Text(); }
+    QString AutosaveText() const { return m_autosave.Text(); }
     const QString& Folder() const { return m_record.pluginFolder; }
     bool InchUnit() const { return m_marginX.Format().IsInch(); }
 
@@ -99,6 +103,7 @@ private:
     CLengthField m_marginX;
     CLengthField m_marginY;
     CIntegerField m_undo;
+    CIntegerField m_autosave;
     Preset m_preset = presetUserDefined;
     COLORREF m_crOutsideButton = 0;
 };

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "CRecordRange.h"
+
+#include <QCoreApplication>
+#include <QDate>
+#include <QString>
+
+#include <functional>
+
+class CDataSource;
+class CRecordLayout;
+
+// Goes through a range of records: each is put into the layout copy and
+// handed to a step (render it, print it), with progress after each. The
+// run stops at the first record that fails or when progress says stop.
+class CBatchRun
+{
+    Q_DECLARE_TR_FUNCTIONS(CBatchRun)
+
+public:
+    // Records done so far and the range's count; false to stop.
+    using Progress = std::function<bool(int done, int total)>;
+    // The record is in the layout; false, with the reason, to stop there.
+    using Step = std::function<bool(int record, QString* error)>;
+
+    struct Result
+    {
+        int done = 0;
+        bool cancelled = false;
+        // The record that failed (0: none) and why, naming it.
+        int failedRecord = 0;
+        QString error;
+
+        bool Ok() const { return failedRecord == 0 && !cancelled; }
+    };
+
+    static Result Run(CRecordLayout& layout, const CDataSource& data, const CRecordRange& range, const QDate& date,
+                      const Step& step, const Progress& progress = {});
+};

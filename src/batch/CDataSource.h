@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// The records of a batch: the rows of a data file under its header row, or
+// only a count of records when the fields need no file ({#}, {serial},
+// {date}).
+class CDataSource
+{
+    Q_DECLARE_TR_FUNCTIONS(CDataSource)
+
+public:
+    // Reads a CSV or TSV file (tabs for ".tsv" and ".tab", else commas
+    // unless the header row holds tabs and no commas). Nothing, with the
+    // reason naming the line, for a file that cannot be read or is malformed.
+    static std::optional<CDataSource> Load(const QString& path, QString* error);
+    static std::optional<CDataSource> FromText(const QString& text, QChar separator, QString* error);
+    static CDataSource Counted(int count);
+
+    const QString& Path() const { return m_path; }
+    const QStringList& Columns() const { return m_columns; }
+    int RecordCount() const { return m_count; }
+    // Record 1 is the first row under the header.
+    QString Value(int record, const QString& column) const;
+
+private:
+    static QChar SeparatorFor(const QString& path, const QString& text);
+
+    QString m_path;
+    QStringList m_columns;
+    QList<QStringList> m_rows;
+    int m_count = 0;
+};

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "CFieldTemplate.h"
+
+#include "document/CPlateRenderer.h"
+
+#include <QCoreApplication>
+#include <QDate>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+#include <vector>
+
+class CDataSource;
+class CSymbolObj;
+class CVeldraDoc;
+
+// A copy of a layout whose texts with fields take one record's values at a
+// time, as if the user had typed them in: a text block is measured again
+// (its size follows its text), a horizontal or fan text keeps its width.
+// The texts are kept as the user typed them in the layout itself.
+class CRecordLayout
+{
+    Q_DECLARE_TR_FUNCTIONS(CRecordLayout)
+
+public:
+    // Nothing, with the reason naming the text, when a text's fields
+    // cannot be read.
+    static std::unique_ptr<CRecordLayout> Make(const CVeldraDoc& doc, QString* error);
+    ~CRecordLayout();
+
+    bool HasFields() const { return !m_fields.empty(); }
+    // The columns the fields name, each once.
+    QStringList Columns() const;
+    // Empty when the source has every column the fields name; otherwise
+    // the message naming the missing ones and listing the source's columns.
+    QString MissingColumns(const CDataSource& data) const;
+
+    // Puts record number `record` (1 = the first) into the copy's texts.
+    // False, naming the record and column, when a value cannot be written
+    // in its text's code page; the copy then holds no half of the record.
+    bool Apply(const CDataSource& data, int record, const QDate& date, QString* error);
+
+    CVeldraDoc& Layout() { return *m_pLayout; }
+    // Renders the copy; its renderer keeps its caches from record to record.
+    CPlateRenderer& Renderer() { return *m_pRenderer; }
+
+private:
+    struct FieldText
+    {
+        CSymbolObj* object = nullptr;
+        CFieldTemplate text;
+        int charSet = 0;
+    };
+
+    CRecordLayout() = default;
+    bool Fill(const FieldText& field, const CDataSource& data, int record, const QDate& date, QByteArray& bytes,
+              QString* error) const;
+    static void SetText(CSymbolObj& object, const QByteArray& bytes);
+
+    std::unique_ptr<CVeldraDoc> m_pLayout;
+    std::unique_ptr<CPlateRenderer> m_pRenderer;
+    std::vector<FieldText> m_fields;
+};

@@ -1,0 +1,155 @@
+// veldra2-cli batch: one bitmap per record that equals `render` of the plate
+// typed by hand, one print job per record on the private scheduler, and
+// the summary and exit codes.
+#include "CliProcess.h"
+#include "CupsFixture.h"
+#include "SerialPlate.h"
+#include "TestFiles.h"
+
+#include "document/CDocumentFile.h"
+
+#include <QDir>
+#include <QFile>
+
+
+namespace {
+
+struct CliBatchFixture : ::testing::Test
+{
+    QTemporaryDir dir;
+
+    CliProcessRun Batch(const QStringList& arguments) const
+    {
+        return CliProcessRun::Of(dir, QStringList{QStringLiteral("batch")} + arguments);
+    }
+
+    QString SavePlate(const QString& name, const PlateTexts& texts, const PlateTexts* typed = nullptr) const
+    {
+        CVeldraDoc doc;
+        MakeSerialPlate(doc, texts);
+        if (typed)
+            TypeTexts(doc, *typed);
+        const QString path = dir.filePath(name);
+        EXPECT_TRUE(CDocumentFile::Save(doc, path).ok);
+        return path;
+    }
+
+    QString WriteData(const QByteArray& bytes) const
+    {
+        return WriteFileBytes(dir.filePath(QStringLiteral("staff.csv")), bytes);
+    }
+
+    // `render` of the plate with the values typed into its texts.
+    QByteArray RenderedByHand(const PlateTexts& values) const
+    {
+        const QString layout = SavePlate(QStringLiteral("hand.vlz"), serialTemplate, &values);
+        const QString out = dir.filePath(QStringLiteral("hand.bmp"));
+        const CliProcessRun run = CliProcessRun::Of(dir, {QStringLiteral("render"), layout, out});
+        EXPECT_EQ(run.exitCode, 0) << run.err.constData();
+        return ReadFileBytes(out);
+    }
+};
+
+struct CliBatchPrintFixture : CupsFixture
+{
+    QTemporaryDir dir;
+};
+
+} // namespace
+
+TEST_F(CliBatchFixture, ThreeRecordsRenderAsThreeHandMadePlates)
+{
+    const QString layout = SavePlate(QStringLiteral("serial.vlz"), serialTemplate);
+    const QString data = WriteData("Name,Dept\r\nAnna,Stores\r\n\"Olsen, K.\",Lab\r\nCy,Stores\r\n");
+    const QString out = dir.filePath(QStringLiteral("out"));
+    ASSERT_TRUE(QDir().mkpath(out));
+    const CliProcessRun run =
+        Batch({layout, QStringLiteral("--data"), data, QStringLiteral("--render"), out, QStringLiteral("--name"),
+               QStringLiteral("plate-{serial:001}")});
+    ASSERT_EQ(run.exitCode, 0) << run.err.constData();
+    EXPECT_EQ(run.out, "3 of 3 plates rendered\n");
+    EXPECT_EQ(QDir(out).entryList(QDir::Files), QStringList({"plate-001.bmp", "plate-002.bmp", "plate-003.bmp"}));
+    EXPECT_EQ(ReadFileBytes(out + "/plate-001.bmp"), RenderedByHand({"Anna", "No. 0001", "Stores\r\nRecord 1"}));
+    EXPECT_EQ(ReadFileBytes(out + "/plate-002.bmp"), RenderedByHand({"Olsen, K.", "No. 0006", "Lab\r\nRecord 2"}));
+    EXPECT_EQ(ReadFileBytes(out + "/plate-003.bmp"), RenderedByHand({"Cy", "No. 0011", "Stores\r\nRecord 3"}));
+}
+
+TEST_F(CliBatchFixture, CountersNeedNoDataFileAndRangesPickRecords)
+{
+    const QString layout = SavePlate(QStringLiteral("count.vlz"), {"Tag {#}", "No. {serial:0001+5}", "{date:yyyy}"});
+    const CliProcessRun run = Batch({layout, QStringLiteral("--count"), QStringLiteral("5"), QStringLiteral("--records"),
+                                     QStringLiteral("4-5"), QStringLiteral("--render"), dir.path()});
+    ASSERT_EQ(run.exitCode, 0) << run.err.constData();
+    EXPECT_EQ(run.out, "2 of 2 plates rendered\n");
+    EXPECT_TRUE(QFile::exists(dir.filePath("4.bmp")));
+    EXPECT_TRUE(QFile::exists(dir.filePath("5.bmp")));
+    EXPECT_FALSE(QFile::exists(dir.filePath("3.bmp")));
+}
+
+TEST_F(CliBatchFixture, BadInputsFailWithTheirReason)
+{
+    const QString layout = SavePlate(QStringLiteral("serial.vlz"), serialTemplate);
+    const QString data = WriteData("Name,Town\nAnna,Oslo\n");
+    CliProcessRun run = Batch({layout, QStringLiteral("--data"), data, QStringLiteral("--render"), dir.path()});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.err, "The layout's fields {Dept} name no column of the data. Its columns: Name, Town.\n");
+    EXPECT_TRUE(run.out.isEmpty());
+
+    WriteData("Name,Dept\nAnna,Stores\nBo\n");
+    run = Batch({layout, QStringLiteral("--data"), data, QStringLiteral("--render"), dir.path()});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.err, "staff.csv: Line 3: 1 fields where the header names 2 columns.\n");
+
+    WriteData(QString::fromUtf8("Name,Dept\nAnna,Stores\nBo,Σ\n").toUtf8());
+    run = Batch({layout, QStringLiteral("--data"), data, QStringLiteral("--render"), dir.path()});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.err, QString::fromUtf8("Record 2, column \"Dept\": the text's code page cannot hold \"Σ\".\n").toUtf8());
+    EXPECT_EQ(run.out, "1 of 2 plates rendered\n");
+
+    EXPECT_EQ(Batch({layout, QStringLiteral("--count"), QStringLiteral("2"), QStringLiteral("--render"),
+                     dir.filePath("none")}).exitCode, 1);
+    EXPECT_EQ(Batch({layout, QStringLiteral("--data"), data, QStringLiteral("--records"), QStringLiteral("2-9"),
+                     QStringLiteral("--render"), dir.path()}).exitCode, 1);
+    // Usage: neither or both of --render and --print, --data with --count, unknown options.
+    EXPECT_EQ(Batch({layout}).exitCode, 2);
+    EXPECT_EQ(Batch({layout, QStringLiteral("--print"), QStringLiteral("--render"), dir.path()}).exitCode, 2);
+    EXPECT_EQ(Batch({layout, QStringLiteral("--data"), data, QStringLiteral("--count"), QStringLiteral("3"),
+                     QStringLiteral("--render"), dir.path()}).exitCode, 2);
+    EXPECT_EQ(Batch({layout, QStringLiteral("--print"), QStringLiteral("--name"), QStringLiteral("x")}).exitCode, 2);
+    EXPECT_EQ(Batch({layout, QStringLiteral("--render")}).exitCode, 2);
+}
+
+TEST_F(CliBatchPrintFixture, ThreeRecordsAreThreeJobsNamedByRecord)
+{
+    CVeldraDoc doc;
+    MakeSerialPlate(doc, serialTemplate);
+    const QString layout = dir.filePath(QStringLiteral("serial.vlz"));
+    ASSERT_TRUE(CDocumentFile::Save(doc, layout).ok);
+    const QString data = WriteFileBytes(dir.filePath(QStringLiteral("staff.tsv")),
+                                        "Name\tDept\nAnna\tStores\nBo\tLab\nCy\tStores\nDee\tLab\n");
+
+    const CliProcessRun run = CliProcessRun::Of(
+        dir, {QStringLiteral("batch"), layout, QStringLiteral("--data"), data, QStringLiteral("--records"),
+              QStringLiteral("2-4"), QStringLiteral("--print"), QStringLiteral("--printer"), engraverQueue});
+    ASSERT_EQ(run.exitCode, 0) << run.err.constData();
+    const QList<QByteArray> lines = run.out.trimmed().split('\n');
+    ASSERT_EQ(lines.size(), 4) << run.out.constData();
+    EXPECT_EQ(lines.last(), "3 of 3 jobs sent");
+    const std::map<int, QString> titles = CupsTestServer::Instance().JobTitles(engraverQueue);
+    for (int i = 0; i < 3; ++i) {
+        const int id = lines[i].toInt();
+        ASSERT_TRUE(CupsTestServer::Instance().WaitForJob(id));
+        ASSERT_TRUE(titles.count(id)) << id;
+        EXPECT_EQ(titles.at(id), QStringLiteral("serial.vlz #%1").arg(i + 2));
+        const QByteArray sync = CupsTestServer::Instance().JobOutput(id).left(4);
+        EXPECT_TRUE(sync == "RaS2" || sync == "2SaR") << sync.constData();
+    }
+    // Each job carries its own record's plate.
+    EXPECT_NE(CupsTestServer::Instance().JobOutput(lines[0].toInt()), CupsTestServer::Instance().JobOutput(lines[1].toInt()));
+
+    const CliProcessRun missing = CliProcessRun::Of(
+        dir, {QStringLiteral("batch"), layout, QStringLiteral("--data"), data, QStringLiteral("--print"),
+              QStringLiteral("--printer"), QStringLiteral("No_Such_Queue")});
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_EQ(missing.err, "Could not start print job.\n");
+}
