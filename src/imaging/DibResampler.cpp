@@ -1,6 +1,7 @@
 #include "DibResampler.h"
 
 #include "CDibImage.h"
+#include "KeyScan.h"
 #include "RowBands.h"
 
 #include <algorithm>
@@ -114,6 +115,42 @@ struct Taps
 
 namespace {
 
+// The column taps again, each column padded to the same number of taps
+// with weight 0 on its own last pixel, for a loop that works on four
+// columns at once. Adding 0 * p to a sum leaves it exactly as it was.
+struct PaddedColumns
+{
+    std::size_t width = 0;               // taps per column
+    std::vector<std::size_t> offsets;    // byte offset in the row, per column and tap
+    std::vector<double> weights;
+    std::vector<std::uint8_t> inside;    // every tap inside the source
+
+    explicit PaddedColumns(const Taps& columns)
+    {
+        const std::size_t count = columns.start.size() - 1;
+        for (std::size_t c = 0; c < count; ++c)
+            width = std::max(width, columns.start[c + 1] - columns.start[c]);
+        offsets.assign(count * width, 0);
+        weights.assign(count * width, 0.0);
+        inside.assign(count, 0);
+        for (std::size_t c = 0; c < count; ++c) {
+            const std::size_t begin = columns.start[c], end = columns.start[c + 1];
+            bool allInside = end > begin;
+            for (std::size_t t = 0; t < width; ++t) {
+                const Tap& tap = columns.taps[std::min(begin + t, end - 1)];
+                allInside = allInside && tap.index >= 0;
+                offsets[c * width + t] = 3 * std::size_t(std::max(tap.index, 0));
+                weights[c * width + t] = begin + t < end ? tap.weight : 0.0;
+            }
+            inside[c] = allInside;
+        }
+    }
+};
+
+} // namespace
+
+namespace {
+
 // The key test of both directions. With no key, only pixels outside the
 // source count as keyed (they read as white through the shared address).
 struct KeyTest
@@ -137,33 +174,97 @@ struct ReducedRow
     int sourceRow = -2; // -1 is the row outside the source
     std::vector<double> sums;
     std::vector<std::uint8_t> keyed;
+    std::vector<double> lineValues; // scratch: the source row's bytes
 };
 
-void ReduceAcross(ReducedRow& row, int sourceRow, const CDibImage& source, const Taps& columns, const KeyTest& isKey)
+// The sums of column c, tap by tap; with testKey false the source pixels
+// are known not to be the key (only pixels outside the source may be).
+template <bool testKey>
+void SumColumn(ReducedRow& row, std::size_t c, const std::uint8_t* line, const Taps& columns, const KeyTest& isKey)
+{
+    double sum0 = 0, sum1 = 0, sum2 = 0;
+    bool keyed = false;
+    for (std::size_t cx = columns.start[c]; cx < columns.start[c + 1]; ++cx) {
+        const Tap colTap = columns.taps[cx];
+        const bool inside = line && colTap.index >= 0;
+        const std::uint8_t* p = inside ? line + 3 * std::size_t(colTap.index) : outsideBgr;
+        if ((testKey || !inside) && isKey(p)) {
+            keyed = true;
+            break;
+        }
+        sum0 += colTap.weight * p[0];
+        sum1 += colTap.weight * p[1];
+        sum2 += colTap.weight * p[2];
+    }
+    row.sums[3 * c] = sum0;
+    row.sums[3 * c + 1] = sum1;
+    row.sums[3 * c + 2] = sum2;
+    row.keyed[c] = keyed;
+}
+
+// Four columns whose taps are all inside a row without key pixels: the
+// same sums as SumColumn, their twelve chains of additions side by side.
+void SumFourColumns(ReducedRow& row, std::size_t c, const double* line, const PaddedColumns& padded)
+{
+    double sums[4][3] = {};
+    const std::size_t width = padded.width;
+    for (std::size_t t = 0; t < width; ++t) {
+        for (std::size_t j = 0; j < 4; ++j) {
+            const std::size_t at = (c + j) * width + t;
+            const double* p = line + padded.offsets[at];
+            const double w = padded.weights[at];
+            sums[j][0] += w * p[0];
+            sums[j][1] += w * p[1];
+            sums[j][2] += w * p[2];
+        }
+    }
+    for (std::size_t j = 0; j < 4; ++j) {
+        row.sums[3 * (c + j)] = sums[j][0];
+        row.sums[3 * (c + j) + 1] = sums[j][1];
+        row.sums[3 * (c + j) + 2] = sums[j][2];
+        row.keyed[c + j] = 0;
+    }
+}
+
+void SumAcrossKeyFree(ReducedRow& row, const std::uint8_t* line, std::size_t lineBytes, const Taps& columns,
+                      const PaddedColumns& padded, const KeyTest& isKey)
+{
+    // The row's bytes as doubles once, rather than at every tap.
+    std::vector<double>& values = row.lineValues;
+    values.resize(lineBytes);
+    for (std::size_t k = 0; k < lineBytes; ++k)
+        values[k] = line[k];
+    const std::size_t count = columns.start.size() - 1;
+    std::size_t c = 0;
+    while (c < count) {
+        if (c + 4 <= count && padded.inside[c] && padded.inside[c + 1] && padded.inside[c + 2] && padded.inside[c + 3]) {
+            SumFourColumns(row, c, values.data(), padded);
+            c += 4;
+        } else {
+            SumColumn<false>(row, c++, line, columns, isKey);
+        }
+    }
+}
+
+void ReduceAcross(ReducedRow& row, int sourceRow, const CDibImage& source, const Taps& columns,
+                  const PaddedColumns& padded, const KeyTest& isKey)
 {
     const std::size_t count = columns.start.size() - 1;
     row.sourceRow = sourceRow;
     row.sums.resize(3 * count);
     row.keyed.resize(count);
     const std::uint8_t* line = sourceRow >= 0 ? source.Row(sourceRow) : nullptr;
-    for (std::size_t c = 0; c < count; ++c) {
-        double sum0 = 0, sum1 = 0, sum2 = 0;
-        bool keyed = false;
-        for (std::size_t cx = columns.start[c]; cx < columns.start[c + 1]; ++cx) {
-            const Tap colTap = columns.taps[cx];
-            const std::uint8_t* p = line && colTap.index >= 0 ? line + 3 * std::size_t(colTap.index) : outsideBgr;
-            if (isKey(p)) {
-                keyed = true;
-                break;
-            }
-            sum0 += colTap.weight * p[0];
-            sum1 += colTap.weight * p[1];
-            sum2 += colTap.weight * p[2];
-        }
-        row.sums[3 * c] = sum0;
-        row.sums[3 * c + 1] = sum1;
-        row.sums[3 * c + 2] = sum2;
-        row.keyed[c] = keyed;
+    // Most rows of a picture hold no key pixel at all: one quick scan spares
+    // the test at every tap.
+    const std::uint8_t key[3] = {isKey.b, isKey.g, isKey.r};
+    if (line && !isKey.none && NextKeyPixel(line, 0, source.Width(), key) < source.Width()) {
+        for (std::size_t c = 0; c < count; ++c)
+            SumColumn<true>(row, c, line, columns, isKey);
+    } else if (line) {
+        SumAcrossKeyFree(row, line, 3 * std::size_t(source.Width()), columns, padded, isKey);
+    } else {
+        for (std::size_t c = 0; c < count; ++c)
+            SumColumn<false>(row, c, line, columns, isKey);
     }
 }
 
@@ -172,8 +273,9 @@ void ReduceAcross(ReducedRow& row, int sourceRow, const CDibImage& source, const
 class ReducedRows
 {
 public:
-    ReducedRows(const CDibImage& source, const Taps& columns, const KeyTest& isKey, std::size_t cachedRows)
-        : m_source(source), m_columns(columns), m_isKey(isKey), m_rows(cachedRows)
+    ReducedRows(const CDibImage& source, const Taps& columns, const PaddedColumns& padded, const KeyTest& isKey,
+                std::size_t cachedRows)
+        : m_source(source), m_columns(columns), m_padded(padded), m_isKey(isKey), m_rows(cachedRows)
     {
     }
 
@@ -184,13 +286,14 @@ public:
                 return row;
         ReducedRow& slot = m_rows[m_next];
         m_next = (m_next + 1) % m_rows.size();
-        ReduceAcross(slot, sourceRow, m_source, m_columns, m_isKey);
+        ReduceAcross(slot, sourceRow, m_source, m_columns, m_padded, m_isKey);
         return slot;
     }
 
 private:
     const CDibImage& m_source;
     const Taps& m_columns;
+    const PaddedColumns& m_padded;
     const KeyTest& m_isKey;
     std::vector<ReducedRow> m_rows;
     std::size_t m_next = 0;
@@ -202,6 +305,35 @@ std::size_t MostTaps(const Taps& taps)
     for (std::size_t i = 0; i + 1 < taps.start.size(); ++i)
         most = std::max(most, taps.start[i + 1] - taps.start[i]);
     return most;
+}
+
+void Weighted(double* __restrict sums, const double* __restrict values, std::size_t count, double weight)
+{
+    for (std::size_t i = 0; i < count; ++i)
+        sums[i] = weight * values[i];
+}
+
+void AddWeighted(double* __restrict sums, const double* __restrict values, std::size_t count, double weight)
+{
+    for (std::size_t i = 0; i < count; ++i)
+        sums[i] += weight * values[i];
+}
+
+// One destination row from its channel values (blue, green, red per
+// pixel): keyed pixels become the key, a colour equal to the key its
+// replacement; pixels not written are left as they are.
+template <class Written>
+void WriteRow(std::uint8_t* out, const int* values, const std::uint8_t* keyed, Written written, std::size_t count,
+              COLORREF key, COLORREF replacement)
+{
+    for (std::size_t c = 0; c < count; ++c, out += 3, values += 3) {
+        if (!written(c))
+            continue;
+        if (keyed[c])
+            WriteKey(out, key);
+        else
+            WritePixel(out, values[2], values[1], values[0], key, replacement);
+    }
 }
 
 } // namespace
@@ -216,6 +348,7 @@ void DibResampler::Reduce(CDibImage& target, Region dest, const CDibImage& sourc
     const int endRow = std::max(firstRow, std::min(dest.height, target.Height() - dest.y));
     const Taps columns(src.x, double(src.width) / dest.width, firstColumn, endColumn, source.Width());
     const Taps rows(src.y, double(src.height) / dest.height, firstRow, endRow, source.Height());
+    const PaddedColumns padded(columns);
     const KeyTest isKey(key);
     const std::size_t cachedRows = MostTaps(rows) + 1;
     std::uint8_t* const targetColumn0 = target.Row(0) + 3 * std::ptrdiff_t(dest.x + firstColumn);
@@ -225,34 +358,31 @@ void DibResampler::Reduce(CDibImage& target, Region dest, const CDibImage& sourc
     // row taps, exactly as a pixel-by-pixel loop adds them; a key met in any
     // tap makes it the key.
     RowBands::Run(endRow - firstRow, 16, [&](int bandBegin, int bandEnd) {
-        ReducedRows reduced(source, columns, isKey, cachedRows);
-        std::vector<double> sums(3 * std::size_t(endColumn - firstColumn));
-        std::vector<std::uint8_t> keyed(std::size_t(endColumn - firstColumn));
+        ReducedRows reduced(source, columns, padded, isKey, cachedRows);
+        const std::size_t count = std::size_t(endColumn - firstColumn);
+        std::vector<double> sums(3 * count);
+        std::vector<int> values(3 * count);
+        std::vector<std::uint8_t> keyed(count);
         for (int r = bandBegin; r < bandEnd; ++r) {
             if (!rows.Valid(r))
                 continue;
-            std::fill(sums.begin(), sums.end(), 0.0);
-            std::fill(keyed.begin(), keyed.end(), std::uint8_t(0));
             for (std::size_t ry = rows.start[r]; ry < rows.start[r + 1]; ++ry) {
                 const Tap rowTap = rows.taps[ry];
                 const ReducedRow& across = reduced.Get(rowTap.index);
-                for (std::size_t i = 0; i < sums.size(); ++i)
-                    sums[i] += rowTap.weight * across.sums[i];
-                for (std::size_t c = 0; c < keyed.size(); ++c)
-                    keyed[c] |= across.keyed[c];
-            }
-            std::uint8_t* out = targetColumn0 + stride * std::size_t(dest.y + firstRow + r);
-            for (std::size_t c = 0; c < keyed.size(); ++c) {
-                if (!columns.Valid(int(c)))
-                    continue;
-                std::uint8_t* pixel = out + 3 * c;
-                if (keyed[c]) {
-                    WriteKey(pixel, key);
+                // The first tap's products are the sums so far: 0 + x is x.
+                if (ry == rows.start[r]) {
+                    Weighted(sums.data(), across.sums.data(), sums.size(), rowTap.weight);
+                    std::copy(across.keyed.begin(), across.keyed.end(), keyed.begin());
                     continue;
                 }
-                const auto channel = [&](int ch) { return std::min(255, int(sums[3 * c + std::size_t(ch)] / area + 0.5)); };
-                WritePixel(pixel, channel(2), channel(1), channel(0), key, replacement);
+                AddWeighted(sums.data(), across.sums.data(), sums.size(), rowTap.weight);
+                for (std::size_t c = 0; c < count; ++c)
+                    keyed[c] |= across.keyed[c];
             }
+            for (std::size_t i = 0; i < values.size(); ++i)
+                values[i] = std::min(255, int(sums[i] / area + 0.5));
+            WriteRow(targetColumn0 + stride * std::size_t(dest.y + firstRow + r), values.data(), keyed.data(),
+                     [&](std::size_t c) { return columns.Valid(int(c)); }, count, key, replacement);
         }
     });
 }
@@ -326,6 +456,8 @@ void DibResampler::Enlarge(CDibImage& target, Region dest, const CDibImage& sour
     // destination rows mostly share.
     RowBands::Run(dest.height, 16, [&](int bandBegin, int bandEnd) {
         LerpedRow rows[2];
+        std::vector<int> values(3 * columns.size());
+        std::vector<std::uint8_t> keyed(columns.size());
         const auto across = [&](int sourceRow) -> const LerpedRow& {
             for (LerpedRow& row : rows)
                 if (row.sourceRow == sourceRow)
@@ -345,21 +477,13 @@ void DibResampler::Enlarge(CDibImage& target, Region dest, const CDibImage& sour
             const float fy = sy - float(y0);
             const LerpedRow& row0 = across(y0);
             const LerpedRow& row1 = across(std::min(y0 + 1, lastRow));
-            std::uint8_t* out = targetColumn0 + stride * std::size_t(y);
-            for (std::size_t c = 0; c < columns.size(); ++c) {
-                if (columns[c].offset0 < 0)
-                    continue;
-                std::uint8_t* pixel = out + 3 * c;
-                if (!keyIsNone && (row0.keyed[c] || row1.keyed[c])) {
-                    WriteKey(pixel, key);
-                    continue;
-                }
-                const auto channel = [&](std::size_t ch) {
-                    const float value = (1 - fy) * row0.values[3 * c + ch] + fy * row1.values[3 * c + ch] + 0.5f;
-                    return std::min(255, int(value));
-                };
-                WritePixel(pixel, channel(2), channel(1), channel(0), key, replacement);
-            }
+            const float gy = 1 - fy;
+            for (std::size_t k = 0; k < values.size(); ++k)
+                values[k] = std::min(255, int(gy * row0.values[k] + fy * row1.values[k] + 0.5f));
+            for (std::size_t c = 0; c < columns.size(); ++c)
+                keyed[c] = !keyIsNone && (row0.keyed[c] | row1.keyed[c]);
+            WriteRow(targetColumn0 + stride * std::size_t(y), values.data(), keyed.data(),
+                     [&](std::size_t c) { return columns[c].offset0 >= 0; }, columns.size(), key, replacement);
         }
     });
 }
