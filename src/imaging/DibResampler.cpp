@@ -336,6 +336,23 @@ void WriteRow(std::uint8_t* out, const int* values, const std::uint8_t* keyed, W
     }
 }
 
+// The same for a row whose every pixel is written: the bytes go out in one
+// pass, then the few pixels that came out as the key are mended.
+void WriteWholeRow(std::uint8_t* out, const int* values, const std::uint8_t* keyed, std::size_t count, COLORREF key,
+                   COLORREF replacement)
+{
+    for (std::size_t k = 0; k < 3 * count; ++k)
+        out[k] = std::uint8_t(values[k]);
+    if (key != colorNone) {
+        const std::uint8_t keyBytes[3] = {std::uint8_t(GetBValue(key)), std::uint8_t(GetGValue(key)), std::uint8_t(GetRValue(key))};
+        for (int x = NextKeyPixel(out, 0, int(count), keyBytes); x < int(count); x = NextKeyPixel(out, x + 1, int(count), keyBytes))
+            WriteKey(out + 3 * std::size_t(x), replacement);
+    }
+    for (std::size_t c = 0; c < count; ++c)
+        if (keyed[c])
+            WriteKey(out + 3 * c, key);
+}
+
 } // namespace
 
 void DibResampler::Reduce(CDibImage& target, Region dest, const CDibImage& source, Region src,
@@ -349,6 +366,9 @@ void DibResampler::Reduce(CDibImage& target, Region dest, const CDibImage& sourc
     const Taps columns(src.x, double(src.width) / dest.width, firstColumn, endColumn, source.Width());
     const Taps rows(src.y, double(src.height) / dest.height, firstRow, endRow, source.Height());
     const PaddedColumns padded(columns);
+    bool allColumns = true;
+    for (int c = 0; c < endColumn - firstColumn; ++c)
+        allColumns = allColumns && columns.Valid(c);
     const KeyTest isKey(key);
     const std::size_t cachedRows = MostTaps(rows) + 1;
     std::uint8_t* const targetColumn0 = target.Row(0) + 3 * std::ptrdiff_t(dest.x + firstColumn);
@@ -381,8 +401,12 @@ void DibResampler::Reduce(CDibImage& target, Region dest, const CDibImage& sourc
             }
             for (std::size_t i = 0; i < values.size(); ++i)
                 values[i] = std::min(255, int(sums[i] / area + 0.5));
-            WriteRow(targetColumn0 + stride * std::size_t(dest.y + firstRow + r), values.data(), keyed.data(),
-                     [&](std::size_t c) { return columns.Valid(int(c)); }, count, key, replacement);
+            std::uint8_t* out = targetColumn0 + stride * std::size_t(dest.y + firstRow + r);
+            if (allColumns)
+                WriteWholeRow(out, values.data(), keyed.data(), count, key, replacement);
+            else
+                WriteRow(out, values.data(), keyed.data(), [&](std::size_t c) { return columns.Valid(int(c)); }, count,
+                         key, replacement);
         }
     });
 }
@@ -397,6 +421,7 @@ struct LerpedRow
     int sourceRow = -1;
     std::vector<float> values;
     std::vector<std::uint8_t> keyed;
+    std::vector<float> lineValues; // scratch: the source row's bytes
 };
 
 struct EnlargeColumn
@@ -412,16 +437,26 @@ void LerpAcross(LerpedRow& row, int sourceRow, const CDibImage& source, const st
     row.values.resize(3 * columns.size());
     row.keyed.resize(columns.size());
     const std::uint8_t* line = source.Row(sourceRow);
+    const std::size_t lineBytes = 3 * std::size_t(source.Width());
+    // The row's bytes as floats once, and the key tested only in rows that
+    // hold it.
+    row.lineValues.resize(lineBytes);
+    for (std::size_t k = 0; k < lineBytes; ++k)
+        row.lineValues[k] = line[k];
+    const std::uint8_t key[3] = {isKey.b, isKey.g, isKey.r};
+    const bool testKey = !isKey.none && NextKeyPixel(line, 0, source.Width(), key) < source.Width();
+    const float* in = row.lineValues.data();
     for (std::size_t c = 0; c < columns.size(); ++c) {
         const EnlargeColumn& col = columns[c];
         if (col.offset0 < 0)
             continue;
-        const std::uint8_t* p0 = line + col.offset0;
-        const std::uint8_t* p1 = line + col.offset1;
         const float fx = col.fx;
-        row.keyed[c] = isKey(p0) || isKey(p1);
-        for (int ch = 0; ch < 3; ++ch)
-            row.values[3 * c + std::size_t(ch)] = (1 - fx) * p0[ch] + fx * p1[ch];
+        const float* p0 = in + col.offset0;
+        const float* p1 = in + col.offset1;
+        row.keyed[c] = testKey && (isKey(line + col.offset0) || isKey(line + col.offset1));
+        row.values[3 * c] = (1 - fx) * p0[0] + fx * p1[0];
+        row.values[3 * c + 1] = (1 - fx) * p0[1] + fx * p1[1];
+        row.values[3 * c + 2] = (1 - fx) * p0[2] + fx * p1[2];
     }
 }
 
@@ -449,6 +484,7 @@ void DibResampler::Enlarge(CDibImage& target, Region dest, const CDibImage& sour
     }
     const KeyTest isKey(key);
     const bool keyIsNone = key == colorNone;
+    const bool allColumns = std::all_of(columns.begin(), columns.end(), [](const EnlargeColumn& c) { return c.offset0 >= 0; });
     std::uint8_t* const targetColumn0 = target.Row(0) + 3 * std::ptrdiff_t(dest.x + firstColumn);
     const std::size_t stride = target.Stride();
 
@@ -482,8 +518,12 @@ void DibResampler::Enlarge(CDibImage& target, Region dest, const CDibImage& sour
                 values[k] = std::min(255, int(gy * row0.values[k] + fy * row1.values[k] + 0.5f));
             for (std::size_t c = 0; c < columns.size(); ++c)
                 keyed[c] = !keyIsNone && (row0.keyed[c] | row1.keyed[c]);
-            WriteRow(targetColumn0 + stride * std::size_t(y), values.data(), keyed.data(),
-                     [&](std::size_t c) { return columns[c].offset0 >= 0; }, columns.size(), key, replacement);
+            std::uint8_t* out = targetColumn0 + stride * std::size_t(y);
+            if (allColumns)
+                WriteWholeRow(out, values.data(), keyed.data(), columns.size(), key, replacement);
+            else
+                WriteRow(out, values.data(), keyed.data(), [&](std::size_t c) { return columns[c].offset0 >= 0; },
+                         columns.size(), key, replacement);
         }
     });
 }
