@@ -6,12 +6,30 @@
 #include <algorithm>
 #include <atomic>
 
+#include <unistd.h>
+
 namespace {
 
 std::atomic<int>& MaximumBands()
 {
     static std::atomic<int> bands{64};
     return bands;
+}
+
+// The process whose pool took work. A child made with fork (tests measure
+// in one) has none of its parent's threads, though the pool believes it
+// does: there everything runs on the calling thread.
+std::atomic<pid_t>& PoolOwner()
+{
+    static std::atomic<pid_t> owner{0};
+    return owner;
+}
+
+bool PoolUsable()
+{
+    pid_t expected = 0;
+    const pid_t self = getpid();
+    return PoolOwner().compare_exchange_strong(expected, self) || expected == self;
 }
 
 } // namespace
@@ -27,7 +45,7 @@ void RowBands::Run(int count, int minimumRows, const std::function<void(int begi
         return;
     QThreadPool* pool = QThreadPool::globalInstance();
     const int threads = std::min(pool->maxThreadCount(), MaximumBands().load());
-    const int bands = std::clamp(count / std::max(minimumRows, 1), 1, std::max(threads, 1));
+    const int bands = PoolUsable() ? std::clamp(count / std::max(minimumRows, 1), 1, std::max(threads, 1)) : 1;
     if (bands == 1) {
         work(0, count);
         return;
