@@ -8,6 +8,7 @@
 
 #include "document/CDocumentFile.h"
 #include "document/CVeldraDoc.h"
+#include "imaging/PixelBlock.h"
 #include "objects/CPenPainter.h"
 #include "objects/CDibObj.h"
 #include "objects/ObjectFlags.h"
@@ -197,7 +198,7 @@ void UndoRedo(benchmark::State& state, CVeldraDoc& doc)
 std::size_t HeapInUse()
 {
     const struct mallinfo2 info = mallinfo2();
-    return info.uordblks + info.hblkhd;
+    return info.uordblks + info.hblkhd + PixelBlock::MappedBytes();
 }
 
 // The memory a full history of pen strokes holds: a hundred strokes drawn

@@ -155,6 +155,28 @@ bool CUndoEngine::Apply(CUndoStep& step, bool undoing)
     return step.KeepsObject() ? ApplyKept(step, undoing) : ApplyRecord(step.Record(), undoing);
 }
 
+bool CUndoEngine::RemoveAt(int at)
+{
+    CSymbolObj* object = m_doc.GetObjectAt(at);
+    if (!object)
+        return false;
+    if (ILayerList* layers = m_doc.LayerList())
+        layers->RemoveRow(object);
+    m_doc.RemoveRaw(at);
+    return true;
+}
+
+bool CUndoEngine::InsertAt(std::unique_ptr<CSymbolObj> object, int at)
+{
+    if (at > m_doc.GetObjectCount())
+        return false;
+    CSymbolObj* raw = object.get();
+    m_doc.InsertRaw(std::move(object), at);
+    if (ILayerList* layers = m_doc.LayerList())
+        layers->AddRow(raw, at);
+    return true;
+}
+
 bool CUndoEngine::ApplyKept(CUndoStep& step, bool undoing)
 {
     const int at = step.Index();
@@ -167,26 +189,12 @@ bool CUndoEngine::ApplyKept(CUndoStep& step, bool undoing)
     switch (step.Kind()) {
     case UndoKind::added:
     case UndoKind::removed: {
-        const bool remove = (step.Kind() == UndoKind::added) == undoing;
-        if (remove) {
-            CSymbolObj* object = m_doc.GetObjectAt(at);
-            if (!object)
-                return false;
-            if (layers)
-                layers->RemoveRow(object);
-            m_doc.RemoveRaw(at);
-            return true;
-        }
-        if (at > m_doc.GetObjectCount())
-            return false;
+        if ((step.Kind() == UndoKind::added) == undoing)
+            return RemoveAt(at);
         // The step keeps its object for the next time round.
         std::unique_ptr<CDibObj> copy = static_cast<const CDibObj*>(step.Object())->UndoCopy();
-        CSymbolObj* object = copy.get();
-        restored(object);
-        m_doc.InsertRaw(std::move(copy), at);
-        if (layers)
-            layers->AddRow(object, at);
-        return true;
+        restored(copy.get());
+        return InsertAt(std::move(copy), at);
     }
     case UndoKind::changed: {
         if (!m_doc.GetObjectAt(at))
@@ -220,24 +228,10 @@ bool CUndoEngine::ApplyRecord(QByteArray& record, bool undoing)
     switch (kind) {
     case UndoKind::added:
     case UndoKind::removed: {
-        const bool remove = (kind == UndoKind::added) == undoing;
-        if (remove) {
-            CSymbolObj* object = m_doc.GetObjectAt(at);
-            if (!object)
-                return false;
-            if (layers)
-                layers->RemoveRow(object);
-            m_doc.RemoveRaw(at);
-            return true;
-        }
+        if ((kind == UndoKind::added) == undoing)
+            return RemoveAt(at);
         std::unique_ptr<CObject> read = ar.ReadOwnedObject(&CSymbolObj::classInfo);
-        if (at > m_doc.GetObjectCount())
-            return false;
-        CSymbolObj* object = static_cast<CSymbolObj*>(read.get());
-        m_doc.InsertRaw(std::unique_ptr<CSymbolObj>(static_cast<CSymbolObj*>(read.release())), at);
-        if (layers)
-            layers->AddRow(object, at);
-        return true;
+        return InsertAt(std::unique_ptr<CSymbolObj>(static_cast<CSymbolObj*>(read.release())), at);
     }
     case UndoKind::changed: {
         if (!m_doc.GetObjectAt(at))

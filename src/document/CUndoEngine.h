@@ -4,6 +4,8 @@
 
 #include <QByteArray>
 
+#include <memory>
+
 class CSymbolObj;
 class CVeldraDoc;
 
@@ -38,6 +40,10 @@ private:
     bool Apply(CUndoStep& step, bool undoing);
     bool ApplyRecord(QByteArray& record, bool undoing);
     bool ApplyKept(CUndoStep& step, bool undoing);
+    // The object at the position, out of the list (an addition undone).
+    bool RemoveAt(int at);
+    // An object put back into the list (a removal undone); false past its end.
+    bool InsertAt(std::unique_ptr<CSymbolObj> object, int at);
     void Push(CUndoStep step);
 
     CVeldraDoc& m_doc;

@@ -80,8 +80,9 @@ TEST(DibRowDelta, RestoresEveryDepthAndWidthExactly)
             CDibImage restored;
             ASSERT_TRUE(delta.Restore(restored, base));
             EXPECT_TRUE(SameBits(restored, changed)) << bitCount << " bits, " << width << " wide";
-            if (bitCount == 24 && width == 301) // a few changed chunks of a larger image
+            if (bitCount == 24 && width == 301) { // a few changed chunks of a larger image
                 EXPECT_LT(delta.HeldBytes(), changed.BitsSize() / 2);
+            }
         }
     }
 }
