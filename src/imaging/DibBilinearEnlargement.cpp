@@ -8,6 +8,10 @@
 #include <algorithm>
 #include <vector>
 
+#ifdef __SSE2__
+#include <xmmintrin.h>
+#endif
+
 using namespace DibResampleRows;
 
 namespace {
@@ -33,13 +37,15 @@ void LerpAcross(LerpedRow& row, int sourceRow, const CDibImage& source, const st
                 const KeyTest& isKey)
 {
     row.sourceRow = sourceRow;
-    row.values.resize(3 * columns.size());
+    // One float more than the columns need, in both rows: the three
+    // channels are mixed four lanes at a time.
+    row.values.resize(3 * columns.size() + 1);
     row.keyed.resize(columns.size());
     const std::uint8_t* line = source.Row(sourceRow);
     const std::size_t lineBytes = 3 * std::size_t(source.Width());
     // The row's bytes as floats once, and the key tested only in rows that
     // hold it.
-    row.lineValues.resize(lineBytes);
+    row.lineValues.resize(lineBytes + 1);
     for (std::size_t k = 0; k < lineBytes; ++k)
         row.lineValues[k] = line[k];
     const std::uint8_t key[3] = {isKey.b, isKey.g, isKey.r};
@@ -53,9 +59,17 @@ void LerpAcross(LerpedRow& row, int sourceRow, const CDibImage& source, const st
         const float* p0 = in + col.offset0;
         const float* p1 = in + col.offset1;
         row.keyed[c] = testKey && (isKey(line + col.offset0) || isKey(line + col.offset1));
-        row.values[3 * c] = (1 - fx) * p0[0] + fx * p1[0];
-        row.values[3 * c + 1] = (1 - fx) * p0[1] + fx * p1[1];
-        row.values[3 * c + 2] = (1 - fx) * p0[2] + fx * p1[2];
+        float* out = row.values.data() + 3 * c;
+#ifdef __SSE2__
+        // The fourth lane lands on the next column's first value, which
+        // that column then writes.
+        const __m128 mixed = _mm_add_ps(_mm_mul_ps(_mm_set1_ps(1 - fx), _mm_loadu_ps(p0)),
+                                        _mm_mul_ps(_mm_set1_ps(fx), _mm_loadu_ps(p1)));
+        _mm_storeu_ps(out, mixed);
+#else
+        for (int ch = 0; ch < 3; ++ch)
+            out[ch] = (1 - fx) * p0[ch] + fx * p1[ch];
+#endif
     }
 }
 
