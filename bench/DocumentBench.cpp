@@ -8,10 +8,14 @@
 
 #include "document/CDocumentFile.h"
 #include "document/CVeldraDoc.h"
+#include "imaging/PixelBlock.h"
+#include "objects/CPenPainter.h"
 #include "objects/CDibObj.h"
 #include "objects/ObjectFlags.h"
 
 #include <QTemporaryDir>
+
+#include <malloc.h>
 
 #include <cmath>
 #include <cstdio>
@@ -135,10 +139,43 @@ void BM_OpenPhotoDocument(benchmark::State& state) { Open(state, PhotoFile()); }
 void BM_SavePenDocument(benchmark::State& state) { Save(state, PenDocument(), PenFile()); }
 void BM_OpenPenDocument(benchmark::State& state) { Open(state, PenFile()); }
 
-// What every pen stroke (and every change to a picture) does first. The
-// record is dropped again at once so that a hundred of them do not pile up.
-void Record(benchmark::State& state, CVeldraDoc& doc)
+// A 6-pixel pen stroke of a few hundred pixels, drawn as the pen tool
+// draws it; n chooses where, so that successive strokes differ.
+void DrawStroke(CSymbolObj* layer, int n)
 {
+    static CPenPainter pen;
+    pen.SetPen(6, n % 2 ? 0xFFFFFF : 0x000000);
+    const int x0 = 100 + (n * 137) % 1200, y0 = 100 + (n * 211) % 1500;
+    pen.BeginStroke(layer, x0, y0, true);
+    for (int t = 1; t < 400; t += 4)
+        pen.AddPoint(x0 + t, y0 + int(60 * std::sin(t / 50.0)));
+    pen.EndStroke(x0 + 400, y0);
+}
+
+// What a stroke pays for its undo step: the record made before it, the copy
+// of the layer its first write then takes, and the step before it reduced
+// to the rows that changed. The history keeps its usual depth.
+void BM_RecordUndoPen(benchmark::State& state)
+{
+    CVeldraDoc& doc = PenDocument();
+    CSymbolObj* layer = doc.GetObjectAt(0);
+    int n = 0;
+    for (auto _ : state) {
+        if (!doc.RecordUndo(UndoKind::changed, layer, false))
+            state.SkipWithError("record failed");
+        // One pixel stands for the stroke: its drawing is not undo's cost.
+        layer->GetImage(false)->SetPixel(n % imageSide, 7, n % 2 ? 0xFFFFFF : 0x000000);
+        ++n;
+    }
+    while (doc.UndoHistory().UndoCount() > 0)
+        doc.DropLastUndo();
+}
+
+// A change to a picture records the whole object; the record is dropped
+// again at once so that a hundred of them do not pile up.
+void BM_RecordUndoPhoto(benchmark::State& state)
+{
+    CVeldraDoc& doc = PhotoDocument();
     CSymbolObj* object = doc.GetObjectAt(0);
     for (auto _ : state) {
         if (!doc.RecordUndo(UndoKind::changed, object, false))
@@ -147,8 +184,7 @@ void Record(benchmark::State& state, CVeldraDoc& doc)
     }
 }
 
-// One undo and one redo of a whole-object change: each reads the object
-// back from its record and writes the one it replaces for the way back.
+// One undo and one redo of a whole-object change.
 void UndoRedo(benchmark::State& state, CVeldraDoc& doc)
 {
     if (!doc.RecordUndo(UndoKind::changed, doc.GetObjectAt(0), false))
@@ -159,8 +195,34 @@ void UndoRedo(benchmark::State& state, CVeldraDoc& doc)
     doc.DropLastUndo();
 }
 
-void BM_RecordUndoPen(benchmark::State& state) { Record(state, PenDocument()); }
-void BM_RecordUndoPhoto(benchmark::State& state) { Record(state, PhotoDocument()); }
+std::size_t HeapInUse()
+{
+    const struct mallinfo2 info = mallinfo2();
+    return info.uordblks + info.hblkhd + PixelBlock::MappedBytes();
+}
+
+// The memory a full history of pen strokes holds: a hundred strokes drawn
+// with the pen on a blank full-plate layer, each recorded first, as the pen
+// tool does. Reported as a count of layers (counter "layers").
+void BM_UndoMemoryPen(benchmark::State& state)
+{
+    double layers = 0;
+    for (auto _ : state) {
+        CVeldraDoc doc;
+        CDibImage blank;
+        blank.Create(imageSide, imageSide, 24, transparentKey);
+        SetUp(doc, blank, flagsPenLayer);
+        CSymbolObj* layer = doc.GetObjectAt(0);
+        const std::size_t before = HeapInUse();
+        for (int n = 0; n < 100; ++n) {
+            doc.RecordUndo(UndoKind::changed, layer, false);
+            DrawStroke(layer, n);
+        }
+        layers = double(HeapInUse() - before) / double(blank.BitsSize());
+    }
+    state.counters["layers"] = layers;
+}
+
 void BM_UndoRedoPen(benchmark::State& state) { UndoRedo(state, PenDocument()); }
 void BM_UndoRedoPhoto(benchmark::State& state) { UndoRedo(state, PhotoDocument()); }
 
@@ -175,6 +237,7 @@ BENCHMARK(BM_RecordUndoPen)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RecordUndoPhoto)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_UndoRedoPen)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_UndoRedoPhoto)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_UndoMemoryPen)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 int main(int argc, char** argv)
 {

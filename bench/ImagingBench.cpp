@@ -181,9 +181,10 @@ int main(int argc, char** argv)
         {"BM_PackBitsDecodePlane", "BM_MemcpyPlane"},
         {"BM_SerializeOut", "BM_MemcpyPlate"},
         {"BM_SerializeIn", "BM_MemcpyPlate"},
-        {"BM_ResampleReduce", "BM_MemcpyReduced"},
+        // Our resampling against Qt's smooth scaling of the same sizes.
+        {"BM_ResampleReduce", "BM_QImageScaledReduce"},
         {"BM_QImageScaledReduce", "BM_MemcpyReduced"},
-        {"BM_ResampleEnlarge", "BM_MemcpyReduced"},
+        {"BM_ResampleEnlarge", "BM_QImageScaledEnlarge"},
         {"BM_QImageScaledEnlarge", "BM_MemcpyReduced"},
         {"BM_PasteKeyedFullPlate", "BM_MemcpyPlate"},
     });

@@ -5,6 +5,7 @@
 
 #include <QFile>
 
+#include <algorithm>
 #include <csetjmp>
 #include <cstdio>
 #include <vector>
@@ -52,6 +53,9 @@ struct Decoding
 // alone, a few hundred bytes, makes the decoder take gigabytes.
 constexpr long decoderMemory = 512L << 20;
 
+bool ReadDirect(Decoding& d);
+bool ReadSwapped(Decoding& d, int components);
+
 bool Decode(Decoding& d)
 {
     jpeg_create_decompress(&d.info);
@@ -65,6 +69,10 @@ bool Decode(Decoding& d)
         return false;
     if (d.info.jpeg_color_space == JCS_GRAYSCALE)
         d.info.out_color_space = JCS_RGB;
+    // Colour pictures come straight out in the rows' own B,G,R order.
+    const bool direct = d.info.out_color_space == JCS_RGB;
+    if (direct)
+        d.info.out_color_space = JCS_EXT_BGR;
     jpeg_start_decompress(&d.info);
     const int width = int(d.info.output_width), height = int(d.info.output_height);
     const int components = d.info.output_components;
@@ -73,15 +81,39 @@ bool Decode(Decoding& d)
     CDibImage& decoded = d.decoded;
     if (!decoded.Create(width, height, 24))
         return false;
+    return direct ? ReadDirect(d) : ReadSwapped(d, components);
+}
+
+bool ReadDirect(Decoding& d)
+{
+    // A few rows a call, as many as the decoder makes at once.
+    constexpr int batch = 16;
+    JSAMPROW rows[batch];
+    const int height = int(d.info.output_height);
+    while (d.info.output_scanline < d.info.output_height) {
+        const int y = int(d.info.output_scanline);
+        const int count = std::min(batch, height - y);
+        for (int i = 0; i < count; ++i)
+            rows[i] = d.decoded.Row(y + i);
+        // Any warning fails the file anyway; a truncated one would otherwise
+        // go on decoding grey rows to its declared end.
+        if (jpeg_read_scanlines(&d.info, rows, JDIMENSION(count)) == 0 || d.error.warnings != 0)
+            return false;
+    }
+    jpeg_finish_decompress(&d.info);
+    return d.error.warnings == 0;
+}
+
+bool ReadSwapped(Decoding& d, int components)
+{
+    const int width = int(d.info.output_width);
     JSAMPARRAY row = (*d.info.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&d.info), JPOOL_IMAGE,
                                                    JDIMENSION(width * components), 1);
     while (d.info.output_scanline < d.info.output_height) {
         const int y = int(d.info.output_scanline);
-        // Any warning fails the file anyway; a truncated one would otherwise
-        // go on decoding grey rows to its declared end.
         if (jpeg_read_scanlines(&d.info, row, 1) != 1 || d.error.warnings != 0)
             return false;
-        std::uint8_t* out = decoded.Row(y);
+        std::uint8_t* out = d.decoded.Row(y);
         const JSAMPLE* in = row[0];
         for (int x = 0; x < width; ++x, in += components, out += 3) {
             out[0] = in[2];

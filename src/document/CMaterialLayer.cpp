@@ -2,6 +2,7 @@
 
 #include "imaging/CDibImage.h"
 #include "imaging/DibPixelFormat.h"
+#include "imaging/RowBands.h"
 #include "platform/MulDiv.h"
 
 #include <cstring>
@@ -85,16 +86,31 @@ void CMaterialLayer::Paint(CDibImage& target) const
 {
     if (target.Width() != m_key.width || target.Height() != m_key.height || target.BitCount() != 24)
         return;
-    for (int y = 0; y < m_key.height; ++y) {
-        std::uint8_t* row = target.Row(y);
-        for (const Run& run : m_rows[std::size_t(y)]) {
-            const std::uint8_t b = std::uint8_t(GetBValue(run.colour)), g = std::uint8_t(GetGValue(run.colour)),
-                               r = std::uint8_t(GetRValue(run.colour));
-            for (std::uint8_t* p = row + 3 * std::size_t(run.x0), *end = row + 3 * std::size_t(run.x1); p < end; p += 3) {
-                p[0] = b;
-                p[1] = g;
-                p[2] = r;
-            }
+    // Runs are copied from a row of their colour, made once per colour.
+    std::vector<std::pair<COLORREF, std::vector<std::uint8_t>>> patterns;
+    const auto pattern = [&](COLORREF colour) -> const std::uint8_t* {
+        for (const auto& [c, bytes] : patterns)
+            if (c == colour)
+                return bytes.data();
+        std::vector<std::uint8_t> bytes(3 * std::size_t(m_key.width));
+        for (std::size_t i = 0; i < bytes.size(); i += 3) {
+            bytes[i] = std::uint8_t(GetBValue(colour));
+            bytes[i + 1] = std::uint8_t(GetGValue(colour));
+            bytes[i + 2] = std::uint8_t(GetRValue(colour));
         }
-    }
+        patterns.emplace_back(colour, std::move(bytes));
+        return patterns.back().second.data();
+    };
+    for (const auto& runs : m_rows)
+        for (const Run& run : runs)
+            pattern(run.colour);
+    std::uint8_t* const bits = target.Bits();
+    const std::size_t stride = target.Stride();
+    RowBands::Run(m_key.height, 64, [&](int begin, int end) {
+        for (int y = begin; y < end; ++y) {
+            std::uint8_t* row = bits + stride * std::size_t(y);
+            for (const Run& run : m_rows[std::size_t(y)])
+                std::memcpy(row + 3 * std::size_t(run.x0), pattern(run.colour), 3 * std::size_t(run.x1 - run.x0));
+        }
+    });
 }

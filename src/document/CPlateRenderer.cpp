@@ -3,6 +3,7 @@
 #include "CVeldraDoc.h"
 
 #include "imaging/CDibImage.h"
+#include "imaging/RowBands.h"
 #include "objects/CDibObj.h"
 #include "platform/MulDiv.h"
 
@@ -41,8 +42,12 @@ void CPlateRenderer::FillRect(CDibImage& target, int x, int y, int width, int he
         first[i + 1] = std::uint8_t(GetGValue(colour));
         first[i + 2] = std::uint8_t(GetRValue(colour));
     }
-    for (int row = y0 + 1; row < y1; ++row)
-        std::memcpy(target.Row(row) + 3 * std::size_t(x0), first, bytes);
+    std::uint8_t* const bits = target.Bits();
+    const std::size_t stride = target.Stride();
+    RowBands::Run(y1 - y0 - 1, 128, [&](int begin, int end) {
+        for (int row = y0 + 1 + begin; row < y0 + 1 + end; ++row)
+            std::memcpy(bits + stride * std::size_t(row) + 3 * std::size_t(x0), first, bytes);
+    });
 }
 
 void CPlateRenderer::ClipOutside(CDibImage& target, const CRect& r)

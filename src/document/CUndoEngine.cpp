@@ -54,7 +54,15 @@ bool CUndoEngine::Record(UndoKind kind, CSymbolObj* object)
     if (index < 0)
         return false;
     try {
-        Push(WriteRecord(m_doc, [&](CArchive& ar) {
+        // Image objects are kept whole, their pixels shared until changed:
+        // a stroke or a picture edit then costs one copy of the pixels it
+        // writes to, not a coded record.
+        const auto* picture = dynamic_cast<const CDibObj*>(object);
+        if (picture && (kind == UndoKind::added || kind == UndoKind::removed || kind == UndoKind::changed)) {
+            Push(CUndoStep::Keeping(kind, index, picture->UndoCopy()));
+            return true;
+        }
+        Push(CUndoStep::FromRecord(WriteRecord(m_doc, [&](CArchive& ar) {
             ar << std::uint32_t(kind) << std::uint32_t(index);
             switch (kind) {
             case UndoKind::visibility:
@@ -68,7 +76,7 @@ bool CUndoEngine::Record(UndoKind kind, CSymbolObj* object)
                 ar.WriteObject(object);
                 break;
             }
-        }));
+        })));
     } catch (const std::exception&) {
         return false;
     }
@@ -79,30 +87,35 @@ void CUndoEngine::RecordOrder(int from, int to)
 {
     if (from == to)
         return;
-    Push(WriteRecord(m_doc, [&](CArchive& ar) {
+    Push(CUndoStep::FromRecord(WriteRecord(m_doc, [&](CArchive& ar) {
         ar << std::uint32_t(UndoKind::reordered) << std::uint32_t(from) << std::uint32_t(to);
-    }));
+    })));
 }
 
-void CUndoEngine::Push(QByteArray record)
+void CUndoEngine::Push(CUndoStep step)
 {
-    m_undo.push_front(std::move(record));
-    m_redo.clear();
-    while (int(m_undo.size()) > std::max(m_nMaxCount, 0))
-        m_undo.pop_back();
+    m_undo.Push(std::move(step));
+    m_redo.Clear();
+    while (m_undo.Count() > std::max(m_nMaxCount, 0))
+        m_undo.DropOldest();
 }
 
 void CUndoEngine::DropLast()
 {
-    if (!m_undo.empty())
-        m_undo.pop_front();
-    m_redo.clear();
+    if (!m_undo.Empty())
+        m_undo.DropFront();
+    m_redo.Clear();
 }
 
 void CUndoEngine::Clear()
 {
-    m_undo.clear();
-    m_redo.clear();
+    m_undo.Clear();
+    m_redo.Clear();
+}
+
+QByteArray CUndoEngine::NewestUndo() const
+{
+    return m_undo.Empty() ? QByteArray() : m_undo.Front().ToRecord(m_doc);
 }
 
 bool CUndoEngine::Undo()
@@ -115,27 +128,92 @@ bool CUndoEngine::Redo()
     return Step(m_redo, m_undo, false);
 }
 
-bool CUndoEngine::Step(std::deque<QByteArray>& source, std::deque<QByteArray>& target, bool undoing)
+bool CUndoEngine::Step(CUndoStack& source, CUndoStack& target, bool undoing)
 {
-    if (source.empty())
+    if (source.Empty())
         return false;
     m_doc.UpdateAllViews(nullptr, hintSelect, nullptr);
-    QByteArray record = source.front();
+    CUndoStep step;
+    if (!source.TakeFront(step))
+        return false;
     bool applied = false;
     try {
-        applied = Apply(record, undoing);
+        applied = Apply(step, undoing);
     } catch (const std::exception&) {
-        // The record stays where it was; nothing was changed.
+        // The step stays where it was; nothing was changed.
+        source.PutBack(std::move(step));
         return false;
     }
-    source.pop_front();
     if (applied)
-        target.push_front(std::move(record));
+        target.Push(std::move(step));
     m_doc.UpdateAllViews(nullptr, hintPlateChanged, nullptr);
     return applied;
 }
 
-bool CUndoEngine::Apply(QByteArray& record, bool undoing)
+bool CUndoEngine::Apply(CUndoStep& step, bool undoing)
+{
+    return step.KeepsObject() ? ApplyKept(step, undoing) : ApplyRecord(step.Record(), undoing);
+}
+
+bool CUndoEngine::RemoveAt(int at)
+{
+    CSymbolObj* object = m_doc.GetObjectAt(at);
+    if (!object)
+        return false;
+    if (ILayerList* layers = m_doc.LayerList())
+        layers->RemoveRow(object);
+    m_doc.RemoveRaw(at);
+    return true;
+}
+
+bool CUndoEngine::InsertAt(std::unique_ptr<CSymbolObj> object, int at)
+{
+    if (at > m_doc.GetObjectCount())
+        return false;
+    CSymbolObj* raw = object.get();
+    m_doc.InsertRaw(std::move(object), at);
+    if (ILayerList* layers = m_doc.LayerList())
+        layers->AddRow(raw, at);
+    return true;
+}
+
+bool CUndoEngine::ApplyKept(CUndoStep& step, bool undoing)
+{
+    const int at = step.Index();
+    ILayerList* layers = m_doc.LayerList();
+    // What reading a record back gives: the display image for the document.
+    const auto restored = [this](CSymbolObj* object) {
+        if (auto* picture = dynamic_cast<CDibObj*>(object))
+            picture->RestoreDisplay(&m_doc);
+    };
+    switch (step.Kind()) {
+    case UndoKind::added:
+    case UndoKind::removed: {
+        if ((step.Kind() == UndoKind::added) == undoing)
+            return RemoveAt(at);
+        // The step keeps its object for the next time round.
+        std::unique_ptr<CDibObj> copy = static_cast<const CDibObj*>(step.Object())->UndoCopy();
+        restored(copy.get());
+        return InsertAt(std::move(copy), at);
+    }
+    case UndoKind::changed: {
+        if (!m_doc.GetObjectAt(at))
+            return false;
+        std::unique_ptr<CSymbolObj> kept = step.TakeObject();
+        CSymbolObj* object = kept.get();
+        restored(object);
+        // The step now holds what was replaced, for the way back.
+        step.Keep(m_doc.ReplaceRaw(at, std::move(kept)));
+        if (layers)
+            layers->RefreshRow(object);
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+bool CUndoEngine::ApplyRecord(QByteArray& record, bool undoing)
 {
     QBuffer buffer(&record);
     buffer.open(QIODevice::ReadOnly);
@@ -150,24 +228,10 @@ bool CUndoEngine::Apply(QByteArray& record, bool undoing)
     switch (kind) {
     case UndoKind::added:
     case UndoKind::removed: {
-        const bool remove = (kind == UndoKind::added) == undoing;
-        if (remove) {
-            CSymbolObj* object = m_doc.GetObjectAt(at);
-            if (!object)
-                return false;
-            if (layers)
-                layers->RemoveRow(object);
-            m_doc.RemoveRaw(at);
-            return true;
-        }
+        if ((kind == UndoKind::added) == undoing)
+            return RemoveAt(at);
         std::unique_ptr<CObject> read = ar.ReadOwnedObject(&CSymbolObj::classInfo);
-        if (at > m_doc.GetObjectCount())
-            return false;
-        CSymbolObj* object = static_cast<CSymbolObj*>(read.get());
-        m_doc.InsertRaw(std::unique_ptr<CSymbolObj>(static_cast<CSymbolObj*>(read.release())), at);
-        if (layers)
-            layers->AddRow(object, at);
-        return true;
+        return InsertAt(std::unique_ptr<CSymbolObj>(static_cast<CSymbolObj*>(read.release())), at);
     }
     case UndoKind::changed: {
         if (!m_doc.GetObjectAt(at))

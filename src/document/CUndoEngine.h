@@ -1,25 +1,16 @@
 #pragma once
 
+#include "CUndoStack.h"
+
 #include <QByteArray>
 
-#include <cstdint>
-#include <deque>
+#include <memory>
 
 class CSymbolObj;
 class CVeldraDoc;
 
-// Undo record kinds.
-enum class UndoKind : std::uint32_t {
-    added = 0,     // recorded after the object was added
-    removed = 1,   // recorded before it is removed
-    changed = 2,   // the whole object, before the change
-    reordered = 3, // from and to positions, after the move
-    visibility = 4,
-    bounds = 5,    // centre and size before the change
-};
-
-// The undo and redo histories of a document. Each step is kept as archive
-// bytes in memory: kind, list position, then what the kind needs.
+// The undo and redo histories of a document (see CUndoStep for how a step
+// is kept).
 class CUndoEngine
 {
 public:
@@ -35,22 +26,28 @@ public:
     void DropLast();
     void Clear();
 
-    bool CanUndo() const { return !m_undo.empty(); }
-    bool CanRedo() const { return !m_redo.empty(); }
-    int UndoCount() const { return int(m_undo.size()); }
-    int RedoCount() const { return int(m_redo.size()); }
-    // The newest record's bytes (tests and diagnostics).
-    const QByteArray& NewestUndo() const { return m_undo.front(); }
+    bool CanUndo() const { return !m_undo.Empty(); }
+    bool CanRedo() const { return !m_redo.Empty(); }
+    int UndoCount() const { return m_undo.Count(); }
+    int RedoCount() const { return m_redo.Count(); }
+    // The newest step as record bytes (tests and diagnostics).
+    QByteArray NewestUndo() const;
 
 private:
-    // Applies the newest record of source and moves it to target.
-    bool Step(std::deque<QByteArray>& source, std::deque<QByteArray>& target, bool undoing);
+    // Applies the newest step of source and moves it to target.
+    bool Step(CUndoStack& source, CUndoStack& target, bool undoing);
     // Returns false when the step cannot apply (no object at the index).
-    bool Apply(QByteArray& record, bool undoing);
-    void Push(QByteArray record);
+    bool Apply(CUndoStep& step, bool undoing);
+    bool ApplyRecord(QByteArray& record, bool undoing);
+    bool ApplyKept(CUndoStep& step, bool undoing);
+    // The object at the position, out of the list (an addition undone).
+    bool RemoveAt(int at);
+    // An object put back into the list (a removal undone); false past its end.
+    bool InsertAt(std::unique_ptr<CSymbolObj> object, int at);
+    void Push(CUndoStep step);
 
     CVeldraDoc& m_doc;
-    std::deque<QByteArray> m_undo; // front = newest
-    std::deque<QByteArray> m_redo;
+    CUndoStack m_undo;
+    CUndoStack m_redo;
     int m_nMaxCount = 100;
 };

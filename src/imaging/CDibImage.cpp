@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <new>
 
 using namespace DibLayout;
 
@@ -116,6 +117,23 @@ void CDibImage::Clear()
     SetLayout({}, PixelBlock(), 0, 0, 0);
 }
 
+CDibImage CDibImage::Share() const
+{
+    CDibImage copy;
+    copy.SetLayout(m_info, m_bits.Share(), m_width, m_height, m_bitCount);
+    return copy;
+}
+
+void CDibImage::TakeOwnCopy()
+{
+    PixelBlock own = PixelBlock::AllocateUninitialised(m_bits.size());
+    // Writing on without a copy would change the other image's pixels.
+    if (!own)
+        throw std::bad_alloc();
+    std::memcpy(own.data(), m_bits.data(), m_bits.size());
+    m_bits = std::move(own);
+}
+
 bool CDibImage::Create(int width, int height, int bitCount, COLORREF fill, const COLORREF* table)
 {
     if (IsEmpty() || width != m_width || height != m_height || table) {
@@ -165,7 +183,7 @@ bool CDibImage::CopyImage(const CDibImage& source, const CRect* rect)
     if (source.IsEmpty())
         return false;
     if (!rect || rect->IsEmpty()) {
-        PixelBlock bits = PixelBlock::Allocate(source.BitsSize());
+        PixelBlock bits = PixelBlock::AllocateUninitialised(source.BitsSize());
         if (!bits)
             return false;
         std::memcpy(bits.data(), source.Bits(), source.BitsSize());
@@ -241,6 +259,7 @@ bool CDibImage::ConvertDepth(int bitCount)
 
 std::uint8_t* CDibImage::GetPixelAddress(int x, int y)
 {
+    Detach();
     return const_cast<std::uint8_t*>(std::as_const(*this).GetPixelAddress(x, y));
 }
 

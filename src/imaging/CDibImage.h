@@ -46,10 +46,11 @@ public:
 
     // Header, colour table and (for bit fields) masks, as the byte formats carry them.
     const std::vector<std::uint8_t>& Info() const { return m_info; }
-    std::uint8_t* Bits() { return m_bits.data(); }
+    // Writable access first takes a copy of pixels shared with another image.
+    std::uint8_t* Bits() { Detach(); return m_bits.data(); }
     const std::uint8_t* Bits() const { return m_bits.data(); }
     std::size_t BitsSize() const { return m_stride * std::size_t(m_height); }
-    std::uint8_t* Row(int y) { return m_bits.data() + m_stride * std::size_t(y); }
+    std::uint8_t* Row(int y) { Detach(); return m_bits.data() + m_stride * std::size_t(y); }
     const std::uint8_t* Row(int y) const { return m_bits.data() + m_stride * std::size_t(y); }
     COLORREF TableColor(int index) const;
 
@@ -58,6 +59,13 @@ public:
     // do not agree.
     bool Adopt(std::vector<std::uint8_t> info, PixelBlock bits);
     void Clear();
+
+    // The same image over the same pixel block, copied only when one of the
+    // two is written to (any writable access: Bits, Row, SetPixel,
+    // PaintSurface, ...). Pointers taken for writing before the sharing must
+    // not be written through afterwards.
+    CDibImage Share() const;
+    bool SharesPixelsWith(const CDibImage& other) const { return m_bits && m_bits.SameBytesAs(other.m_bits); }
 
     bool Create(int width, int height, int bitCount, COLORREF fill = colorNone, const COLORREF* table = nullptr);
     bool LoadBitmapFile(const QString& path);
@@ -104,6 +112,12 @@ public:
     QImage ToQImage() const;
 
 private:
+    void Detach()
+    {
+        if (m_bits.IsShared())
+            TakeOwnCopy();
+    }
+    void TakeOwnCopy();
     void SetLayout(std::vector<std::uint8_t> info, PixelBlock bits, int width, int height, int bitCount);
     void StoreRecord(CArchive& ar) const;
     void LoadRecord(CArchive& ar);

@@ -1,6 +1,8 @@
 #include "DibCompositor.h"
 
 #include "CDibImage.h"
+#include "KeyScan.h"
+#include "RowBands.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -18,15 +20,11 @@ void CopyRowSkippingKey(std::uint8_t* out, const std::uint8_t* in, int count, bo
         std::memcpy(out, in, 3 * std::size_t(count));
         return;
     }
-    int runStart = 0;
-    for (int x = 0; x < count; ++x) {
-        const std::uint8_t* p = in + 3 * std::size_t(x);
-        if (p[0] == key[0] && p[1] == key[1] && p[2] == key[2]) {
-            std::memcpy(out + 3 * std::size_t(runStart), in + 3 * std::size_t(runStart), 3 * std::size_t(x - runStart));
-            runStart = x + 1;
-        }
+    for (int runStart = 0; runStart < count;) {
+        const int x = NextKeyPixel(in, runStart, count, key);
+        std::memcpy(out + 3 * std::size_t(runStart), in + 3 * std::size_t(runStart), 3 * std::size_t(x - runStart));
+        runStart = x + 1;
     }
-    std::memcpy(out + 3 * std::size_t(runStart), in + 3 * std::size_t(runStart), 3 * std::size_t(count - runStart));
 }
 
 } // namespace
@@ -36,11 +34,18 @@ void DibCompositor::PasteOneToOne(CDibImage& target, const CDibImage& source, in
     const std::uint8_t keyBytes[3] = {std::uint8_t(GetBValue(key)), std::uint8_t(GetGValue(key)), std::uint8_t(GetRValue(key))};
     const int firstColumn = std::max(0, -x0);
     const int endColumn = std::min(source.Width(), target.Width() - x0);
-    if (firstColumn >= endColumn)
+    const int firstRow = std::max(0, -y0);
+    const int endRow = std::min(source.Height(), target.Height() - y0);
+    if (firstColumn >= endColumn || firstRow >= endRow)
         return;
-    for (int i = std::max(0, -y0); i < source.Height() && y0 + i < target.Height(); ++i)
-        CopyRowSkippingKey(target.Row(y0 + i) + 3 * std::size_t(x0 + firstColumn),
-                           source.Row(i) + 3 * std::size_t(firstColumn), endColumn - firstColumn, key != colorNone, keyBytes);
+    std::uint8_t* const bits = target.Bits();
+    const std::size_t stride = target.Stride();
+    RowBands::Run(endRow - firstRow, 64, [&](int begin, int end) {
+        for (int i = firstRow + begin; i < firstRow + end; ++i)
+            CopyRowSkippingKey(bits + stride * std::size_t(y0 + i) + 3 * std::size_t(x0 + firstColumn),
+                               source.Row(i) + 3 * std::size_t(firstColumn), endColumn - firstColumn, key != colorNone,
+                               keyBytes);
+    });
 }
 
 bool DibCompositor::PasteKeyed(CDibImage& target, const CDibImage& source, const CRect* rect, COLORREF key)
@@ -81,19 +86,20 @@ bool DibCompositor::PasteKeyed(CDibImage& target, const CDibImage& source, const
             runs.push_back({j, offset, 1});
     }
     const std::uint8_t keyBytes[3] = {std::uint8_t(GetBValue(key)), std::uint8_t(GetGValue(key)), std::uint8_t(GetRValue(key))};
-    for (int i = 0; i < h; ++i) {
-        const long long y = (long long)y0 + i;
-        if (y < 0)
-            continue;
-        if (y >= target.Height())
-            break;
-        const std::uint8_t* in = source.Row(int((long long)i * source.Height() / h));
-        // Left of the target the rectangle's own left is no address: each
-        // run starts inside the row.
-        std::uint8_t* out = target.Row(int(y));
-        for (const Run& run : runs)
-            CopyRowSkippingKey(out + 3 * std::ptrdiff_t(x0 + run.destColumn), in + run.source, run.length,
-                               key != colorNone, keyBytes);
-    }
+    const int firstRow = int(std::clamp<long long>(-(long long)y0, 0, h));
+    const int endRow = int(std::clamp<long long>((long long)target.Height() - y0, firstRow, h));
+    std::uint8_t* const bits = target.Bits();
+    const std::size_t stride = target.Stride();
+    RowBands::Run(endRow - firstRow, 64, [&](int begin, int end) {
+        for (int i = firstRow + begin; i < firstRow + end; ++i) {
+            const std::uint8_t* in = source.Row(int((long long)i * source.Height() / h));
+            // Left of the target the rectangle's own left is no address: each
+            // run starts inside the row.
+            std::uint8_t* out = bits + stride * std::size_t((long long)y0 + i);
+            for (const Run& run : runs)
+                CopyRowSkippingKey(out + 3 * std::ptrdiff_t(x0 + run.destColumn), in + run.source, run.length,
+                                   key != colorNone, keyBytes);
+        }
+    });
     return true;
 }

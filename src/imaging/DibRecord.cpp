@@ -66,9 +66,10 @@ void RequireCodeFor(CArchive& ar, std::uint64_t bytes)
         throw CArchiveException(CArchiveException::endOfFile);
 }
 
+// Both readers write every byte of the block, row padding included.
 PixelBlock AllocateOrThrow(std::size_t size)
 {
-    PixelBlock block = PixelBlock::Allocate(size);
+    PixelBlock block = PixelBlock::AllocateUninitialised(size);
     if (!block)
         throw std::bad_alloc();
     return block;
@@ -89,10 +90,14 @@ PixelBlock ReadPlanes(CArchive& ar, std::int32_t format, int width, int height, 
     const int planeCount = format == DibRecord::formatPlanes ? 3 : 1;
     RequireCodeFor(ar, planeSize * planeCount);
     PixelBlock block = AllocateOrThrow(stride * std::size_t(height));
-    std::vector<std::uint8_t> plane(planeSize);
+    const std::size_t rowBytes = 3 * std::size_t(width);
+    for (int y = 0; y < height; ++y)
+        std::memset(block.data() + stride * std::size_t(y) + rowBytes, 0, stride - rowBytes);
+    // Every byte of the plane is decoded (or the record throws).
+    const std::unique_ptr<std::uint8_t[]> plane(new std::uint8_t[planeSize]);
     for (int c = 0; c < planeCount; ++c) {
-        PackBits::Decode(ar, plane.data(), planeSize);
-        const std::uint8_t* in = plane.data();
+        PackBits::Decode(ar, plane.get(), planeSize);
+        const std::uint8_t* in = plane.get();
         for (int y = height - 1; y >= 0; --y) {
             std::uint8_t* p = block.data() + stride * std::size_t(y);
             if (planeCount == 1) {

@@ -18,10 +18,4 @@ public:
 
     static bool Resample(CDibImage& target, Region dest, const CDibImage& source, Region src,
                          COLORREF key, COLORREF replacement);
-
-private:
-    static void Reduce(CDibImage& target, Region dest, const CDibImage& source, Region src,
-                       COLORREF key, COLORREF replacement);
-    static void Enlarge(CDibImage& target, Region dest, const CDibImage& source, Region src,
-                        COLORREF key, COLORREF replacement);
 };

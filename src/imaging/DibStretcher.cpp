@@ -1,6 +1,7 @@
 #include "DibStretcher.h"
 
 #include "CDibImage.h"
+#include "DibFootprints.h"
 #include "DibPixelFormat.h"
 
 #include "platform/MulDiv.h"
@@ -12,76 +13,6 @@
 #include <vector>
 
 namespace {
-
-// Which source pixels one destination pixel takes, and how much of each.
-struct Footprint
-{
-    int first = 0;
-    std::vector<float> weights; // for source pixels first, first + 1, ...
-};
-
-// dest pixels 0..destCount-1 of a mapping of sourceCount pixels starting at
-// sourceStart; each takes the source interval it covers, weighted by overlap.
-std::vector<Footprint> AreaFootprints(int destFirst, int destEnd, int destCount, int sourceStart, int sourceCount, bool mirror)
-{
-    std::vector<Footprint> footprints;
-    const double scale = double(sourceCount) / destCount;
-    for (int t = destFirst; t < destEnd; ++t) {
-        const int k = mirror ? destCount - 1 - t : t;
-        const double from = k * scale, to = (k + 1) * scale;
-        Footprint f;
-        f.first = sourceStart + int(std::floor(from));
-        for (int s = int(std::floor(from)); s < to; ++s) {
-            const double overlap = std::min<double>(to, s + 1) - std::max<double>(from, s);
-            f.weights.push_back(float(overlap / scale));
-        }
-        footprints.push_back(std::move(f));
-    }
-    return footprints;
-}
-
-std::vector<Footprint> NearestFootprints(int destFirst, int destEnd, int destCount, int sourceStart, int sourceCount, bool mirror)
-{
-    std::vector<Footprint> footprints;
-    for (int t = destFirst; t < destEnd; ++t) {
-        const int k = mirror ? destCount - 1 - t : t;
-        footprints.push_back({sourceStart + int((long long)k * sourceCount / destCount), {1.0f}});
-    }
-    return footprints;
-}
-
-// Footprints laid out flat for the pixel loops, with the source pixels that
-// lie outside the image already dropped (they count as black).
-struct FlatFootprints
-{
-    std::vector<int> first;     // per destination pixel; -1 when it takes nothing
-    std::vector<int> offset;    // into weights, per destination pixel, plus one at the end
-    std::vector<float> weights;
-
-    FlatFootprints(const std::vector<Footprint>& prints, int sourceSize)
-    {
-        first.reserve(prints.size());
-        offset.reserve(prints.size() + 1);
-        for (const Footprint& print : prints) {
-            offset.push_back(int(weights.size()));
-            int start = -1;
-            for (std::size_t i = 0; i < print.weights.size(); ++i) {
-                const int s = print.first + int(i);
-                if (s < 0 || s >= sourceSize)
-                    continue;
-                // Inside pixels of one footprint are contiguous.
-                if (start < 0)
-                    start = s;
-                weights.push_back(print.weights[i]);
-            }
-            first.push_back(start);
-        }
-        offset.push_back(int(weights.size()));
-    }
-
-    std::size_t size() const { return first.size(); }
-    int Count(std::size_t i) const { return offset[i + 1] - offset[i]; }
-};
 
 void StretchNearest(const CDibImage& from, const FlatFootprints& rows, const FlatFootprints& columns, QImage& out)
 {

@@ -38,6 +38,36 @@ std::unique_ptr<CSymbolObj> CDibObj::Clone() const
     return copy;
 }
 
+std::unique_ptr<CDibObj> CDibObj::UndoCopy() const
+{
+    auto copy = std::make_unique<CDibObj>(m_bNoCache);
+    copy->CopyCommon(*this);
+    copy->m_nSchema = m_nSchema;
+    copy->m_image = m_image.Share();
+    copy->m_strSourcePath = m_strSourcePath;
+    copy->m_nTrimMode = m_nTrimMode;
+    copy->m_rcTrim = m_rcTrim;
+    if (m_pDisplay)
+        copy->m_pDisplay = std::make_unique<CDibImage>(m_pDisplay->Share());
+    copy->m_displayStamp = m_displayStamp;
+    return copy;
+}
+
+void CDibObj::RestoreDisplay(CDocumentContext* document)
+{
+    // What reading the object back from a record would leave: no display
+    // image for pen layers and previews, else one at the document's size.
+    if (m_bNoCache || Kind() == SOK_PEN || !document) {
+        if (m_pDisplay)
+            DropDisplay();
+        return;
+    }
+    const CSize pixels = document->DocToDeviceSize(m_size);
+    if (m_pDisplay && m_pDisplay->Width() == pixels.cx && m_pDisplay->Height() == pixels.cy)
+        return;
+    Refresh(document);
+}
+
 void CDibObj::CopyFrom(const CSymbolObj& source)
 {
     CopyCommon(source);

@@ -31,6 +31,14 @@ public:
     void Refresh(CDocumentContext* document) override;
     void EndTrack(DragState& drag) override;
 
+    // The whole object as the undo history keeps it: every field an undo
+    // record carries, the stored and display images shared with this one
+    // until either is written to.
+    std::unique_ptr<CDibObj> UndoCopy() const;
+    // After an undo puts this object back: the display image the document
+    // would build for it now, kept when the one it has is that image.
+    void RestoreDisplay(CDocumentContext* document);
+
     bool SetImageFrom(const CDibImage* source, std::uint32_t flags, bool escapeKey);
     void SetImage(std::uint32_t flags, bool escapeKey);
     bool BuildDisplay(int width, int height);

@@ -1,6 +1,7 @@
 #include "CStretchCache.h"
 
 #include "imaging/CDibImage.h"
+#include "imaging/DibScreenReducer.h"
 #include "imaging/DibStretcher.h"
 
 #include <algorithm>
@@ -27,10 +28,10 @@ bool CStretchCache::Fits(const CDibImage& plate, const CRect& dest, const CRect&
 
 void CStretchCache::StretchAll(const CDibImage& plate, const CRect& dest, const CRect& visible, StretchMode mode)
 {
-    m_image = DibStretcher::Stretch(plate, dest, CRect{0, 0, plate.Width(), plate.Height()}, visible, mode);
     m_dest = dest;
     m_visible = visible;
     m_mode = mode;
+    m_image = StretchPart(plate, visible);
     m_nWidth = plate.Width();
     m_nHeight = plate.Height();
     if (plate.BitCount() != 24 || m_image.isNull()) {
@@ -85,7 +86,7 @@ void CStretchCache::Restretch(const CDibImage& plate, const CRect& area)
 {
     if (area.IsEmpty())
         return;
-    const QImage part = DibStretcher::Stretch(plate, m_dest, CRect{0, 0, plate.Width(), plate.Height()}, area, m_mode);
+    const QImage part = StretchPart(plate, area);
     if (part.isNull())
         return;
     const int x = area.left - m_visible.left;
@@ -93,4 +94,14 @@ void CStretchCache::Restretch(const CDibImage& plate, const CRect& area)
     const std::size_t bytes = 3 * std::size_t(part.width());
     for (int y = 0; y < part.height(); ++y)
         std::memcpy(m_image.scanLine(y0 + y) + 3 * x, part.constScanLine(y), bytes);
+}
+
+QImage CStretchCache::StretchPart(const CDibImage& plate, const CRect& area) const
+{
+    const CRect whole{0, 0, plate.Width(), plate.Height()};
+    // Reductions for the screen take the faster two-pass averaging; a
+    // channel may differ by a rounding step from the halftone stretch.
+    if (m_mode == StretchMode::Halftone && plate.BitCount() == 24)
+        return DibScreenReducer::Reduce(plate, m_dest, whole, area);
+    return DibStretcher::Stretch(plate, m_dest, whole, area, m_mode);
 }

@@ -31,6 +31,8 @@ private:
     // The window pixels in scroll space that plate pixels changed reach.
     CRect Reach(const CRect& changed, const CRect& dest, const CDibImage& plate) const;
     void Restretch(const CDibImage& plate, const CRect& area);
+    // The part area (scroll space) of the plate stretched onto m_dest.
+    QImage StretchPart(const CDibImage& plate, const CRect& area) const;
 
     std::vector<std::uint8_t> m_plate;
     int m_nWidth = 0;

@@ -326,3 +326,24 @@ TEST_F(ViewFixture, DoubleClickingTheSelectionEditsItsProperties)
     doc.Undo();
     EXPECT_EQ(doc.GetObjectAt(0)->m_strName, QByteArray("a"));
 }
+
+TEST_F(ViewFixture, AMoveKeepsThePicturesDisplayImageAndAResizeRemakesIt)
+{
+    auto* picture = static_cast<CDibObj*>(Add(Picture("a", 0, 0, 1000, 1000)));
+    picture->Refresh(&doc);
+    ASSERT_TRUE(picture->HasDisplay());
+    const std::uint64_t stamp = picture->DisplayStamp();
+    Drag(At({0, 0}), At({0, 0}));
+    Drag(At({0, 0}), At({0, 0}) + QPoint(40, 10));
+    ASSERT_NE(picture->GetPosition(), (CPoint{0, 0}));
+    EXPECT_EQ(picture->DisplayStamp(), stamp);
+
+    // A corner dragged outwards: the display image is made for the new size.
+    CRect rect;
+    picture->GetRect(&rect);
+    const QPoint corner = At({rect.right, rect.top});
+    Drag(corner, corner + QPoint(30, 30));
+    ASSERT_NE(picture->GetSize(), (CSize{1000, 1000}));
+    EXPECT_NE(picture->DisplayStamp(), stamp);
+    EXPECT_EQ(picture->DisplayImage()->Width(), doc.DocToDeviceSize(picture->GetSize()).cx);
+}

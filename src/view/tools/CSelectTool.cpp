@@ -92,12 +92,13 @@ void CSelectTool::LeftUp(const ViewMouse&)
     CSymbolObj* selection = m_view.Selection();
     if (Dragging() && selection) {
         const CSize size = selection->GetSize();
-        const CSize devicePixels = m_view.Document().DocToDeviceSize(size);
         // A pure move keeps the object's image as it is; a new size has the
-        // object render itself again, which can take a moment.
-        if (devicePixels != drag.sizeOrg) {
+        // object render itself again, which can take a moment. Both sizes
+        // are in layout units here; the object wants its new one in output
+        // pixels.
+        if (size != drag.sizeOrg) {
             QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-            drag.sizeOrg = devicePixels;
+            drag.sizeOrg = m_view.Document().DocToDeviceSize(size);
             selection->EndTrack(drag);
             QGuiApplication::restoreOverrideCursor();
         }

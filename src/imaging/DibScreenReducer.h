@@ -1,0 +1,22 @@
+#pragma once
+
+#include "platform/CRect.h"
+
+#include <QImage>
+
+class CDibImage;
+
+// Area-averaging reduction of a 24-bit image for showing on screen, as
+// DibStretcher's halftone stretch does it but in two passes (down the
+// columns, then across) over several threads. The sums are added in
+// another order, so a channel may come out one step away from the
+// halftone stretch's where a value lies on a rounding edge; nothing stored
+// or printed goes through here.
+class DibScreenReducer
+{
+public:
+    // The pixels of src stretched onto dest, the part inside visible (in
+    // dest's coordinates), as a BGR888 image. Null when the image is not
+    // 24-bit or the rectangles are empty or flipped.
+    static QImage Reduce(const CDibImage& image, CRect dest, CRect src, CRect visible);
+};
