@@ -42,8 +42,9 @@ TEST(StarterLibrary, EveryDrawingIsAnEntryOfItsKind)
             // Sized for the engraver: one picture pixel per dot at 529 dpi.
             EXPECT_NEAR(picture.Width(), entry.GetSize().cx * 529.0 / 2540, 1.0) << file.toStdString();
             // Frames and symbols leave the plate showing around their drawing.
-            if (k.bits == 24)
+            if (k.bits == 24) {
                 EXPECT_GT(CountKey(picture), picture.Width() * picture.Height() / 10) << file.toStdString();
+            }
         }
     }
 }

@@ -37,7 +37,7 @@ CTextDefaults SampleRecord()
 
 CPreferencesRules::Texts TextsOf(const CPreferencesRules& rules)
 {
-    return {rules.ZoomText(), rules.MarginXText(), rules.MarginYText(), rules.UndoText(), rules.Folder()};
+    return {rules.ZoomText(), rules.MarginXText(), rules.MarginYText(), rules.UndoText(), rules.Folder(), std::nullopt};
 }
 
 } // namespace
@@ -204,7 +204,7 @@ TEST(PreferencesRules, LevelZeroReadsOnlyZoomAndUnit)
     const CTextDefaults record = SampleRecord();
     CPreferencesRules rules(mm, record, 0);
     rules.SetUnitSetting(2);
-    const CPreferencesRules::Texts texts{"400", "junk", "99", "0", "/elsewhere"};
+    const CPreferencesRules::Texts texts{"400", "junk", "99", "0", "/elsewhere", std::nullopt};
     EXPECT_FALSE(rules.Accept(texts));
     CTextDefaults expected = record;
     expected.zoom = 400;
@@ -213,15 +213,15 @@ TEST(PreferencesRules, LevelZeroReadsOnlyZoomAndUnit)
 
     // One level up the same entries are refused and nothing is kept.
     rules.SetAdvanced(true, false);
-    const auto refused = rules.Accept({"800", "junk", "99", "0", "/elsewhere"});
+    const auto refused = rules.Accept({"800", "junk", "99", "0", "/elsewhere", std::nullopt});
     ASSERT_TRUE(refused);
     EXPECT_EQ(refused->field, CPreferencesRules::marginXField);
     EXPECT_EQ(refused->message, "Please enter a number.");
-    EXPECT_EQ(rules.Accept({"800", "1", "99", "0", ""})->message, "Please enter a number between 0.00 and 50.00.");
-    EXPECT_EQ(rules.Accept({"800", "1", "2", "0", ""})->message, "Please enter an integer between 1 and 32767.");
+    EXPECT_EQ(rules.Accept({"800", "1", "99", "0", "", std::nullopt})->message, "Please enter a number between 0.00 and 50.00.");
+    EXPECT_EQ(rules.Accept({"800", "1", "2", "0", "", std::nullopt})->message, "Please enter an integer between 1 and 32767.");
     EXPECT_EQ(rules.Result(), expected);
 
-    EXPECT_FALSE(rules.Accept({"800", "1", "2", "32767", "/elsewhere"}));
+    EXPECT_FALSE(rules.Accept({"800", "1", "2", "32767", "/elsewhere", std::nullopt}));
     EXPECT_EQ(rules.Result().marginTopLeft, (CPoint{100, 200}));
     EXPECT_EQ(rules.Result().maxUndoCount, 32767);
     EXPECT_EQ(rules.Result().pluginFolder, record.pluginFolder); // level 2 only
