@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <numbers>
 
 VELDRA_IMPLEMENT_SERIAL(CFreeTextObj, &CSymbolObj::classInfo, 3, true)
@@ -173,20 +174,40 @@ void CFreeTextObj::PasteDrawing(QPainter& painter) const
         return;
     }
     // Straight into the plate's bytes: the drawing's pixels are opaque or
-    // fully transparent, so this is the same as drawing them.
+    // fully transparent, so copying its opaque runs is the same as drawing it.
     const QRect area = QRect(m_drawingOrigin, m_drawing.size()).intersected(plate->rect());
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        const QRgb* in = reinterpret_cast<const QRgb*>(m_drawing.constScanLine(y - m_drawingOrigin.y()));
-        uchar* out = plate->scanLine(y) + 3 * area.left();
-        for (int x = area.left(); x <= area.right(); ++x, out += 3) {
-            const QRgb pixel = in[x - m_drawingOrigin.x()];
-            if (qAlpha(pixel) == 255) {
-                out[0] = uchar(qBlue(pixel));
-                out[1] = uchar(qGreen(pixel));
-                out[2] = uchar(qRed(pixel));
+    for (const DrawingRun& run : m_runs) {
+        const int y = m_drawingOrigin.y() + run.y;
+        const int left = m_drawingOrigin.x() + run.x;
+        const int from = std::max(left, area.left());
+        const int to = std::min(left + run.length - 1, area.right());
+        if (y < area.top() || y > area.bottom() || from > to)
+            continue;
+        std::memcpy(plate->scanLine(y) + 3 * std::size_t(from), m_runPixels.data() + run.offset + 3 * std::size_t(from - left),
+                    3 * std::size_t(to - from + 1));
+    }
+}
+
+void CFreeTextObj::IndexDrawing()
+{
+    m_runs.clear();
+    m_runPixels.clear();
+    for (int y = 0; y < m_drawing.height(); ++y) {
+        const QRgb* row = reinterpret_cast<const QRgb*>(m_drawing.constScanLine(y));
+        for (int x = 0; x < m_drawing.width();) {
+            if (qAlpha(row[x]) != 255) {
+                ++x;
+                continue;
             }
+            DrawingRun run{y, x, 0, m_runPixels.size()};
+            for (; x < m_drawing.width() && qAlpha(row[x]) == 255; ++x)
+                m_runPixels.insert(m_runPixels.end(), {std::uint8_t(qBlue(row[x])), std::uint8_t(qGreen(row[x])),
+                                                       std::uint8_t(qRed(row[x]))});
+            run.length = x - run.x;
+            m_runs.push_back(run);
         }
     }
+    s_keptBytes += m_runPixels.capacity() + m_runs.capacity() * sizeof(DrawingRun);
 }
 
 QRect CFreeTextObj::DrawingArea(const QPolygon& band, const QRect& visible) const
@@ -218,8 +239,10 @@ bool CFreeTextObj::KeepDrawing(const QSize& size)
 
 void CFreeTextObj::DropDrawing()
 {
-    s_keptBytes -= std::size_t(m_drawing.sizeInBytes());
+    s_keptBytes -= std::size_t(m_drawing.sizeInBytes()) + m_runPixels.capacity() + m_runs.capacity() * sizeof(DrawingRun);
     m_drawing = QImage();
+    m_runs = {};
+    m_runPixels = {};
 }
 
 void CFreeTextObj::PaintBand(QPainter& painter, const QPolygon& band, const QByteArray& key, const QRect& visible)
@@ -236,9 +259,12 @@ void CFreeTextObj::PaintBand(QPainter& painter, const QPolygon& band, const QByt
         m_drawingKey = key;
         if (KeepDrawing(area.size())) {
             m_drawing.fill(Qt::transparent);
-            QPainter onDrawing(&m_drawing);
-            onDrawing.translate(-m_drawingOrigin);
-            DrawBand(onDrawing, band);
+            {
+                QPainter onDrawing(&m_drawing);
+                onDrawing.translate(-m_drawingOrigin);
+                DrawBand(onDrawing, band);
+            }
+            IndexDrawing();
         }
     }
     if (!FontMapper::WantsAntialias(m_layout.m_lf) && !m_drawing.isNull())

@@ -7,7 +7,9 @@
 #include <QByteArray>
 #include <QImage>
 
+#include <cstdint>
 #include <optional>
+#include <vector>
 #include <vector>
 
 class QPolygon;
@@ -92,10 +94,23 @@ private:
     // share allows it; false (and none kept) otherwise.
     bool KeepDrawing(const QSize& size);
     void DropDrawing();
+    // Finds the drawing's opaque runs, kept as B,G,R bytes ready to copy.
+    void IndexDrawing();
 
     // The band as last drawn: glyphs turned about their own baseline are
     // rasterised anew on every paint otherwise, the dearest step of a plate.
     QImage m_drawing;
+    // The drawing's opaque pixels as runs along its rows: pasting them is a
+    // copy per run instead of a test per pixel.
+    struct DrawingRun
+    {
+        int y;
+        int x;
+        int length;
+        std::size_t offset;   // of its first pixel in m_runPixels
+    };
+    std::vector<DrawingRun> m_runs;
+    std::vector<std::uint8_t> m_runPixels;
     QPoint m_drawingOrigin;
     QByteArray m_drawingKey;
     // What the kept drawings of all objects hold together.
