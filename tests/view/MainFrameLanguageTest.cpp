@@ -147,10 +147,27 @@ class MainFrameLanguageTest : public MainWindowFixture, public ::testing::WithPa
 protected:
     void SetUp() override
     {
+        // The tour opens the scanner windows: SANE's test scanner only, as
+        // the machine's own configuration probes for seconds.
+        // SANE keeps the first folder it is shown for the whole program, so
+        // the folder lives as long as the program.
+        static QTemporaryDir saneConfig;
+        static const bool written = [] {
+            QFile dll(saneConfig.filePath(QStringLiteral("dll.conf")));
+            return dll.open(QIODevice::WriteOnly) && dll.write("test\n") == 5;
+        }();
+        ASSERT_TRUE(written);
+        qputenv("SANE_CONFIG_DIR", QFile::encodeName(saneConfig.path()));
         // Before the program makes its defaults, as at start.
         const bool installed = catalogs.Install(QLocale(QString::fromLatin1(GetParam().language)));
         ASSERT_EQ(installed, QLatin1String(GetParam().language) != QLatin1String("en"));
         MainWindowFixture::SetUp();
+    }
+
+    void TearDown() override
+    {
+        MainWindowFixture::TearDown();
+        qunsetenv("SANE_CONFIG_DIR");
     }
 
     CLanguageCatalogs catalogs;
