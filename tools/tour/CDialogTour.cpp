@@ -172,14 +172,6 @@ std::vector<CDialogTour::Stop> CDialogTour::Stops()
     };
 }
 
-QStringList CDialogTour::StopNames() const
-{
-    QStringList names;
-    for (const Stop& stop : const_cast<CDialogTour*>(this)->Stops())
-        names << stop.name;
-    return names;
-}
-
 QStringList CDialogTour::Run(const Visitor& visit)
 {
     QStringList missed;

@@ -38,9 +38,6 @@ public:
     // The photo the tour places, also handy as a picture file to answer with.
     static QImage SamplePicture();
 
-    // The stops, in order, by the names the visitor is given.
-    QStringList StopNames() const;
-
 private:
     struct Stop
     {
