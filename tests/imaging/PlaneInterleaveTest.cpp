@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -10,7 +11,7 @@ namespace {
 
 // Every length around the 16-pixel steps, planes of distinct bytes, the
 // pixels written and not one byte past them, with and without the wide loop.
-TEST(PlaneInterleaveTest, PlanesBecomeBgrPixelsForEveryLengthOnEitherPath)
+TEST(PlaneInterleaveTest, PlanesBecomeBgrPixelsAndBackForEveryLengthOnEitherPath)
 {
     for (const bool wide : {false, true}) {
         CpuFeatures::SetWideAllowed(wide);
@@ -30,6 +31,15 @@ TEST(PlaneInterleaveTest, PlanesBecomeBgrPixelsForEveryLengthOnEitherPath)
             }
             for (std::size_t k = 3 * count; k < bgr.size(); ++k)
                 ASSERT_EQ(bgr[k], 0xEE) << "written past the pixels, count " << count;
+            std::vector<std::uint8_t> back(3 * count + 3, 0xEE);
+            PlaneInterleave::Deinterleave(bgr.data(), back.data(), back.data() + count + 1, back.data() + 2 * count + 2,
+                                          count);
+            EXPECT_TRUE(std::equal(blue.begin(), blue.end(), back.begin()));
+            EXPECT_TRUE(std::equal(green.begin(), green.end(), back.begin() + std::ptrdiff_t(count) + 1));
+            EXPECT_TRUE(std::equal(red.begin(), red.end(), back.begin() + 2 * std::ptrdiff_t(count) + 2));
+            EXPECT_EQ(back[count], 0xEE);
+            EXPECT_EQ(back[2 * count + 1], 0xEE);
+            EXPECT_EQ(back[3 * count + 2], 0xEE);
         }
     }
     CpuFeatures::SetWideAllowed(true);
