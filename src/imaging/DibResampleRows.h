@@ -47,8 +47,14 @@ void WriteRow(std::uint8_t* out, const int* values, const std::uint8_t* keyed, W
 }
 
 // The same for a row whose every pixel is written: the bytes go out in one
-// pass, then the few pixels that came out as the key are mended.
+// pass, then the few pixels that came out as the key are mended (keyed may
+// be null: none are).
 void WriteWholeRow(std::uint8_t* out, const int* values, const std::uint8_t* keyed, std::size_t count, COLORREF key,
                    COLORREF replacement);
+
+// The mending of a row whose bytes are written: pixels that came out as the
+// key become its replacement, keyed pixels the key (keyed may be null:
+// none are).
+void MendKeys(std::uint8_t* out, const std::uint8_t* keyed, std::size_t count, COLORREF key, COLORREF replacement);
 
 } // namespace DibResampleRows

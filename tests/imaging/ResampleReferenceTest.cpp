@@ -3,6 +3,7 @@
 // reductions and enlargements, with and without a key, at odd widths, for
 // regions that leave the source or the target, on one thread and several.
 #include "imaging/CDibImage.h"
+#include "imaging/CpuFeatures.h"
 #include "imaging/DibResampler.h"
 #include "imaging/RowBands.h"
 
@@ -313,6 +314,17 @@ TEST(ResampleReference, OneThreadGivesWhatSeveralGive)
     for (const Case& c : Cases())
         ExpectSameAsReference(c, transparentKey, keyReplacement, 77);
     RowBands::SetMaximumBands(64);
+}
+
+TEST(ResampleReference, BaselineLoopsGiveWhatWideOnesGive)
+{
+    CpuFeatures::SetWideAllowed(false);
+    unsigned seed = 100;
+    for (const Case& c : Cases()) {
+        ExpectSameAsReference(c, transparentKey, keyReplacement, seed++);
+        ExpectSameAsReference(c, colorNone, colorNone, seed++);
+    }
+    CpuFeatures::SetWideAllowed(true);
 }
 
 TEST(ResampleReference, FullPlateSizes)
