@@ -1,6 +1,7 @@
 #include "DibAreaReduction.h"
 
 #include "CDibImage.h"
+#include "DibReductionAvx2.h"
 #include "DibResampleRows.h"
 #include "KeyScan.h"
 #include "RowBands.h"
@@ -158,36 +159,61 @@ void SumFourColumns(ReducedRow& row, std::size_t c, const double* line, const Pa
         row.sums[3 * (c + j)] = sums[j][0];
         row.sums[3 * (c + j) + 1] = sums[j][1];
         row.sums[3 * (c + j) + 2] = sums[j][2];
-        row.keyed[c + j] = 0;
     }
 }
 
-void SumAcrossKeyFree(ReducedRow& row, const std::uint8_t* line, std::size_t lineBytes, const Taps& columns,
-                      const PaddedColumns& padded, const KeyTest& isKey)
+// Columns begin..end-1, every tap inside the row: four at a time where
+// they can be.
+void SumInsideColumns(ReducedRow& row, std::size_t begin, std::size_t end, const std::uint8_t* line,
+                      const Taps& columns, const PaddedColumns& padded, const KeyTest& isKey, bool wide)
 {
-    // The row's bytes as doubles once, rather than at every tap.
+    std::fill(row.keyed.begin() + std::ptrdiff_t(begin), row.keyed.begin() + std::ptrdiff_t(end), 0);
+    if (wide) {
+        DibReductionAvx2::SumColumns(row.lineValues.data(), padded.offsets.data(), padded.weights.data(), padded.width,
+                                     begin, end, row.sums.data());
+        return;
+    }
+    std::size_t c = begin;
+    for (; c + 4 <= end; c += 4)
+        SumFourColumns(row, c, row.lineValues.data(), padded);
+    for (; c < end; ++c)
+        SumColumn<false>(row, c, line, columns, isKey);
+}
+
+void SumAcrossKeyFree(ReducedRow& row, const std::uint8_t* line, std::size_t lineBytes, const Taps& columns,
+                      const PaddedColumns& padded, const KeyTest& isKey, bool wide)
+{
+    // The row's bytes as doubles once, rather than at every tap (and one
+    // more, which the wide loop reads beside the last pixel).
     std::vector<double>& values = row.lineValues;
-    values.resize(lineBytes);
-    for (std::size_t k = 0; k < lineBytes; ++k)
-        values[k] = line[k];
+    values.resize(lineBytes + 1);
+    if (wide) {
+        DibReductionAvx2::ToDoubles(line, lineBytes, values.data());
+    } else {
+        for (std::size_t k = 0; k < lineBytes; ++k)
+            values[k] = line[k];
+    }
     const std::size_t count = columns.start.size() - 1;
     std::size_t c = 0;
     while (c < count) {
-        if (c + 4 <= count && padded.inside[c] && padded.inside[c + 1] && padded.inside[c + 2] && padded.inside[c + 3]) {
-            SumFourColumns(row, c, values.data(), padded);
-            c += 4;
-        } else {
+        if (!padded.inside[c]) {
             SumColumn<false>(row, c++, line, columns, isKey);
+            continue;
         }
+        std::size_t end = c + 1;
+        while (end < count && padded.inside[end])
+            ++end;
+        SumInsideColumns(row, c, end, line, columns, padded, isKey, wide);
+        c = end;
     }
 }
 
 void ReduceAcross(ReducedRow& row, int sourceRow, const CDibImage& source, const Taps& columns,
-                  const PaddedColumns& padded, const KeyTest& isKey)
+                  const PaddedColumns& padded, const KeyTest& isKey, bool wide)
 {
     const std::size_t count = columns.start.size() - 1;
     row.sourceRow = sourceRow;
-    row.sums.resize(3 * count);
+    row.sums.resize(3 * count + 1);
     row.keyed.resize(count);
     const std::uint8_t* line = sourceRow >= 0 ? source.Row(sourceRow) : nullptr;
     // Most rows of a picture hold no key pixel at all: one quick scan spares
@@ -197,7 +223,7 @@ void ReduceAcross(ReducedRow& row, int sourceRow, const CDibImage& source, const
         for (std::size_t c = 0; c < count; ++c)
             SumColumn<true>(row, c, line, columns, isKey);
     } else if (line) {
-        SumAcrossKeyFree(row, line, 3 * std::size_t(source.Width()), columns, padded, isKey);
+        SumAcrossKeyFree(row, line, 3 * std::size_t(source.Width()), columns, padded, isKey, wide);
     } else {
         for (std::size_t c = 0; c < count; ++c)
             SumColumn<false>(row, c, line, columns, isKey);
@@ -210,8 +236,8 @@ class ReducedRows
 {
 public:
     ReducedRows(const CDibImage& source, const Taps& columns, const PaddedColumns& padded, const KeyTest& isKey,
-                std::size_t cachedRows)
-        : m_source(source), m_columns(columns), m_padded(padded), m_isKey(isKey), m_rows(cachedRows)
+                std::size_t cachedRows, bool wide)
+        : m_source(source), m_columns(columns), m_padded(padded), m_isKey(isKey), m_rows(cachedRows), m_wide(wide)
     {
     }
 
@@ -222,7 +248,7 @@ public:
                 return row;
         ReducedRow& slot = m_rows[m_next];
         m_next = (m_next + 1) % m_rows.size();
-        ReduceAcross(slot, sourceRow, m_source, m_columns, m_padded, m_isKey);
+        ReduceAcross(slot, sourceRow, m_source, m_columns, m_padded, m_isKey, m_wide);
         return slot;
     }
 
@@ -233,6 +259,7 @@ private:
     const KeyTest& m_isKey;
     std::vector<ReducedRow> m_rows;
     std::size_t m_next = 0;
+    bool m_wide;
 };
 
 std::size_t MostTaps(const Taps& taps)
@@ -273,6 +300,7 @@ void DibAreaReduction::Reduce(CDibImage& target, DibResampler::Region dest, cons
         allColumns = allColumns && columns.Valid(c);
     const KeyTest isKey(key);
     const std::size_t cachedRows = MostTaps(rows) + 1;
+    const bool wide = DibReductionAvx2::Available();
     std::uint8_t* const targetColumn0 = target.Row(0) + 3 * std::ptrdiff_t(dest.x + firstColumn);
     const std::size_t stride = target.Stride();
 
@@ -280,7 +308,7 @@ void DibAreaReduction::Reduce(CDibImage& target, DibResampler::Region dest, cons
     // row taps, exactly as a pixel-by-pixel loop adds them; a key met in any
     // tap makes it the key.
     RowBands::Run(endRow - firstRow, 16, [&](int bandBegin, int bandEnd) {
-        ReducedRows reduced(source, columns, padded, isKey, cachedRows);
+        ReducedRows reduced(source, columns, padded, isKey, cachedRows, wide);
         const std::size_t count = std::size_t(endColumn - firstColumn);
         std::vector<double> sums(3 * count);
         std::vector<int> values(3 * count);
@@ -293,16 +321,19 @@ void DibAreaReduction::Reduce(CDibImage& target, DibResampler::Region dest, cons
                 const ReducedRow& across = reduced.Get(rowTap.index);
                 // The first tap's products are the sums so far: 0 + x is x.
                 if (ry == rows.start[r]) {
-                    Weighted(sums.data(), across.sums.data(), sums.size(), rowTap.weight);
+                    (wide ? DibReductionAvx2::Weighted : Weighted)(sums.data(), across.sums.data(), sums.size(), rowTap.weight);
                     std::copy(across.keyed.begin(), across.keyed.end(), keyed.begin());
                     continue;
                 }
-                AddWeighted(sums.data(), across.sums.data(), sums.size(), rowTap.weight);
+                (wide ? DibReductionAvx2::AddWeighted : AddWeighted)(sums.data(), across.sums.data(), sums.size(), rowTap.weight);
                 for (std::size_t c = 0; c < count; ++c)
                     keyed[c] |= across.keyed[c];
             }
-            for (std::size_t i = 0; i < values.size(); ++i)
-                values[i] = std::min(255, int(sums[i] / area + 0.5));
+            if (wide)
+                DibReductionAvx2::ToBytes(sums.data(), values.size(), area, values.data());
+            else
+                for (std::size_t i = 0; i < values.size(); ++i)
+                    values[i] = std::min(255, int(sums[i] / area + 0.5));
             std::uint8_t* out = targetColumn0 + stride * std::size_t(dest.y + firstRow + r);
             if (allColumns)
                 WriteWholeRow(out, values.data(), keyed.data(), count, key, replacement);

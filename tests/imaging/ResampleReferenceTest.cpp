@@ -4,12 +4,14 @@
 // regions that leave the source or the target, on one thread and several.
 #include "imaging/CDibImage.h"
 #include "imaging/CpuFeatures.h"
+#include "imaging/DibReductionAvx2.h"
 #include "imaging/DibResampler.h"
 #include "imaging/RowBands.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <random>
 #include <vector>
@@ -280,6 +282,10 @@ const std::vector<Case>& Cases()
         {401, 301, {0, 0, 180, 135}, {0, 0, 401, 301}, 180, 135},
         {333, 97, {0, 0, 101, 33}, {0, 0, 333, 97}, 101, 33},
         {255, 255, {0, 0, 254, 255}, {0, 0, 255, 255}, 254, 255},
+        // whole factors: many averages fall exactly half-way between bytes
+        {96, 64, {0, 0, 48, 32}, {0, 0, 96, 64}, 48, 32},
+        {120, 90, {0, 0, 40, 45}, {0, 0, 120, 90}, 40, 45},
+        {121, 61, {0, 0, 20, 61}, {0, 0, 120, 61}, 20, 61},
         {640, 17, {0, 0, 7, 17}, {0, 0, 640, 17}, 7, 17},
         {121, 77, {0, 0, 40, 90}, {0, 0, 121, 77}, 40, 90},
         // a source region reaching past the image, a target cut at its edges
@@ -325,6 +331,39 @@ TEST(ResampleReference, BaselineLoopsGiveWhatWideOnesGive)
         ExpectSameAsReference(c, colorNone, colorNone, seed++);
     }
     CpuFeatures::SetWideAllowed(true);
+}
+
+TEST(ResampleReference, QuotientsNearAHalfRoundAsTheDivisionDoes)
+{
+    // Every sum of whole byte values for areas of 2 to 40 pixels in eighths,
+    // and sums a hair beside each tie: the multiplication the wide loop uses
+    // must fall back on the division wherever the two could round apart.
+    if (!DibReductionAvx2::Available())
+        GTEST_SKIP() << "no AVX2 here";
+    std::vector<double> sums;
+    std::vector<double> areas;
+    for (int eighths = 16; eighths <= 320; ++eighths)
+        areas.push_back(eighths / 8.0);
+    areas.push_back((4000.0 / 1800) * (3000.0 / 1350));
+    std::size_t differing = 0;
+    for (const double area : areas) {
+        sums.clear();
+        for (int s = 0; s <= int(255 * area); ++s)
+            sums.push_back(s);
+        for (int k = 1; k <= 255; ++k)
+            for (const double tie : {(k - 0.5) * area, std::nextafter((k - 0.5) * area, 0.0), std::nextafter((k - 0.5) * area, 1e9)})
+                sums.push_back(tie);
+        std::vector<int> wide(sums.size()), expected(sums.size());
+        DibReductionAvx2::ToBytes(sums.data(), sums.size(), area, wide.data());
+        for (std::size_t i = 0; i < sums.size(); ++i) {
+            expected[i] = std::min(255, int(sums[i] / area + 0.5));
+            differing += std::size_t(std::fabs(sums[i] * (1.0 / area) + 0.5 - std::floor(sums[i] * (1.0 / area) + 0.5)) < 1e-12
+                                     && int(sums[i] * (1.0 / area) + 0.5) != expected[i]);
+        }
+        ASSERT_EQ(wide, expected) << "area " << area;
+    }
+    // The inputs do reach the cases where the multiplication alone is wrong.
+    EXPECT_GT(differing, 0u);
 }
 
 TEST(ResampleReference, FullPlateSizes)
