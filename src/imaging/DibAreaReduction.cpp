@@ -7,6 +7,7 @@
 #include "RowBands.h"
 
 #include <algorithm>
+#include <cstring>
 #include <vector>
 
 using namespace DibResampleRows;
@@ -111,6 +112,7 @@ struct ReducedRow
     int sourceRow = -2; // -1 is the row outside the source
     std::vector<double> sums;
     std::vector<std::uint8_t> keyed;
+    bool anyKeyed = false;
     std::vector<double> lineValues; // scratch: the source row's bytes
 };
 
@@ -183,10 +185,10 @@ void SumInsideColumns(ReducedRow& row, std::size_t begin, std::size_t end, const
 void SumAcrossKeyFree(ReducedRow& row, const std::uint8_t* line, std::size_t lineBytes, const Taps& columns,
                       const PaddedColumns& padded, const KeyTest& isKey, bool wide)
 {
-    // The row's bytes as doubles once, rather than at every tap (and one
-    // more, which the wide loop reads beside the last pixel).
+    // The row's bytes as doubles once, rather than at every tap, and zeros
+    // after them for the wide loop, which reads past the last pixel.
     std::vector<double>& values = row.lineValues;
-    values.resize(lineBytes + 1);
+    values.resize(lineBytes + 3 * padded.width + 1);
     if (wide) {
         DibReductionAvx2::ToDoubles(line, lineBytes, values.data());
     } else {
@@ -228,6 +230,7 @@ void ReduceAcross(ReducedRow& row, int sourceRow, const CDibImage& source, const
         for (std::size_t c = 0; c < count; ++c)
             SumColumn<false>(row, c, line, columns, isKey);
     }
+    row.anyKeyed = count > 0 && std::memchr(row.keyed.data(), 1, count) != nullptr;
 }
 
 // The reduced rows a band of destination rows needs, a few at a time: the
@@ -282,6 +285,32 @@ void AddWeighted(double* __restrict sums, const double* __restrict values, std::
         sums[i] += weight * values[i];
 }
 
+// A destination row's sums: the rows' sums weighted in the order of the
+// row taps, exactly as a pixel-by-pixel loop adds them. Returns whether a
+// tap met the key; keyed then says in which columns.
+bool WeighRows(ReducedRows& reduced, const Taps& rows, int r, bool wide, std::vector<double>& sums,
+               std::vector<std::uint8_t>& keyed)
+{
+    bool anyKeyed = false;
+    for (std::size_t ry = rows.start[std::size_t(r)]; ry < rows.start[std::size_t(r) + 1]; ++ry) {
+        const Tap rowTap = rows.taps[ry];
+        const ReducedRow& across = reduced.Get(rowTap.index);
+        // The first tap's products are the sums so far: 0 + x is x.
+        if (ry == rows.start[std::size_t(r)])
+            (wide ? DibReductionAvx2::Weighted : Weighted)(sums.data(), across.sums.data(), sums.size(), rowTap.weight);
+        else
+            (wide ? DibReductionAvx2::AddWeighted : AddWeighted)(sums.data(), across.sums.data(), sums.size(), rowTap.weight);
+        if (!across.anyKeyed)
+            continue;
+        if (!anyKeyed)
+            std::fill(keyed.begin(), keyed.end(), 0);
+        anyKeyed = true;
+        for (std::size_t c = 0; c < keyed.size(); ++c)
+            keyed[c] |= across.keyed[c];
+    }
+    return anyKeyed;
+}
+
 } // namespace
 
 void DibAreaReduction::Reduce(CDibImage& target, DibResampler::Region dest, const CDibImage& source,
@@ -304,9 +333,7 @@ void DibAreaReduction::Reduce(CDibImage& target, DibResampler::Region dest, cons
     std::uint8_t* const targetColumn0 = target.Row(0) + 3 * std::ptrdiff_t(dest.x + firstColumn);
     const std::size_t stride = target.Stride();
 
-    // A destination pixel is the rows' sums weighted in the order of the
-    // row taps, exactly as a pixel-by-pixel loop adds them; a key met in any
-    // tap makes it the key.
+    // A key met in any tap makes the pixel the key.
     RowBands::Run(endRow - firstRow, 16, [&](int bandBegin, int bandEnd) {
         ReducedRows reduced(source, columns, padded, isKey, cachedRows, wide);
         const std::size_t count = std::size_t(endColumn - firstColumn);
@@ -316,30 +343,21 @@ void DibAreaReduction::Reduce(CDibImage& target, DibResampler::Region dest, cons
         for (int r = bandBegin; r < bandEnd; ++r) {
             if (!rows.Valid(r))
                 continue;
-            for (std::size_t ry = rows.start[r]; ry < rows.start[r + 1]; ++ry) {
-                const Tap rowTap = rows.taps[ry];
-                const ReducedRow& across = reduced.Get(rowTap.index);
-                // The first tap's products are the sums so far: 0 + x is x.
-                if (ry == rows.start[r]) {
-                    (wide ? DibReductionAvx2::Weighted : Weighted)(sums.data(), across.sums.data(), sums.size(), rowTap.weight);
-                    std::copy(across.keyed.begin(), across.keyed.end(), keyed.begin());
-                    continue;
-                }
-                (wide ? DibReductionAvx2::AddWeighted : AddWeighted)(sums.data(), across.sums.data(), sums.size(), rowTap.weight);
-                for (std::size_t c = 0; c < count; ++c)
-                    keyed[c] |= across.keyed[c];
-            }
+            const bool anyKeyed = WeighRows(reduced, rows, r, wide, sums, keyed);
             if (wide)
                 DibReductionAvx2::ToBytes(sums.data(), values.size(), area, values.data());
             else
                 for (std::size_t i = 0; i < values.size(); ++i)
                     values[i] = std::min(255, int(sums[i] / area + 0.5));
             std::uint8_t* out = targetColumn0 + stride * std::size_t(dest.y + firstRow + r);
-            if (allColumns)
-                WriteWholeRow(out, values.data(), keyed.data(), count, key, replacement);
-            else
-                WriteRow(out, values.data(), keyed.data(), [&](std::size_t c) { return columns.Valid(int(c)); }, count,
-                         key, replacement);
+            if (allColumns) {
+                WriteWholeRow(out, values.data(), anyKeyed ? keyed.data() : nullptr, count, key, replacement);
+                continue;
+            }
+            if (!anyKeyed)
+                std::fill(keyed.begin(), keyed.end(), 0);
+            WriteRow(out, values.data(), keyed.data(), [&](std::size_t c) { return columns.Valid(int(c)); }, count, key,
+                     replacement);
         }
     });
 }

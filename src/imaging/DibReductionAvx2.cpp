@@ -29,13 +29,40 @@ int Rounded(double sum, double area)
 }
 
 // One column's three sums (and a fourth lane of no meaning), tap by tap.
-VELDRA_AVX2 inline __m256d ColumnSums(const double* values, const std::size_t* offsets, const double* weights,
-                                      std::size_t width)
+// Taps are neighbouring pixels from the column's first one; a padded tap
+// weighs 0 whatever pixel it reads. The first product is the sum so far,
+// as 0 + x is x.
+VELDRA_AVX2 inline __m256d Product(const double* pixel, const double* weight)
 {
-    __m256d sum = _mm256_setzero_pd();
-    for (std::size_t t = 0; t < width; ++t)
-        sum = _mm256_add_pd(sum, _mm256_mul_pd(_mm256_broadcast_sd(weights + t), _mm256_loadu_pd(values + offsets[t])));
+    return _mm256_mul_pd(_mm256_broadcast_sd(weight), _mm256_loadu_pd(pixel));
+}
+
+template <std::size_t width>
+VELDRA_AVX2 inline __m256d ColumnSums(const double* first, const double* weights)
+{
+    __m256d sum = Product(first, weights);
+    for (std::size_t t = 1; t < width; ++t)
+        sum = _mm256_add_pd(sum, Product(first + 3 * t, weights + t));
     return sum;
+}
+
+VELDRA_AVX2 inline __m256d ColumnSums(const double* first, const double* weights, std::size_t width)
+{
+    __m256d sum = Product(first, weights);
+    for (std::size_t t = 1; t < width; ++t)
+        sum = _mm256_add_pd(sum, Product(first + 3 * t, weights + t));
+    return sum;
+}
+
+// Column after column: the processor overlaps the columns' chains of
+// additions by itself. Each store's fourth lane is overwritten by the next
+// column's.
+template <std::size_t width>
+VELDRA_AVX2 void SumColumnsOf(const double* values, const std::size_t* offsets, const double* weights,
+                              std::size_t begin, std::size_t end, double* sums)
+{
+    for (std::size_t c = begin; c < end; ++c)
+        _mm256_storeu_pd(sums + 3 * c, ColumnSums<width>(values + offsets[c * width], weights + c * width));
 }
 
 } // namespace
@@ -43,10 +70,10 @@ VELDRA_AVX2 inline __m256d ColumnSums(const double* values, const std::size_t* o
 VELDRA_AVX2 void ToDoubles(const std::uint8_t* bytes, std::size_t count, double* values)
 {
     std::size_t k = 0;
-    for (; k + 4 <= count; k += 4) {
-        int four;
-        __builtin_memcpy(&four, bytes + k, 4);
-        _mm256_storeu_pd(values + k, _mm256_cvtepi32_pd(_mm_cvtepu8_epi32(_mm_cvtsi32_si128(four))));
+    for (; k + 8 <= count; k += 8) {
+        const __m256i words = _mm256_cvtepu8_epi32(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(bytes + k)));
+        _mm256_storeu_pd(values + k, _mm256_cvtepi32_pd(_mm256_castsi256_si128(words)));
+        _mm256_storeu_pd(values + k + 4, _mm256_cvtepi32_pd(_mm256_extracti128_si256(words, 1)));
     }
     for (; k < count; ++k)
         values[k] = bytes[k];
@@ -56,22 +83,19 @@ VELDRA_AVX2 void ToDoubles(const std::uint8_t* bytes, std::size_t count, double*
 VELDRA_AVX2 void SumColumns(const double* values, const std::size_t* offsets, const double* weights,
                             std::size_t width, std::size_t begin, std::size_t end, double* sums)
 {
-    // Four columns side by side keep four chains of additions in flight;
-    // each store's fourth lane is overwritten by the next column's.
-    std::size_t c = begin;
-    for (; c + 4 <= end; c += 4) {
-        const std::size_t at = c * width;
-        const __m256d s0 = ColumnSums(values, offsets + at, weights + at, width);
-        const __m256d s1 = ColumnSums(values, offsets + at + width, weights + at + width, width);
-        const __m256d s2 = ColumnSums(values, offsets + at + 2 * width, weights + at + 2 * width, width);
-        const __m256d s3 = ColumnSums(values, offsets + at + 3 * width, weights + at + 3 * width, width);
-        _mm256_storeu_pd(sums + 3 * c, s0);
-        _mm256_storeu_pd(sums + 3 * c + 3, s1);
-        _mm256_storeu_pd(sums + 3 * c + 6, s2);
-        _mm256_storeu_pd(sums + 3 * c + 9, s3);
+    switch (width) {
+    case 2:
+        return SumColumnsOf<2>(values, offsets, weights, begin, end, sums);
+    case 3:
+        return SumColumnsOf<3>(values, offsets, weights, begin, end, sums);
+    case 4:
+        return SumColumnsOf<4>(values, offsets, weights, begin, end, sums);
+    case 5:
+        return SumColumnsOf<5>(values, offsets, weights, begin, end, sums);
+    default:
+        for (std::size_t c = begin; c < end; ++c)
+            _mm256_storeu_pd(sums + 3 * c, ColumnSums(values + offsets[c * width], weights + c * width, width));
     }
-    for (; c < end; ++c)
-        _mm256_storeu_pd(sums + 3 * c, ColumnSums(values, offsets + c * width, weights + c * width, width));
 }
 
 VELDRA_AVX2 void Weighted(double* __restrict sums, const double* __restrict values, std::size_t count, double weight)

@@ -15,10 +15,11 @@ bool Available();
 // bytes values as doubles; one double past them is written as well.
 void ToDoubles(const std::uint8_t* bytes, std::size_t count, double* values);
 
-// Columns begin..end-1, each padded to width taps at element offsets
-// offsets[c * width + t] into values with weights weights[c * width + t]:
-// the B, G, R sums of each column into sums[3 * c ...]. Writes one double
-// past the last column's sums.
+// Columns begin..end-1, each padded to width taps with weights
+// weights[c * width + t] on the neighbouring pixels that start at element
+// offsets[c * width] of values: the B, G, R sums of each column into
+// sums[3 * c ...]. Reads up to 3 * width + 1 doubles past the last pixel
+// (they must be finite) and writes one double past the last column's sums.
 void SumColumns(const double* values, const std::size_t* offsets, const double* weights, std::size_t width,
                 std::size_t begin, std::size_t end, double* sums);
 
