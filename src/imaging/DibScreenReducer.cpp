@@ -5,6 +5,7 @@
 #include "RowBands.h"
 
 #include <algorithm>
+#include <cstring>
 #include <vector>
 
 #ifdef __SSE2__
@@ -50,43 +51,114 @@ void AddWeightedRow(std::uint16_t* sums, const std::uint8_t* in, std::size_t cou
     }
 }
 
-// One destination row across: each pixel weighs the column sums its
-// footprint covers. sums holds three values per source column from
-// firstColumn on, and one more so that four can be read at the last.
-void ReduceAcross(std::uint8_t* out, const std::uint16_t* sums, const FlatFootprints& columns, int firstColumn)
+// The column footprints padded to one number of taps (weight 0 past a
+// footprint's own), so that the loop across has no branch that depends on
+// the pixel and the processor overlaps neighbouring pixels' sums. Adding
+// 0 * v leaves a sum as it was.
+struct PaddedFootprints
 {
-    constexpr float unit = 1.0f / 256;
-    for (std::size_t x = 0; x < columns.size(); ++x, out += 3) {
-        const int n = columns.first[x] >= 0 ? columns.Count(x) : 0;
-        const float* weights = columns.weights.data() + columns.offset[x];
-        const std::uint16_t* p = sums + 3 * std::size_t(std::max(columns.first[x] - firstColumn, 0));
-#ifdef __SSE2__
-        // Blue, green and red side by side; the fourth lane is ignored.
-        __m128 sum = _mm_setzero_ps();
-        for (int c = 0; c < n; ++c, p += 3) {
-            const __m128i words = _mm_loadl_epi64(reinterpret_cast<const __m128i*>(p));
-            const __m128 values = _mm_cvtepi32_ps(_mm_unpacklo_epi16(words, _mm_setzero_si128()));
-            sum = _mm_add_ps(sum, _mm_mul_ps(_mm_set1_ps(weights[c]), values));
+    std::size_t taps = 1;
+    std::vector<std::size_t> start; // per destination pixel: its first value in the sums
+    std::vector<float> weights;     // taps per pixel
+
+    PaddedFootprints(const FlatFootprints& columns, int firstColumn)
+    {
+        for (std::size_t x = 0; x < columns.size(); ++x)
+            taps = std::max(taps, std::size_t(columns.first[x] >= 0 ? columns.Count(x) : 0));
+        start.assign(columns.size(), 0);
+        weights.assign(columns.size() * taps, 0.0f);
+        for (std::size_t x = 0; x < columns.size(); ++x) {
+            if (columns.first[x] < 0)
+                continue;
+            start[x] = 3 * std::size_t(columns.first[x] - firstColumn);
+            std::copy_n(columns.weights.begin() + columns.offset[x], columns.Count(x), weights.begin() + std::ptrdiff_t(x * taps));
         }
-        const __m128 scaled = _mm_min_ps(_mm_set1_ps(255.0f), _mm_add_ps(_mm_mul_ps(sum, _mm_set1_ps(unit)), _mm_set1_ps(0.5f)));
-        alignas(16) float lanes[4];
-        _mm_store_ps(lanes, scaled);
-        out[0] = std::uint8_t(lanes[0]);
-        out[1] = std::uint8_t(lanes[1]);
-        out[2] = std::uint8_t(lanes[2]);
-#else
+    }
+    // Values the loop may read past the last column's own.
+    std::size_t Overreach() const { return 3 * taps + 4; }
+};
+
+constexpr float unit = 1.0f / 256;
+
+// One destination row across, one channel at a time: without the vector
+// unit, and for footprints wider than the vector loops take (the view
+// below 12 %).
+void ReduceAcrossAny(std::uint8_t* out, const std::uint16_t* sums, const PaddedFootprints& columns)
+{
+    const std::size_t count = columns.start.size();
+    for (std::size_t x = 0; x < count; ++x, out += 4) {
         float b = 0, g = 0, r = 0;
-        for (int c = 0; c < n; ++c, p += 3) {
-            b += weights[c] * float(p[0]);
-            g += weights[c] * float(p[1]);
-            r += weights[c] * float(p[2]);
+        const std::uint16_t* p = sums + columns.start[x];
+        const float* weights = columns.weights.data() + x * columns.taps;
+        for (std::size_t t = 0; t < columns.taps; ++t, p += 3) {
+            b += weights[t] * float(p[0]);
+            g += weights[t] * float(p[1]);
+            r += weights[t] * float(p[2]);
         }
         out[0] = std::uint8_t(std::min(255.0f, b * unit + 0.5f));
         out[1] = std::uint8_t(std::min(255.0f, g * unit + 0.5f));
         out[2] = std::uint8_t(std::min(255.0f, r * unit + 0.5f));
-#endif
+        out[3] = 255;
     }
 }
+
+#ifdef __SSE2__
+
+// One pixel's blue, green and red (and a fourth lane of no meaning).
+template <std::size_t taps>
+__m128 PixelSums(const std::uint16_t* p, const float* weights)
+{
+    __m128 sum = _mm_setzero_ps();
+    for (std::size_t t = 0; t < taps; ++t, p += 3) {
+        const __m128i words = _mm_loadl_epi64(reinterpret_cast<const __m128i*>(p));
+        const __m128 values = _mm_cvtepi32_ps(_mm_unpacklo_epi16(words, _mm_setzero_si128()));
+        sum = _mm_add_ps(sum, _mm_mul_ps(_mm_set1_ps(weights[t]), values));
+    }
+    return sum;
+}
+
+// One destination row across: each pixel weighs the column sums its
+// footprint covers, and is stored as blue, green, red and 255.
+template <std::size_t taps>
+void ReduceAcrossTaps(std::uint8_t* out, const std::uint16_t* sums, const PaddedFootprints& columns)
+{
+    const std::size_t count = columns.start.size();
+    const __m128 scale = _mm_set1_ps(unit), half = _mm_set1_ps(0.5f), most = _mm_set1_ps(255.0f);
+    const __m128i opaque = _mm_set_epi32(255, 0, 0, 0);
+    for (std::size_t x = 0; x < count; ++x, out += 4) {
+        const __m128 sum = PixelSums<taps>(sums + columns.start[x], columns.weights.data() + x * taps);
+        const __m128i lanes = _mm_cvttps_epi32(_mm_min_ps(most, _mm_add_ps(_mm_mul_ps(sum, scale), half)));
+        // The fourth lane's sum means nothing: it becomes 255.
+        const __m128i pixel = _mm_or_si128(_mm_and_si128(lanes, _mm_set_epi32(0, -1, -1, -1)), opaque);
+        const __m128i words = _mm_packs_epi32(pixel, pixel);
+        const int bytes = _mm_cvtsi128_si32(_mm_packus_epi16(words, words));
+        std::memcpy(out, &bytes, 4);
+    }
+}
+
+void ReduceAcross(std::uint8_t* out, const std::uint16_t* sums, const PaddedFootprints& columns)
+{
+    switch (columns.taps) {
+    case 1: return ReduceAcrossTaps<1>(out, sums, columns);
+    case 2: return ReduceAcrossTaps<2>(out, sums, columns);
+    case 3: return ReduceAcrossTaps<3>(out, sums, columns);
+    case 4: return ReduceAcrossTaps<4>(out, sums, columns);
+    case 5: return ReduceAcrossTaps<5>(out, sums, columns);
+    case 6: return ReduceAcrossTaps<6>(out, sums, columns);
+    case 7: return ReduceAcrossTaps<7>(out, sums, columns);
+    case 8: return ReduceAcrossTaps<8>(out, sums, columns);
+    default: return ReduceAcrossAny(out, sums, columns);
+    }
+}
+
+#else
+
+void ReduceAcross(std::uint8_t* out, const std::uint16_t* sums, const PaddedFootprints& columns)
+{
+    ReduceAcrossAny(out, sums, columns);
+}
+
+#endif
 
 // The source columns any destination pixel takes.
 std::pair<int, int> ColumnRange(const FlatFootprints& columns)
@@ -113,27 +185,28 @@ QImage DibScreenReducer::Reduce(const CDibImage& image, CRect dest, CRect src, C
     const FlatFootprints rows(AreaFootprints(visible.top - dest.top, visible.bottom - dest.top, dest.Height(), src.top,
                                              src.Height(), false),
                               image.Height());
-    QImage out(visible.Width(), visible.Height(), QImage::Format_BGR888);
+    QImage out(visible.Width(), visible.Height(), QImage::Format_RGB32);
     if (out.isNull())
         return {};
     const auto [firstColumn, endColumn] = ColumnRange(columns);
     const std::size_t bytes = 3 * std::size_t(std::max(endColumn - firstColumn, 0));
+    const PaddedFootprints padded(columns, firstColumn);
     // Rows are addressed from one pointer: the threads must not call the
     // image's own (detaching) accessors.
     std::uint8_t* const lines = out.bits();
     const std::size_t lineBytes = std::size_t(out.bytesPerLine());
     RowBands::Run(int(rows.size()), 8, [&](int begin, int end) {
-        std::vector<std::uint16_t> sums(bytes + 1);
+        std::vector<std::uint16_t> sums(bytes + padded.Overreach());
         for (int y = begin; y < end; ++y) {
             const std::size_t row = std::size_t(y);
             const int taken = rows.first[row] >= 0 ? rows.Count(row) : 0;
             if (taken == 0)
-                std::fill(sums.begin(), sums.end() - 1, std::uint16_t(0));
+                std::fill(sums.begin(), sums.begin() + std::ptrdiff_t(bytes), std::uint16_t(0));
             for (int r = 0; r < taken; ++r) {
                 const std::uint8_t* in = image.Row(rows.first[row] + r) + 3 * std::size_t(firstColumn);
                 AddWeightedRow(sums.data(), in, bytes, WeightOf(rows.weights[std::size_t(rows.offset[row] + r)]), r == 0);
             }
-            ReduceAcross(lines + lineBytes * std::size_t(y), sums.data(), columns, firstColumn);
+            ReduceAcross(lines + lineBytes * std::size_t(y), sums.data(), padded);
         }
     });
     return out;

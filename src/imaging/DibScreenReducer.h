@@ -16,7 +16,8 @@ class DibScreenReducer
 {
 public:
     // The pixels of src stretched onto dest, the part inside visible (in
-    // dest's coordinates), as a BGR888 image. Null when the image is not
+    // dest's coordinates), as an RGB32 image (what windows show without
+    // converting, and what the grid is drawn on fastest). Null when the image is not
     // 24-bit or the rectangles are empty or flipped.
     static QImage Reduce(const CDibImage& image, CRect dest, CRect src, CRect visible);
 };

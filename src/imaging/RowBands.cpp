@@ -1,10 +1,13 @@
 #include "RowBands.h"
 
+#include <QRunnable>
 #include <QSemaphore>
 #include <QThreadPool>
 
 #include <algorithm>
 #include <atomic>
+#include <memory>
+#include <vector>
 
 #include <unistd.h>
 
@@ -32,6 +35,27 @@ bool PoolUsable()
     return PoolOwner().compare_exchange_strong(expected, self) || expected == self;
 }
 
+// One band handed to the pool; the caller keeps it and may take it back.
+class Band final : public QRunnable
+{
+public:
+    Band(const std::function<void(int begin, int end)>& work, int begin, int end, QSemaphore& finished)
+        : m_work(work), m_begin(begin), m_end(end), m_finished(finished)
+    {
+        setAutoDelete(false);
+    }
+    void run() override
+    {
+        m_work(m_begin, m_end);
+        m_finished.release();
+    }
+
+private:
+    const std::function<void(int begin, int end)>& m_work;
+    int m_begin, m_end;
+    QSemaphore& m_finished;
+};
+
 } // namespace
 
 void RowBands::SetMaximumBands(int bands)
@@ -50,21 +74,20 @@ void RowBands::Run(int count, int minimumRows, const std::function<void(int begi
         work(0, count);
         return;
     }
-    // Bands the pool cannot take now (it may be busy, or this may already be
-    // one of its threads) run here, so nothing waits on a queue.
+    // The other bands are queued on the pool. Those it has not started by
+    // the time this thread is done with its own band, this thread takes
+    // back and works on itself: nothing waits on a pool that is busy, or on
+    // itself when this is one of its threads.
     QSemaphore finished;
-    int started = 0;
+    std::vector<std::unique_ptr<Band>> others;
     const auto bandStart = [&](int band) { return int(static_cast<long long>(count) * band / bands); };
     for (int band = 1; band < bands; ++band) {
-        const int begin = bandStart(band), end = bandStart(band + 1);
-        if (pool->tryStart([&work, &finished, begin, end] {
-                work(begin, end);
-                finished.release();
-            }))
-            ++started;
-        else
-            work(begin, end);
+        others.push_back(std::make_unique<Band>(work, bandStart(band), bandStart(band + 1), finished));
+        pool->start(others.back().get());
     }
     work(0, bandStart(1));
-    finished.acquire(started);
+    for (auto band = others.rbegin(); band != others.rend(); ++band)
+        if (pool->tryTake(band->get()))
+            (*band)->run();
+    finished.acquire(bands - 1);
 }

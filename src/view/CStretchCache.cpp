@@ -91,9 +91,9 @@ void CStretchCache::Restretch(const CDibImage& plate, const CRect& area)
         return;
     const int x = area.left - m_visible.left;
     const int y0 = area.top - m_visible.top;
-    const std::size_t bytes = 3 * std::size_t(part.width());
+    const std::size_t bytes = 4 * std::size_t(part.width());
     for (int y = 0; y < part.height(); ++y)
-        std::memcpy(m_image.scanLine(y0 + y) + 3 * x, part.constScanLine(y), bytes);
+        std::memcpy(m_image.scanLine(y0 + y) + 4 * x, part.constScanLine(y), bytes);
 }
 
 QImage CStretchCache::StretchPart(const CDibImage& plate, const CRect& area) const
@@ -103,5 +103,5 @@ QImage CStretchCache::StretchPart(const CDibImage& plate, const CRect& area) con
     // channel may differ by a rounding step from the halftone stretch.
     if (m_mode == StretchMode::Halftone && plate.BitCount() == 24)
         return DibScreenReducer::Reduce(plate, m_dest, whole, area);
-    return DibStretcher::Stretch(plate, m_dest, whole, area, m_mode);
+    return DibStretcher::Stretch(plate, m_dest, whole, area, m_mode).convertToFormat(QImage::Format_RGB32);
 }

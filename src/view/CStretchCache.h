@@ -19,7 +19,8 @@ class CDibImage;
 class CStretchCache
 {
 public:
-    // plate stretched onto dest (scroll space), the part inside visible.
+    // plate stretched onto dest (scroll space), the part inside visible, as
+    // an RGB32 image: what windows show without converting it again.
     const QImage& Stretch(const CDibImage& plate, const CRect& dest, const CRect& visible, StretchMode mode);
 
 private:
@@ -31,7 +32,8 @@ private:
     // The window pixels in scroll space that plate pixels changed reach.
     CRect Reach(const CRect& changed, const CRect& dest, const CDibImage& plate) const;
     void Restretch(const CDibImage& plate, const CRect& area);
-    // The part area (scroll space) of the plate stretched onto m_dest.
+    // The part area (scroll space) of the plate stretched onto m_dest, in
+    // RGB32.
     QImage StretchPart(const CDibImage& plate, const CRect& area) const;
 
     std::vector<std::uint8_t> m_plate;
