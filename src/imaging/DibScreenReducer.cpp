@@ -173,9 +173,48 @@ std::pair<int, int> ColumnRange(const FlatFootprints& columns)
     return {std::max(first, 0), end};
 }
 
+// The image rows each destination row copies when the reduction keeps a copy
+// of the image: those after the ones the rows before it copied, through
+// its own last (none for a row that takes none).
+std::vector<std::pair<int, int>> CopiedRows(const FlatFootprints& rows)
+{
+    std::vector<std::pair<int, int>> copied(rows.size());
+    int next = -1;
+    for (std::size_t y = 0; y < rows.size(); ++y) {
+        if (rows.first[y] < 0 || rows.Count(y) == 0) {
+            copied[y] = {0, 0};
+            continue;
+        }
+        const int from = next < 0 ? rows.first[y] : next;
+        const int to = std::max(from, rows.first[y] + rows.Count(y));
+        copied[y] = {from, to};
+        next = to;
+    }
+    return copied;
+}
+
+// The rows of the image that no destination row copied, copied here.
+void CopyTheRest(const CDibImage& image, const std::vector<std::pair<int, int>>& copied, std::uint8_t* copy)
+{
+    int first = image.Height(), end = 0;
+    for (const auto& [from, to] : copied) {
+        if (from < to) {
+            first = std::min(first, from);
+            end = std::max(end, to);
+        }
+    }
+    const std::size_t stride = image.Stride();
+    if (first >= end) {
+        std::memcpy(copy, image.Row(0), stride * std::size_t(image.Height()));
+        return;
+    }
+    std::memcpy(copy, image.Row(0), stride * std::size_t(first));
+    std::memcpy(copy + stride * std::size_t(end), image.Row(end), stride * std::size_t(image.Height() - end));
+}
+
 } // namespace
 
-QImage DibScreenReducer::Reduce(const CDibImage& image, CRect dest, CRect src, CRect visible)
+QImage DibScreenReducer::Reduce(const CDibImage& image, CRect dest, CRect src, CRect visible, std::uint8_t* copy)
 {
     if (image.IsEmpty() || image.BitCount() != 24 || visible.IsEmpty() || dest.IsEmpty() || src.IsEmpty())
         return {};
@@ -195,10 +234,17 @@ QImage DibScreenReducer::Reduce(const CDibImage& image, CRect dest, CRect src, C
     // image's own (detaching) accessors.
     std::uint8_t* const lines = out.bits();
     const std::size_t lineBytes = std::size_t(out.bytesPerLine());
+    const std::vector<std::pair<int, int>> copied = copy ? CopiedRows(rows) : std::vector<std::pair<int, int>>{};
+    const std::size_t stride = image.Stride();
     RowBands::Run(int(rows.size()), 8, [&](int begin, int end) {
         std::vector<std::uint16_t> sums(bytes + padded.Overreach());
         for (int y = begin; y < end; ++y) {
             const std::size_t row = std::size_t(y);
+            // Copied as they are about to be read: the sums then find them
+            // in the cache.
+            if (copy && copied[row].first < copied[row].second)
+                std::memcpy(copy + stride * std::size_t(copied[row].first), image.Row(copied[row].first),
+                            stride * std::size_t(copied[row].second - copied[row].first));
             const int taken = rows.first[row] >= 0 ? rows.Count(row) : 0;
             if (taken == 0)
                 std::fill(sums.begin(), sums.begin() + std::ptrdiff_t(bytes), std::uint16_t(0));
@@ -209,5 +255,7 @@ QImage DibScreenReducer::Reduce(const CDibImage& image, CRect dest, CRect src, C
             ReduceAcross(lines + lineBytes * std::size_t(y), sums.data(), padded);
         }
     });
+    if (copy)
+        CopyTheRest(image, copied, copy);
     return out;
 }

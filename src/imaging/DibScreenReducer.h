@@ -4,6 +4,8 @@
 
 #include <QImage>
 
+#include <cstdint>
+
 class CDibImage;
 
 // Area-averaging reduction of a 24-bit image for showing on screen, as
@@ -19,5 +21,7 @@ public:
     // dest's coordinates), as an RGB32 image (what windows show without
     // converting, and what the grid is drawn on fastest). Null when the image is not
     // 24-bit or the rectangles are empty or flipped.
-    static QImage Reduce(const CDibImage& image, CRect dest, CRect src, CRect visible);
+    // With copy (room for the image's whole pixel block), the block is
+    // copied there as well, each row as the reduction comes to read it.
+    static QImage Reduce(const CDibImage& image, CRect dest, CRect src, CRect visible, std::uint8_t* copy = nullptr);
 };

@@ -3,6 +3,7 @@
 #include "imaging/CDibImage.h"
 #include "imaging/DibScreenReducer.h"
 #include "imaging/DibStretcher.h"
+#include "imaging/RowBands.h"
 
 #include <algorithm>
 #include <cmath>
@@ -31,15 +32,17 @@ void CStretchCache::StretchAll(const CDibImage& plate, const CRect& dest, const 
     m_dest = dest;
     m_visible = visible;
     m_mode = mode;
-    m_image = StretchPart(plate, visible);
     m_nWidth = plate.Width();
     m_nHeight = plate.Height();
-    if (plate.BitCount() != 24 || m_image.isNull()) {
-        m_plate.clear();
-        return;
+    // The plate is kept to find what the next paint changes; the copy is
+    // made along with the stretch.
+    if (plate.BitCount() == 24 && m_plate.size() != plate.BitsSize())
+        m_plate = PixelBlock::AllocateUninitialised(plate.BitsSize());
+    if (plate.BitCount() != 24 || !m_plate) {
+        m_plate = {};
+        m_nWidth = 0; // shown, but stretched afresh next time
     }
-    const std::uint8_t* bits = plate.Row(0);
-    m_plate.assign(bits, bits + plate.BitsSize());
+    m_image = StretchPart(plate, visible, m_plate.data());
 }
 
 CRect CStretchCache::TakeChanges(const CDibImage& plate)
@@ -96,12 +99,20 @@ void CStretchCache::Restretch(const CDibImage& plate, const CRect& area)
         std::memcpy(m_image.scanLine(y0 + y) + 4 * x, part.constScanLine(y), bytes);
 }
 
-QImage CStretchCache::StretchPart(const CDibImage& plate, const CRect& area) const
+QImage CStretchCache::StretchPart(const CDibImage& plate, const CRect& area, std::uint8_t* copy) const
 {
     const CRect whole{0, 0, plate.Width(), plate.Height()};
     // Reductions for the screen take the faster two-pass averaging; a
     // channel may differ by a rounding step from the halftone stretch.
     if (m_mode == StretchMode::Halftone && plate.BitCount() == 24)
-        return DibScreenReducer::Reduce(plate, m_dest, whole, area);
+        return DibScreenReducer::Reduce(plate, m_dest, whole, area, copy);
+    if (copy) {
+        const std::uint8_t* bits = plate.Row(0);
+        const std::size_t stride = plate.Stride();
+        RowBands::Run(plate.Height(), 64, [&](int begin, int end) {
+            std::memcpy(copy + stride * std::size_t(begin), bits + stride * std::size_t(begin),
+                        stride * std::size_t(end - begin));
+        });
+    }
     return DibStretcher::Stretch(plate, m_dest, whole, area, m_mode).convertToFormat(QImage::Format_RGB32);
 }

@@ -1,12 +1,12 @@
 #pragma once
 
+#include "imaging/PixelBlock.h"
 #include "imaging/StretchMode.h"
 #include "platform/CRect.h"
 
 #include <QImage>
 
 #include <cstdint>
-#include <vector>
 
 class CDibImage;
 
@@ -33,10 +33,10 @@ private:
     CRect Reach(const CRect& changed, const CRect& dest, const CDibImage& plate) const;
     void Restretch(const CDibImage& plate, const CRect& area);
     // The part area (scroll space) of the plate stretched onto m_dest, in
-    // RGB32.
-    QImage StretchPart(const CDibImage& plate, const CRect& area) const;
+    // RGB32; with copy, the plate's pixel block is copied there as well.
+    QImage StretchPart(const CDibImage& plate, const CRect& area, std::uint8_t* copy = nullptr) const;
 
-    std::vector<std::uint8_t> m_plate;
+    PixelBlock m_plate; // the plate stretched last, to find what changed
     int m_nWidth = 0;
     int m_nHeight = 0;
     CRect m_dest;

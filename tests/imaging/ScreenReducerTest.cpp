@@ -10,6 +10,8 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
+#include <vector>
 #include <random>
 
 namespace {
@@ -54,6 +56,7 @@ TEST(ScreenReducer, WithinOneStepOfTheHalftoneStretch)
         {97, 55, {0, 0, 96, 54}, {3, 5, 90, 50}},                 // barely smaller
         {640, 480, {0, 0, 7, 5}, {0, 0, 7, 5}},                   // tiny
         {333, 111, {10, 10, 10 + 200, 10 + 40}, {20, 15, 150, 45}},
+        {400, 300, {-100, -80, 300, 220}, {0, 0, 120, 90}},       // a window on the plate's middle
     };
     unsigned seed = 1;
     for (const Case& c : cases) {
@@ -67,6 +70,11 @@ TEST(ScreenReducer, WithinOneStepOfTheHalftoneStretch)
         RowBands::SetMaximumBands(1);
         EXPECT_EQ(DibScreenReducer::Reduce(image, c.dest, source, c.visible), fast);
         RowBands::SetMaximumBands(64);
+        // The copy made along the way is the whole block, whatever part of
+        // it the reduction read.
+        std::vector<std::uint8_t> copy(image.BitsSize(), 0xA5);
+        EXPECT_EQ(DibScreenReducer::Reduce(image, c.dest, source, c.visible, copy.data()), fast);
+        EXPECT_EQ(std::memcmp(copy.data(), image.Row(0), copy.size()), 0) << c.width << " -> " << c.dest.Width();
     }
 }
 
