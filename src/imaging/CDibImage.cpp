@@ -152,6 +152,21 @@ bool CDibImage::Create(int width, int height, int bitCount, COLORREF fill, const
     return true;
 }
 
+bool CDibImage::CreateToOverwrite(int width, int height, int bitCount)
+{
+    if (!IsAcceptableSize(width, height, bitCount) || bitCount <= 8)
+        return false;
+    const std::size_t stride = DibLayout::Stride(width, bitCount);
+    PixelBlock bits = PixelBlock::AllocateUninitialised(stride * std::size_t(height));
+    if (!bits)
+        return false;
+    const std::size_t rowBytes = (std::size_t(width) * std::size_t(bitCount) + 7) / 8;
+    for (int y = 0; y < height; ++y)
+        std::memset(bits.data() + stride * std::size_t(y) + rowBytes, 0, stride - rowBytes);
+    SetLayout(MakeInfo(width, height, bitCount), std::move(bits), width, height, bitCount);
+    return true;
+}
+
 bool CDibImage::LoadBitmapFile(const QString& path)
 {
     CInputFile input(path);

@@ -68,6 +68,11 @@ public:
     bool SharesPixelsWith(const CDibImage& other) const { return m_bits && m_bits.SameBytesAs(other.m_bits); }
 
     bool Create(int width, int height, int bitCount, COLORREF fill = colorNone, const COLORREF* table = nullptr);
+    // A new image (no colour table) whose pixels are left as the allocator
+    // hands them over, row padding zeroed: for an image every pixel of
+    // which is written next. Memory freed a moment ago costs no page faults
+    // and is not zeroed for nothing.
+    bool CreateToOverwrite(int width, int height, int bitCount);
     bool LoadBitmapFile(const QString& path);
     // A packed block: header, table (+masks) and the bottom-up pixel rows.
     bool CreateFromPackedDib(QByteArrayView packed);

@@ -156,17 +156,19 @@ bool CDibObj::BuildDisplay(int width, int height)
     auto display = std::make_unique<CDibImage>();
     const int sw = m_image.Width(), sh = m_image.Height();
     bool ok = false;
+    // Resampling the whole picture onto the whole display image writes every
+    // pixel of it.
     if (width == sw && height == sh) {
         ok = display->CopyImage(m_image);
     } else if ((width < sw && sh < height) || (sw < width && height < sh)) {
         // One side shrinks while the other grows: the reduction and the
         // enlargement each get a pass of their own.
         CDibImage temporary;
-        ok = temporary.Create(width, sh, 24) && display->Create(width, height, 24)
+        ok = temporary.CreateToOverwrite(width, sh, 24) && display->CreateToOverwrite(width, height, 24)
             && temporary.Resample(0, 0, width, sh, m_image, 0, 0, sw, sh, transparentKey, keyReplacement)
             && display->Resample(0, 0, width, height, temporary, 0, 0, width, sh, transparentKey, keyReplacement);
     } else {
-        ok = display->Create(width, height, 24)
+        ok = display->CreateToOverwrite(width, height, 24)
             && display->Resample(0, 0, width, height, m_image, 0, 0, sw, sh, transparentKey, keyReplacement);
     }
     if (ok)

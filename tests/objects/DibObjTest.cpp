@@ -12,6 +12,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <vector>
+
 namespace {
 
 // A document stand-in at a chosen resolution.
@@ -101,6 +104,49 @@ TEST(DibObj, DisplayImageInTwoPassesWhenOneSideShrinksAndOneGrows)
             EXPECT_EQ(display->GetPixel(x, y), expected.GetPixel(x, y)) << x << "," << y;
     EXPECT_EQ(picture.GetImage(false), display);
     EXPECT_EQ(picture.GetImage(true), &picture.StoredImage());
+}
+
+TEST(DibObj, DisplayImagesAreWrittenWholeThoughTakenUnzeroed)
+{
+    // Display images are taken from the allocator as they come: whatever
+    // the memory held before, the whole block (row padding included) must be
+    // what resampling into a zeroed image gives.
+    struct Size
+    {
+        int sw, sh, dw, dh;
+    };
+    for (const Size size : {Size{37, 23, 55, 41}, Size{90, 70, 33, 29}, Size{180, 181, 187, 187}, Size{41, 9, 13, 30}}) {
+        CDibImage image;
+        image.Create(size.sw, size.sh, 24);
+        for (int y = 0; y < size.sh; ++y)
+            for (int x = 0; x < 3 * size.sw; ++x)
+                image.Row(y)[x] = std::uint8_t(x * 7 + y * 13);
+        CDibObj picture;
+        picture.SetImageFrom(&image, flagsPicture, true);
+        {
+            std::vector<std::uint8_t> dirty(std::size_t(size.dw + 4) * std::size_t(size.dh) * 3 + 64, 0xCD);
+            // Read, so the block is really had; freed for the allocator to hand back.
+            const volatile std::uint8_t* last = &dirty[dirty.size() - 1];
+            EXPECT_EQ(*last, 0xCD);
+        }
+        ASSERT_TRUE(picture.BuildDisplay(size.dw, size.dh));
+        CDibImage expected;
+        if (size.dw < size.sw && size.sh < size.dh) {
+            CDibImage across;
+            across.Create(size.dw, size.sh, 24);
+            across.Resample(0, 0, size.dw, size.sh, picture.StoredImage(), 0, 0, size.sw, size.sh, transparentKey, keyReplacement);
+            expected.Create(size.dw, size.dh, 24);
+            expected.Resample(0, 0, size.dw, size.dh, across, 0, 0, size.dw, size.sh, transparentKey, keyReplacement);
+        } else {
+            expected.Create(size.dw, size.dh, 24);
+            expected.Resample(0, 0, size.dw, size.dh, picture.StoredImage(), 0, 0, size.sw, size.sh, transparentKey,
+                              keyReplacement);
+        }
+        const CDibImage* display = picture.DisplayImage();
+        ASSERT_TRUE(display);
+        ASSERT_EQ(display->BitsSize(), expected.BitsSize());
+        EXPECT_EQ(std::memcmp(display->Row(0), expected.Row(0), expected.BitsSize()), 0) << size.dw << "x" << size.dh;
+    }
 }
 
 TEST(DibObj, RecordBytesAndWhatOnlyUndoRecordsCarry)
