@@ -3,7 +3,6 @@
 #include "CDibImage.h"
 #include "DibLayout.h"
 #include "PackBits.h"
-#include "PackBitsReader.h"
 #include "PlaneInterleave.h"
 #include "RowBands.h"
 
@@ -100,7 +99,8 @@ PixelBlock ReadPlanes(CArchive& ar, std::int32_t format, int width, int height, 
     PixelBlock block = AllocateOrThrow(stride * std::size_t(height));
     // Every byte of the planes is decoded (or the record throws).
     const auto planes = Scratch(planeSize * std::size_t(planeCount));
-    PackBitsReader::Read(ar, planes.get(), planeSize, planeCount);
+    for (int c = 0; c < planeCount; ++c)
+        PackBits::Decode(ar, planes.get() + planeSize * std::size_t(c), planeSize);
     const std::uint8_t* red = planes.get();
     const std::uint8_t* green = red + (planeCount == 3 ? planeSize : 0);
     const std::uint8_t* blue = green + (planeCount == 3 ? planeSize : 0);
@@ -185,7 +185,7 @@ void DibRecord::Load(CDibImage& image, CArchive& ar)
             const std::size_t size = stride * std::size_t(height);
             RequireCodeFor(ar, size);
             const auto bottomUp = Scratch(size);
-            PackBitsReader::Read(ar, bottomUp.get(), size, 1);
+            PackBits::Decode(ar, bottomUp.get(), size);
             block = FlipRows(bottomUp.get(), stride, height);
         } else {
             if (bitCount != 24)
