@@ -97,11 +97,16 @@ PixelBlock ReadPlanes(CArchive& ar, std::int32_t format, int width, int height, 
     const int planeCount = format == DibRecord::formatPlanes ? 3 : 1;
     RequireCodeFor(ar, planeSize * planeCount);
     PixelBlock block = AllocateOrThrow(stride * std::size_t(height));
-    // Every byte of the planes is decoded (or the record throws).
-    const auto planes = Scratch(planeSize * std::size_t(planeCount));
+    // The planes are mapped apart from the C library's heap: taken from it,
+    // next to the picture's own block, they made it hand the memory back to
+    // the system when freed, and every later read paid thousands of page
+    // faults for it.
+    PixelBlock planes = PixelBlock::Allocate(planeSize * std::size_t(planeCount));
+    if (!planes)
+        throw std::bad_alloc();
     for (int c = 0; c < planeCount; ++c)
-        PackBits::Decode(ar, planes.get() + planeSize * std::size_t(c), planeSize);
-    const std::uint8_t* red = planes.get();
+        PackBits::Decode(ar, planes.data() + planeSize * std::size_t(c), planeSize);
+    const std::uint8_t* red = planes.data();
     const std::uint8_t* green = red + (planeCount == 3 ? planeSize : 0);
     const std::uint8_t* blue = green + (planeCount == 3 ? planeSize : 0);
     const std::size_t rowBytes = 3 * std::size_t(width);
