@@ -3,9 +3,12 @@
 #include "CDibImage.h"
 #include "DibLayout.h"
 #include "PackBits.h"
+#include "PlaneInterleave.h"
+#include "RowBands.h"
 
 #include "platform/CArchive.h"
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
 
@@ -14,6 +17,8 @@ using namespace DibLayout;
 namespace {
 
 constexpr std::int32_t maxInfoSize = infoHeaderSize + 4 * (256 + 3);
+// Rows are interleaved in bands of at least this many bytes a thread.
+constexpr std::size_t minimumBandBytes = 64 * 1024;
 
 // Codes one block and writes it; code is scratch space of MaxCodeSize bytes.
 void WritePacked(CArchive& ar, const std::uint8_t* bytes, std::size_t size, std::uint8_t* code)
@@ -84,33 +89,35 @@ PixelBlock FlipRows(const std::uint8_t* bottomUp, std::size_t stride, int height
     return block;
 }
 
+// The planes come red, green, blue (a grey picture's one plane stands for
+// all three) as bottom-up rows without padding; pixels are B, G, R.
 PixelBlock ReadPlanes(CArchive& ar, std::int32_t format, int width, int height, std::size_t stride)
 {
     const std::size_t planeSize = std::size_t(width) * std::size_t(height);
     const int planeCount = format == DibRecord::formatPlanes ? 3 : 1;
     RequireCodeFor(ar, planeSize * planeCount);
     PixelBlock block = AllocateOrThrow(stride * std::size_t(height));
+    // The planes are mapped apart from the C library's heap: taken from it,
+    // next to the picture's own block, they made it hand the memory back to
+    // the system when freed, and every later read paid thousands of page
+    // faults for it.
+    PixelBlock planes = PixelBlock::Allocate(planeSize * std::size_t(planeCount));
+    if (!planes)
+        throw std::bad_alloc();
+    for (int c = 0; c < planeCount; ++c)
+        PackBits::Decode(ar, planes.data() + planeSize * std::size_t(c), planeSize);
+    const std::uint8_t* red = planes.data();
+    const std::uint8_t* green = red + (planeCount == 3 ? planeSize : 0);
+    const std::uint8_t* blue = green + (planeCount == 3 ? planeSize : 0);
     const std::size_t rowBytes = 3 * std::size_t(width);
-    for (int y = 0; y < height; ++y)
-        std::memset(block.data() + stride * std::size_t(y) + rowBytes, 0, stride - rowBytes);
-    // Every byte of the plane is decoded (or the record throws).
-    const std::unique_ptr<std::uint8_t[]> plane(new std::uint8_t[planeSize]);
-    for (int c = 0; c < planeCount; ++c) {
-        PackBits::Decode(ar, plane.get(), planeSize);
-        const std::uint8_t* in = plane.get();
-        for (int y = height - 1; y >= 0; --y) {
-            std::uint8_t* p = block.data() + stride * std::size_t(y);
-            if (planeCount == 1) {
-                for (int x = 0; x < width; ++x, p += 3, ++in)
-                    p[0] = p[1] = p[2] = *in;
-            } else {
-                // Planes come red, green, blue; pixels are B, G, R.
-                p += 2 - c;
-                for (int x = 0; x < width; ++x, p += 3, ++in)
-                    *p = *in;
-            }
+    RowBands::Run(height, int(std::max<std::size_t>(1, minimumBandBytes / stride)), [&](int begin, int end) {
+        for (int y = begin; y < end; ++y) {
+            std::uint8_t* row = block.data() + stride * std::size_t(y);
+            const std::size_t from = std::size_t(height - 1 - y) * std::size_t(width);
+            PlaneInterleave::Interleave(blue + from, green + from, red + from, row, std::size_t(width));
+            std::memset(row + rowBytes, 0, stride - rowBytes);
         }
-    }
+    });
     return block;
 }
 
@@ -182,9 +189,9 @@ void DibRecord::Load(CDibImage& image, CArchive& ar)
         if (planeMode == wholeBlock) {
             const std::size_t size = stride * std::size_t(height);
             RequireCodeFor(ar, size);
-            std::vector<std::uint8_t> bottomUp(size);
-            PackBits::Decode(ar, bottomUp.data(), size);
-            block = FlipRows(bottomUp.data(), stride, height);
+            const auto bottomUp = Scratch(size);
+            PackBits::Decode(ar, bottomUp.get(), size);
+            block = FlipRows(bottomUp.get(), stride, height);
         } else {
             if (bitCount != 24)
                 throw CArchiveException(CArchiveException::genericException);

@@ -1,8 +1,10 @@
 #include "DibTestImages.h"
 #include "TestBytes.h"
 
+#include "imaging/CpuFeatures.h"
 #include "imaging/DibLayout.h"
 #include "imaging/PackBits.h"
+#include "imaging/RowBands.h"
 #include "platform/CArchive.h"
 
 #include <QBuffer>
@@ -61,6 +63,70 @@ void ExpectSamePixels(const CDibImage& a, const CDibImage& b)
     for (int y = 0; y < a.Height(); ++y)
         EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(a.Row(y)), qsizetype(used)),
                   QByteArray(reinterpret_cast<const char*>(b.Row(y)), qsizetype(used))) << "row " << y;
+}
+
+CArchiveException::Cause CauseOf(const QByteArray& record)
+{
+    CDibImage image;
+    try {
+        LoadRecord(record, image);
+    } catch (const CArchiveException& e) {
+        return e.m_cause;
+    }
+    ADD_FAILURE() << "the record was read";
+    return CArchiveException::badSchema;
+}
+
+enum class Texture { runs, literals, mixed, grey };
+
+// Pictures whose planes code as long runs (stretches of one colour, some
+// longer than a run can hold), as literals (no two neighbours alike) or as
+// both mixed at random; grey ones store a single plane.
+CDibImage Textured(int width, int height, Texture texture)
+{
+    CDibImage image;
+    image.Create(width, height, 24, 0);
+    std::uint32_t noise = std::uint32_t(width * 7919 + height);
+    for (int y = 0; y < height; ++y) {
+        std::uint8_t* p = image.Row(y);
+        for (int x = 0; x < width; ++x, p += 3) {
+            noise = noise * 1664525u + 1013904223u;
+            const std::uint8_t random = std::uint8_t(noise >> 24);
+            switch (texture) {
+            case Texture::runs:
+                p[0] = std::uint8_t(x / 150 + y);
+                p[1] = std::uint8_t(x / 40 + 1);
+                p[2] = std::uint8_t(y * 3 + 2);
+                break;
+            case Texture::literals:
+                p[0] = std::uint8_t(x + y);
+                p[1] = std::uint8_t(3 * x + y + 1);
+                p[2] = std::uint8_t(5 * x + 2 * y + 2);
+                break;
+            case Texture::mixed:
+                p[0] = (noise >> 20) % 4 == 0 ? 9 : random;
+                p[1] = std::uint8_t(p[0] + 1 + (random >> 6)); // never grey
+                p[2] = (noise >> 12) % 64 < 50 ? std::uint8_t(x / 20) : random;
+                break;
+            case Texture::grey:
+                p[0] = p[1] = p[2] = (noise >> 20) % 3 == 0 ? std::uint8_t(y) : random;
+                break;
+            }
+        }
+    }
+    return image;
+}
+
+// The pixels of the record's picture, and row padding that is zero.
+void ExpectReadBack(const CDibImage& picture, const QByteArray& record)
+{
+    CDibImage back;
+    LoadRecord(record, back);
+    ExpectSamePixels(back, picture);
+    const std::size_t rowBytes = 3 * std::size_t(back.Width());
+    for (int y = 0; y < back.Height(); ++y)
+        for (std::size_t i = rowBytes; i < back.Stride(); ++i)
+            ASSERT_EQ(back.Row(y)[i], 0) << "row " << y;
 }
 
 } // namespace
@@ -204,4 +270,68 @@ TEST(DibRecord, DamagedRecordsFailAndKeepTheImage)
         EXPECT_THROW(LoadRecord(good.left(n), image), CArchiveException) << n;
         ExpectSamePixels(image, colour);
     }
+}
+
+// Widths around the sixteen-pixel steps of the interleaving and heights
+// that give one band or several, for every kind of code, on one thread and
+// on many, with and without the wide loops.
+TEST(DibRecord, PlanesReadBackForEveryShapeAndCodeOnEveryPath)
+{
+    for (const bool wide : {true, false}) {
+        CpuFeatures::SetWideAllowed(wide);
+        for (const int bands : {64, 1}) {
+            RowBands::SetMaximumBands(bands);
+            for (const Texture texture : {Texture::runs, Texture::literals, Texture::mixed, Texture::grey})
+                for (const int width : {1, 3, 16, 17, 1801})
+                    for (const int height : {1, 2, 7, 40}) {
+                        SCOPED_TRACE(testing::Message() << width << " x " << height << " texture " << int(texture)
+                                                        << " bands " << bands << " wide " << wide);
+                        const CDibImage picture = Textured(width, height, texture);
+                        const QByteArray record = StoreRecord(picture);
+                        ASSERT_EQ(record.left(4), TestBytes().i32(texture == Texture::grey ? 2 : 1).data());
+                        ExpectReadBack(picture, record);
+                    }
+        }
+    }
+    RowBands::SetMaximumBands(64);
+    CpuFeatures::SetWideAllowed(true);
+}
+
+// Records follow one another in documents and undo: each read stops just
+// after its last code byte.
+TEST(DibRecord, ReadingStopsAtTheEndOfTheRecord)
+{
+    const CDibImage first = Textured(1801, 40, Texture::mixed);
+    const CDibImage second = Textured(17, 7, Texture::grey);
+    QByteArray bytes = StoreRecord(first) + StoreRecord(second) + TestBytes().i32(-5).data();
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    CArchive ar(buffer, CArchive::load);
+    CDibImage image;
+    image.Serialize(ar);
+    ExpectSamePixels(image, first);
+    image.Serialize(ar);
+    ExpectSamePixels(image, second);
+    std::int32_t marker = 0;
+    ar >> marker;
+    EXPECT_EQ(marker, -5);
+}
+
+TEST(DibRecord, CodesThatLeaveTheirPlaneOrEndEarlyFailAsSuch)
+{
+    // Planes of 12 bytes (4 x 3).
+    const TestBytes head = TestBytes().i32(1).i32(40).raw(Header(4, 3, 24)).i32(4).i32(3).i32(3);
+    const QByteArray red = TestBytes().bytes({0xF5, 1}).data(); // a run of 12
+    // A run that would carry on from the red plane into the green one.
+    EXPECT_EQ(CauseOf(TestBytes(head).bytes({0xF7, 1, 0xFD, 1, 0xF5, 2, 0xF5, 3})), CArchiveException::genericException);
+    // A literal of 13 in the green plane, its bytes all there.
+    EXPECT_EQ(CauseOf(TestBytes(head).raw(red).u8(12).raw(QByteArray(13, 'g')).bytes({0xF5, 3})),
+              CArchiveException::genericException);
+    // The blue plane's code stops short, at a control and inside a literal.
+    EXPECT_EQ(CauseOf(TestBytes(head).raw(red).raw(red).bytes({0xFB, 3})), CArchiveException::endOfFile);
+    EXPECT_EQ(CauseOf(TestBytes(head).raw(red).raw(red).bytes({0x0B, 3, 3})), CArchiveException::endOfFile);
+
+    const QByteArray good = StoreRecord(Textured(17, 5, Texture::mixed));
+    for (qsizetype n = 0; n < good.size(); ++n)
+        ASSERT_EQ(CauseOf(good.left(n)), CArchiveException::endOfFile) << n;
 }
