@@ -89,6 +89,39 @@ PixelBlock FlipRows(const std::uint8_t* bottomUp, std::size_t stride, int height
     return block;
 }
 
+// The planes' scratch block is mapped apart from the C library's heap:
+// taken from it, next to the picture's own block, it made the library hand
+// the memory back to the system when freed, and every later read paid
+// thousands of page faults for it. A block of up to a full plate's planes
+// is also kept for the next record the thread reads (a layout holds several
+// pictures, undo and redo read records again): fresh pages cost their
+// clearing by the system every time.
+constexpr std::size_t keptPlaneBytes = std::size_t(16) << 20;
+
+PixelBlock& KeptPlanes()
+{
+    thread_local PixelBlock kept;
+    return kept;
+}
+
+PixelBlock TakePlanes(std::size_t size)
+{
+    PixelBlock& kept = KeptPlanes();
+    if (kept && kept.size() >= size)
+        return std::move(kept);
+    kept = {};
+    PixelBlock fresh = PixelBlock::Allocate(size);
+    if (!fresh)
+        throw std::bad_alloc();
+    return fresh;
+}
+
+void KeepPlanes(PixelBlock planes)
+{
+    if (planes.size() <= keptPlaneBytes)
+        KeptPlanes() = std::move(planes);
+}
+
 // The planes come red, green, blue (a grey picture's one plane stands for
 // all three) as bottom-up rows without padding; pixels are B, G, R.
 PixelBlock ReadPlanes(CArchive& ar, std::int32_t format, int width, int height, std::size_t stride)
@@ -97,13 +130,7 @@ PixelBlock ReadPlanes(CArchive& ar, std::int32_t format, int width, int height, 
     const int planeCount = format == DibRecord::formatPlanes ? 3 : 1;
     RequireCodeFor(ar, planeSize * planeCount);
     PixelBlock block = AllocateOrThrow(stride * std::size_t(height));
-    // The planes are mapped apart from the C library's heap: taken from it,
-    // next to the picture's own block, they made it hand the memory back to
-    // the system when freed, and every later read paid thousands of page
-    // faults for it.
-    PixelBlock planes = PixelBlock::Allocate(planeSize * std::size_t(planeCount));
-    if (!planes)
-        throw std::bad_alloc();
+    PixelBlock planes = TakePlanes(planeSize * std::size_t(planeCount));
     for (int c = 0; c < planeCount; ++c)
         PackBits::Decode(ar, planes.data() + planeSize * std::size_t(c), planeSize);
     const std::uint8_t* red = planes.data();
@@ -118,6 +145,7 @@ PixelBlock ReadPlanes(CArchive& ar, std::int32_t format, int width, int height, 
             std::memset(row + rowBytes, 0, stride - rowBytes);
         }
     });
+    KeepPlanes(std::move(planes));
     return block;
 }
 
