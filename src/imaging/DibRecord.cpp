@@ -89,24 +89,26 @@ PixelBlock FlipRows(const std::uint8_t* bottomUp, std::size_t stride, int height
     return block;
 }
 
-// The planes' scratch block is mapped apart from the C library's heap:
-// taken from it, next to the picture's own block, it made the library hand
-// the memory back to the system when freed, and every later read paid
-// thousands of page faults for it. A block of up to a full plate's planes
-// is also kept for the next record the thread reads (a layout holds several
-// pictures, undo and redo read records again): fresh pages cost their
-// clearing by the system every time.
-constexpr std::size_t keptPlaneBytes = std::size_t(16) << 20;
+// Scratch blocks (the planes, their code) are mapped apart from the C
+// library's heap: taken from it, next to the picture's own block, they made
+// the library hand the memory back to the system when freed, and every
+// later read paid thousands of page faults for it. Blocks of up to a full
+// plate's are also kept for the next record the thread reads (a layout
+// holds several pictures, undo and redo read records again): fresh pages
+// cost their clearing by the system every time.
+constexpr std::size_t keptScratchBytes = std::size_t(16) << 20;
 
-PixelBlock& KeptPlanes()
+enum class ScratchKind { planes, code };
+
+PixelBlock& Kept(ScratchKind which)
 {
-    thread_local PixelBlock kept;
-    return kept;
+    thread_local PixelBlock kept[2];
+    return kept[int(which)];
 }
 
-PixelBlock TakePlanes(std::size_t size)
+PixelBlock TakeScratch(ScratchKind which, std::size_t size)
 {
-    PixelBlock& kept = KeptPlanes();
+    PixelBlock& kept = Kept(which);
     if (kept && kept.size() >= size)
         return std::move(kept);
     kept = {};
@@ -116,10 +118,69 @@ PixelBlock TakePlanes(std::size_t size)
     return fresh;
 }
 
-void KeepPlanes(PixelBlock planes)
+void KeepScratch(ScratchKind which, PixelBlock block)
 {
-    if (planes.size() <= keptPlaneBytes)
-        KeptPlanes() = std::move(planes);
+    if (block.size() <= keptScratchBytes)
+        Kept(which) = std::move(block);
+}
+
+// The three planes' code decoded from memory: the first two planes on this
+// thread, the third on another, which finds where its code starts by
+// walking the first two's control bytes meanwhile (a third of the time of
+// decoding them). False wherever decoding from the archive would throw.
+bool DecodeThreePlanes(const std::uint8_t* code, std::size_t size, std::uint8_t* planes, std::size_t planeSize,
+                       std::size_t& consumed)
+{
+    bool firstTwo = false, third = false;
+    std::size_t endOfSecond = 0, startOfThird = 0, endOfThird = 0;
+    const auto decodeFirstTwo = [&] {
+        std::size_t first = 0, second = 0;
+        firstTwo = PackBits::Decode(code, size, planes, planeSize, &first)
+            && PackBits::Decode(code + first, size - first, planes + planeSize, planeSize, &second);
+        endOfSecond = first + second;
+    };
+    const auto decodeThirdFrom = [&](std::size_t start) {
+        std::size_t last = 0;
+        third = start <= size && PackBits::Decode(code + start, size - start, planes + 2 * planeSize, planeSize, &last);
+        startOfThird = start;
+        endOfThird = start + last;
+    };
+    RowBands::Run(2, 1, [&](int begin, int end) {
+        if (end - begin == 2) {
+            // One thread: nothing to gain from walking.
+            decodeFirstTwo();
+            if (firstTwo)
+                decodeThirdFrom(endOfSecond);
+        } else if (begin == 0) {
+            decodeFirstTwo();
+        } else {
+            std::size_t first = 0, second = 0;
+            if (PackBits::Skip(code, size, planeSize, first) && PackBits::Skip(code + first, size - first, planeSize, second))
+                decodeThirdFrom(first + second);
+        }
+    });
+    consumed = endOfThird;
+    return firstTwo && third && startOfThird == endOfSecond;
+}
+
+// A colour record's planes decoded from a copy of the code read ahead of
+// the archive's position, which then moves past the code. False (nothing
+// read) where the stream cannot be read ahead or the code is not sound:
+// the caller then decodes from the archive, failing as it always has.
+bool DecodeAhead(CArchive& ar, std::uint8_t* planes, std::size_t planeSize)
+{
+    const qint64 left = ar.BytesLeft();
+    if (left <= 0)
+        return false;
+    const std::size_t want = std::size_t(std::min<std::uint64_t>(std::uint64_t(left), 3 * PackBits::MaxCodeSize(planeSize)));
+    PixelBlock code = TakeScratch(ScratchKind::code, want);
+    const std::size_t got = ar.PeekInto(code.data(), want);
+    std::size_t consumed = 0;
+    const bool sound = got > 0 && DecodeThreePlanes(code.data(), got, planes, planeSize, consumed);
+    KeepScratch(ScratchKind::code, std::move(code));
+    if (sound)
+        ar.Skip(consumed);
+    return sound;
 }
 
 // The planes come red, green, blue (a grey picture's one plane stands for
@@ -130,9 +191,11 @@ PixelBlock ReadPlanes(CArchive& ar, std::int32_t format, int width, int height, 
     const int planeCount = format == DibRecord::formatPlanes ? 3 : 1;
     RequireCodeFor(ar, planeSize * planeCount);
     PixelBlock block = AllocateOrThrow(stride * std::size_t(height));
-    PixelBlock planes = TakePlanes(planeSize * std::size_t(planeCount));
-    for (int c = 0; c < planeCount; ++c)
-        PackBits::Decode(ar, planes.data() + planeSize * std::size_t(c), planeSize);
+    PixelBlock planes = TakeScratch(ScratchKind::planes, planeSize * std::size_t(planeCount));
+    if (planeCount == 1 || !DecodeAhead(ar, planes.data(), planeSize)) {
+        for (int c = 0; c < planeCount; ++c)
+            PackBits::Decode(ar, planes.data() + planeSize * std::size_t(c), planeSize);
+    }
     const std::uint8_t* red = planes.data();
     const std::uint8_t* green = red + (planeCount == 3 ? planeSize : 0);
     const std::uint8_t* blue = green + (planeCount == 3 ? planeSize : 0);
@@ -145,7 +208,7 @@ PixelBlock ReadPlanes(CArchive& ar, std::int32_t format, int width, int height, 
             std::memset(row + rowBytes, 0, stride - rowBytes);
         }
     });
-    KeepPlanes(std::move(planes));
+    KeepScratch(ScratchKind::planes, std::move(planes));
     return block;
 }
 

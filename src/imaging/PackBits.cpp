@@ -138,3 +138,22 @@ bool PackBits::Decode(const std::uint8_t* data, std::size_t size, std::uint8_t* 
         *consumed = in;
     return true;
 }
+
+bool PackBits::Skip(const std::uint8_t* data, std::size_t size, std::size_t expected, std::size_t& consumed)
+{
+    std::size_t in = 0, produced = 0;
+    while (produced < expected) {
+        if (in >= size)
+            return false;
+        const int control = std::int8_t(data[in]);
+        const std::size_t n = std::size_t(control < 0 ? -control : control) + 1; // c + 1, or 1 - c
+        if (n > expected - produced)
+            return false;
+        produced += n;
+        in += control < 0 ? 2 : n + 1;
+    }
+    if (in > size)
+        return false;
+    consumed = in;
+    return true;
+}

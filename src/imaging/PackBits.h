@@ -33,6 +33,11 @@ public:
     static bool Decode(const std::uint8_t* data, std::size_t size, std::uint8_t* out, std::size_t expected,
                        std::size_t* consumed = nullptr);
 
+    // Where the code of a block of expected bytes ends, from its control
+    // bytes alone (much quicker than decoding it): false where Decode from
+    // memory would fail.
+    static bool Skip(const std::uint8_t* data, std::size_t size, std::size_t expected, std::size_t& consumed);
+
     // The fewest code bytes that can produce size bytes (a 129-byte run
     // takes two): a bound for checking a stream is long enough before
     // allocating what it claims to hold.

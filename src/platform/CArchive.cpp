@@ -117,6 +117,33 @@ QByteArray CArchive::ReadBytes(std::uint64_t size)
     return bytes;
 }
 
+std::size_t CArchive::PeekInto(std::uint8_t* out, std::size_t size)
+{
+    if (m_mode != load || m_device.isSequential())
+        return 0;
+    const std::size_t buffered = std::min(size, m_bufferEnd - m_bufferPos);
+    std::memcpy(out, m_buffer.data() + m_bufferPos, buffered);
+    if (buffered == size)
+        return size;
+    const qint64 at = m_device.pos();
+    const qint64 got = m_device.read(reinterpret_cast<char*>(out) + buffered, qint64(size - buffered));
+    if (got < 0 || !m_device.seek(at))
+        throw CFileException(m_device.errorString());
+    return buffered + std::size_t(got);
+}
+
+void CArchive::Skip(std::size_t size)
+{
+    const std::size_t buffered = std::min(size, m_bufferEnd - m_bufferPos);
+    m_bufferPos += buffered;
+    size -= buffered;
+    if (size == 0)
+        return;
+    const qint64 to = m_device.pos() + qint64(size);
+    if (m_device.isSequential() || to > m_device.size() || !m_device.seek(to))
+        throw CArchiveException(CArchiveException::endOfFile);
+}
+
 qint64 CArchive::BytesLeft() const
 {
     if (m_mode != load || m_device.isSequential())

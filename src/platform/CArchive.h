@@ -69,6 +69,12 @@ public:
 
     // Bytes left in a seekable stream, or -1 when that cannot be known.
     qint64 BytesLeft() const;
+    // Copies up to size of the bytes that follow into out, without moving
+    // on (the stream is read ahead and sought back); returns how many there
+    // were, none for a stream that cannot seek.
+    std::size_t PeekInto(std::uint8_t* out, std::size_t size);
+    // Moves on by size bytes, which must be in the stream (else endOfFile).
+    void Skip(std::size_t size);
 
     template <class T, class = std::enable_if_t<std::is_arithmetic_v<T>>>
     CArchive& operator<<(T value)

@@ -183,6 +183,31 @@ TEST(PackBits, RoundTripsMixedData)
     EXPECT_TRUE(ok);
 }
 
+TEST(PackBits, SkippingEndsWhereDecodingEndsAndFailsWhereItFails)
+{
+    QByteArray data;
+    for (int i = 0; i < 5000; ++i)
+        data.append(char((i / 5) % 4 == 0 ? 3 : (i * 29) % 256));
+    const QByteArray code = Encode(data) + QByteArray("after");
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(code.constData());
+    std::vector<std::uint8_t> out(std::size_t(data.size()));
+    std::size_t decoded = 0, skipped = 0;
+    ASSERT_TRUE(PackBits::Decode(bytes, std::size_t(code.size()), out.data(), out.size(), &decoded));
+    ASSERT_TRUE(PackBits::Skip(bytes, std::size_t(code.size()), out.size(), skipped));
+    EXPECT_EQ(skipped, decoded);
+    EXPECT_EQ(skipped, std::size_t(code.size()) - 5);
+    // Cut anywhere inside the code, or asked for one byte less than a code
+    // gives, both refuse.
+    for (std::size_t cut = 0; cut < decoded; cut += 97) {
+        EXPECT_FALSE(PackBits::Skip(bytes, cut, out.size(), skipped)) << cut;
+        EXPECT_FALSE(PackBits::Decode(bytes, cut, out.data(), out.size(), &decoded)) << cut;
+    }
+    const QByteArray run = TestBytes().bytes({0xFE, 'a'}).data(); // a run of 3 into 2
+    EXPECT_FALSE(PackBits::Skip(reinterpret_cast<const std::uint8_t*>(run.constData()), 2, 2, skipped));
+    const QByteArray literal = TestBytes().bytes({0x05, 'a', 'b'}).data(); // a literal past its data
+    EXPECT_FALSE(PackBits::Skip(reinterpret_cast<const std::uint8_t*>(literal.constData()), 3, 6, skipped));
+}
+
 TEST(DibRecord, GreyPictureIsOnePlaneInFormatTwo)
 {
     const CDibImage grey = Image24(3, 2, {RGB(10, 10, 10), RGB(20, 20, 20), RGB(30, 30, 30),

@@ -8,7 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <functional>
+#include <vector>
 
 namespace {
 
@@ -330,4 +332,30 @@ TEST(Archive, WorksOverFilesAndReportsDeviceFailures)
     CArchive out(readOnly, CArchive::store);
     out << std::uint32_t(1);
     EXPECT_THROW(out.Flush(), CFileException);
+}
+
+TEST(Archive, PeekingReadsAheadWithoutMovingOnAndSkippingMovesOn)
+{
+    // More than one buffer's worth, so the look-ahead reaches past what the
+    // archive holds; then a value read where the skip left the position.
+    QByteArray bytes(200000, '\0');
+    for (int i = 0; i < bytes.size(); ++i)
+        bytes[i] = char(i * 7);
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    CArchive ar(buffer, CArchive::load);
+    std::uint8_t first;
+    ar >> first;
+    std::vector<std::uint8_t> ahead(150000);
+    ASSERT_EQ(ar.PeekInto(ahead.data(), ahead.size()), ahead.size());
+    EXPECT_EQ(std::memcmp(ahead.data(), bytes.constData() + 1, ahead.size()), 0);
+    std::uint8_t next;
+    ar >> next;
+    EXPECT_EQ(next, std::uint8_t(7)); // nothing was taken
+    std::vector<std::uint8_t> rest(300000);
+    EXPECT_EQ(ar.PeekInto(rest.data(), rest.size()), std::size_t(bytes.size() - 2)); // the stream ends first
+    ar.Skip(100000);
+    ar >> next;
+    EXPECT_EQ(next, std::uint8_t(100002 * 7));
+    EXPECT_THROW(ar.Skip(100000), CArchiveException);
 }
