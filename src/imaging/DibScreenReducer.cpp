@@ -193,6 +193,24 @@ std::vector<std::pair<int, int>> CopiedRows(const FlatFootprints& rows)
     return copied;
 }
 
+// The copy is read again only at the next paint, after the window has
+// been drawn: stores that bypass the cache spare reading the destination
+// in first and keep the rows being reduced in the cache.
+void CopyPast(std::uint8_t* to, const std::uint8_t* from, std::size_t size)
+{
+#ifdef __SSE2__
+    std::size_t head = (16 - reinterpret_cast<std::uintptr_t>(to) % 16) % 16;
+    head = std::min(head, size);
+    std::memcpy(to, from, head);
+    std::size_t k = head;
+    for (; k + 16 <= size; k += 16)
+        _mm_stream_si128(reinterpret_cast<__m128i*>(to + k), _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + k)));
+    std::memcpy(to + k, from + k, size - k);
+#else
+    std::memcpy(to, from, size);
+#endif
+}
+
 // The rows of the image that no destination row copied, copied here.
 void CopyTheRest(const CDibImage& image, const std::vector<std::pair<int, int>>& copied, std::uint8_t* copy)
 {
@@ -243,8 +261,8 @@ QImage DibScreenReducer::Reduce(const CDibImage& image, CRect dest, CRect src, C
             // Copied as they are about to be read: the sums then find them
             // in the cache.
             if (copy && copied[row].first < copied[row].second)
-                std::memcpy(copy + stride * std::size_t(copied[row].first), image.Row(copied[row].first),
-                            stride * std::size_t(copied[row].second - copied[row].first));
+                CopyPast(copy + stride * std::size_t(copied[row].first), image.Row(copied[row].first),
+                         stride * std::size_t(copied[row].second - copied[row].first));
             const int taken = rows.first[row] >= 0 ? rows.Count(row) : 0;
             if (taken == 0)
                 std::fill(sums.begin(), sums.begin() + std::ptrdiff_t(bytes), std::uint16_t(0));
@@ -255,6 +273,9 @@ QImage DibScreenReducer::Reduce(const CDibImage& image, CRect dest, CRect src, C
             ReduceAcross(lines + lineBytes * std::size_t(y), sums.data(), padded);
         }
     });
+#ifdef __SSE2__
+    _mm_sfence();
+#endif
     if (copy)
         CopyTheRest(image, copied, copy);
     return out;
