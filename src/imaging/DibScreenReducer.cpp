@@ -53,86 +53,87 @@ void AddWeightedRow(std::uint16_t* sums, const std::uint8_t* in, std::size_t cou
 
 // The column footprints padded to one number of taps (weight 0 past a
 // footprint's own), so that the loop across has no branch that depends on
-// the pixel and the processor overlaps neighbouring pixels' sums. Adding
-// 0 * v leaves a sum as it was.
+// the pixel, and laid out for it: two pixels at a time, per pair and tap
+// the first pixel's weight four times and then the second's, as 16-bit
+// fractions like the rows' weights. A last pixel without a partner is
+// paired with itself.
 struct PaddedFootprints
 {
     std::size_t taps = 1;
-    std::vector<std::size_t> start; // per destination pixel: its first value in the sums
-    std::vector<float> weights;     // taps per pixel
+    std::size_t count = 0;              // destination pixels
+    std::vector<std::size_t> start;     // per pixel of the pairs: its first value in the sums
+    std::vector<std::uint16_t> weights; // 8 per pair and tap
 
-    PaddedFootprints(const FlatFootprints& columns, int firstColumn)
+    PaddedFootprints(const FlatFootprints& columns, int firstColumn) : count(columns.size())
     {
-        for (std::size_t x = 0; x < columns.size(); ++x)
+        for (std::size_t x = 0; x < count; ++x)
             taps = std::max(taps, std::size_t(columns.first[x] >= 0 ? columns.Count(x) : 0));
-        start.assign(columns.size(), 0);
-        weights.assign(columns.size() * taps, 0.0f);
-        for (std::size_t x = 0; x < columns.size(); ++x) {
-            if (columns.first[x] < 0)
-                continue;
-            start[x] = 3 * std::size_t(columns.first[x] - firstColumn);
-            std::copy_n(columns.weights.begin() + columns.offset[x], columns.Count(x), weights.begin() + std::ptrdiff_t(x * taps));
+        const std::size_t pairs = (count + 1) / 2;
+        start.assign(2 * pairs, 0);
+        weights.assign(pairs * taps * 8, 0);
+        for (std::size_t x = 0; x < 2 * pairs; ++x) {
+            const std::size_t own = std::min(x, count - 1);
+            if (columns.first[own] < 0)
+                continue; // takes nothing: black
+            start[x] = 3 * std::size_t(columns.first[own] - firstColumn);
+            for (int t = 0; t < columns.Count(own); ++t) {
+                const std::uint16_t weight = WeightOf(columns.weights[std::size_t(columns.offset[own] + t)]);
+                std::fill_n(weights.begin() + std::ptrdiff_t(((x / 2) * taps + std::size_t(t)) * 8 + (x % 2) * 4), 4, weight);
+            }
         }
     }
+    const std::uint16_t* WeightsOf(std::size_t x) const { return weights.data() + (x / 2) * taps * 8 + (x % 2) * 4; }
     // Values the loop may read past the last column's own.
     std::size_t Overreach() const { return 3 * taps + 4; }
 };
 
-constexpr float unit = 1.0f / 256;
-
-// One destination row across, one channel at a time: without the vector
-// unit, and for footprints wider than the vector loops take (the view
-// below 12 %).
+// One destination row across: each pixel weighs the column sums its
+// footprint covers in the same 16-bit fixed point as the sums down the
+// columns, and is stored as blue, green, red and 255. One channel at a
+// time, without the vector unit or for footprints wider than its loops
+// take (the view below 12 %); the same arithmetic as they do.
 void ReduceAcrossAny(std::uint8_t* out, const std::uint16_t* sums, const PaddedFootprints& columns)
 {
-    const std::size_t count = columns.start.size();
-    for (std::size_t x = 0; x < count; ++x, out += 4) {
-        float b = 0, g = 0, r = 0;
+    for (std::size_t x = 0; x < columns.count; ++x, out += 4) {
         const std::uint16_t* p = sums + columns.start[x];
-        const float* weights = columns.weights.data() + x * columns.taps;
-        for (std::size_t t = 0; t < columns.taps; ++t, p += 3) {
-            b += weights[t] * float(p[0]);
-            g += weights[t] * float(p[1]);
-            r += weights[t] * float(p[2]);
+        const std::uint16_t* weights = columns.WeightsOf(x);
+        for (std::size_t ch = 0; ch < 3; ++ch) {
+            std::uint16_t sum = 0;
+            for (std::size_t t = 0; t < columns.taps; ++t)
+                sum = std::uint16_t(sum + (std::uint32_t(p[3 * t + ch]) * weights[8 * t] >> 16));
+            out[ch] = std::uint8_t((sum + 128) >> 8);
         }
-        out[0] = std::uint8_t(std::min(255.0f, b * unit + 0.5f));
-        out[1] = std::uint8_t(std::min(255.0f, g * unit + 0.5f));
-        out[2] = std::uint8_t(std::min(255.0f, r * unit + 0.5f));
         out[3] = 255;
     }
 }
 
 #ifdef __SSE2__
 
-// One pixel's blue, green and red (and a fourth lane of no meaning).
-template <std::size_t taps>
-__m128 PixelSums(const std::uint16_t* p, const float* weights)
-{
-    __m128 sum = _mm_setzero_ps();
-    for (std::size_t t = 0; t < taps; ++t, p += 3) {
-        const __m128i words = _mm_loadl_epi64(reinterpret_cast<const __m128i*>(p));
-        const __m128 values = _mm_cvtepi32_ps(_mm_unpacklo_epi16(words, _mm_setzero_si128()));
-        sum = _mm_add_ps(sum, _mm_mul_ps(_mm_set1_ps(weights[t]), values));
-    }
-    return sum;
-}
-
-// One destination row across: each pixel weighs the column sums its
-// footprint covers, and is stored as blue, green, red and 255.
 template <std::size_t taps>
 void ReduceAcrossTaps(std::uint8_t* out, const std::uint16_t* sums, const PaddedFootprints& columns)
 {
-    const std::size_t count = columns.start.size();
-    const __m128 scale = _mm_set1_ps(unit), half = _mm_set1_ps(0.5f), most = _mm_set1_ps(255.0f);
-    const __m128i opaque = _mm_set_epi32(255, 0, 0, 0);
-    for (std::size_t x = 0; x < count; ++x, out += 4) {
-        const __m128 sum = PixelSums<taps>(sums + columns.start[x], columns.weights.data() + x * taps);
-        const __m128i lanes = _mm_cvttps_epi32(_mm_min_ps(most, _mm_add_ps(_mm_mul_ps(sum, scale), half)));
-        // The fourth lane's sum means nothing: it becomes 255.
-        const __m128i pixel = _mm_or_si128(_mm_and_si128(lanes, _mm_set_epi32(0, -1, -1, -1)), opaque);
-        const __m128i words = _mm_packs_epi32(pixel, pixel);
-        const int bytes = _mm_cvtsi128_si32(_mm_packus_epi16(words, words));
-        std::memcpy(out, &bytes, 4);
+    const __m128i half = _mm_set1_epi16(128);
+    // The fourth word of each pixel is the next column's blue: it becomes 255.
+    const __m128i opaque = _mm_set_epi32(0, 0, int(0xFF000000u), int(0xFF000000u));
+    const std::uint16_t* weights = columns.weights.data();
+    for (std::size_t x = 0; x < columns.count; x += 2, out += 8, weights += 8 * taps) {
+        const std::uint16_t* first = sums + columns.start[x];
+        const std::uint16_t* second = sums + columns.start[x + 1];
+        __m128i sum = _mm_setzero_si128();
+        for (std::size_t t = 0; t < taps; ++t) {
+            const __m128i values = _mm_unpacklo_epi64(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(first + 3 * t)),
+                                                      _mm_loadl_epi64(reinterpret_cast<const __m128i*>(second + 3 * t)));
+            const __m128i weight = _mm_loadu_si128(reinterpret_cast<const __m128i*>(weights + 8 * t));
+            sum = _mm_add_epi16(sum, _mm_mulhi_epu16(values, weight));
+        }
+        const __m128i words = _mm_srli_epi16(_mm_add_epi16(sum, half), 8);
+        const __m128i bytes = _mm_or_si128(_mm_packus_epi16(words, words), opaque);
+        if (x + 1 < columns.count) {
+            _mm_storel_epi64(reinterpret_cast<__m128i*>(out), bytes);
+        } else {
+            const int pixel = _mm_cvtsi128_si32(bytes);
+            std::memcpy(out, &pixel, 4);
+        }
     }
 }
 
