@@ -45,16 +45,18 @@ constexpr std::array<char, 16> ShuffleFor(int channel, int part)
 }
 
 template <int channel, int part>
-__attribute__((target("ssse3"))) __m128i Shuffled(__m128i plane)
+constexpr std::array<char, 16> interleaving = ShuffleFor(channel, part);
+
+__attribute__((target("ssse3"))) __m128i Shuffled(__m128i bytes, const std::array<char, 16>& mask)
 {
-    static constexpr std::array<char, 16> mask = ShuffleFor(channel, part);
-    return _mm_shuffle_epi8(plane, _mm_loadu_si128(reinterpret_cast<const __m128i*>(mask.data())));
+    return _mm_shuffle_epi8(bytes, _mm_loadu_si128(reinterpret_cast<const __m128i*>(mask.data())));
 }
 
 template <int part>
 __attribute__((target("ssse3"))) __m128i Part(__m128i b, __m128i g, __m128i r)
 {
-    return _mm_or_si128(_mm_or_si128(Shuffled<0, part>(b), Shuffled<1, part>(g)), Shuffled<2, part>(r));
+    return _mm_or_si128(_mm_or_si128(Shuffled(b, interleaving<0, part>), Shuffled(g, interleaving<1, part>)),
+                        Shuffled(r, interleaving<2, part>));
 }
 
 __attribute__((target("ssse3"))) std::size_t InterleaveSsse3(const std::uint8_t* blue, const std::uint8_t* green,
@@ -86,18 +88,14 @@ constexpr std::array<char, 16> UnshuffleFor(int channel, int part)
 }
 
 template <int channel, int part>
-__attribute__((target("ssse3"))) __m128i Taken(__m128i bytes)
-{
-    static constexpr std::array<char, 16> mask = UnshuffleFor(channel, part);
-    return _mm_shuffle_epi8(bytes, _mm_loadu_si128(reinterpret_cast<const __m128i*>(mask.data())));
-}
+constexpr std::array<char, 16> deinterleaving = UnshuffleFor(channel, part);
 
 template <int channel>
 __attribute__((target("ssse3"))) __m128i Unshuffled(__m128i part0, __m128i part1, __m128i part2)
 {
-    return _mm_or_si128(_mm_or_si128(Taken<channel, 0>(part0), Taken<channel, 1>(part1)), Taken<channel, 2>(part2));
+    return _mm_or_si128(_mm_or_si128(Shuffled(part0, deinterleaving<channel, 0>), Shuffled(part1, deinterleaving<channel, 1>)),
+                        Shuffled(part2, deinterleaving<channel, 2>));
 }
-
 __attribute__((target("ssse3"))) std::size_t DeinterleaveSsse3(const std::uint8_t* bgr, std::uint8_t* blue,
                                                                std::uint8_t* green, std::uint8_t* red,
                                                                std::size_t count)
