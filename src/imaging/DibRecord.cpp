@@ -126,8 +126,9 @@ void KeepScratch(ScratchKind which, PixelBlock block)
 
 // The three planes' code decoded from memory: the first two planes on this
 // thread, the third on another, which finds where its code starts by
-// walking the first two's control bytes meanwhile (a third of the time of
-// decoding them). False wherever decoding from the archive would throw.
+// walking the first two's control bytes meanwhile (nearly as slow as
+// decoding them, but beside it). False wherever decoding from the archive
+// would throw.
 bool DecodeThreePlanes(const std::uint8_t* code, std::size_t size, std::uint8_t* planes, std::size_t planeSize,
                        std::size_t& consumed)
 {
