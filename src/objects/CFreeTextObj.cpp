@@ -192,19 +192,26 @@ void CFreeTextObj::IndexDrawing()
 {
     m_runs.clear();
     m_runPixels.clear();
+    const int width = m_drawing.width();
     for (int y = 0; y < m_drawing.height(); ++y) {
         const QRgb* row = reinterpret_cast<const QRgb*>(m_drawing.constScanLine(y));
-        for (int x = 0; x < m_drawing.width();) {
+        for (int x = 0; x < width;) {
             if (qAlpha(row[x]) != 255) {
                 ++x;
                 continue;
             }
-            DrawingRun run{y, x, 0, m_runPixels.size()};
-            for (; x < m_drawing.width() && qAlpha(row[x]) == 255; ++x)
-                m_runPixels.insert(m_runPixels.end(), {std::uint8_t(qBlue(row[x])), std::uint8_t(qGreen(row[x])),
-                                                       std::uint8_t(qRed(row[x]))});
-            run.length = x - run.x;
-            m_runs.push_back(run);
+            const int start = x;
+            while (x < width && qAlpha(row[x]) == 255)
+                ++x;
+            const std::size_t at = m_runPixels.size();
+            m_runs.push_back({y, start, x - start, at});
+            m_runPixels.resize(at + 3 * std::size_t(x - start));
+            std::uint8_t* out = m_runPixels.data() + at;
+            for (int k = start; k < x; ++k, out += 3) {
+                out[0] = std::uint8_t(qBlue(row[k]));
+                out[1] = std::uint8_t(qGreen(row[k]));
+                out[2] = std::uint8_t(qRed(row[k]));
+            }
         }
     }
     s_keptBytes += m_runPixels.capacity() + m_runs.capacity() * sizeof(DrawingRun);
