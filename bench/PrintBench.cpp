@@ -58,7 +58,7 @@ void BM_RasterPage(benchmark::State& state)
     const CRasterPage::Format format = CEngraverJob::PageFormat(device, 1);
     for (auto _ : state) {
         std::size_t bytes = 0;
-        CRasterPage::Write(plate, Plate().PrintOffset(), format, [&bytes](const unsigned char*, std::size_t length) {
+        CRasterPage::Write(plate, CPlatePrint::CentredOffset(size, {format.widthDots, format.heightDots}), format, [&bytes](const unsigned char*, std::size_t length) {
             bytes += length;
             return true;
         });

@@ -10,8 +10,10 @@
 # Queues: "Corvex_KTX_90", the fake engraver (529 dpi, a 90 x 90 mm plate,
 # taking CUPS raster as it is, with no filter in between,
 # Brightness, Contrast and Gamma), whose jobs land in DIR/jobs as job-N.prn
-# with their options in job-N.options; "Office_Laser", an ordinary A4 colour printer
-# whose jobs go nowhere. The spool keeps every job's document as it was
+# with their options in job-N.options; "Corvex_KTX_90_B", a second such
+# engraver writing into the same folder; "Engravers", a class of the two, as
+# a shop with several engravers has; "Office_Laser", an ordinary A4 colour
+# printer whose jobs go nowhere. The spool keeps every job's document as it was
 # handed over, as DIR/spool/dNNNNN-001.
 # Clients that write lpoptions also need HOME and, as root, CUPS_SERVERROOT
 # pointed somewhere private: root's lpoptions are the machine's own file.
@@ -29,6 +31,8 @@ dir="$(realpath -m "$2")"
 socket="$dir/run/cups.sock"
 pidfile="$dir/run/cupsd.pid"
 engraver_queue="Corvex_KTX_90"
+second_engraver_queue="Corvex_KTX_90_B"
+engraver_class="Engravers"
 laser_queue="Office_Laser"
 
 fail()
@@ -325,6 +329,17 @@ add_queue()
     cupsaccept -h "$socket" "$name"
 }
 
+add_class()
+{
+    local name="$1" member
+    shift
+    for member in "$@"; do
+        lpadmin -h "$socket" -p "$member" -c "$name" || fail "could not add $member to the class $name"
+    done
+    cupsenable -h "$socket" "$name"
+    cupsaccept -h "$socket" "$name"
+}
+
 start_server()
 {
     command -v cupsd >/dev/null || command -v /usr/sbin/cupsd >/dev/null || fail "cupsd is not installed"
@@ -355,7 +370,9 @@ start_server()
     watch_owner "$pid"
 
     add_queue "$engraver_queue" "veldrajob:$dir/jobs" "$dir/ppd/corvex-ktx90.ppd"
+    add_queue "$second_engraver_queue" "veldrajob:$dir/jobs" "$dir/ppd/corvex-ktx90.ppd"
     add_queue "$laser_queue" "file:///dev/null" "$dir/ppd/office-laser.ppd"
+    add_class "$engraver_class" "$engraver_queue" "$second_engraver_queue"
     echo "$socket"
 }
 

@@ -153,6 +153,14 @@ Es liegt unter %1</translation>
 %2
 Davor wurden %3 Platten gesendet.</translation>
     </message>
+    <message>
+        <source>the default printer</source>
+        <translation>den Standarddrucker</translation>
+    </message>
+    <message>
+        <source>%1 of %2 plates sent to %3.</source>
+        <translation>%1 von %2 Schildern an %3 gesendet.</translation>
+    </message>
 </context>
 <context>
     <name>CBatchPrint</name>
@@ -185,6 +193,14 @@ Davor wurden %3 Platten gesendet.</translation>
     <message>
         <source>it failed.</source>
         <translation>es ist fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <source>Text shrunk to fit in records %1 and %2 more.</source>
+        <translation>Text verkleinert, damit er passt, in den Datensätzen %1 und %2 weiteren.</translation>
+    </message>
+    <message>
+        <source>Text shrunk to fit in records %1.</source>
+        <translation>Text verkleinert, damit er passt, in den Datensätzen %1.</translation>
     </message>
 </context>
 <context>
@@ -252,11 +268,46 @@ Davor wurden %3 Platten gesendet.</translation>
     </message>
 </context>
 <context>
-    <name>CDelimitedReader</name>
+    <name>CDataSourceDlg</name>
     <message>
-        <source>a quote may only open a field</source>
-        <translation>ein Anführungszeichen darf nur ein Feld eröffnen</translation>
+        <source>Data Source</source>
+        <translation>Datenquelle</translation>
     </message>
+    <message>
+        <source>Comma</source>
+        <translation>Komma</translation>
+    </message>
+    <message>
+        <source>Semicolon</source>
+        <translation>Semikolon</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation>Tabulator</translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation>Datei:</translation>
+    </message>
+    <message>
+        <source>&amp;Separator</source>
+        <translation>&amp;Trennzeichen</translation>
+    </message>
+    <message>
+        <source>Columns:</source>
+        <translation>Spalten:</translation>
+    </message>
+    <message>
+        <source>One record.</source>
+        <translation>Ein Datensatz.</translation>
+    </message>
+    <message>
+        <source>%1 records.</source>
+        <translation>%1 Datensätze.</translation>
+    </message>
+</context>
+<context>
+    <name>CDelimitedReader</name>
     <message>
         <source>a closing quote must end its field</source>
         <translation>ein schließendes Anführungszeichen muss sein Feld beenden</translation>
@@ -954,6 +1005,26 @@ Unerwartetes Dateiformat.</translation>
         <source>&amp;To record</source>
         <translation>&amp;Bis Datensatz</translation>
     </message>
+    <message>
+        <source>Printer: %1</source>
+        <translation>Drucker: %1</translation>
+    </message>
+    <message>
+        <source>No data file: the plates are numbered 1, 2, 3 ... for {#} and {serial}.</source>
+        <translation>Keine Datendatei: Die Schilder werden für {#} und {serial} mit 1, 2, 3 ... nummeriert.</translation>
+    </message>
+    <message>
+        <source>&amp;Plates</source>
+        <translation>&amp;Schilder</translation>
+    </message>
+    <message>
+        <source>One plate will be sent to %1.</source>
+        <translation>Ein Schild wird an %1 gesendet.</translation>
+    </message>
+    <message>
+        <source>%1 plates will be sent to %2, one job each.</source>
+        <translation>%1 Schilder werden an %2 gesendet, jedes als eigener Auftrag.</translation>
+    </message>
 </context>
 <context>
     <name>CPrintCommands</name>
@@ -964,6 +1035,14 @@ Unerwartetes Dateiformat.</translation>
     <message>
         <source>Could not start print job.</source>
         <translation>Der Druckauftrag konnte nicht gestartet werden.</translation>
+    </message>
+    <message>
+        <source>Sent %1 to %2, job %3.</source>
+        <translation>%1 an %2 gesendet, Auftrag %3.</translation>
+    </message>
+    <message>
+        <source>Could not print %1 on %2: %3</source>
+        <translation>%1 konnte nicht auf %2 gedruckt werden: %3</translation>
     </message>
 </context>
 <context>
@@ -1058,10 +1137,6 @@ Unerwartetes Dateiformat.</translation>
 </context>
 <context>
     <name>CProofJob</name>
-    <message>
-        <source>The printer %1 cannot be used.</source>
-        <translation>Der Drucker %1 kann nicht verwendet werden.</translation>
-    </message>
     <message>
         <source>The job could not be written.</source>
         <translation>Der Auftrag konnte nicht geschrieben werden.</translation>

@@ -153,6 +153,14 @@ Está en %1</translation>
 %2
 Antes se enviaron %3 placas.</translation>
     </message>
+    <message>
+        <source>the default printer</source>
+        <translation>la impresora predeterminada</translation>
+    </message>
+    <message>
+        <source>%1 of %2 plates sent to %3.</source>
+        <translation>%1 de %2 placas enviadas a %3.</translation>
+    </message>
 </context>
 <context>
     <name>CBatchPrint</name>
@@ -185,6 +193,14 @@ Antes se enviaron %3 placas.</translation>
     <message>
         <source>it failed.</source>
         <translation>falló.</translation>
+    </message>
+    <message>
+        <source>Text shrunk to fit in records %1 and %2 more.</source>
+        <translation>Texto reducido para que quepa en los registros %1 y %2 más.</translation>
+    </message>
+    <message>
+        <source>Text shrunk to fit in records %1.</source>
+        <translation>Texto reducido para que quepa en los registros %1.</translation>
     </message>
 </context>
 <context>
@@ -252,11 +268,46 @@ Antes se enviaron %3 placas.</translation>
     </message>
 </context>
 <context>
-    <name>CDelimitedReader</name>
+    <name>CDataSourceDlg</name>
     <message>
-        <source>a quote may only open a field</source>
-        <translation>unas comillas solo pueden abrir un campo</translation>
+        <source>Data Source</source>
+        <translation>Origen de datos</translation>
     </message>
+    <message>
+        <source>Comma</source>
+        <translation>Coma</translation>
+    </message>
+    <message>
+        <source>Semicolon</source>
+        <translation>Punto y coma</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation>Tabulador</translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation>Archivo:</translation>
+    </message>
+    <message>
+        <source>&amp;Separator</source>
+        <translation>&amp;Separador</translation>
+    </message>
+    <message>
+        <source>Columns:</source>
+        <translation>Columnas:</translation>
+    </message>
+    <message>
+        <source>One record.</source>
+        <translation>Un registro.</translation>
+    </message>
+    <message>
+        <source>%1 records.</source>
+        <translation>%1 registros.</translation>
+    </message>
+</context>
+<context>
+    <name>CDelimitedReader</name>
     <message>
         <source>a closing quote must end its field</source>
         <translation>unas comillas de cierre deben terminar su campo</translation>
@@ -954,6 +1005,26 @@ Formato de archivo inesperado.</translation>
         <source>&amp;To record</source>
         <translation>&amp;Hasta el registro</translation>
     </message>
+    <message>
+        <source>Printer: %1</source>
+        <translation>Impresora: %1</translation>
+    </message>
+    <message>
+        <source>No data file: the plates are numbered 1, 2, 3 ... for {#} and {serial}.</source>
+        <translation>Sin archivo de datos: las placas se numeran 1, 2, 3 ... para {#} y {serial}.</translation>
+    </message>
+    <message>
+        <source>&amp;Plates</source>
+        <translation>&amp;Placas</translation>
+    </message>
+    <message>
+        <source>One plate will be sent to %1.</source>
+        <translation>Se enviará una placa a %1.</translation>
+    </message>
+    <message>
+        <source>%1 plates will be sent to %2, one job each.</source>
+        <translation>Se enviarán %1 placas a %2, un trabajo cada una.</translation>
+    </message>
 </context>
 <context>
     <name>CPrintCommands</name>
@@ -964,6 +1035,14 @@ Formato de archivo inesperado.</translation>
     <message>
         <source>Could not start print job.</source>
         <translation>No se pudo iniciar el trabajo de impresión.</translation>
+    </message>
+    <message>
+        <source>Sent %1 to %2, job %3.</source>
+        <translation>%1 enviado a %2, trabajo %3.</translation>
+    </message>
+    <message>
+        <source>Could not print %1 on %2: %3</source>
+        <translation>No se pudo imprimir %1 en %2: %3</translation>
     </message>
 </context>
 <context>
@@ -1058,10 +1137,6 @@ Formato de archivo inesperado.</translation>
 </context>
 <context>
     <name>CProofJob</name>
-    <message>
-        <source>The printer %1 cannot be used.</source>
-        <translation>No se puede usar la impresora %1.</translation>
-    </message>
     <message>
         <source>The job could not be written.</source>
         <translation>No se pudo escribir el trabajo.</translation>

@@ -153,6 +153,14 @@ Il se trouve dans %1</translation>
 %2
 %3 plaques ont été envoyées avant lui.</translation>
     </message>
+    <message>
+        <source>the default printer</source>
+        <translation>l’imprimante par défaut</translation>
+    </message>
+    <message>
+        <source>%1 of %2 plates sent to %3.</source>
+        <translation>%1 plaques sur %2 envoyées à %3.</translation>
+    </message>
 </context>
 <context>
     <name>CBatchPrint</name>
@@ -185,6 +193,14 @@ Il se trouve dans %1</translation>
     <message>
         <source>it failed.</source>
         <translation>l’opération a échoué.</translation>
+    </message>
+    <message>
+        <source>Text shrunk to fit in records %1 and %2 more.</source>
+        <translation>Texte réduit pour tenir dans les enregistrements %1 et %2 autres.</translation>
+    </message>
+    <message>
+        <source>Text shrunk to fit in records %1.</source>
+        <translation>Texte réduit pour tenir dans les enregistrements %1.</translation>
     </message>
 </context>
 <context>
@@ -252,11 +268,46 @@ Il se trouve dans %1</translation>
     </message>
 </context>
 <context>
-    <name>CDelimitedReader</name>
+    <name>CDataSourceDlg</name>
     <message>
-        <source>a quote may only open a field</source>
-        <translation>un guillemet ne peut qu’ouvrir un champ</translation>
+        <source>Data Source</source>
+        <translation>Source de données</translation>
     </message>
+    <message>
+        <source>Comma</source>
+        <translation>Virgule</translation>
+    </message>
+    <message>
+        <source>Semicolon</source>
+        <translation>Point-virgule</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation>Tabulation</translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation>Fichier :</translation>
+    </message>
+    <message>
+        <source>&amp;Separator</source>
+        <translation>&amp;Séparateur</translation>
+    </message>
+    <message>
+        <source>Columns:</source>
+        <translation>Colonnes :</translation>
+    </message>
+    <message>
+        <source>One record.</source>
+        <translation>Un enregistrement.</translation>
+    </message>
+    <message>
+        <source>%1 records.</source>
+        <translation>%1 enregistrements.</translation>
+    </message>
+</context>
+<context>
+    <name>CDelimitedReader</name>
     <message>
         <source>a closing quote must end its field</source>
         <translation>un guillemet fermant doit terminer son champ</translation>
@@ -954,6 +1005,26 @@ Format de fichier inattendu.</translation>
         <source>&amp;To record</source>
         <translation>&amp;Jusqu’à l’enregistrement</translation>
     </message>
+    <message>
+        <source>Printer: %1</source>
+        <translation>Imprimante : %1</translation>
+    </message>
+    <message>
+        <source>No data file: the plates are numbered 1, 2, 3 ... for {#} and {serial}.</source>
+        <translation>Pas de fichier de données : les plaques sont numérotées 1, 2, 3 ... pour {#} et {serial}.</translation>
+    </message>
+    <message>
+        <source>&amp;Plates</source>
+        <translation>&amp;Plaques</translation>
+    </message>
+    <message>
+        <source>One plate will be sent to %1.</source>
+        <translation>Une plaque sera envoyée à %1.</translation>
+    </message>
+    <message>
+        <source>%1 plates will be sent to %2, one job each.</source>
+        <translation>%1 plaques seront envoyées à %2, une impression chacune.</translation>
+    </message>
 </context>
 <context>
     <name>CPrintCommands</name>
@@ -964,6 +1035,14 @@ Format de fichier inattendu.</translation>
     <message>
         <source>Could not start print job.</source>
         <translation>Impossible de lancer l’impression.</translation>
+    </message>
+    <message>
+        <source>Sent %1 to %2, job %3.</source>
+        <translation>%1 envoyé à %2, impression %3.</translation>
+    </message>
+    <message>
+        <source>Could not print %1 on %2: %3</source>
+        <translation>Impossible d’imprimer %1 sur %2 : %3</translation>
     </message>
 </context>
 <context>
@@ -1058,10 +1137,6 @@ Format de fichier inattendu.</translation>
 </context>
 <context>
     <name>CProofJob</name>
-    <message>
-        <source>The printer %1 cannot be used.</source>
-        <translation>L’imprimante %1 ne peut pas être utilisée.</translation>
-    </message>
     <message>
         <source>The job could not be written.</source>
         <translation>Le travail n’a pas pu être écrit.</translation>

@@ -153,6 +153,14 @@ Si trova in %1</translation>
 %2
 Prima sono state inviate %3 targhe.</translation>
     </message>
+    <message>
+        <source>the default printer</source>
+        <translation>la stampante predefinita</translation>
+    </message>
+    <message>
+        <source>%1 of %2 plates sent to %3.</source>
+        <translation>%1 di %2 targhette inviate a %3.</translation>
+    </message>
 </context>
 <context>
     <name>CBatchPrint</name>
@@ -185,6 +193,14 @@ Prima sono state inviate %3 targhe.</translation>
     <message>
         <source>it failed.</source>
         <translation>l&apos;operazione non è riuscita.</translation>
+    </message>
+    <message>
+        <source>Text shrunk to fit in records %1 and %2 more.</source>
+        <translation>Testo ridotto per starci nei record %1 e in altri %2.</translation>
+    </message>
+    <message>
+        <source>Text shrunk to fit in records %1.</source>
+        <translation>Testo ridotto per starci nei record %1.</translation>
     </message>
 </context>
 <context>
@@ -252,11 +268,46 @@ Prima sono state inviate %3 targhe.</translation>
     </message>
 </context>
 <context>
-    <name>CDelimitedReader</name>
+    <name>CDataSourceDlg</name>
     <message>
-        <source>a quote may only open a field</source>
-        <translation>le virgolette possono solo aprire un campo</translation>
+        <source>Data Source</source>
+        <translation>Origine dati</translation>
     </message>
+    <message>
+        <source>Comma</source>
+        <translation>Virgola</translation>
+    </message>
+    <message>
+        <source>Semicolon</source>
+        <translation>Punto e virgola</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation>Tabulazione</translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation>File:</translation>
+    </message>
+    <message>
+        <source>&amp;Separator</source>
+        <translation>&amp;Separatore</translation>
+    </message>
+    <message>
+        <source>Columns:</source>
+        <translation>Colonne:</translation>
+    </message>
+    <message>
+        <source>One record.</source>
+        <translation>Un record.</translation>
+    </message>
+    <message>
+        <source>%1 records.</source>
+        <translation>%1 record.</translation>
+    </message>
+</context>
+<context>
+    <name>CDelimitedReader</name>
     <message>
         <source>a closing quote must end its field</source>
         <translation>le virgolette di chiusura devono terminare il campo</translation>
@@ -954,6 +1005,26 @@ Formato di file inatteso.</translation>
         <source>&amp;To record</source>
         <translation>&amp;Al record</translation>
     </message>
+    <message>
+        <source>Printer: %1</source>
+        <translation>Stampante: %1</translation>
+    </message>
+    <message>
+        <source>No data file: the plates are numbered 1, 2, 3 ... for {#} and {serial}.</source>
+        <translation>Nessun file di dati: le targhette sono numerate 1, 2, 3 ... per {#} e {serial}.</translation>
+    </message>
+    <message>
+        <source>&amp;Plates</source>
+        <translation>&amp;Targhette</translation>
+    </message>
+    <message>
+        <source>One plate will be sent to %1.</source>
+        <translation>Una targhetta sarà inviata a %1.</translation>
+    </message>
+    <message>
+        <source>%1 plates will be sent to %2, one job each.</source>
+        <translation>%1 targhette saranno inviate a %2, una stampa ciascuna.</translation>
+    </message>
 </context>
 <context>
     <name>CPrintCommands</name>
@@ -964,6 +1035,14 @@ Formato di file inatteso.</translation>
     <message>
         <source>Could not start print job.</source>
         <translation>Impossibile avviare la stampa.</translation>
+    </message>
+    <message>
+        <source>Sent %1 to %2, job %3.</source>
+        <translation>%1 inviato a %2, stampa %3.</translation>
+    </message>
+    <message>
+        <source>Could not print %1 on %2: %3</source>
+        <translation>Impossibile stampare %1 su %2: %3</translation>
     </message>
 </context>
 <context>
@@ -1058,10 +1137,6 @@ Formato di file inatteso.</translation>
 </context>
 <context>
     <name>CProofJob</name>
-    <message>
-        <source>The printer %1 cannot be used.</source>
-        <translation>La stampante %1 non può essere usata.</translation>
-    </message>
     <message>
         <source>The job could not be written.</source>
         <translation>Non è stato possibile scrivere il lavoro.</translation>

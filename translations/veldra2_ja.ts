@@ -153,6 +153,14 @@ It is at %1</source>
 %2
 それまでに %3 枚のプレートを送信しました。</translation>
     </message>
+    <message>
+        <source>the default printer</source>
+        <translation>既定のプリンター</translation>
+    </message>
+    <message>
+        <source>%1 of %2 plates sent to %3.</source>
+        <translation>%2 枚中 %1 枚のプレートを %3 に送りました。</translation>
+    </message>
 </context>
 <context>
     <name>CBatchPrint</name>
@@ -185,6 +193,14 @@ It is at %1</source>
     <message>
         <source>it failed.</source>
         <translation>失敗しました。</translation>
+    </message>
+    <message>
+        <source>Text shrunk to fit in records %1 and %2 more.</source>
+        <translation>収まるようにテキストを縮小したレコード: %1 ほか %2 件。</translation>
+    </message>
+    <message>
+        <source>Text shrunk to fit in records %1.</source>
+        <translation>収まるようにテキストを縮小したレコード: %1。</translation>
     </message>
 </context>
 <context>
@@ -252,11 +268,46 @@ It is at %1</source>
     </message>
 </context>
 <context>
-    <name>CDelimitedReader</name>
+    <name>CDataSourceDlg</name>
     <message>
-        <source>a quote may only open a field</source>
-        <translation>引用符はフィールドの先頭にしか置けません</translation>
+        <source>Data Source</source>
+        <translation>データ ソース</translation>
     </message>
+    <message>
+        <source>Comma</source>
+        <translation>コンマ</translation>
+    </message>
+    <message>
+        <source>Semicolon</source>
+        <translation>セミコロン</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation>タブ</translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation>ファイル:</translation>
+    </message>
+    <message>
+        <source>&amp;Separator</source>
+        <translation>区切り文字(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Columns:</source>
+        <translation>列:</translation>
+    </message>
+    <message>
+        <source>One record.</source>
+        <translation>1 件のレコード。</translation>
+    </message>
+    <message>
+        <source>%1 records.</source>
+        <translation>%1 件のレコード。</translation>
+    </message>
+</context>
+<context>
+    <name>CDelimitedReader</name>
     <message>
         <source>a closing quote must end its field</source>
         <translation>閉じる引用符の後でフィールドが終わっていません</translation>
@@ -954,6 +1005,26 @@ Unexpected file format.</source>
         <source>&amp;To record</source>
         <translation>終了レコード(&amp;T)</translation>
     </message>
+    <message>
+        <source>Printer: %1</source>
+        <translation>プリンター: %1</translation>
+    </message>
+    <message>
+        <source>No data file: the plates are numbered 1, 2, 3 ... for {#} and {serial}.</source>
+        <translation>データ ファイルなし: {#} と {serial} のためにプレートに 1, 2, 3 ... と番号を付けます。</translation>
+    </message>
+    <message>
+        <source>&amp;Plates</source>
+        <translation>プレート数(&amp;P)</translation>
+    </message>
+    <message>
+        <source>One plate will be sent to %1.</source>
+        <translation>1 枚のプレートを %1 に送ります。</translation>
+    </message>
+    <message>
+        <source>%1 plates will be sent to %2, one job each.</source>
+        <translation>%1 枚のプレートを %2 に送ります (1 枚ごとに 1 ジョブ)。</translation>
+    </message>
 </context>
 <context>
     <name>CPrintCommands</name>
@@ -964,6 +1035,14 @@ Unexpected file format.</source>
     <message>
         <source>Could not start print job.</source>
         <translation>印刷ジョブを開始できませんでした。</translation>
+    </message>
+    <message>
+        <source>Sent %1 to %2, job %3.</source>
+        <translation>%1 を %2 に送りました (ジョブ %3)。</translation>
+    </message>
+    <message>
+        <source>Could not print %1 on %2: %3</source>
+        <translation>%1 を %2 で印刷できませんでした: %3</translation>
     </message>
 </context>
 <context>
@@ -1058,10 +1137,6 @@ Unexpected file format.</source>
 </context>
 <context>
     <name>CProofJob</name>
-    <message>
-        <source>The printer %1 cannot be used.</source>
-        <translation>プリンター %1 は使用できません。</translation>
-    </message>
     <message>
         <source>The job could not be written.</source>
         <translation>ジョブを書き込めませんでした。</translation>

@@ -5,6 +5,7 @@
 #include "CVeldraApp.h"
 
 #include "batch/CBatchPrint.h"
+#include "batch/window/CDataSourceDlg.h"
 #include "batch/window/CPrintBatchDlg.h"
 #include "batch/window/CRecordNavigator.h"
 #include "document/CVeldraDoc.h"
@@ -25,8 +26,6 @@
 namespace {
 
 const QString sourcesSection = QStringLiteral("DataSources");
-// Without a data file, Print Batch counts plates up to this.
-constexpr int maxCountedPlates = 9999;
 
 } // namespace
 
@@ -88,15 +87,20 @@ void CBatchCommands::AskForSource()
     const QString path = QFileDialog::getOpenFileName(
         m_pWindow, tr("Data Source"), start,
         tr("Data files (*.csv *.tsv *.txt *.tab)") + QStringLiteral(";;") + tr("All files (*)"));
-    if (!path.isEmpty())
-        ChooseSource(path);
+    if (path.isEmpty())
+        return;
+    // The columns the file holds, read as its header suggests; the user
+    // may read it with another separator.
+    CDataSourceDlg dialog(path, m_pWindow);
+    if (dialog.exec() == QDialog::Accepted && dialog.Source())
+        ChooseSource(*dialog.Source());
 }
 
-bool CBatchCommands::ChooseSource(const QString& path)
+bool CBatchCommands::ChooseSource(CDataSource source)
 {
     QString error;
-    std::optional<CDataSource> source = CDataSource::Load(path, &error);
-    if (!source || !m_display.SetSource(std::move(*source), &error)) {
+    const QString path = source.Path();
+    if (!m_display.SetSource(std::move(source), &error)) {
         Warn(error);
         return false;
     }
@@ -131,7 +135,8 @@ void CBatchCommands::Refresh()
     if (m_pNavigator) {
         const CDataSource* source = m_display.Source();
         m_pNavigator->ShowPosition(m_display.Record(), m_display.RecordCount(),
-                                   source ? QFileInfo(source->Path()).fileName() : QString());
+                                   source ? QFileInfo(source->Path()).fileName() : QString(),
+                                   CBatchRun::ShrunkText(m_display.ShrunkRecords()));
     }
     m_view.viewport()->update();
 }
@@ -158,8 +163,9 @@ void CBatchCommands::LayoutSettled(bool replaced)
 
 void CBatchCommands::AskAndPrint()
 {
-    const int count = m_display.IsActive() ? m_display.RecordCount() : maxCountedPlates;
-    CPrintBatchDlg dialog(count, m_display.IsActive() ? m_display.Record() : 1, m_pWindow);
+    const QString printer = m_app.Settings().printer.device;
+    CPrintBatchDlg dialog(m_display.IsActive() ? m_display.RecordCount() : 0, m_display.Record(),
+                          printer.isEmpty() ? tr("the default printer") : printer, m_pWindow);
     if (dialog.exec() == QDialog::Accepted)
         PrintBatch(dialog.Range());
 }
@@ -194,6 +200,10 @@ bool CBatchCommands::PrintBatch(const CRecordRange& range)
             return done == total || !progress.wasCanceled();
         });
     progress.reset();
+    const QString shrunk = CBatchRun::ShrunkText(result.run.shrunkRecords);
+    m_pWindow->statusBar()->showMessage(
+        tr("%1 of %2 plates sent to %3.").arg(result.run.done).arg(range.Count()).arg(device.DeviceName())
+        + (shrunk.isEmpty() ? QString() : QLatin1Char(' ') + shrunk));
     if (result.run.failedRecord > 0)
         Warn(tr("Could not print record %1.\n%2\n%3 plates were sent before it.")
                  .arg(result.run.failedRecord)

@@ -35,8 +35,8 @@ public:
     // What renders the plate the window shows; null: the layout itself.
     CPlateRenderer* ShownPlate();
 
-    // Uses a data file for the layout; tells the user why not.
-    bool ChooseSource(const QString& path);
+    // Uses the data for the layout; tells the user why not.
+    bool ChooseSource(CDataSource source);
     bool ShowRecord(int record);
     void CloseSource();
     // Prints the records; false when a job failed or the user cancelled.

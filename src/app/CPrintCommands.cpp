@@ -61,6 +61,7 @@ bool CPrintCommands::PrintLayout(int copies)
     m_pWindow->statusBar()->showMessage(tr("Sending %1 to the printer...").arg(m_documents.Title()));
     CEngraverDevice device(m_app.Settings().printer.device);
     bool printed = device.Query();
+    QString outcome = tr("Could not start print job.");
     if (printed) {
         const std::unique_ptr<IPrintTarget> target =
             CPrintTargets::For(device, m_documents.Title(), copies, m_doc.Adjustments().Get());
@@ -74,8 +75,11 @@ bool CPrintCommands::PrintLayout(int copies)
             *target);
         m_view.SetPrinting(false);
         m_view.Repaint();
+        outcome = printed ? tr("Sent %1 to %2, job %3.").arg(m_documents.Title(), device.DeviceName()).arg(target->JobId())
+                          : tr("Could not print %1 on %2: %3").arg(m_documents.Title(), device.DeviceName(), target->Error());
     }
-    m_pWindow->statusBar()->clearMessage();
+    // What went where stays in the status bar until the next message.
+    m_pWindow->statusBar()->showMessage(outcome);
     QGuiApplication::restoreOverrideCursor();
     if (!printed)
         QMessageBox::warning(m_pWindow, QCoreApplication::applicationName(), tr("Could not start print job."));

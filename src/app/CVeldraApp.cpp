@@ -5,6 +5,7 @@
 #include "CStarterLibrary.h"
 
 #include "document/CVeldraDoc.h"
+#include "output/CCupsPrinter.h"
 #include "platform/IPrinterSystem.h"
 
 #include <QCoreApplication>
@@ -19,7 +20,7 @@ CVeldraApp::~CVeldraApp() = default;
 
 bool CVeldraApp::IsEngraverDriver(const QString& driver)
 {
-    return driver.startsWith(QLatin1String("Corvex KTX"));
+    return CCupsPrinter::IsEngraverName(driver);
 }
 
 void CVeldraApp::Startup()

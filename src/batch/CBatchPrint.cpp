@@ -12,7 +12,7 @@ QString CBatchPrint::JobTitle(const QString& title, int record)
 
 CBatchPrint::Result CBatchPrint::Run(CRecordLayout& layout, const CDataSource& data, const CRecordRange& range,
                                      const QDate& date, const CEngraverDevice& device, const QString& title,
-                                     const TargetFor& targetFor, const CBatchRun::Progress& progress)
+                                     const TargetFor& targetFor, const CBatchRun::Progress& progress, const Sent& sent)
 {
     Result result;
     CVeldraDoc& copy = layout.Layout();
@@ -23,6 +23,8 @@ CBatchPrint::Result CBatchPrint::Run(CRecordLayout& layout, const CDataSource& d
             return false;
         }
         result.jobIds.push_back(target->JobId());
+        if (sent)
+            sent(target->JobId());
         return true;
     }, progress);
     return result;

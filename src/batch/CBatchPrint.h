@@ -30,8 +30,11 @@ public:
         std::vector<int> jobIds;
     };
 
+    // Told each job's number as the scheduler takes it.
+    using Sent = std::function<void(int jobId)>;
+
     static QString JobTitle(const QString& title, int record);
     static Result Run(CRecordLayout& layout, const CDataSource& data, const CRecordRange& range, const QDate& date,
                       const CEngraverDevice& device, const QString& title, const TargetFor& targetFor,
-                      const CBatchRun::Progress& progress = {});
+                      const CBatchRun::Progress& progress = {}, const Sent& sent = {});
 };

@@ -2,6 +2,10 @@
 
 #include "CRecordLayout.h"
 
+#include <QStringList>
+
+#include <algorithm>
+
 CBatchRun::Result CBatchRun::Run(CRecordLayout& layout, const CDataSource& data, const CRecordRange& range,
                                  const QDate& date, const Step& step, const Progress& progress)
 {
@@ -15,6 +19,8 @@ CBatchRun::Result CBatchRun::Run(CRecordLayout& layout, const CDataSource& data,
             result.failedRecord = record;
             return result;
         }
+        if (layout.Shrunk())
+            result.shrunkRecords.push_back(record);
         QString why;
         if (!step(record, &why)) {
             result.failedRecord = record;
@@ -26,4 +32,25 @@ CBatchRun::Result CBatchRun::Run(CRecordLayout& layout, const CDataSource& data,
     if (progress)
         progress(result.done, range.Count());
     return result;
+}
+
+std::vector<int> CBatchRun::ShrunkRecords(CRecordLayout& layout, const CDataSource& data, const CRecordRange& range,
+                                          const QDate& date)
+{
+    return Run(layout, data, range, date, [](int, QString*) { return true; }).shrunkRecords;
+}
+
+QString CBatchRun::ShrunkText(const std::vector<int>& records)
+{
+    if (records.empty())
+        return {};
+    constexpr std::size_t named = 8;
+    QStringList numbers;
+    for (std::size_t i = 0; i < std::min(named, records.size()); ++i)
+        numbers << QString::number(records[i]);
+    if (records.size() > named)
+        return tr("Text shrunk to fit in records %1 and %2 more.")
+            .arg(numbers.join(QLatin1String(", ")))
+            .arg(records.size() - named);
+    return tr("Text shrunk to fit in records %1.").arg(numbers.join(QLatin1String(", ")));
 }

@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <functional>
+#include <vector>
 
 class CDataSource;
 class CRecordLayout;
@@ -31,10 +32,19 @@ public:
         // The record that failed (0: none) and why, naming it.
         int failedRecord = 0;
         QString error;
+        // The records done whose text had to be shrunk to fit its box.
+        std::vector<int> shrunkRecords;
 
         bool Ok() const { return failedRecord == 0 && !cancelled; }
     };
 
     static Result Run(CRecordLayout& layout, const CDataSource& data, const CRecordRange& range, const QDate& date,
                       const Step& step, const Progress& progress = {});
+    // The records of the range whose text would be shrunk, found without
+    // drawing a plate.
+    static std::vector<int> ShrunkRecords(CRecordLayout& layout, const CDataSource& data, const CRecordRange& range,
+                                          const QDate& date);
+    // "Text shrunk to fit in records 3, 7.", naming at most a few; empty
+    // when there are none.
+    static QString ShrunkText(const std::vector<int>& records);
 };

@@ -20,7 +20,7 @@ bool Fail(QString* error, const QString& reason)
 
 } // namespace
 
-std::optional<CDataSource> CDataSource::Load(const QString& path, QString* error)
+std::optional<CDataSource> CDataSource::Load(const QString& path, QString* error, QChar separator)
 {
     CInputFile file(path);
     if (!file.Open()) {
@@ -32,7 +32,7 @@ std::optional<CDataSource> CDataSource::Load(const QString& path, QString* error
         return std::nullopt;
     }
     const QString text = CDelimitedReader::Decode(file.File().readAll());
-    std::optional<CDataSource> source = FromText(text, SeparatorFor(path, text), error);
+    std::optional<CDataSource> source = FromText(text, separator.isNull() ? SeparatorFor(path, text) : separator, error);
     if (!source && error)
         *error = QFileInfo(path).fileName() + QLatin1String(": ") + *error;
     if (source)
@@ -52,6 +52,7 @@ std::optional<CDataSource> CDataSource::FromText(const QString& text, QChar sepa
         return std::nullopt;
     }
     CDataSource source;
+    source.m_separator = separator;
     for (const QString& name : read.rows.front().fields) {
         const QString column = name.trimmed();
         if (column.isEmpty() || source.m_columns.contains(column)) {
@@ -93,10 +94,9 @@ QString CDataSource::Value(int record, const QString& column) const
 QChar CDataSource::SeparatorFor(const QString& path, const QString& text)
 {
     const QString suffix = QFileInfo(path).suffix().toLower();
+    // A file named for tabs has them; a ".csv" may be a spreadsheet's with
+    // semicolons, or tabs when it saved "Unicode text".
     if (suffix == QLatin1String("tsv") || suffix == QLatin1String("tab"))
         return QLatin1Char('\t');
-    if (suffix == QLatin1String("csv"))
-        return QLatin1Char(',');
-    const QString header = text.section(QLatin1Char('\n'), 0, 0);
-    return header.contains(QLatin1Char('\t')) && !header.contains(QLatin1Char(',')) ? QLatin1Char('\t') : QLatin1Char(',');
+    return CDelimitedReader::DetectSeparator(text, QLatin1Char(','));
 }

@@ -15,14 +15,16 @@ class CDataSource
     Q_DECLARE_TR_FUNCTIONS(CDataSource)
 
 public:
-    // Reads a CSV or TSV file (tabs for ".tsv" and ".tab", else commas
-    // unless the header row holds tabs and no commas). Nothing, with the
+    // Reads a CSV or TSV file with the separator given, else tabs for ".tsv"
+    // and ".tab", else the one its header line uses most (comma, semicolon
+    // or tab; comma for a header of one column). Nothing, with the
     // reason naming the line, for a file that cannot be read or is malformed.
-    static std::optional<CDataSource> Load(const QString& path, QString* error);
+    static std::optional<CDataSource> Load(const QString& path, QString* error, QChar separator = QChar());
     static std::optional<CDataSource> FromText(const QString& text, QChar separator, QString* error);
     static CDataSource Counted(int count);
 
     const QString& Path() const { return m_path; }
+    QChar Separator() const { return m_separator; }
     const QStringList& Columns() const { return m_columns; }
     int RecordCount() const { return m_count; }
     // Record 1 is the first row under the header.
@@ -32,6 +34,7 @@ private:
     static QChar SeparatorFor(const QString& path, const QString& text);
 
     QString m_path;
+    QChar m_separator = QLatin1Char(',');
     QStringList m_columns;
     QList<QStringList> m_rows;
     int m_count = 0;

@@ -4,6 +4,9 @@
 
 #include <QStringDecoder>
 
+#include <algorithm>
+#include <iterator>
+
 namespace {
 
 constexpr QChar quote = QLatin1Char('"');
@@ -21,11 +24,43 @@ CDelimitedReader::Result CDelimitedReader::Read(const QString& text, QChar separ
 
 QString CDelimitedReader::Decode(const QByteArray& bytes)
 {
+    for (const auto encoding : {QStringConverter::Utf16LE, QStringConverter::Utf16BE}) {
+        QStringDecoder utf16(encoding, QStringDecoder::Flag::Stateless);
+        const char* mark = encoding == QStringConverter::Utf16LE ? "\xFF\xFE" : "\xFE\xFF";
+        if (bytes.startsWith(mark))
+            return utf16.decode(QByteArrayView(bytes).sliced(2));
+    }
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     const QString text = utf8.decode(bytes);
     if (!utf8.hasError())
         return text.startsWith(QChar(0xFEFF)) ? text.mid(1) : text;
     return AnsiCodec::Decode(bytes, 0);
+}
+
+QChar CDelimitedReader::DetectSeparator(const QString& text, QChar fallback)
+{
+    static constexpr char16_t candidates[] = {u',', u';', u'\t'};
+    int counts[3] = {};
+    bool quoted = false;
+    qsizetype pos = 0;
+    while (pos < text.size() && (text[pos] == QLatin1Char('\n') || text[pos] == QLatin1Char('\r')))
+        ++pos;
+    for (; pos < text.size(); ++pos) {
+        const QChar c = text[pos];
+        if (c == quote)
+            quoted = !quoted;
+        else if (!quoted && (c == QLatin1Char('\n') || c == QLatin1Char('\r')))
+            break;
+        else if (!quoted)
+            for (int i = 0; i < 3; ++i)
+                counts[i] += c == QChar(candidates[i]);
+    }
+    const int best = int(std::max_element(std::begin(counts), std::end(counts)) - std::begin(counts));
+    // A tie goes to the separator the file's kind suggests.
+    for (int i = 0; i < 3; ++i)
+        if (QChar(candidates[i]) == fallback && counts[i] == counts[best])
+            return fallback;
+    return counts[best] > 0 ? QChar(candidates[best]) : fallback;
 }
 
 bool CDelimitedReader::ReadAll(Result& result)
@@ -51,10 +86,6 @@ bool CDelimitedReader::ReadAll(Result& result)
                 continue;
             }
             break;
-        }
-        if (m_pos < m_text.size() && !AtLineEnd()) {
-            m_error = FailAt(m_line, tr("a quote may only open a field"));
-            return false;
         }
         SkipLineEnd();
         result.rows << row;
@@ -94,7 +125,7 @@ bool CDelimitedReader::ReadQuoted(QString& field)
 void CDelimitedReader::ReadPlain(QString& field)
 {
     const qsizetype start = m_pos;
-    while (m_pos < m_text.size() && m_text[m_pos] != m_separator && m_text[m_pos] != quote && !AtLineEnd())
+    while (m_pos < m_text.size() && m_text[m_pos] != m_separator && !AtLineEnd())
         ++m_pos;
     field = m_text.mid(start, m_pos - start);
 }

@@ -6,9 +6,10 @@
 #include <QString>
 #include <QStringList>
 
-// Rows of a comma- or tab-separated data file: fields in double quotes may
-// hold the separator, line breaks and doubled quotes. Lines that hold
-// nothing at all are passed over.
+// Rows of a comma-, semicolon- or tab-separated data file: fields in double
+// quotes may hold the separator, line breaks and doubled quotes; a quote
+// inside a field that does not start with one is only a character (5" for
+// inches). Lines that hold nothing at all are passed over.
 class CDelimitedReader
 {
     Q_DECLARE_TR_FUNCTIONS(CDelimitedReader)
@@ -30,9 +31,13 @@ public:
     };
 
     static Result Read(const QString& text, QChar separator);
-    // UTF-8 with or without its byte-order mark; bytes that are no UTF-8
-    // are read in the Western code page, as layout texts are.
+    // UTF-16 (either byte order) and UTF-8 by their byte-order marks, UTF-8
+    // without one; bytes that are no UTF-8 are read in the Western code
+    // page, as layout texts are and as spreadsheets write their CSV.
     static QString Decode(const QByteArray& bytes);
+    // The separator the header line uses most among comma, semicolon and
+    // tab (outside quotes); the fallback when it holds none of them or ties.
+    static QChar DetectSeparator(const QString& text, QChar fallback);
 
 private:
     CDelimitedReader(const QString& text, QChar separator) : m_text(text), m_separator(separator) {}

@@ -1,5 +1,6 @@
 #include "CRecordDisplay.h"
 
+#include "CBatchRun.h"
 #include "CLayoutStamp.h"
 
 #include "document/CVeldraDoc.h"
@@ -26,8 +27,10 @@ bool CRecordDisplay::SetSource(CDataSource source, QString* error)
     QString why = layout->MissingColumns(source);
     if (why.isEmpty() && source.RecordCount() == 0)
         why = tr("The data holds no records.");
-    if (why.isEmpty())
+    if (why.isEmpty()) {
+        FindShrunk(*layout, source);
         layout->Apply(source, 1, QDate::currentDate(), &why);
+    }
     if (!why.isEmpty()) {
         if (error)
             *error = why;
@@ -42,8 +45,18 @@ bool CRecordDisplay::SetSource(CDataSource source, QString* error)
     return true;
 }
 
+void CRecordDisplay::FindShrunk(CRecordLayout& layout, const CDataSource& source)
+{
+    // Enough for any tray of plates; a huge file is not measured record by
+    // record at every edit.
+    constexpr int measuredRecords = 5000;
+    m_shrunk = CBatchRun::ShrunkRecords(layout, source, {1, std::min(source.RecordCount(), measuredRecords)},
+                                        QDate::currentDate());
+}
+
 void CRecordDisplay::Clear()
 {
+    m_shrunk.clear();
     m_source.reset();
     m_pLayout.reset();
     m_lastError.clear();
@@ -85,6 +98,7 @@ bool CRecordDisplay::Rebuild(QString* error)
         *error = missing;
         return false;
     }
+    FindShrunk(*layout, *m_source);
     if (!layout->Apply(*m_source, m_record, QDate::currentDate(), error))
         return false;
     m_pLayout = std::move(layout);

@@ -9,6 +9,7 @@
 
 #include <memory>
 #include <optional>
+#include <vector>
 
 class CPlateRenderer;
 class CVeldraDoc;
@@ -48,12 +49,17 @@ public:
     // cannot be filled now (LastError says why).
     CRecordLayout* Shown();
     const QString& LastError() const { return m_lastError; }
+    // The records whose text is shrunk to fit its box, as the copy was
+    // last made (the first few thousand records are looked at).
+    const std::vector<int>& ShrunkRecords() const { return m_shrunk; }
 
     void OnUpdate(void* sender, int hint, CSymbolObj* object) override;
 
 private:
     bool Rebuild(QString* error);
     bool IsStale() const;
+    // Finds the shrunk records with the copy, then shows the record again.
+    void FindShrunk(CRecordLayout& layout, const CDataSource& source);
 
     CVeldraDoc& m_doc;
     std::optional<CDataSource> m_source;
@@ -63,4 +69,5 @@ private:
     // The layout as the copy was made from it (CLayoutStamp).
     QByteArray m_stamp;
     QString m_lastError;
+    std::vector<int> m_shrunk;
 };

@@ -9,6 +9,8 @@
 #include "objects/ObjectName.h"
 #include "platform/AnsiCodec.h"
 
+#include <algorithm>
+
 namespace {
 
 bool IsText(const CSymbolObj& object)
@@ -45,7 +47,7 @@ std::unique_ptr<CRecordLayout> CRecordLayout::Make(const CVeldraDoc& doc, QStrin
             return nullptr;
         }
         if (parsed->HasFields())
-            made->m_fields.push_back({object, std::move(*parsed), ObjectName::CharSet(*object)});
+            made->m_fields.push_back({object, std::move(*parsed), ObjectName::CharSet(*object), CFieldFit(*object)});
     }
     made->m_pRenderer = std::make_unique<CPlateRenderer>(*made->m_pLayout);
     return made;
@@ -84,8 +86,13 @@ bool CRecordLayout::Apply(const CDataSource& data, int record, const QDate& date
             return false;
     for (std::size_t i = 0; i < m_fields.size(); ++i)
         if (m_fields[i].object->m_strName != texts[i])
-            SetText(*m_fields[i].object, texts[i]);
+            m_fields[i].shrunk = m_fields[i].fit.Apply(texts[i]);
     return true;
+}
+
+bool CRecordLayout::Shrunk() const
+{
+    return std::any_of(m_fields.begin(), m_fields.end(), [](const FieldText& field) { return field.shrunk; });
 }
 
 bool CRecordLayout::Fill(const FieldText& field, const CDataSource& data, int record, const QDate& date,
@@ -107,18 +114,4 @@ bool CRecordLayout::Fill(const FieldText& field, const CDataSource& data, int re
     values.column = [&](const QString& column) { return ValueFor(*field.object, data.Value(record, column)); };
     bytes = AnsiCodec::Encode(field.text.Fill(values), field.charSet);
     return true;
-}
-
-// What the text dialogs do with a typed text.
-void CRecordLayout::SetText(CSymbolObj& object, const QByteArray& bytes)
-{
-    object.m_strName = bytes;
-    if (auto* block = dynamic_cast<CTextObj*>(&object)) {
-        block->DiscardCache();
-        block->Measure();
-    } else if (auto* line = dynamic_cast<CFreeTextObj*>(&object)) {
-        // The engine lays out at least one glyph.
-        line->m_layout.m_strText = bytes.isEmpty() ? QByteArray(" ") : bytes;
-        line->m_layout.DropRegion();
-    }
 }

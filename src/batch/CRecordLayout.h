@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CFieldFit.h"
 #include "CFieldTemplate.h"
 
 #include "document/CPlateRenderer.h"
@@ -17,9 +18,9 @@ class CSymbolObj;
 class CVeldraDoc;
 
 // A copy of a layout whose texts with fields take one record's values at a
-// time, as if the user had typed them in: a text block is measured again
-// (its size follows its text), a horizontal or fan text keeps its width.
-// The texts are kept as the user typed them in the layout itself.
+// time, each laid out at its own width and shrunk when it would not fit the
+// template's box (CFieldFit). The texts are kept as the user typed them in
+// the layout itself.
 class CRecordLayout
 {
     Q_DECLARE_TR_FUNCTIONS(CRecordLayout)
@@ -42,6 +43,9 @@ public:
     // in its text's code page; the copy then holds no half of the record.
     bool Apply(const CDataSource& data, int record, const QDate& date, QString* error);
 
+    // Whether a text of the record last applied had to be shrunk to fit.
+    bool Shrunk() const;
+
     CVeldraDoc& Layout() { return *m_pLayout; }
     // Renders the copy; its renderer keeps its caches from record to record.
     CPlateRenderer& Renderer() { return *m_pRenderer; }
@@ -52,12 +56,13 @@ private:
         CSymbolObj* object = nullptr;
         CFieldTemplate text;
         int charSet = 0;
+        CFieldFit fit;
+        bool shrunk = false;
     };
 
     CRecordLayout() = default;
     bool Fill(const FieldText& field, const CDataSource& data, int record, const QDate& date, QByteArray& bytes,
               QString* error) const;
-    static void SetText(CSymbolObj& object, const QByteArray& bytes);
 
     std::unique_ptr<CVeldraDoc> m_pLayout;
     std::unique_ptr<CPlateRenderer> m_pRenderer;

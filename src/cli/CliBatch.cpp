@@ -40,6 +40,8 @@ int Summarise(const CBatchRun::Result& result, int total, const char* what)
 {
     if (result.failedRecord > 0)
         std::fprintf(stderr, "%s\n", qPrintable(result.error));
+    if (const QString shrunk = CBatchRun::ShrunkText(result.shrunkRecords); !shrunk.isEmpty())
+        std::printf("%s\n", qPrintable(shrunk));
     std::printf("%d of %d %s\n", result.done, total, what);
     return result.Ok() ? exitOk : exitInput;
 }
@@ -47,6 +49,13 @@ int Summarise(const CBatchRun::Result& result, int total, const char* what)
 int RenderBatch(CRecordLayout& layout, const CDataSource& data, const CRecordRange& range, const Options& options)
 {
     const QString folder = options.Text("--render");
+    const QFileInfo info(folder);
+    // A new folder for the plates is made where its parent is; a path that
+    // leads nowhere is more likely a slip than a wish for many folders.
+    if (!info.exists() && !info.isSymLink() && info.dir().exists() && !QDir().mkdir(folder))
+        return Fail(Tr("The folder %1 could not be made.").arg(folder));
+    if (!QFileInfo::exists(folder))
+        return Fail(Tr("%1 does not exist.").arg(folder));
     if (!QFileInfo(folder).isDir())
         return Fail(Tr("%1 is not a folder.").arg(folder));
     const QString pattern = options.values.count(QStringLiteral("--name")) ? options.Text("--name")
@@ -64,12 +73,15 @@ int PrintBatch(CRecordLayout& layout, const CDataSource& data, const CRecordRang
     if (queue.isEmpty() || !device.Query())
         return Fail(Tr("Could not start print job."));
     const CEngraverAdjustments adjustments = layout.Layout().Adjustments().Get();
+    // Each job's number as the scheduler takes it: a batch that dies half
+    // way leaves a record of what was sent.
+    const auto sent = [](int jobId) {
+        std::printf("%d\n", jobId);
+        std::fflush(stdout);
+    };
     const CBatchPrint::Result result = CBatchPrint::Run(
         layout, data, range, QDate::currentDate(), device, title,
-        [&](const QString& jobTitle) { return CPrintTargets::For(device, jobTitle, 1, adjustments); });
-    for (int id : result.jobIds)
-        if (id > 0)
-            std::printf("%d\n", id);
+        [&](const QString& jobTitle) { return CPrintTargets::For(device, jobTitle, 1, adjustments); }, {}, sent);
     return Summarise(result.run, range.Count(), "jobs sent");
 }
 

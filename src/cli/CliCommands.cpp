@@ -194,11 +194,7 @@ int Preview(const QStringList& arguments)
     Options options(arguments, {QStringLiteral("--zoom"), QStringLiteral("--brightness"), QStringLiteral("--contrast"),
                                 QStringLiteral("--gamma")});
     const std::optional<int> zoom = options.Int("--zoom", 1);
-    const std::optional<int> brightness = options.Int("--brightness", 0);
-    const std::optional<int> contrast = options.Int("--contrast", 0);
-    const std::optional<int> gamma = options.Int("--gamma", -500);
-    if (!options.ok || options.positional.size() != 2 || !zoom || !brightness || !contrast || !gamma
-        || (*zoom != 1 && *zoom != 2 && *zoom != 4))
+    if (!options.ok || options.positional.size() != 2 || !zoom || !options.Adjustments({}) || (*zoom != 1 && *zoom != 2 && *zoom != 4))
         return Usage(usage);
 
     CVeldraDoc doc;
@@ -207,7 +203,8 @@ int Preview(const QStringList& arguments)
         return Fail(error);
     const std::vector<std::uint8_t> grey = CPlateRenderer(doc).PreviewImage();
     CPreviewPicture picture;
-    picture.SetAdjustments(CEngraverAdjustments{*brightness, *contrast, *gamma}.Clamped());
+    // The layout's own adjustments, as print takes them, unless given.
+    picture.SetAdjustments(*options.Adjustments(doc.Adjustments().Get()));
     const CAppSettings settings = UserSettings();
     CDibImage out;
     const CSize size = doc.GetDeviceSize();

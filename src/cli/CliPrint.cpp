@@ -31,13 +31,9 @@ int Print(const QStringList& arguments)
         return Fail(opened.message);
     // The layout's own adjustments, as opening it in the program gives
     // them to the engraver, unless the command line says otherwise.
-    CEngraverAdjustments adjustments = doc.Adjustments().Get();
-    const std::optional<int> brightness = options.Int("--brightness", adjustments.brightness);
-    const std::optional<int> contrast = options.Int("--contrast", adjustments.contrast);
-    const std::optional<int> gamma = options.Int("--gamma", adjustments.gamma);
-    if (!brightness || !contrast || !gamma)
+    const std::optional<CEngraverAdjustments> adjustments = options.Adjustments(doc.Adjustments().Get());
+    if (!adjustments)
         return Usage(usage);
-    adjustments = CEngraverAdjustments{*brightness, *contrast, *gamma}.Clamped();
 
     const QString queue = options.values.count(QStringLiteral("--printer")) ? options.Text("--printer") : DefaultQueue();
     const QString couldNot = Tr("Could not start print job.");
@@ -45,7 +41,7 @@ int Print(const QStringList& arguments)
     if (queue.isEmpty() || !device.Query())
         return Fail(couldNot);
     const std::unique_ptr<IPrintTarget> target =
-        CPrintTargets::For(device, QFileInfo(path).fileName(), *copies, adjustments, options.Text("--to-file"));
+        CPrintTargets::For(device, QFileInfo(path).fileName(), *copies, *adjustments, options.Text("--to-file"));
     if (!CPlatePrint::Print(doc, device, CPlatePrint::BindDocument(doc), *target)) {
         const QString why = target->Error();
         return Fail(why.isEmpty() ? couldNot : couldNot + QLatin1Char(' ') + why);

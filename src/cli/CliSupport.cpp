@@ -104,4 +104,14 @@ QString Options::Text(const char* name) const
     return found == values.end() ? QString() : found->second;
 }
 
+std::optional<CEngraverAdjustments> Options::Adjustments(const CEngraverAdjustments& layouts) const
+{
+    const std::optional<int> brightness = Int("--brightness", layouts.brightness);
+    const std::optional<int> contrast = Int("--contrast", layouts.contrast);
+    const std::optional<int> gamma = Int("--gamma", layouts.gamma);
+    if (!brightness || !contrast || !gamma)
+        return std::nullopt;
+    return CEngraverAdjustments{*brightness, *contrast, *gamma}.Clamped();
+}
+
 } // namespace CliCommands

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/CAppSettings.h"
+#include "platform/CEngraverAdjustments.h"
 #include "platform/CSize.h"
 
 #include <QString>
@@ -44,6 +45,9 @@ struct Options
     // not a number.
     std::optional<int> Int(const char* name, int fallback) const;
     QString Text(const char* name) const;
+    // --brightness, --contrast and --gamma over the layout's own values,
+    // clamped; nothing when one is not a number.
+    std::optional<CEngraverAdjustments> Adjustments(const CEngraverAdjustments& layouts) const;
 };
 
 } // namespace CliCommands

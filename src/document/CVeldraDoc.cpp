@@ -286,13 +286,6 @@ void CVeldraDoc::RecalcMargins()
                     std::max(m_settings.marginTopLeft.cy, (m_sizeMaterial.cy - m_sizePrintable.cy) >> 1)};
 }
 
-CSize CVeldraDoc::PrintOffset() const
-{
-    // Halved by a shift, toward minus infinity: a material larger than the
-    // page lies centred across it and the page cuts it.
-    return DocToDeviceSize({(m_sizePrintable.cx - m_sizeMaterial.cx) >> 1, (m_sizePrintable.cy - m_sizeMaterial.cy) >> 1});
-}
-
 // ------------------------------------------------------------- life cycle
 
 void CVeldraDoc::OnNewDocument()

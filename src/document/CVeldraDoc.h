@@ -80,7 +80,6 @@ public:
     // Binding to this device again would change nothing: same resolution,
     // page and material.
     bool IsBoundTo(int resolution, int printableWidth, int printableHeight) const;
-    CSize PrintOffset() const;
     void RecalcMargins();
     CSize GetMaterialSize() const { return m_sizeMaterial; }
     void SetMaterialSize(CSize size) { m_sizeMaterial = size; }

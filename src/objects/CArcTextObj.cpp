@@ -51,9 +51,14 @@ void CArcTextObj::Draw(QPainter& painter, const CRect*, int)
 {
     if (!m_pDoc)
         return;
+    DrawLaidOut(painter, BandBase(), false);
+}
+
+int CArcTextObj::BandBase()
+{
     const double radius = std::trunc(double(m_layout.m_fRadius) * 10);
     const int radiusUnits = std::isfinite(radius) ? int(std::clamp(radius, -2147483648.0, 2147483647.0)) : 0;
-    DrawLaidOut(painter, MulDiv(radiusUnits, m_pDoc->GetResolution(), 2540), false);
+    return MulDiv(radiusUnits, m_pDoc->GetResolution(), 2540);
 }
 
 std::vector<CPoint> CArcTextObj::HandlePixels() const
@@ -68,6 +73,7 @@ int CArcTextObj::HitTest(CPoint point, CSize tolerance, bool)
 {
     if (!m_bVisible || HasFlag(SOF_LOCKED) || !m_pDoc)
         return hitNothing;
+    EnsureOutline();
     std::optional<CPoint> centre;
     if (m_layout.HasOutline())
         centre = m_pDoc->DocToDevice(m_ptCenter);
@@ -76,6 +82,7 @@ int CArcTextObj::HitTest(CPoint point, CSize tolerance, bool)
 
 int CArcTextObj::GetOutline(CPointPath& path)
 {
+    EnsureOutline();
     if (!m_pDoc || !m_layout.HasOutline())
         return path.GetSize();
     // About 144 points around the band are enough for a selection outline.
@@ -93,6 +100,7 @@ int CArcTextObj::GetOutline(CPointPath& path)
 
 int CArcTextObj::GetHandles(CPointPath& path)
 {
+    EnsureOutline();
     if (!m_pDoc || !m_layout.HasOutline())
         return path.GetSize();
     for (const CPoint& handle : HandlePixels())
@@ -167,4 +175,27 @@ void CArcTextObj::TrackEdge(const DragState& drag)
     const double opening = IntoTurn(clockwiseEnd ? direction - middle : middle - direction, -pi / 2);
     m_layout.m_fSpread = float(std::clamp(opening * 100 / pi, 0.0, 100.0));
     m_layout.DropRegion();
+}
+
+void CArcTextObj::FollowText(const Stretch& before)
+{
+    if (before.natural <= 0)
+        return;
+    m_layout.m_fSpread = float(double(before.spread) * MeasureNatural().cx / before.natural);
+    m_layout.DropRegion();
+}
+
+void CArcTextObj::FitNatural()
+{
+    if (!m_pDoc)
+        return;
+    // Measured on a copy: the engine's own advances belong to its outline.
+    CTextLayout measuring(m_layout);
+    m_layout.m_fSpread = measuring.NaturalSpread(BandBase());
+    m_layout.DropRegion();
+}
+
+double CArcTextObj::Overflow(const Stretch& before) const
+{
+    return before.spread > 0 ? double(m_layout.m_fSpread) / before.spread : 1;
 }

@@ -18,6 +18,14 @@ public:
     int GetOutline(CPointPath& path) override;
     int GetHandles(CPointPath& path) override;
     void TrackTo(const DragState& drag) override;
+    // A fan's band is its opening: the new text keeps the old one's share
+    // of it per unit of natural advance.
+    void FollowText(const Stretch& before) override;
+    void FitNatural() override;
+    double Overflow(const Stretch& before) const override;
+
+protected:
+    int BandBase() override;
 
 private:
     // Corners, then the middle of the inner arc, in plate pixels.

@@ -115,9 +115,21 @@ void CFreeTextObj::Draw(QPainter& painter, const CRect*, int)
 {
     if (!m_pDoc)
         return;
+    DrawLaidOut(painter, BandBase(), true);
+}
+
+int CFreeTextObj::BandBase()
+{
     // The band always spans the object's width.
     m_layout.m_fSpread = 100;
-    DrawLaidOut(painter, MulDiv(m_size.cx, m_pDoc->GetResolution(), 2540), true);
+    return MulDiv(m_size.cx, m_pDoc->GetResolution(), 2540);
+}
+
+void CFreeTextObj::EnsureOutline()
+{
+    // Before the first drawing there is still no band at all.
+    if (m_pDoc && m_layout.HasOutline() && !m_layout.HasRegion() && !m_layout.Layout(BandBase(), {}))
+        m_layout.m_outline.clear();
 }
 
 void CFreeTextObj::DrawBand(QPainter& painter, const QPolygon& band)
@@ -332,6 +344,29 @@ CSize CFreeTextObj::MeasureNatural()
     return {MulDiv(total, 2540, dpi), MulDiv(int(std::min<std::int64_t>(height, 0x7FFFFFFF)), 2540, dpi)};
 }
 
+CFreeTextObj::Stretch CFreeTextObj::MeasureStretch()
+{
+    return {MeasureNatural().cx, m_size.cx, m_layout.m_fSpread};
+}
+
+void CFreeTextObj::FollowText(const Stretch& before)
+{
+    if (before.natural <= 0)
+        return;
+    const double width = double(before.width) * MeasureNatural().cx / before.natural;
+    SetSize(int(std::clamp<double>(std::lround(width), 1, 0x7FFFFFFF)), m_size.cy);
+}
+
+void CFreeTextObj::FitNatural()
+{
+    SetSize(std::max(1, MeasureNatural().cx), m_size.cy);
+}
+
+double CFreeTextObj::Overflow(const Stretch& before) const
+{
+    return before.width > 0 ? double(m_size.cx) / before.width : 1;
+}
+
 CPoint CFreeTextObj::ToDocument(CPoint pixel) const
 {
     return m_pDoc->DeviceToDoc(pixel);
@@ -362,6 +397,7 @@ int CFreeTextObj::HitTest(CPoint point, CSize tolerance, bool withHandles)
     // A locked object is never hit, whatever its kind.
     if (!m_bVisible || HasFlag(SOF_LOCKED) || !withHandles || !m_pDoc)
         return hitNothing;
+    EnsureOutline();
     std::vector<CPoint> handles;
     std::optional<CPoint> band;
     if (m_layout.HasOutline()) {
@@ -375,6 +411,7 @@ int CFreeTextObj::HitTest(CPoint point, CSize tolerance, bool withHandles)
 
 int CFreeTextObj::GetOutline(CPointPath& path)
 {
+    EnsureOutline();
     if (!m_pDoc || !m_layout.HasOutline())
         return path.GetSize();
     const QPolygon corners = m_layout.Corners();
@@ -386,6 +423,7 @@ int CFreeTextObj::GetOutline(CPointPath& path)
 
 int CFreeTextObj::GetHandles(CPointPath& path)
 {
+    EnsureOutline();
     if (!m_pDoc || !m_layout.HasOutline())
         return path.GetSize();
     const QPolygon corners = m_layout.Corners();

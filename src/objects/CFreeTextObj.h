@@ -56,6 +56,25 @@ public:
     // The text's own size: its measured advance and the font height.
     CSize MeasureNatural();
 
+    // How far the band is stretched over the text's natural length: taken
+    // before the text or the height changes, so that the band follows the
+    // new text at the same stretch (a dragged handle stretches on purpose;
+    // typing must not squeeze the letters together).
+    struct Stretch
+    {
+        int natural = 0;     // the text's natural advance, 0.01 mm
+        int width = 0;       // the band's width (straight band)
+        float spread = 0;    // the band's opening (circular band)
+    };
+    Stretch MeasureStretch();
+    // The band for the text as it is now at the stretch taken before.
+    virtual void FollowText(const Stretch& before);
+    // The band as long as the text's own advances at its height: a straight
+    // band's width, a fan's opening.
+    virtual void FitNatural();
+    // How many times longer the band is now than it was then.
+    virtual double Overflow(const Stretch& before) const;
+
     CDocumentContext* m_pDoc = nullptr;
     std::int32_t m_bFillBackground = 0;
     COLORREF m_crFont = 0xFFFFFF;
@@ -64,6 +83,13 @@ public:
     float m_fTrackAngle = 0;
 
 protected:
+    // The band's base for the engine: a straight band's width, a fan's
+    // radius, in plate pixels.
+    virtual int BandBase();
+    // Lays a drawn band out again when it changed since it was drawn: the
+    // window may be showing another plate (a record's copy of the layout)
+    // while the outline and handles must follow the object itself.
+    void EnsureOutline();
     void CopyTextFields(const CFreeTextObj& source);
     // Lays the text out for base (unless nothing changed since the last
     // time), draws the band and keeps it as the hit region.

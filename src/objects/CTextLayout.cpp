@@ -164,6 +164,15 @@ int CTextLayout::FitAdvances(int total, int base)
     return int(std::clamp<std::int64_t>(Sum(m_advances), -2 * maximumSegments - 2, 2 * maximumSegments + 2));
 }
 
+float CTextLayout::NaturalSpread(int base)
+{
+    const int total = MeasureChars();
+    // The band's length per unit of opening, as FitAdvances works it out.
+    const double perSpread = IsStraight() ? base * 0.01 : (base * 0.5 + double(m_fRadius)) * 0.06283186;
+    // A quarter dot short: the band's length rounds to the advances' sum.
+    return perSpread > 0 && total > 0 ? float((total - 0.25) / perSpread) : m_fSpread;
+}
+
 void CTextLayout::BuildOutline(int segmentsA, int segmentsB, int base, CPoint offset)
 {
     m_outline.clear();

@@ -49,6 +49,9 @@ public:
     // the centre moved by offset. For a circular band base is the radius of
     // the band's centre line, for a straight one its length at full spread.
     void BuildOutline(int segmentsA, int segmentsB, int base, CPoint offset);
+    // The opening (m_fSpread) at which the band is as long as the glyphs'
+    // own advances, so that fitting them changes none; base as for Layout.
+    float NaturalSpread(int base);
     // Measure, fit and outline. False, with no outline, when there is
     // nothing to lay out: no glyphs, or a band that cannot be built.
     bool Layout(int base, CPoint offset);

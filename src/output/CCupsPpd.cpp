@@ -78,8 +78,12 @@ std::vector<CCupsPpd::PaperSize> CCupsPpd::PaperSizes() const
         if (size.width <= 0 || size.length <= 0 || !std::strcmp(size.name, "Custom"))
             continue;
         const ppd_choice_t* choice = option ? ppdFindChoice(option, size.name) : nullptr;
+        const QRectF paper(0, 0, size.width, size.length);
+        // The PPD counts from the bottom-left corner, upward.
+        const QRectF printable = QRectF(QPointF(size.left, size.length - size.top),
+                                        QPointF(size.right, size.length - size.bottom)).intersected(paper);
         sizes.push_back({QString::fromUtf8(size.name), QString::fromUtf8(choice ? choice->text : size.name),
-                         QSizeF(size.width, size.length)});
+                         QSizeF(size.width, size.length), printable.isEmpty() ? paper : printable});
     }
     return sizes;
 }
@@ -99,5 +103,5 @@ CCupsPpd::PaperSize CCupsPpd::Paper(const QString& name) const
             return size;
     }
     const QSizeF points = DefaultPaperPoints();
-    return points.isEmpty() ? PaperSize{} : PaperSize{fallback, fallback, points};
+    return points.isEmpty() ? PaperSize{} : PaperSize{fallback, fallback, points, QRectF(QPointF(), points)};
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QRectF>
 #include <QSizeF>
 #include <QString>
 
@@ -33,6 +34,9 @@ public:
         QString name;     // the PPD's keyword, "A4", "Plate90"
         QString text;     // what people read, "90 x 90 mm"
         QSizeF points;    // width and length
+        // Where the printer can print, in points from the top-left corner;
+        // the whole paper when the PPD does not say.
+        QRectF printable;
     };
     // Every paper the queue offers, in the PPD's order.
     std::vector<PaperSize> PaperSizes() const;

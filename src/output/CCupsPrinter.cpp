@@ -14,9 +14,10 @@ constexpr const char* paperOption = "PageSize";
 
 } // namespace
 
-CCupsPrinter::CCupsPrinter(QString device, QString driver)
+CCupsPrinter::CCupsPrinter(QString device, QString driver, QString ppdQueue)
     : m_strDevice(std::move(device))
     , m_strDriver(std::move(driver))
+    , m_strPpdQueue(ppdQueue.isEmpty() ? m_strDevice : std::move(ppdQueue))
 {
 }
 
@@ -64,7 +65,7 @@ bool CCupsPrinter::GetEngraverAdjustments(CEngraverAdjustments& adjustments) con
         std::optional<int> number = OptionNumber(CCupsDestinations::Option(*dest, option));
         if (!number) {
             if (!ppd)
-                ppd = std::make_unique<CCupsPpd>(m_strDevice);
+                ppd = std::make_unique<CCupsPpd>(m_strPpdQueue);
             number = OptionNumber(ppd->DefaultChoice(option));
         }
         if (number)

@@ -12,8 +12,9 @@
 class CCupsPrinter : public IPrinter
 {
 public:
-    // device: the queue name; driver: its make and model.
-    CCupsPrinter(QString device, QString driver);
+    // device: the queue name; driver: its make and model; ppdQueue: the
+    // queue whose PPD describes its jobs (a class's member), else device.
+    CCupsPrinter(QString device, QString driver, QString ppdQueue = QString());
 
     const QString& Device() const { return m_strDevice; }
     const QString& Driver() const { return m_strDriver; }
@@ -39,4 +40,5 @@ public:
 private:
     QString m_strDevice;
     QString m_strDriver;
+    QString m_strPpdQueue;
 };

@@ -1,16 +1,8 @@
 #include "CCupsPrinterSystem.h"
 
+#include "CCupsClass.h"
 #include "CCupsDestinations.h"
 #include "CCupsPrinter.h"
-
-namespace {
-
-QString MakeAndModel(const cups_dest_t& dest)
-{
-    return CCupsDestinations::Option(dest, "printer-make-and-model");
-}
-
-} // namespace
 
 // Instances are the user's named option sets on a queue, not printers of
 // their own.
@@ -20,7 +12,7 @@ std::vector<IPrinterSystem::Queue> CCupsPrinterSystem::LocalPrinters() const
     std::vector<Queue> queues;
     for (const cups_dest_t& dest : destinations) {
         if (!dest.instance)
-            queues.push_back({QString::fromUtf8(dest.name), MakeAndModel(dest)});
+            queues.push_back({QString::fromUtf8(dest.name), CCupsClass::MakeAndModel(destinations, dest)});
     }
     return queues;
 }
@@ -33,5 +25,6 @@ std::unique_ptr<IPrinter> CCupsPrinterSystem::Open(const QString& device) const
     const cups_dest_t* dest = destinations.Find(device);
     if (!dest)
         return nullptr;
-    return std::make_unique<CCupsPrinter>(QString::fromUtf8(dest->name), MakeAndModel(*dest));
+    return std::make_unique<CCupsPrinter>(QString::fromUtf8(dest->name), CCupsClass::MakeAndModel(destinations, *dest),
+                                          CCupsClass::PpdQueue(destinations, *dest));
 }

@@ -1,5 +1,6 @@
 #include "CCupsQueueList.h"
 
+#include "CCupsClass.h"
 #include "CCupsDestinations.h"
 #include "CCupsPrinter.h"
 
@@ -45,12 +46,13 @@ std::map<QString, QString> StateMessages()
     return messages;
 }
 
-CCupsQueueList::Queue QueueOf(const cups_dest_t& dest)
+CCupsQueueList::Queue QueueOf(const CCupsDestinations& destinations, const cups_dest_t& dest)
 {
     const auto option = [&](const char* name) { return CCupsDestinations::Option(dest, name); };
     CCupsQueueList::Queue queue;
     queue.name = QString::fromUtf8(dest.name);
-    queue.makeAndModel = option("printer-make-and-model");
+    queue.makeAndModel = CCupsClass::MakeAndModel(destinations, dest);
+    queue.ppdQueue = CCupsClass::PpdQueue(destinations, dest);
     queue.deviceUri = option("device-uri");
     queue.location = option("printer-location");
     queue.info = option("printer-info");
@@ -69,7 +71,7 @@ CCupsQueueList::CCupsQueueList()
     QString defaultQueue;
     for (const cups_dest_t& dest : destinations) {
         if (!dest.instance)
-            m_queues.push_back(QueueOf(dest));
+            m_queues.push_back(QueueOf(destinations, dest));
         // The user's default may be one of their instances: its queue is
         // the default printer then.
         if (dest.is_default)

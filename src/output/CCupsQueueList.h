@@ -17,6 +17,7 @@ public:
     {
         QString name;          // the queue name, the program's device
         QString makeAndModel;  // the driver
+        QString ppdQueue;      // whose PPD describes its jobs (a class's member)
         QString deviceUri;     // the port
         QString location;
         QString info;

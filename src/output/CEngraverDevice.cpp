@@ -1,5 +1,6 @@
 #include "CEngraverDevice.h"
 
+#include "CCupsClass.h"
 #include "CCupsDestinations.h"
 #include "CCupsPpd.h"
 #include "CCupsPrinter.h"
@@ -35,6 +36,7 @@ bool CEngraverDevice::Query()
 {
     QString queue;
     QString driver;
+    QString ppdQueue;
     QString chosenPaper;
     {
         const CCupsDestinations destinations;
@@ -42,10 +44,11 @@ bool CEngraverDevice::Query()
         if (!dest)
             return false;
         queue = QString::fromUtf8(dest->name);
-        driver = CCupsDestinations::Option(*dest, "printer-make-and-model");
+        driver = CCupsClass::MakeAndModel(destinations, *dest);
+        ppdQueue = CCupsClass::PpdQueue(destinations, *dest);
         chosenPaper = CCupsDestinations::Option(*dest, "PageSize");
     }
-    const CCupsPpd ppd(queue);
+    const CCupsPpd ppd(ppdQueue);
     const int resolution = ppd.DefaultResolution();
     const CCupsPpd::PaperSize paper = ppd.Paper(chosenPaper);
     if (resolution <= 0 || paper.points.isEmpty())
@@ -55,6 +58,7 @@ bool CEngraverDevice::Query()
     m_nResolution = resolution;
     m_strPaper = paper.name;
     m_pagePoints = paper.points;
+    m_printablePoints = paper.printable;
     m_nPageWidth = PointsToTenthMm(paper.points.width());
     m_nPageHeight = PointsToTenthMm(paper.points.height());
     return true;

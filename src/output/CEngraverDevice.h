@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QRectF>
 #include <QSizeF>
 #include <QString>
 
@@ -29,6 +30,8 @@ public:
     // The same page as the PPD has it: its keyword and its size in points.
     const QString& PaperName() const { return m_strPaper; }
     QSizeF PagePoints() const { return m_pagePoints; }
+    // Where the printer can print on that page, in points from its top-left.
+    QRectF PrintablePoints() const { return m_printablePoints; }
     // The page in device pixels at the resolution, as a raster page has it.
     int PageWidthDots() const;
     int PageHeightDots() const;
@@ -43,4 +46,5 @@ private:
     int m_nPageHeight = 0;
     QString m_strPaper;
     QSizeF m_pagePoints;
+    QRectF m_printablePoints;
 };

@@ -26,5 +26,14 @@ bool CPlatePrint::Print(CVeldraDoc& doc, const CEngraverDevice& device, const Bi
     if (!plate.Create(size.cx, size.cy, 24))
         return false;
     CPlateRenderer(doc).RenderPlate(plate, CPlateRenderer::output);
-    return target.PrintPage(plate, doc.PrintOffset());
+    return target.PrintPage(plate, CentredOffset(size, {device.PageWidthDots(), device.PageHeightDots()}));
+}
+
+// On the page the job really has, not on the printable area the layout
+// keeps (which is limited to the largest plate bitmap): halved toward minus
+// infinity, so a plate larger than the page lies centred across it and the
+// page cuts it evenly.
+CSize CPlatePrint::CentredOffset(CSize plate, CSize page)
+{
+    return {(page.cx - plate.cx) >> 1, (page.cy - plate.cy) >> 1};
 }

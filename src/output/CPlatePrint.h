@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/CSize.h"
+
 #include <QCoreApplication>
 
 #include <functional>
@@ -24,6 +26,8 @@ public:
     // False, with the document untouched, when the target cannot start;
     // false when the plate cannot be rendered or the target fails.
     static bool Print(CVeldraDoc& doc, const CEngraverDevice& device, const Binder& bind, IPrintTarget& target);
+    // Where the plate's top-left corner lies on a page of that many dots.
+    static CSize CentredOffset(CSize plate, CSize page);
     // Binding that only tells the document.
     static Binder BindDocument(CVeldraDoc& doc);
 };

@@ -12,7 +12,7 @@ std::unique_ptr<IPrintTarget> CPrintTargets::For(const CEngraverDevice& device, 
         job->SetOutputFile(outputFile);
         return job;
     }
-    auto proof = std::make_unique<CProofJob>(device.DeviceName(), title, copies, device.Resolution());
+    auto proof = std::make_unique<CProofJob>(device, title, copies, device.Resolution());
     proof->SetOutputFile(outputFile);
     return proof;
 }

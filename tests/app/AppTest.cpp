@@ -79,6 +79,17 @@ TEST_F(AppFixture, StartupFindsTheFirstEngraverAndRemembersIt)
     EXPECT_EQ(onDevice, (CEngraverAdjustments{5, 6, 7}));
 }
 
+// Either make and model is the engraver, the second when it is alone.
+TEST_F(AppFixture, StartupFindsAVeldraModelEngraverAlone)
+{
+    FakePrinters printers;
+    printers.queues = {{QStringLiteral("office"), QStringLiteral("HP LaserJet, hpcups")},
+                       {QStringLiteral("tags"), QStringLiteral("Corvex VELDRA 2")}};
+    CVeldraApp app(&printers);
+    app.Startup();
+    EXPECT_EQ(app.Settings().printer.device, QStringLiteral("tags"));
+}
+
 TEST_F(AppFixture, AStoredChoiceWithoutItsPortSelectsNothing)
 {
     QDir().mkpath(config.path() + QStringLiteral("/Corvex KZ Corporation"));

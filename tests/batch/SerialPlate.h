@@ -12,6 +12,8 @@
 
 #include <QString>
 
+#include <typeinfo>
+
 // The three texts of a serial plate: a horizontal text, a fan text and a
 // two-line text block.
 struct PlateTexts
@@ -32,14 +34,17 @@ void TypeLine(CFreeTextObj& object, const QString& text)
 }
 
 // The values typed into each text's own dialog, as a user makes one plate
-// by hand.
+// by hand, each band then taking its text's own length (as a record's
+// value is laid out).
 inline void TypeTexts(CVeldraDoc& doc, const PlateTexts& values)
 {
     for (CSymbolObj* object : doc.GetObjects()) {
         if (auto* fan = dynamic_cast<CArcTextObj*>(object)) {
             TypeLine<CFanTextRules>(*fan, values.fan);
+            fan->FitNatural();
         } else if (auto* line = dynamic_cast<CFreeTextObj*>(object)) {
             TypeLine<CTextRules>(*line, values.line);
+            line->FitNatural();
         } else if (auto* block = dynamic_cast<CTextObj*>(object)) {
             CTextBlockRules rules(*block, CUnitFormat::millimetres);
             rules.Open();
@@ -77,6 +82,10 @@ inline void MakeSerialPlate(CVeldraDoc& doc, const PlateTexts& texts)
         }
     }
     TypeTexts(doc, texts);
+    // Room for the longer names, as the user leaves it.
+    for (CSymbolObj* object : doc.GetObjects())
+        if (typeid(*object) == typeid(CFreeTextObj))
+            object->SetSize(4000, object->GetSize().cy);
     doc.RefreshObjects();
 }
 

@@ -3,6 +3,7 @@
 // the summary and exit codes.
 #include "CliProcess.h"
 #include "CupsFixture.h"
+#include "RasterDecode.h"
 #include "SerialPlate.h"
 #include "TestFiles.h"
 
@@ -152,4 +153,57 @@ TEST_F(CliBatchPrintFixture, ThreeRecordsAreThreeJobsNamedByRecord)
               QStringLiteral("--printer"), QStringLiteral("No_Such_Queue")});
     EXPECT_EQ(missing.exitCode, 1);
     EXPECT_EQ(missing.err, "Could not start print job.\n");
+}
+
+// A shop's class of two engravers is the engraver: raster jobs at its
+// members' resolution and page, with the layout's adjustments, spread as
+// the scheduler likes; an office printer's proofs have their numbers too.
+TEST_F(CliBatchPrintFixture, AClassOfEngraversGetsEngraverJobsAndProofsAreNumbered)
+{
+    CVeldraDoc doc;
+    MakeSerialPlate(doc, {"Tag {#}", "No. {serial:0001}", "Record {#}"});
+    doc.Adjustments().Set({7, -3, 120});
+    const QString layout = dir.filePath(QStringLiteral("tags.vlz"));
+    ASSERT_TRUE(CDocumentFile::Save(doc, layout).ok);
+    for (const QString& queue : {engraverClass, laserQueue}) {
+        SCOPED_TRACE(queue.toStdString());
+        const CliProcessRun run =
+            CliProcessRun::Of(dir, {"batch", layout, "--count", "2", "--print", "--printer", queue});
+        ASSERT_EQ(run.exitCode, 0) << run.err.constData();
+        const QList<QByteArray> lines = run.out.trimmed().split('\n');
+        ASSERT_EQ(lines.size(), 3) << run.out.constData();
+        EXPECT_EQ(lines.last(), "2 of 2 jobs sent");
+        for (int i = 0; i < 2; ++i) {
+            const int id = lines[i].toInt();
+            ASSERT_GT(id, 0) << run.out.constData();
+            ASSERT_TRUE(CupsTestServer::Instance().WaitForJob(id));
+            if (queue == laserQueue) {
+                EXPECT_TRUE(CupsTestServer::Instance().SpooledDocument(id).startsWith("%PDF"));
+                continue;
+            }
+            const DecodedPage page = Decode(CupsTestServer::Instance().JobOutput(id));
+            ASSERT_TRUE(page.ok);
+            EXPECT_EQ(page.header.HWResolution[0], 529u);
+            EXPECT_EQ(page.header.cupsWidth, 1874u);
+            const QByteArray options = CupsTestServer::Instance().JobOptions(id);
+            EXPECT_TRUE(options.contains("Brightness=7 Contrast=-3 Gamma=120")) << options.constData();
+        }
+    }
+}
+
+// A folder for the plates is made where its parent is, never further up.
+TEST_F(CliBatchFixture, ARenderFolderIsMadeWhereItsParentIs)
+{
+    const QString layout = SavePlate(QStringLiteral("count.vlz"), {"Tag {#}", "No. {serial:0001}", "{#}"});
+    const QString fresh = dir.filePath("plates");
+    CliProcessRun run = Batch({layout, "--count", "2", "--render", fresh});
+    ASSERT_EQ(run.exitCode, 0) << run.err.constData();
+    EXPECT_EQ(QDir(fresh).entryList(QDir::Files), QStringList({"1.bmp", "2.bmp"}));
+    const QString deep = dir.filePath("none/plates");
+    run = Batch({layout, "--count", "2", "--render", deep});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.err, (deep + " does not exist.\n").toUtf8());
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath("none")));
+    run = Batch({layout, "--count", "2", "--render", layout});
+    EXPECT_EQ(run.err, (layout + " is not a folder.\n").toUtf8());
 }

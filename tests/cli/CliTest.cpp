@@ -1,5 +1,6 @@
 #include "ObjectBytes.h"
 #include "ScratchDisk.h"
+#include "TestFiles.h"
 
 #include "imaging/CDibImage.h"
 #include "output/CPreviewPicture.h"
@@ -59,9 +60,9 @@ TestBytes FloatBits(float f)
     return TestBytes().u32(bits);
 }
 
-QByteArray SampleDocument()
+QByteArray SampleDocument(int brightness = 4, int contrast = -2, int gamma = -500)
 {
-    return ObjectBytes::DocumentHeader(2, 9000, 6000, 0x0000FF, 4, -2, -500, 0).u16(3)
+    return ObjectBytes::DocumentHeader(2, 9000, 6000, 0x0000FF, brightness, contrast, gamma, 0).u16(3)
         .raw(ObjectBytes::ClassRecord("CDibObj")).raw(ObjectBytes::Common("photo", 0x0104, 1, 10, -20, 3000, 2000))
         .raw(ObjectBytes::GreyImage(6, 4, 128))
         .raw(ObjectBytes::ClassRecord("CTextObj")).raw(ObjectBytes::Common("Caf\xe9", 0x0804, 1, 0, 0, 500, 200))
@@ -174,7 +175,8 @@ TEST_F(CliFixture, RenderWritesThePlateAtTheDevicesResolution)
 TEST_F(CliFixture, PreviewShowsTheAdjustedShades)
 {
     const QString out = dir.filePath(QStringLiteral("preview.bmp"));
-    const CliRun run = Cli({QStringLiteral("preview"), Write("plate.vlz", SampleDocument()), out, QStringLiteral("--zoom"), QStringLiteral("2")});
+    const QString layout = Write("plate.vlz", SampleDocument());
+    const CliRun run = Cli({"preview", layout, out, "--zoom", "2", "--brightness", "0", "--contrast", "0"});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     CDibImage picture;
     ASSERT_TRUE(picture.LoadBitmapFile(out));
@@ -185,6 +187,15 @@ TEST_F(CliFixture, PreviewShowsTheAdjustedShades)
     EXPECT_EQ(picture.GetPixel(2 * 937, 2 * 627), ramp[9]);
     EXPECT_EQ(picture.GetPixel(0, 0), ramp[0]);
     EXPECT_EQ(Cli({QStringLiteral("preview"), Write("p2.vlz", SampleDocument()), out, QStringLiteral("--zoom"), QStringLiteral("3")}).exitCode, 2);
+
+    // Without options, the layout's own adjustments, as print takes them.
+    const QString bright = Write("bright.vlz", SampleDocument(40, 30, 250));
+    const QString own = dir.filePath("own.bmp"), given = dir.filePath("given.bmp");
+    ASSERT_EQ(Cli({"preview", bright, own}).exitCode, 0);
+    ASSERT_EQ(Cli({"preview", bright, given, "--brightness", "40", "--contrast", "30", "--gamma", "250"}).exitCode, 0);
+    ASSERT_EQ(Cli({"preview", bright, out, "--brightness", "0", "--contrast", "0", "--gamma", "-500"}).exitCode, 0);
+    EXPECT_EQ(ReadFileBytes(own), ReadFileBytes(given));
+    EXPECT_NE(ReadFileBytes(own), ReadFileBytes(out));
 }
 
 TEST_F(CliFixture, ImportMakesADocumentOfPictures)

@@ -178,6 +178,40 @@ TEST_F(TextRulesFixture, TextFieldsClampSilentlyAndTheSizeFollowsTheText)
     EXPECT_EQ(text->m_layout.m_strText, " ");
 }
 
+// A new height or text keeps the letters' spacing: the width follows the
+// text at the stretch the object had (a handle stretched it twice); a
+// width typed in the dialog is taken as typed.
+TEST_F(TextRulesFixture, ANewHeightOrTextKeepsTheStretch)
+{
+    auto text = Text<CFreeTextObj>("Maximilian Mueller");
+    CTextRules rules(*text, mm);
+    rules.Open();
+    text->SetSize(text->GetSize().cx * 2, text->GetSize().cy);
+    const auto stretch = [&] { return double(text->GetSize().cx) / text->MeasureNatural().cx; };
+    const double stretched = stretch();
+    EXPECT_GT(stretched, 1.9);
+    CTextPropRules::Fields fields = rules.Show();
+    fields.height = "5";
+    ASSERT_FALSE(rules.Take(fields));
+    EXPECT_EQ(text->GetSize().cy, 500);
+    EXPECT_NEAR(stretch(), stretched, 0.01);
+    const int longName = text->GetSize().cx;
+
+    fields = rules.Show();
+    fields.text = "Max";
+    ASSERT_FALSE(rules.Take(fields));
+    EXPECT_LT(text->GetSize().cx, longName);
+    EXPECT_NEAR(stretch(), stretched, 0.02);
+    rules.SetText("Maximilian Mueller");
+    EXPECT_NEAR(text->GetSize().cx, longName, 2);
+
+    fields = rules.Show();
+    fields.width = "30";
+    fields.height = "4";
+    ASSERT_FALSE(rules.Take(fields));
+    EXPECT_EQ(text->GetSize(), CSize(3000, 400));
+}
+
 TEST_F(TextRulesFixture, ANonNumberKeepsTheNumbersButTakesTheSwitches)
 {
     auto text = Text<CFreeTextObj>("Hello");

@@ -46,20 +46,6 @@ TEST(Document, SetDeviceDefaultsClampsAndSetsMargins)
     EXPECT_EQ(big.GetDeviceSize(), (CSize{1874, 1874}));
 }
 
-// The plate is centred on the page; a material larger than the page lies
-// across it, its half rounded toward minus infinity.
-TEST(Document, PrintOffsetCentresThePlateOnThePage)
-{
-    CVeldraDoc doc;
-    doc.SetMaterialSize({3000, 2000});
-    doc.SetDevice(254, 5000, 4001);
-    EXPECT_EQ(doc.PrintOffset(), (CSize{100, 100})); // 1000 and 1000.5 units, 0.1 mm a pixel
-    doc.SetMaterialSize({5005, 9000});
-    doc.SetDevice(529, 5000, 5000);
-    // -5 / 2 would be -2 units, 0 pixels; halving by a shift gives -3: -1.
-    EXPECT_EQ(doc.PrintOffset(), (CSize{-1, -417}));
-}
-
 TEST(Document, IsBoundToTellsWhetherBindingAgainChangesAnything)
 {
     CVeldraDoc doc;

@@ -58,7 +58,7 @@ done
 (cd "$build" && cpack -G DEB -B "$work/package" >/dev/null)
 deb="$(ls "$work"/package/veldra2_*.deb)"
 depends="$(dpkg-deb -f "$deb" Depends)"
-for needed in libqt6widgets6 libqt6gui6 libqt6core6 libqt6printsupport6 libqt6svg6 libcups2 libsane1 \
+for needed in libqt6widgets6 libqt6gui6 libqt6core6 libqt6svg6 libcups2 libsane1 \
               libjpeg62-turbo libacl1 libstdc++6 qt6-qpa-plugins fonts-liberation; do
     grep -q "\b$needed\b" <<<"$depends" || fail "Depends lacks $needed: $depends"
 done

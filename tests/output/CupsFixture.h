@@ -23,6 +23,8 @@ inline const ::testing::Environment* const cupsEnvironment =
 
 inline const QString engraverQueue = QStringLiteral("Corvex_KTX_90");
 inline const QString laserQueue = QStringLiteral("Office_Laser");
+// A class of two engraver queues, the first of them engraverQueue.
+inline const QString engraverClass = QStringLiteral("Engravers");
 
 // A test machine without a scheduler skips these tests; a CI machine must
 // have one.

@@ -49,15 +49,32 @@ TEST(CupsPrinter, PaperPointsRoundToTenthsOfAMillimetre)
     EXPECT_EQ(CEngraverDevice::PointsToTenthMm(841.89), 2970);
 }
 
+// A class of engravers is the engraver its first member describes; a class
+// with an office printer among its members is no engraver.
 TEST_F(CupsFixture, LocalPrintersAreTheQueuesWithTheirMakeAndModel)
 {
     const std::vector<IPrinterSystem::Queue> queues = printers.LocalPrinters();
-    ASSERT_EQ(queues.size(), 2u);
+    ASSERT_EQ(queues.size(), 4u);
     std::map<QString, QString> drivers;
     for (const IPrinterSystem::Queue& queue : queues)
         drivers[queue.device] = queue.driver;
     EXPECT_EQ(drivers[engraverQueue], QStringLiteral("Corvex KTX-90 Engraver"));
+    EXPECT_EQ(drivers[engraverClass], QStringLiteral("Corvex KTX-90 Engraver"));
     EXPECT_EQ(drivers[laserQueue], QStringLiteral("Generic Office Laser"));
+    EXPECT_TRUE(printers.Open(engraverClass)->IsEngraver());
+    CEngraverDevice device(engraverClass);
+    ASSERT_TRUE(device.Query());
+    EXPECT_TRUE(device.IsEngraver());
+    EXPECT_EQ(device.Resolution(), 529);
+    EXPECT_EQ(device.PageWidthDots(), 1874);
+
+    CupsTestServer& server = CupsTestServer::Instance();
+    ASSERT_TRUE(server.Admin(QStringLiteral("lpadmin"), {"-p", laserQueue, "-c", "Mixed"}));
+    ASSERT_TRUE(server.Admin(QStringLiteral("lpadmin"), {"-p", engraverQueue, "-c", "Mixed"}));
+    const std::unique_ptr<IPrinter> mixed = printers.Open(QStringLiteral("Mixed"));
+    EXPECT_TRUE(server.Admin(QStringLiteral("lpadmin"), {"-x", "Mixed"}));
+    ASSERT_TRUE(mixed);
+    EXPECT_FALSE(mixed->IsEngraver());
 }
 
 TEST_F(CupsFixture, OnlyExistingQueuesOpen)

@@ -8,6 +8,7 @@
 #include "document/CPlateRenderer.h"
 #include "imaging/CDibImage.h"
 #include "output/CCupsJob.h"
+#include "output/CCupsPrinter.h"
 #include "output/CEngraverDevice.h"
 #include "output/CEngraverJob.h"
 #include "output/CPlatePrint.h"
@@ -70,7 +71,7 @@ struct PrintFixture : CupsFixture
         CDibImage plate;
         plate.Create(doc.GetDeviceSize().cx, doc.GetDeviceSize().cy, 24);
         CPlateRenderer(doc).RenderPlate(plate, CPlateRenderer::output);
-        const CDibImage expected = ExpectedPage(plate, doc.PrintOffset(), device.PageWidthDots(), device.PageHeightDots());
+        const CDibImage expected = ExpectedPage(plate, device.PageWidthDots(), device.PageHeightDots());
         const std::string difference = FirstDifference(page.rgb, expected);
         EXPECT_TRUE(difference.empty()) << difference;
         return job.JobId();
@@ -143,25 +144,30 @@ TEST_F(PrintFixture, TheEngraverGetsTheLayoutDotForDotWithItsOptions)
     EXPECT_EQ(doc.GetResolution(), 529);
 }
 
-// The queue's plate is 90 mm, 1874 dots at 529 dpi: the document keeps to
-// 1800 dots and the page shows the plate at the document's offset.
-TEST_F(PrintFixture, APageOverTheDeviceLimitKeepsThePlateWithinIt)
+// The queue's page is 90 mm, 1874 dots at 529 dpi. The plate is centred on
+// that page, whatever the layout's own limit on its printable area: a 90 mm
+// plate fills it to the last dot, a smaller one sits in the middle, one
+// limited to 1800 dots too, and a larger material is cut evenly.
+TEST_F(PrintFixture, ThePlateIsCentredOnThePageTheJobHas)
 {
-    CVeldraDoc doc;
-    MakeSampleLayout(doc, 9000, 9000);
-    doc.SetMaterialSize({0, 0});
-    PrintAndCompare(doc);
-    EXPECT_EQ(doc.GetDeviceSize(), (CSize{1800, 1800}));
-    EXPECT_EQ(Engraver().PageWidthDots(), 1874);
-}
-
-TEST_F(PrintFixture, AMaterialLargerThanThePageIsCutByIt)
-{
-    CVeldraDoc doc;
-    MakeSampleLayout(doc, 9500, 9300);
-    PrintAndCompare(doc);
-    EXPECT_LT(doc.PrintOffset().cx, 0);
-    EXPECT_LT(doc.PrintOffset().cy, 0);
+    struct Case
+    {
+        int width, height;        // the material, 0.01 mm
+        bool fromPage;            // the material taken from the printable area
+        CSize plateDots, offset;  // on the page, worked out by hand
+    };
+    for (const Case& c : {Case{9000, 9000, false, {1874, 1874}, {0, 0}}, Case{6000, 4000, false, {1250, 833}, {312, 520}},
+                          Case{9000, 9000, true, {1800, 1800}, {37, 37}},
+                          Case{9500, 9300, false, {1979, 1937}, {-53, -32}}}) {
+        SCOPED_TRACE(c.width);
+        CVeldraDoc doc;
+        MakeSampleLayout(doc, c.width, c.height);
+        if (c.fromPage)
+            doc.SetMaterialSize({0, 0});
+        PrintAndCompare(doc);
+        EXPECT_EQ(doc.GetDeviceSize(), c.plateDots);
+        EXPECT_EQ(CPlatePrint::CentredOffset(c.plateDots, {1874, 1874}), c.offset);
+    }
 }
 
 TEST_F(PrintFixture, AStoppedOrRefusingQueueStartsNoJob)
@@ -227,9 +233,10 @@ TEST_F(PrintFixture, TheFileGetsTheBytesTheQueueWould)
     EXPECT_EQ(file.readAll(), CupsTestServer::Instance().JobOutput(toQueue.JobId()));
 }
 
-// A proof on paper: Qt's PDF would hold a photo-like plate as JPEG unless
-// told not to.
-TEST_F(PrintFixture, AProofOnTheOfficePrinterKeepsItsImagesLossless)
+// A proof on paper: on the paper the user chose for the queue, its job's
+// number known as the engraver's are. Qt's PDF would hold a photo-like
+// plate as JPEG unless told not to.
+TEST_F(PrintFixture, AProofGoesOnTheChosenPaperWithItsNumberAndLosslessImages)
 {
     CVeldraDoc doc;
     MakeSampleLayout(doc);
@@ -245,18 +252,28 @@ TEST_F(PrintFixture, AProofOnTheOfficePrinterKeepsItsImagesLossless)
     noise->SetImageFrom(&image, flagsPicture, true);
     noise->SetBounds(0, 0, 4000, 3000);
     doc.InsertAt(std::move(noise), -1);
+    ASSERT_TRUE(CCupsPrinter(laserQueue, QString()).ChoosePaper(QStringLiteral("Letter")));
     CEngraverDevice device(laserQueue);
     ASSERT_TRUE(device.Query());
-    const int before = CupsTestServer::Instance().LatestJobId();
-    CProofJob job(laserQueue, QStringLiteral("proof.vlz"), 1, doc.GetResolution());
-    ASSERT_TRUE(CPlatePrint::Print(doc, device, CPlatePrint::BindDocument(doc), job)) << qPrintable(job.Error());
-    const int jobId = CupsTestServer::Instance().LatestJobId();
-    ASSERT_EQ(jobId, before + 1);
+    CProofJob job(device, QStringLiteral("proof.vlz"), 1, doc.GetResolution());
+    const bool printed = CPlatePrint::Print(doc, device, CPlatePrint::BindDocument(doc), job);
+    EXPECT_TRUE(CCupsPrinter(laserQueue, QString()).ChoosePaper(QString()));
+    ASSERT_TRUE(printed) << qPrintable(job.Error());
+    const int jobId = job.JobId();
+    ASSERT_EQ(jobId, CupsTestServer::Instance().LatestJobId());
     // The office queue's own filters take their time: other tests expect
     // it idle again.
     EXPECT_TRUE(CupsTestServer::Instance().WaitForJob(jobId));
     const QByteArray pdf = CupsTestServer::Instance().SpooledDocument(jobId);
     ASSERT_TRUE(pdf.startsWith("%PDF")) << pdf.left(20).constData();
+    // The page is Letter: 612 x 792 points.
+    const qsizetype box = pdf.indexOf("/MediaBox");
+    ASSERT_GE(box, 0);
+    const QList<QByteArray> numbers = pdf.mid(box, 60).split('[')[1].split(']')[0].simplified().split(' ');
+    ASSERT_EQ(numbers.size(), 4) << pdf.mid(box, 60).constData();
+    EXPECT_NEAR(numbers[2].toDouble(), 612, 0.5) << pdf.mid(box, 60).constData();
+    EXPECT_NEAR(numbers[3].toDouble(), 792, 0.5);
     EXPECT_TRUE(pdf.contains("/Subtype /Image") || pdf.contains("/Subtype/Image"));
     EXPECT_FALSE(pdf.contains("DCTDecode"));
+    EXPECT_EQ(CupsTestServer::Instance().JobTitles(laserQueue).at(jobId), "proof.vlz");
 }

@@ -10,6 +10,7 @@
 #include <QByteArray>
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <string>
 
@@ -50,9 +51,11 @@ inline DecodedPage Decode(QByteArray bytes)
     return page;
 }
 
-// The plate placed on a white page, in R,G,B: what the page must be.
-inline CDibImage ExpectedPage(const CDibImage& plate, CSize offset, int width, int height)
+// The plate centred on a white page, its half rounded toward minus
+// infinity, in R,G,B: what the page must be.
+inline CDibImage ExpectedPage(const CDibImage& plate, int width, int height)
 {
+    const CSize offset{int(std::floor((width - plate.Width()) / 2.0)), int(std::floor((height - plate.Height()) / 2.0))};
     CDibImage page;
     page.Create(width, height, 24);
     for (int y = 0; y < height; ++y)

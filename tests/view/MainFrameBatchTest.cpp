@@ -13,10 +13,17 @@
 #include "batch/window/CRecordNavigator.h"
 #include "document/CDocumentFile.h"
 #include "document/CPictureCommands.h"
+#include "objects/CFreeTextObj.h"
+#include "objects/CPointPath.h"
 #include "view/CCommandActions.h"
 #include "view/CVeldraView.h"
 
+#include <QComboBox>
+#include <QDialogButtonBox>
 #include <QDir>
+#include <QLabel>
+#include <QListWidget>
+#include <QStatusBar>
 #include <QDirIterator>
 #include <QProcess>
 #include <QPushButton>
@@ -25,12 +32,23 @@
 #include <QTreeWidget>
 
 
+#include <climits>
+#include <typeinfo>
 #include <csignal>
 
 #include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
+
+// The serial plate's horizontal text (the fan is one too, by its class).
+CFreeTextObj* LineOf(const CVeldraDoc& layout)
+{
+    for (CSymbolObj* object : layout.GetObjects())
+        if (typeid(*object) == typeid(CFreeTextObj))
+            return static_cast<CFreeTextObj*>(object);
+    return nullptr;
+}
 
 const QByteArray fiveTags = "Name,Dept\nAnna,Stores\nBo,Lab\nCy,Stores\nDee,Lab\nEd,Yard\n";
 
@@ -48,6 +66,16 @@ protected:
     }
 
     CRecordNavigator* Navigator() const { return frame->findChild<CRecordNavigator*>(); }
+
+    // File > Data Source as a user: the file, then what its dialog shows
+    // is accepted (or the test's own act).
+    void ChooseData(DialogDriver& driver, const QString& path,
+                    std::function<void(QDialog&)> act = [](QDialog& dialog) { dialog.accept(); })
+    {
+        driver.Choose(path);
+        driver.Then(std::move(act));
+        frame->Router().Execute(CommandId::DataSource);
+    }
 
     void Click(CommandId id)
     {
@@ -112,8 +140,7 @@ TEST_F(BatchWindowFixture, TheRecordBarStepsThroughTheRecordsOfTheChosenFile)
     const QString layout = OpenSerialPlate();
     DialogDriver driver;
     EXPECT_FALSE(Navigator()->isVisible());
-    driver.Choose(WriteFileBytes(files.filePath("tags.csv"), fiveTags));
-    frame->Router().Execute(CommandId::DataSource);
+    ChooseData(driver, WriteFileBytes(files.filePath("tags.csv"), fiveTags));
     ASSERT_TRUE(Navigator()->isVisible()) << qPrintable(driver.Messages().join("\n"));
     EXPECT_EQ(Navigator()->NumberField()->value(), 1);
     EXPECT_EQ(Navigator()->NumberField()->maximum(), 5);
@@ -146,23 +173,28 @@ TEST_F(BatchWindowFixture, AFileLackingAColumnIsRefusedListingItsColumns)
 {
     OpenSerialPlate();
     DialogDriver driver;
-    driver.Choose(WriteFileBytes(files.filePath("other.csv"), "Name,Town\nAnna,Oslo\n"));
-    frame->Router().Execute(CommandId::DataSource);
+    ChooseData(driver, WriteFileBytes(files.filePath("other.csv"), "Name,Town\nAnna,Oslo\n"));
     ASSERT_EQ(driver.Messages().size(), 1);
     EXPECT_EQ(driver.Messages()[0], "The layout's fields {Dept} name no column of the data. Its columns: Name, Town.");
     EXPECT_FALSE(frame->BatchCommands().Display().IsActive());
-    driver.Choose(WriteFileBytes(files.filePath("bad.csv"), "Name,Dept\n\"Anna,Stores\n"));
-    frame->Router().Execute(CommandId::DataSource);
-    ASSERT_EQ(driver.Messages().size(), 2);
-    EXPECT_EQ(driver.Messages()[1], "bad.csv: Line 2: the quoted field is never closed.");
+    // A file that cannot be read says why in the dialog, which offers no OK.
+    QString shown;
+    bool canAccept = true;
+    ChooseData(driver, WriteFileBytes(files.filePath("bad.csv"), "Name,Dept\n\"Anna,Stores\n"), [&](QDialog& dialog) {
+        shown = dialog.findChild<QLabel*>("summary")->text();
+        canAccept = dialog.findChild<QDialogButtonBox*>("buttons")->button(QDialogButtonBox::Ok)->isEnabled();
+        dialog.reject();
+    });
+    EXPECT_EQ(shown, "bad.csv: Line 2: the quoted field is never closed.");
+    EXPECT_FALSE(canAccept);
+    EXPECT_EQ(driver.Messages().size(), 1);
 }
 
 TEST_F(BatchWindowFixture, PrintBatchSendsOneNamedJobPerRecord)
 {
     OpenSerialPlate();
     DialogDriver driver;
-    driver.Choose(WriteFileBytes(files.filePath("tags.csv"), fiveTags));
-    frame->Router().Execute(CommandId::DataSource);
+    ChooseData(driver, WriteFileBytes(files.filePath("tags.csv"), fiveTags));
     const int before = CupsTestServer::Instance().LatestJobId();
     driver.Then([](QDialog& dialog) {
         auto* batch = qobject_cast<CPrintBatchDlg*>(&dialog);
@@ -191,8 +223,7 @@ TEST_F(BatchWindowFixture, AStoppedQueueStopsTheBatchNamingTheRecord)
 {
     OpenSerialPlate();
     DialogDriver driver;
-    driver.Choose(WriteFileBytes(files.filePath("tags.csv"), fiveTags));
-    frame->Router().Execute(CommandId::DataSource);
+    ChooseData(driver, WriteFileBytes(files.filePath("tags.csv"), fiveTags));
     CupsTestServer& server = CupsTestServer::Instance();
     const int before = server.LatestJobId();
     ASSERT_TRUE(server.Admin(QStringLiteral("cupsreject"), {engraverQueue}));
@@ -202,6 +233,123 @@ TEST_F(BatchWindowFixture, AStoppedQueueStopsTheBatchNamingTheRecord)
     EXPECT_EQ(server.LatestJobId(), before);
     ASSERT_EQ(driver.Messages().size(), 1);
     EXPECT_TRUE(driver.Messages()[0].startsWith("Could not print record 1.")) << qPrintable(driver.Messages()[0]);
+}
+
+// Without a data file Print Batch offers one plate, names the printer and
+// says how many plates go to it; the window then says what was sent.
+TEST_F(BatchWindowFixture, PrintBatchWithoutDataSendsTheCountedPlatesAndSaysSo)
+{
+    CVeldraDoc plate;
+    MakeSerialPlate(plate, {"Tag {#}", "No. {serial:0001}", "{#}"});
+    const QString path = files.filePath(QStringLiteral("count.vlz"));
+    ASSERT_TRUE(CDocumentFile::Save(plate, path).ok);
+    ASSERT_TRUE(frame->Documents().OpenDocument(path));
+    DialogDriver driver;
+    const int before = CupsTestServer::Instance().LatestJobId();
+    QString summary;
+    bool offersRecords = true;
+    int plates = 0;
+    driver.Then([&](QDialog& dialog) {
+        offersRecords = dialog.findChild<QSpinBox*>("firstRecord") != nullptr;
+        auto* count = dialog.findChild<QSpinBox*>("plates");
+        ASSERT_TRUE(count);
+        plates = count->value();
+        count->setValue(3);
+        summary = dialog.findChild<QLabel*>("summary")->text();
+        // Enter, as the user who sent 95 jobs pressed it.
+        QTest::keyClick(&dialog, Qt::Key_Return);
+    });
+    driver.Then([](QDialog&) {}); // the progress window, left to run
+    frame->Router().Execute(CommandId::PrintBatch);
+    EXPECT_FALSE(offersRecords);
+    EXPECT_EQ(plates, 1);
+    EXPECT_EQ(summary, "3 plates will be sent to Corvex_KTX_90, one job each.");
+    EXPECT_EQ(CupsTestServer::Instance().LatestJobId() - before, 3);
+    EXPECT_EQ(frame->statusBar()->currentMessage(), "3 of 3 plates sent to Corvex_KTX_90.");
+}
+
+// A value too long for its text is shrunk as a whole, never squeezed: the
+// record bar and the batch's report name its record before anything is
+// engraved, and its plate is the one typed by hand at the smaller size.
+TEST_F(BatchWindowFixture, ARecordWhoseTextIsShrunkIsNamed)
+{
+    OpenSerialPlate();
+    DialogDriver driver;
+    ChooseData(driver, WriteFileBytes(files.filePath("tags.csv"),
+                                      "Name,Dept\nAnna,Stores\nBo,Lab\n"
+                                      "Maximilian Alexander Friedrich Muller-Ludenscheidt von Hohenzollern-Sigmaringen,"
+                                      "Stores\nDee,Lab\nEd,Yard\n"));
+    ASSERT_TRUE(Navigator()->isVisible()) << qPrintable(driver.Messages().join("\n"));
+    EXPECT_EQ(Navigator()->findChild<QLabel*>("recordNote")->text().trimmed(), "Text shrunk to fit in records 3.");
+    ASSERT_TRUE(frame->BatchCommands().PrintBatch({1, 5}));
+    EXPECT_EQ(frame->statusBar()->currentMessage(),
+              "5 of 5 plates sent to Corvex_KTX_90. Text shrunk to fit in records 3.");
+
+    // The shrunk name keeps the template's centre, fits its box, and its
+    // letters keep their natural spacing at the smaller height.
+    Navigator()->NumberField()->setValue(3);
+    CRecordLayout* shown = frame->BatchCommands().Display().Shown();
+    ASSERT_TRUE(shown);
+    CFreeTextObj* name = LineOf(shown->Layout());
+    CFreeTextObj* original = LineOf(doc);
+    ASSERT_TRUE(name && original);
+    EXPECT_EQ(name->GetPosition(), original->GetPosition());
+    EXPECT_LE(name->GetSize().cx, original->GetSize().cx);
+    EXPECT_LT(name->GetSize().cy, original->GetSize().cy);
+    const double stretch = double(name->GetSize().cx) / name->MeasureNatural().cx;
+    EXPECT_NEAR(stretch, 1.0, 0.01);
+}
+
+// A spreadsheet's semicolons: the dialog shows the columns it found, and
+// the user may read the file with another separator.
+TEST_F(BatchWindowFixture, TheDataSourceDialogShowsTheColumnsAndTakesASeparator)
+{
+    OpenSerialPlate();
+    DialogDriver driver;
+    QStringList detected, asCommas;
+    ChooseData(driver, WriteFileBytes(files.filePath("Liste.csv"), "Name;Dept\r\nAnna;Lager\r\nBo;Labor\r\n"),
+               [&](QDialog& dialog) {
+                   auto* columns = dialog.findChild<QListWidget*>("columns");
+                   for (int i = 0; i < columns->count(); ++i)
+                       detected << columns->item(i)->text();
+                   auto* separator = dialog.findChild<QComboBox*>("separator");
+                   separator->setCurrentIndex(separator->findText("Comma"));
+                   for (int i = 0; i < columns->count(); ++i)
+                       asCommas << columns->item(i)->text();
+                   separator->setCurrentIndex(separator->findText("Semicolon"));
+                   dialog.accept();
+               });
+    EXPECT_EQ(detected, QStringList({"Name", "Dept"}));
+    EXPECT_EQ(asCommas, QStringList({"Name;Dept"}));
+    ASSERT_TRUE(frame->BatchCommands().Display().IsActive()) << qPrintable(driver.Messages().join("\n"));
+    EXPECT_EQ(frame->BatchCommands().Display().RecordCount(), 2);
+}
+
+// The layout's own text, resized while a record is shown, takes its new
+// outline at once: the window draws the record's copy, not the text.
+TEST_F(BatchWindowFixture, AResizedTextTakesItsNewOutlineWhileARecordIsShown)
+{
+    OpenSerialPlate();
+    DialogDriver driver;
+    ChooseData(driver, WriteFileBytes(files.filePath("tags.csv"), fiveTags));
+    frame->View().viewport()->repaint();
+    CFreeTextObj* name = LineOf(doc);
+    ASSERT_TRUE(name);
+    const auto width = [&] {
+        CPointPath outline;
+        name->GetOutline(outline);
+        int left = INT_MAX, right = INT_MIN;
+        for (int i = 0; i < outline.GetSize(); ++i) {
+            left = std::min(left, outline[i].x);
+            right = std::max(right, outline[i].x);
+        }
+        return right - left;
+    };
+    const int before = width();
+    name->SetSize(name->GetSize().cx * 2, name->GetSize().cy);
+    doc.UpdateAllViews(nullptr, 16, name);
+    frame->View().viewport()->repaint();
+    EXPECT_NEAR(width(), 2 * before, before / 50);
 }
 
 // The real program, its layout changed and autosaved, killed; the next

@@ -20,6 +20,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QStatusBar>
 #include <QTableWidget>
 #include <QTemporaryDir>
 
@@ -47,13 +48,13 @@ protected:
     struct Binding
     {
         int resolution;
-        CSize device, printable, offset;
+        CSize device, printable;
         bool modified;
         bool operator==(const Binding&) const = default;
     };
     Binding Bound() const
     {
-        return {doc.GetResolution(), doc.GetDeviceSize(), doc.GetPrintableSize(), doc.PrintOffset(), doc.IsModified()};
+        return {doc.GetResolution(), doc.GetDeviceSize(), doc.GetPrintableSize(), doc.IsModified()};
     }
 
     // In the printer dialog, as a user: the queue's row, then its paper.
@@ -112,7 +113,7 @@ TEST_F(WindowPrintFixture, PrintDirectlySendsTheOpenLayoutDotForDot)
     CEngraverDevice device(engraverQueue);
     ASSERT_TRUE(device.Query());
     const std::string difference =
-        FirstDifference(page.rgb, ExpectedPage(plate, doc.PrintOffset(), device.PageWidthDots(), device.PageHeightDots()));
+        FirstDifference(page.rgb, ExpectedPage(plate, device.PageWidthDots(), device.PageHeightDots()));
     EXPECT_TRUE(difference.empty()) << difference;
 
     // Named after the layout, with the layout's adjustments; printing does
@@ -121,6 +122,38 @@ TEST_F(WindowPrintFixture, PrintDirectlySendsTheOpenLayoutDotForDot)
     EXPECT_TRUE(options.contains("Brightness=6 Contrast=-3 Gamma=120")) << options.constData();
     EXPECT_TRUE(options.contains("document-name-supplied=sample.vlz")) << options.constData();
     EXPECT_FALSE(doc.IsModified());
+    // The window says what went where.
+    EXPECT_EQ(frame->statusBar()->currentMessage(), QStringLiteral("Sent sample.vlz to Corvex_KTX_90, job %1.").arg(jobId));
+}
+
+// The engraver's whole plate, 90 mm: 1874 dots on a page of 1874, the
+// design at offset 0 with no dot cut.
+TEST_F(WindowPrintFixture, ANinetyMillimetrePlateFillsThePageToTheLastDot)
+{
+    CVeldraDoc sample;
+    MakeSampleLayout(sample, 9000, 9000);
+    sample.InsertAt(PatternPicture("corner", -4000, 4000, 1000, 1000), 0);
+    const QString path = files.filePath(QStringLiteral("whole.vlz"));
+    ASSERT_TRUE(CDocumentFile::Save(sample, path).ok);
+    ASSERT_TRUE(frame->Documents().OpenDocument(path));
+    PressPrintDirectly();
+    const int jobId = CupsTestServer::Instance().LatestJobId();
+    const DecodedPage page = PageOf(jobId);
+    ASSERT_TRUE(page.ok);
+    ASSERT_EQ(doc.GetDeviceSize(), (CSize{1874, 1874}));
+    CDibImage plate;
+    plate.Create(1874, 1874, 24);
+    CPlateRenderer(doc).RenderPlate(plate, CPlateRenderer::output);
+    // Dot for dot, R,G,B on the page from B,G,R on the plate.
+    for (const CPoint dot : {CPoint{0, 0}, CPoint{1873, 1873}, CPoint{1873, 0}, CPoint{0, 1873}, CPoint{100, 100}}) {
+        const std::uint8_t* onPage = page.rgb.Row(dot.y) + 3 * dot.x;
+        const std::uint8_t* onPlate = plate.Row(dot.y) + 3 * dot.x;
+        EXPECT_EQ(onPage[0], onPlate[2]) << dot.x << "," << dot.y;
+        EXPECT_EQ(onPage[1], onPlate[1]);
+        EXPECT_EQ(onPage[2], onPlate[0]);
+    }
+    const std::string difference = FirstDifference(page.rgb, ExpectedPage(plate, 1874, 1874));
+    EXPECT_TRUE(difference.empty()) << difference;
 }
 
 TEST_F(WindowPrintFixture, AStoppedPrinterOrNoSchedulerIsToldAndChangesNothing)

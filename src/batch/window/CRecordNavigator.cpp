@@ -24,6 +24,9 @@ CRecordNavigator::CRecordNavigator(CCommandActions& actions, QWidget* parent) : 
     addWidget(m_pCount);
     addAction(actions.Action(CommandId::RecordNext));
     addAction(actions.Action(CommandId::RecordLast));
+    m_pNote = new QLabel(this);
+    m_pNote->setObjectName(QStringLiteral("recordNote"));
+    addWidget(m_pNote);
     addSeparator();
     QAction* close = addAction(style()->standardIcon(QStyle::SP_DialogCloseButton), tr("Stop using the data source"));
     close->setObjectName(QStringLiteral("closeDataSource"));
@@ -52,8 +55,9 @@ void CRecordNavigator::GiveIcons(CCommandActions& actions)
             action->setIcon(style()->standardIcon(pixmap));
 }
 
-void CRecordNavigator::ShowPosition(int record, int count, const QString& source)
+void CRecordNavigator::ShowPosition(int record, int count, const QString& source, const QString& note)
 {
+    m_pNote->setText(note.isEmpty() ? QString() : QStringLiteral("  ") + note);
     const QSignalBlocker blocker(m_pNumber);
     m_pNumber->setRange(count > 0 ? 1 : 0, count);
     m_pNumber->setValue(record);

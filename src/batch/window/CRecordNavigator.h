@@ -22,8 +22,9 @@ public:
     // Called with the record number the user typed or stepped to.
     void SetRecordSink(std::function<void(int)> sink) { m_recordSink = std::move(sink); }
     void SetCloseSink(std::function<void()> close) { m_closeSink = std::move(close); }
-    // count 0: no data source.
-    void ShowPosition(int record, int count, const QString& source);
+    // count 0: no data source. note: what the operator must know before
+    // engraving (the records whose text is shrunk to fit).
+    void ShowPosition(int record, int count, const QString& source, const QString& note = QString());
 
     QSpinBox* NumberField() const { return m_pNumber; }
 
@@ -32,6 +33,7 @@ private:
 
     QSpinBox* m_pNumber = nullptr;
     QLabel* m_pCount = nullptr;
+    QLabel* m_pNote = nullptr;
     std::function<void(int)> m_recordSink;
     std::function<void()> m_closeSink;
 };

@@ -144,8 +144,8 @@ void CPrintSetupDlg::ShowPapers()
 {
     const CCupsQueueList::Queue* queue = m_rules.Selected();
     if (queue && !m_rules.HasPapers()) {
-        const CCupsPpd ppd(queue->name);
-        m_rules.SetPapers(ppd.PaperSizes(), CCupsPrinter(queue->name, queue->makeAndModel).ChosenPaper(),
+        const CCupsPpd ppd(queue->ppdQueue.isEmpty() ? queue->name : queue->ppdQueue);
+        m_rules.SetPapers(ppd.PaperSizes(), CCupsPrinter(queue->name, queue->makeAndModel, queue->ppdQueue).ChosenPaper(),
                           ppd.DefaultChoice("PageSize"));
     }
     const QSignalBlocker blocker(m_pPaper);
@@ -169,7 +169,7 @@ void CPrintSetupDlg::OnProperties()
     std::optional<CEngraverAdjustments> adjustments = m_rules.ConfirmedAdjustments();
     if (!adjustments) {
         adjustments.emplace();
-        CCupsPrinter(queue->name, queue->makeAndModel).GetEngraverAdjustments(*adjustments);
+        CCupsPrinter(queue->name, queue->makeAndModel, queue->ppdQueue).GetEngraverAdjustments(*adjustments);
     }
     CEngraverPropertiesDlg properties(*adjustments, this);
     if (properties.exec() == QDialog::Accepted)

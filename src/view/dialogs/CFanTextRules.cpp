@@ -54,3 +54,8 @@ void CFanTextRules::ApplyExtra(const Fields&, const Numbers& numbers)
     // The typed radius is to the inner edge of the band of the new height.
     m_object.m_layout.m_fRadius = StoredRadius(m_nInnerRadius, numbers.height);
 }
+
+bool CFanTextRules::BandTyped(const Fields& fields, const CFreeTextObj::Stretch& before) const
+{
+    return fields.span.trimmed() != SpanText(before.spread);
+}

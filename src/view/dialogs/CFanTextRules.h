@@ -25,6 +25,7 @@ protected:
     void ShowExtra(Fields& fields) const override;
     void ReadExtra(const Fields& fields, CFieldReader& reader) override;
     void ApplyExtra(const Fields& fields, const Numbers& numbers) override;
+    bool BandTyped(const Fields& fields, const CFreeTextObj::Stretch& before) const override;
 
 private:
     double m_dSpan = 0;

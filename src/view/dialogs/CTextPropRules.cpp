@@ -61,6 +61,9 @@ std::optional<CFieldRefusal> CTextPropRules::Take(const Fields& fields)
     if (!encoded)
         return CFieldRefusal{DialogControlIds::text, refusal};
     const QByteArray& text = *encoded;
+    const QByteArray oldText = m_object.m_strName;
+    const int oldHeight = m_object.GetSize().cy;
+    const CFreeTextObj::Stretch before = m_object.MeasureStretch();
     m_object.m_strName = text;
     // The engine lays out at least one glyph.
     m_object.m_layout.m_strText = text.isEmpty() ? QByteArray(" ") : text;
@@ -86,6 +89,10 @@ std::optional<CFieldRefusal> CTextPropRules::Take(const Fields& fields)
     m_object.SetSize(m_object.GetSize().cx, numbers.height);
     m_object.m_layout.m_fAngle = StoredAngle(numbers.angle);
     ApplyExtra(fields, numbers);
+    // A new text or height keeps the band's stretch over the letters,
+    // unless the band itself was typed in too.
+    if ((text != oldText || numbers.height != oldHeight) && !BandTyped(fields, before))
+        m_object.FollowText(before);
     return std::nullopt;
 }
 
@@ -94,10 +101,11 @@ void CTextPropRules::SetText(const QString& text)
     // The font takes the current height before the text is measured.
     const CSize size = m_object.GetSize();
     m_object.SetSize(size.cx, size.cy);
+    const CFreeTextObj::Stretch before = m_object.MeasureStretch();
     const QByteArray bytes = CTextCharSet::EncodeLoosely(text, m_object.m_layout.m_lf);
     m_object.m_strName = bytes;
     m_object.m_layout.m_strText = bytes.isEmpty() ? QByteArray(" ") : bytes;
-    TakeNaturalSize();
+    m_object.FollowText(before);
 }
 
 void CTextPropRules::SetFont(const LOGFONT& font)

@@ -3,6 +3,7 @@
 #include "CFieldReader.h"
 
 #include "imaging/ColorRef.h"
+#include "objects/CFreeTextObj.h"
 #include "platform/LOGFONT.h"
 #include "view/controls/CUnitFormat.h"
 
@@ -10,7 +11,6 @@
 
 #include <optional>
 
-class CFreeTextObj;
 
 // What the Text and Fan Text dialogs share, done on the working copy of a
 // horizontal or fan text: the text, position, height, angle and switches
@@ -77,6 +77,9 @@ protected:
     // Reads this dialog's own numbers; applied only when every field reads.
     virtual void ReadExtra(const Fields& fields, CFieldReader& reader) = 0;
     virtual void ApplyExtra(const Fields& fields, const Numbers& numbers) = 0;
+    // Whether the fields set the band's length themselves (the width, the
+    // span) instead of showing the one it had.
+    virtual bool BandTyped(const Fields& fields, const CFreeTextObj::Stretch& before) const = 0;
     void TakeNaturalSize();
 
     CFreeTextObj& m_object;

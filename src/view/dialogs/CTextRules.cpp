@@ -19,3 +19,8 @@ void CTextRules::ApplyExtra(const Fields&, const Numbers& numbers)
 {
     m_object.SetSize(m_nWidth, numbers.height);
 }
+
+bool CTextRules::BandTyped(const Fields&, const CFreeTextObj::Stretch& before) const
+{
+    return m_nWidth != before.width;
+}
