@@ -1,10 +1,12 @@
 // Reads the picture formats Qt's image readers offer (PNG, GIF, TIFF, WebP,
-// ...) for the program's picture import. Transparent parts are laid on white.
+// ...) for the program's picture import. A pixel less than half opaque
+// comes back in the transparent key colour, which the plate never shows.
 #include "VeldraImagePlugin.h"
+
+#include "imaging/AlphaKey.h"
 
 #include <QImage>
 #include <QImageReader>
-#include <QPainter>
 
 #include <algorithm>
 #include <cstdlib>
@@ -75,12 +77,9 @@ extern "C" int GetPicture(const char* path, long, unsigned int, void** info, voi
     QImage read = reader.read();
     if (read.isNull())
         return 1;
-    QImage flat(read.size(), QImage::Format_RGB888);
-    flat.fill(Qt::white);
-    {
-        QPainter painter(&flat);
-        painter.drawImage(0, 0, read);
-    }
+    const QImage flat = AlphaKey::Flatten(read);
+    if (flat.isNull())
+        return 1;
     const int width = flat.width(), height = flat.height();
     const std::size_t stride = (std::size_t(width) * 3 + 3) & ~std::size_t(3);
     auto* header = static_cast<unsigned char*>(std::calloc(1, 40));

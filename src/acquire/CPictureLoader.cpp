@@ -13,10 +13,16 @@ bool CPictureLoader::LoadPicture(CDibImage& image, const QString& path, const QS
 {
     if (!CInputFile::CheckRegular(path, error))
         return false;
-    if (CJpegReader::Load(image, path) || image.LoadBitmapFile(path))
+    if (CJpegReader::Load(image, path) || image.LoadBitmapFile(path)) {
+        // These formats have no transparency: a pixel that happens to have
+        // the key's colour is moved off it, or it would be a hole.
+        if (image.BitCount() == 24 || image.ConvertDepth(24))
+            image.ReplaceColour(transparentKey, keyReplacement);
         return true;
+    }
+    // A plug-in hands transparent pixels back in the key colour.
     if (!pluginFolder.isEmpty() && CPluginList(pluginFolder).Load(image, path))
-        return true;
+        return image.BitCount() == 24 || image.ConvertDepth(24);
     if (error)
         *error = tr("%1\nUnexpected file format.").arg(path);
     return false;

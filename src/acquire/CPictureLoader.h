@@ -5,8 +5,10 @@
 
 class CDibImage;
 
-// Turns a picture file into a DIB: the JPEG reader, then the bitmap reader,
-// then the image plug-ins of a folder, whatever the file's extension.
+// Turns a picture file into a 24-bit DIB: the JPEG reader, then the bitmap
+// reader, then the image plug-ins of a folder, whatever the file's
+// extension. Transparent pixels (a PNG's, a GIF's) come in the key colour;
+// no other pixel has it.
 class CPictureLoader
 {
     Q_DECLARE_TR_FUNCTIONS(CPictureLoader)

@@ -7,6 +7,7 @@
 #include "acquire/scanning/CScanDlg.h"
 #include "acquire/scanning/CScanSourceDlg.h"
 #include "document/CPictureCommands.h"
+#include "imaging/ColorRef.h"
 
 #include <QGuiApplication>
 #include <QMessageBox>
@@ -83,6 +84,8 @@ bool CScanCommands::Acquire()
     std::optional<ScanResult> scan = Scan(m_pWindow);
     if (!scan || scan->image.IsEmpty())
         return false;
+    // A scan has no transparency: a pixel of the key's colour is moved off it.
+    scan->image.ReplaceColour(transparentKey, keyReplacement);
     // The name layouts have always stored for a scanned picture.
     return CPictureCommands::AddPicture(m_doc, scan->image, QStringLiteral("Twain Data")) != nullptr;
 }

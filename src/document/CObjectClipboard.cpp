@@ -4,6 +4,7 @@
 #include "CPlateRenderer.h"
 #include "CVeldraDoc.h"
 
+#include "imaging/AlphaKey.h"
 #include "imaging/CBitmapReader.h"
 #include "imaging/CDibImage.h"
 #include "objects/CSymbolObj.h"
@@ -30,11 +31,20 @@ bool FromQImage(const QImage& source, CDibImage& image)
 {
     if (source.isNull() || qint64(source.width()) * source.height() > maxImagePixels)
         return false;
-    if (!image.Create(source.width(), source.height(), 24, RGB(0xFF, 0xFF, 0xFF)))
+    // A picture with alpha keeps its transparent parts as the key; any
+    // other is copied as it is, a pixel of the key's colour moved off it.
+    const QImage flat = AlphaKey::Flatten(source);
+    if (flat.isNull() || !image.Create(flat.width(), flat.height(), 24))
         return false;
-    QImage surface = image.PaintSurface();
-    QPainter painter(&surface);
-    painter.drawImage(0, 0, source);
+    for (int y = 0; y < flat.height(); ++y) {
+        const uchar* in = flat.constScanLine(y);
+        std::uint8_t* out = image.Row(y);
+        for (int x = 0; x < flat.width(); ++x, in += 3, out += 3) {
+            out[0] = in[2];
+            out[1] = in[1];
+            out[2] = in[0];
+        }
+    }
     return true;
 }
 
@@ -43,7 +53,10 @@ bool FromQImage(const QImage& source, CDibImage& image)
 // profile, padding) between the header and the pixels.
 bool FromBitmapFile(const QByteArray& bytes, CDibImage& image)
 {
-    return CBitmapReader::ReadFile(bytes, image) && image.ConvertDepth(24);
+    if (!CBitmapReader::ReadFile(bytes, image) || !image.ConvertDepth(24))
+        return false;
+    image.ReplaceColour(transparentKey, keyReplacement);
+    return true;
 }
 
 } // namespace

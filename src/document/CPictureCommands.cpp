@@ -60,12 +60,17 @@ void RefreshRow(CVeldraDoc& doc, CSymbolObj* object)
 
 // The picture the object works with: a part of the full-resolution one at
 // the size it takes in dots, but never larger than the part itself, reduced
-// with the halftone (area-averaging) stretch.
+// with the halftone (area-averaging) stretch; a picture with transparent
+// parts with the keyed resampling, which never mixes the key into a colour.
 bool MakeWorkingCopy(const CDibImage& image, const CRect& part, CSize dots, CDibImage& working)
 {
     if (part.Width() <= 0 || part.Height() <= 0)
         return false;
     const int workWidth = std::clamp(dots.cx, 1, part.Width()), workHeight = std::clamp(dots.cy, 1, part.Height());
+    if (image.HasColour(transparentKey))
+        return working.Create(workWidth, workHeight, 24)
+               && working.Resample(0, 0, workWidth, workHeight, image, part.left, part.top, part.Width(), part.Height(),
+                                   transparentKey, keyReplacement);
     const CRect workRect{0, 0, workWidth, workHeight};
     const QImage reduced = DibStretcher::Stretch(image, workRect, part, workRect, StretchMode::Halftone);
     if (reduced.isNull() || !working.Create(workWidth, workHeight, 24))
@@ -87,7 +92,9 @@ CDibObj* AddPicture(CVeldraDoc& doc, CDibImage& image, const QString& name)
     if (!MakeWorkingCopy(image, {0, 0, image.Width(), image.Height()}, dots, working))
         return nullptr;
     auto object = std::make_unique<CDibObj>();
-    if (!object->SetImageFrom(&working, flagsPicture, true))
+    // Its key pixels are its transparent parts: every source of pictures
+    // has moved other pixels off the key.
+    if (!object->SetImageFrom(&working, flagsPicture, false))
         return nullptr;
     object->BuildDisplay(dots.cx, dots.cy);
     object->SetBounds(0, 0, fitted.cx, fitted.cy);
@@ -248,7 +255,7 @@ bool Trim(CVeldraDoc& doc, CDibObj& picture, const CDibImage& full, const TrimCh
     if (!MakeWorkingCopy(full, choice.pictureRect, dots, working))
         return false;
     doc.RecordUndo(UndoKind::changed, &picture, true);
-    if (!picture.SetImageFrom(&working, picture.m_dwFlags, true)) {
+    if (!picture.SetImageFrom(&working, picture.m_dwFlags, false)) {
         doc.DropLastUndo();
         return false;
     }

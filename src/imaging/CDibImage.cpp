@@ -285,6 +285,37 @@ const std::uint8_t* CDibImage::GetPixelAddress(int x, int y) const
     return Row(y) + std::size_t(x) * std::size_t(m_bitCount) / 8;
 }
 
+void CDibImage::ReplaceColour(COLORREF from, COLORREF to)
+{
+    if (BitCount() != 24)
+        return;
+    const std::uint8_t fb = std::uint8_t(GetBValue(from)), fg = std::uint8_t(GetGValue(from)), fr = std::uint8_t(GetRValue(from));
+    for (int y = 0; y < Height(); ++y) {
+        std::uint8_t* p = Row(y);
+        for (int x = 0; x < Width(); ++x, p += 3) {
+            if (p[0] == fb && p[1] == fg && p[2] == fr) {
+                p[0] = std::uint8_t(GetBValue(to));
+                p[1] = std::uint8_t(GetGValue(to));
+                p[2] = std::uint8_t(GetRValue(to));
+            }
+        }
+    }
+}
+
+bool CDibImage::HasColour(COLORREF colour) const
+{
+    if (BitCount() != 24)
+        return false;
+    const std::uint8_t b = std::uint8_t(GetBValue(colour)), g = std::uint8_t(GetGValue(colour)), r = std::uint8_t(GetRValue(colour));
+    for (int y = 0; y < Height(); ++y) {
+        const std::uint8_t* p = Row(y);
+        for (int x = 0; x < Width(); ++x, p += 3)
+            if (p[0] == b && p[1] == g && p[2] == r)
+                return true;
+    }
+    return false;
+}
+
 COLORREF CDibImage::GetPixel(int x, int y) const
 {
     const std::uint8_t* p = GetPixelAddress(x, y);

@@ -84,6 +84,10 @@ public:
     std::uint8_t* GetPixelAddress(int x, int y);
     const std::uint8_t* GetPixelAddress(int x, int y) const;
     COLORREF GetPixel(int x, int y) const;
+    // Every pixel of one colour made another (24 bits only).
+    void ReplaceColour(COLORREF from, COLORREF to);
+    // Whether any pixel has the colour (24 bits only).
+    bool HasColour(COLORREF colour) const;
     bool SetPixel(int x, int y, COLORREF color);
 
     bool Resample(int dx, int dy, int dw, int dh, const CDibImage& source,

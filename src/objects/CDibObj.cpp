@@ -178,19 +178,7 @@ bool CDibObj::BuildDisplay(int width, int height)
 
 void CDibObj::ReplaceColour(COLORREF from, COLORREF to)
 {
-    if (m_image.BitCount() != 24)
-        return;
-    const std::uint8_t fb = std::uint8_t(GetBValue(from)), fg = std::uint8_t(GetGValue(from)), fr = std::uint8_t(GetRValue(from));
-    for (int y = 0; y < m_image.Height(); ++y) {
-        std::uint8_t* p = m_image.Row(y);
-        for (int x = 0; x < m_image.Width(); ++x, p += 3) {
-            if (p[0] == fb && p[1] == fg && p[2] == fr) {
-                p[0] = std::uint8_t(GetBValue(to));
-                p[1] = std::uint8_t(GetGValue(to));
-                p[2] = std::uint8_t(GetRValue(to));
-            }
-        }
-    }
+    m_image.ReplaceColour(from, to);
 }
 
 int CDibObj::GetTrim(CRect* rect) const

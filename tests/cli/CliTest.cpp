@@ -231,6 +231,49 @@ TEST_F(CliFixture, ImportMakesADocumentOfPictures)
     EXPECT_EQ(Cli({QStringLiteral("import"), Write("d.png", png), never}).exitCode, 2);
 }
 
+// A PNG's transparent parts stay transparent on the plate: the picture
+// under them shows. A pixel under half opaque is transparent, one over half
+// keeps its colour; an opaque pixel of the key's own colour is not a hole.
+TEST_F(CliFixture, ImportKeepsAPngsTransparency)
+{
+    const auto png = [](const QImage& image) {
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        image.save(&buffer, "PNG");
+        return bytes;
+    };
+    // Columns 0-4 green at alpha 127, 5-19 transparent, 20-34 blue, 35-39
+    // green at alpha 128; a block of the key's colour, opaque, in the blue.
+    QImage logo(40, 40, QImage::Format_ARGB32);
+    for (int y = 0; y < 40; ++y)
+        for (int x = 0; x < 40; ++x)
+            logo.setPixel(x, y, x < 5 ? qRgba(0, 255, 0, 127) : x < 20 ? qRgba(0, 0, 0, 0)
+                                : x < 35 ? qRgba(0, 0, 255, 255) : qRgba(0, 255, 0, 128));
+    for (int y = 16; y < 25; ++y)
+        for (int x = 24; x < 33; ++x)
+            logo.setPixel(x, y, qRgba(1, 0, 0, 255));
+    QImage base(40, 40, QImage::Format_RGB32);
+    base.fill(QColor(255, 0, 0));
+    const QString out = dir.filePath(QStringLiteral("logo.vlz"));
+    // The later picture goes in front.
+    CliRun run = Cli({"import", Write("base.png", png(base)), Write("logo.png", png(logo)), out, "--material",
+                      "9000,9000", "--dpi", "254"});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QString bitmap = dir.filePath(QStringLiteral("logo.bmp"));
+    run = Cli({"render", out, bitmap, "--dpi", "254", "--mode", "screen"});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    CDibImage plate;
+    ASSERT_TRUE(plate.LoadBitmapFile(bitmap));
+    // Both pictures fill 880 of the plate's 900 dots, 22 dots a pixel.
+    const auto at = [&](int column, int row) { return plate.GetPixel(10 + 22 * column + 11, 10 + 22 * row + 11); };
+    EXPECT_EQ(at(2, 10), RGB(255, 0, 0));  // 127 of 255: transparent, the base shows
+    EXPECT_EQ(at(12, 10), RGB(255, 0, 0)); // transparent
+    EXPECT_EQ(at(22, 10), RGB(0, 0, 255)); // the logo's own
+    EXPECT_EQ(at(37, 10), RGB(0, 255, 0)); // 128 of 255: opaque
+    EXPECT_EQ(at(28, 20), RGB(1, 0, 1));   // moved off the key, never a hole
+}
+
 TEST_F(CliFixture, LibraryListsTheRefreshedRows)
 {
     QDir().mkpath(dir.filePath(QStringLiteral("Symbol")));

@@ -3,6 +3,7 @@
 #include "ViewTestSupport.h"
 
 #include "document/CObjectClipboard.h"
+#include "objects/CDibObj.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -52,16 +53,23 @@ TEST_F(ViewFixture, CutRemovesTheObjectAndPasteBringsItBack)
     EXPECT_EQ(doc.GetObjectAt(0)->GetPosition(), (CPoint{300, 300}));
 }
 
+// Its transparent half stays transparent on the plate.
 TEST_F(ViewFixture, AnImageFromAnotherProgramBecomesClipboardData)
 {
-    QImage image(40, 20, QImage::Format_RGB32);
-    image.fill(qRgb(10, 200, 30));
+    QImage image(40, 20, QImage::Format_ARGB32);
+    image.fill(qRgba(10, 200, 30, 255));
+    for (int y = 0; y < 20; ++y)
+        for (int x = 0; x < 20; ++x)
+            image.setPixel(x, y, qRgba(255, 255, 255, 0));
     auto* data = new QMimeData;
     data->setImageData(image);
     QGuiApplication::clipboard()->setMimeData(data);
     view->OnCommand(CommandId::EditPaste);
     ASSERT_EQ(doc.GetObjectCount(), 1);
     EXPECT_EQ(doc.GetObjectAt(0)->m_strName, QByteArray("Clipboard Data"));
+    const CDibImage& pasted = static_cast<CDibObj*>(doc.GetObjectAt(0))->StoredImage();
+    EXPECT_EQ(pasted.GetPixel(1, 1), transparentKey);
+    EXPECT_EQ(pasted.GetPixel(pasted.Width() - 2, 1), RGB(10, 200, 30));
 }
 
 TEST_F(ViewFixture, ABitmapFileOnTheClipboardIsReadByOurOwnReader)

@@ -34,6 +34,10 @@
  *             entry, 2^bitcount entries up to 8 bits) and, for compression
  *             3, the red, green and blue masks;
  *       bits: the pixel rows, each padded to a multiple of 4 bytes.
+ *     Transparency travels as a colour: a pixel of exactly red 1, green 0,
+ *     blue 0 is transparent on the plate, so a plug-in writes that colour
+ *     for the pixels that are less than half opaque and red 1, green 0,
+ *     blue 1 for an opaque pixel of that very colour.
  *     The program checks both blocks against their allocated sizes and
  *     refuses a header that claims more than they hold. Any other result
  *     is a failure, and the blocks (if set) are freed.

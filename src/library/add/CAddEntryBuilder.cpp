@@ -25,7 +25,9 @@ std::unique_ptr<CDibObj> CAddEntryBuilder::NewObject(const CDibImage& picture, i
         return nullptr;
     const std::uint32_t flags = FlagsForKind(kind);
     auto object = std::make_unique<CDibObj>(true);
-    if (!object->SetImageFrom(&picture, flags, kind != CLibraryModel::material))
+    // The picture's key pixels are its transparent parts: the loader has
+    // moved every other pixel off the key.
+    if (!object->SetImageFrom(&picture, flags, false))
         return nullptr;
     CDibImage& stored = object->StoredImage();
     const int depth = kind == CLibraryModel::material ? 1 : 24;

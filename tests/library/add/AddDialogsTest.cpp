@@ -1,6 +1,7 @@
 #include "AddTestSupport.h"
 #include "DialogDriver.h"
 
+#include "acquire/CPictureLoader.h"
 #include "library/CLibraryModel.h"
 #include "library/add/CAddEntry.h"
 #include "library/add/CAddEntryBuilder.h"
@@ -180,6 +181,29 @@ TEST_F(AddDialogs, EnlargingKeepsThePixelsAndTheFlagsFollowTheKindAndKeepAspect)
     ClickAdd(free);
     ASSERT_TRUE(ReadEntry(QStringLiteral("leaf")));
     EXPECT_EQ(ReadEntry(QStringLiteral("leaf"))->m_dwFlags, 1028u & ~0x4u);
+}
+
+// A frame drawn as a PNG with a transparent middle keeps its middle open:
+// an added frame never covers the plate it frames.
+TEST_F(AddDialogs, AFramesTransparentMiddleStaysTransparent)
+{
+    QImage ring(60, 40, QImage::Format_ARGB32);
+    ring.fill(qRgba(0, 0, 0, 255));
+    for (int y = 6; y < 34; ++y)
+        for (int x = 6; x < 54; ++x)
+            ring.setPixel(x, y, qRgba(255, 255, 255, 0));
+    const QString path = pictures.filePath(QStringLiteral("ring.png"));
+    ASSERT_TRUE(ring.save(path));
+    CAddSymbolDlg dialog(CLibraryModel::frame, settings, doc.GetResolution(), library.path());
+    QString error;
+    ASSERT_TRUE(dialog.LoadFile(path, CPictureLoader::OwnPluginFolder(), &error)) << error.toStdString();
+    Collect(dialog);
+    Type(Edit(dialog, ids::name), QStringLiteral("ring"));
+    ClickAdd(dialog);
+    const std::unique_ptr<CDibObj> entry = ReadEntry(QStringLiteral("ring"));
+    ASSERT_TRUE(entry);
+    EXPECT_EQ(entry->StoredImage().GetPixel(30, 20), transparentKey);
+    EXPECT_EQ(entry->StoredImage().GetPixel(2, 2), RGB(0, 0, 0));
 }
 
 TEST_F(AddDialogs, ShrinkingASymbolResamplesItToTheEngraversResolution)
