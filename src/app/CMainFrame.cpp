@@ -287,6 +287,18 @@ void CMainFrame::dropEvent(QDropEvent* event)
     OpenDroppedFile(urls.first().toLocalFile());
 }
 
+void CMainFrame::OpenOnStart(const QString& path)
+{
+    const bool document = QFileInfo(path).suffix().compare(QLatin1String("vlz"), Qt::CaseInsensitive) == 0;
+    if (!path.isEmpty() && document && m_pDocuments->OpenDocument(path))
+        return;
+    m_pDocuments->NewDocument();
+    // Not a picture either: the layout reader says why, and the new layout
+    // stays as it is.
+    if (!path.isEmpty() && !document && !m_pDocumentCommands->ImportFile(path, false))
+        m_pDocuments->OpenDocument(path);
+}
+
 void CMainFrame::OpenDroppedFile(const QString& path)
 {
     const bool document = QFileInfo(path).suffix().compare(QLatin1String("vlz"), Qt::CaseInsensitive) == 0;

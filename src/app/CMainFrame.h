@@ -65,6 +65,10 @@ public:
     // A dropped file: a picture is imported, anything else opened as a
     // document.
     void OpenDroppedFile(const QString& path);
+    // The file the command line names: a layout is opened, a picture is
+    // imported into a new layout as a drop imports it; whatever fails, the
+    // window shows a normal new layout.
+    void OpenOnStart(const QString& path);
 
     bool OnCommand(CommandId id) override;
     bool OnUpdateCommand(CommandId id, CCommandState& state) override;

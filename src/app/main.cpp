@@ -78,8 +78,7 @@ int main(int argc, char* argv[])
     // The logo greets a plain start, not one that opens a file.
     CMainFrame frame(app, doc, recent, file.isEmpty());
     frame.show();
-    if (file.isEmpty() || !frame.Documents().OpenDocument(file))
-        frame.Documents().NewDocument();
+    frame.OpenOnStart(file);
     // Once the window is up: what programs that ended without exiting left.
     QTimer::singleShot(0, &frame, [&frame] { frame.Recovery().OfferRecovery(); });
     CStartupCommands::Schedule(frame.Router(), &frame,

@@ -76,7 +76,8 @@ TEST_F(ShellRegistrationTest, WritesTheDesktopEntryAndTheMimePackage)
     const QList<QByteArray> entry = Read(Folder(QStringLiteral("applications/veldra2.desktop"))).split('\n');
     EXPECT_EQ(entry.value(0), "[Desktop Entry]");
     for (const char* line : {"Type=Application", "Name=Veldra2", "Exec=\"/opt/My Plates/veldra2\" %f",
-                             "MimeType=application/x-veldra2-document;", "Icon=veldra2", "Categories=Graphics;"})
+                             "MimeType=application/x-veldra2-document;image/png;image/jpeg;image/bmp;image/gif;image/tiff;image/webp;",
+                             "Icon=veldra2", "Categories=Graphics;"})
         EXPECT_TRUE(entry.contains(line)) << line;
 
     QXmlStreamReader xml(Read(Folder(QStringLiteral("mime/packages/veldra2.xml"))));

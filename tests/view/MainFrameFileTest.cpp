@@ -146,6 +146,38 @@ TEST_F(WindowFileFixture, AFailedOpenKeepsTheOpenLayoutItsNameAndItsPlate)
     EXPECT_EQ(WindowExport(), before) << driver.Messages().join(QLatin1Char('|')).toStdString();
 }
 
+// What the command line (or a file manager) names: a picture starts a new
+// layout with the picture in it; a file that is neither leaves a normal new
+// layout with its plate, after saying why.
+TEST_F(WindowFileFixture, APictureOnTheCommandLineStartsANewLayoutWithIt)
+{
+    const CSize device = doc.GetDeviceSize(), material = doc.GetMaterialSize();
+    QImage photo(60, 40, QImage::Format_RGB32);
+    photo.fill(QColor(200, 100, 50));
+    const QString picture = files.filePath(QStringLiteral("photo.png"));
+    ASSERT_TRUE(photo.save(picture));
+    frame->OpenOnStart(picture);
+    ASSERT_EQ(doc.GetObjectCount(), 1);
+    EXPECT_EQ(doc.GetObjectAt(0)->m_strName, QByteArray("photo.png"));
+    EXPECT_EQ(frame->Documents().Title(), QStringLiteral("Untitled"));
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_TRUE(driver.Messages().isEmpty());
+
+    doc.SetModifiedFlag(false);
+    const QString junk = files.filePath(QStringLiteral("notes.txt"));
+    QFile file(junk);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("not a picture, not a layout");
+    file.close();
+    frame->OpenOnStart(junk);
+    ASSERT_EQ(driver.Messages().size(), 1);
+    EXPECT_TRUE(driver.Messages()[0].contains(QStringLiteral("Unexpected file format.")));
+    EXPECT_EQ(doc.GetObjectCount(), 0);
+    EXPECT_EQ(doc.GetDeviceSize(), device);
+    EXPECT_EQ(doc.GetMaterialSize(), material);
+    EXPECT_EQ(frame->Documents().Title(), QStringLiteral("Untitled"));
+}
+
 TEST_F(WindowFileFixture, DeletedObjectsAreAskedAboutAndShownInTheTitle)
 {
     OpenFromMenu(SampleLayout(QStringLiteral("sample.vlz")));
