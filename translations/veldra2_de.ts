@@ -112,6 +112,13 @@ Es liegt unter %1</translation>
     </message>
 </context>
 <context>
+    <name>CBaseDlg</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
     <name>CBatchCommands</name>
     <message>
         <source>Data Source</source>
@@ -434,16 +441,16 @@ Bitte prüfen Sie, ob Pfad und Dateiname stimmen.</translation>
 <context>
     <name>CFieldRefusal</name>
     <message>
-        <source>Please enter a number.</source>
-        <translation>Bitte geben Sie eine Zahl ein.</translation>
-    </message>
-    <message>
         <source>Please enter a number between %1 and %2.</source>
         <translation>Bitte geben Sie eine Zahl zwischen %1 und %2 ein.</translation>
     </message>
     <message>
         <source>Please enter an integer between %1 and %2.</source>
         <translation>Bitte geben Sie eine ganze Zahl zwischen %1 und %2 ein.</translation>
+    </message>
+    <message>
+        <source>Please enter a number, such as %1.</source>
+        <translation>Bitte geben Sie eine Zahl ein, zum Beispiel %1.</translation>
     </message>
 </context>
 <context>

@@ -112,6 +112,13 @@ Está en %1</translation>
     </message>
 </context>
 <context>
+    <name>CBaseDlg</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
     <name>CBatchCommands</name>
     <message>
         <source>Data Source</source>
@@ -434,16 +441,16 @@ Compruebe que la ruta y el nombre del archivo son correctos.</translation>
 <context>
     <name>CFieldRefusal</name>
     <message>
-        <source>Please enter a number.</source>
-        <translation>Escriba un número.</translation>
-    </message>
-    <message>
         <source>Please enter a number between %1 and %2.</source>
         <translation>Escriba un número entre %1 y %2.</translation>
     </message>
     <message>
         <source>Please enter an integer between %1 and %2.</source>
         <translation>Escriba un entero entre %1 y %2.</translation>
+    </message>
+    <message>
+        <source>Please enter a number, such as %1.</source>
+        <translation>Escriba un número, por ejemplo %1.</translation>
     </message>
 </context>
 <context>

@@ -112,6 +112,13 @@ Il se trouve dans %1</translation>
     </message>
 </context>
 <context>
+    <name>CBaseDlg</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+</context>
+<context>
     <name>CBatchCommands</name>
     <message>
         <source>Data Source</source>
@@ -434,16 +441,16 @@ Vérifiez que le chemin et le nom du fichier sont corrects.</translation>
 <context>
     <name>CFieldRefusal</name>
     <message>
-        <source>Please enter a number.</source>
-        <translation>Veuillez saisir un nombre.</translation>
-    </message>
-    <message>
         <source>Please enter a number between %1 and %2.</source>
         <translation>Veuillez saisir un nombre entre %1 et %2.</translation>
     </message>
     <message>
         <source>Please enter an integer between %1 and %2.</source>
         <translation>Veuillez saisir un entier entre %1 et %2.</translation>
+    </message>
+    <message>
+        <source>Please enter a number, such as %1.</source>
+        <translation>Veuillez saisir un nombre, par exemple %1.</translation>
     </message>
 </context>
 <context>

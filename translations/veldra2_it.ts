@@ -112,6 +112,13 @@ Si trova in %1</translation>
     </message>
 </context>
 <context>
+    <name>CBaseDlg</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
     <name>CBatchCommands</name>
     <message>
         <source>Data Source</source>
@@ -434,16 +441,16 @@ Verificare che percorso e nome del file siano corretti.</translation>
 <context>
     <name>CFieldRefusal</name>
     <message>
-        <source>Please enter a number.</source>
-        <translation>Inserire un numero.</translation>
-    </message>
-    <message>
         <source>Please enter a number between %1 and %2.</source>
         <translation>Inserire un numero tra %1 e %2.</translation>
     </message>
     <message>
         <source>Please enter an integer between %1 and %2.</source>
         <translation>Inserire un intero tra %1 e %2.</translation>
+    </message>
+    <message>
+        <source>Please enter a number, such as %1.</source>
+        <translation>Inserire un numero, ad esempio %1.</translation>
     </message>
 </context>
 <context>

@@ -112,6 +112,13 @@ It is at %1</source>
     </message>
 </context>
 <context>
+    <name>CBaseDlg</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
     <name>CBatchCommands</name>
     <message>
         <source>Data Source</source>
@@ -434,16 +441,16 @@ Please verify that the correct path and file name are given.</source>
 <context>
     <name>CFieldRefusal</name>
     <message>
-        <source>Please enter a number.</source>
-        <translation>数値を入力してください。</translation>
-    </message>
-    <message>
         <source>Please enter a number between %1 and %2.</source>
         <translation>%1 から %2 までの数値を入力してください。</translation>
     </message>
     <message>
         <source>Please enter an integer between %1 and %2.</source>
         <translation>%1 から %2 までの整数を入力してください。</translation>
+    </message>
+    <message>
+        <source>Please enter a number, such as %1.</source>
+        <translation>数値を入力してください (例: %1)。</translation>
     </message>
 </context>
 <context>

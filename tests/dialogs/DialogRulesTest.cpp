@@ -113,7 +113,7 @@ TEST(PropertiesRules, SizesOutsideTheLimitsAreRefusedAndTheObjectKept)
     fields.height = "abc";
     refused = rules.Apply(fields, *picture);
     ASSERT_TRUE(refused);
-    EXPECT_EQ(refused->message, "Please enter a number.");
+    EXPECT_EQ(refused->message, "Please enter a number, such as 12.5.");
     EXPECT_EQ(picture->GetSize(), CSize(1000, 1000));
     EXPECT_EQ(picture->GetPosition(), CPoint(100, 200));
 

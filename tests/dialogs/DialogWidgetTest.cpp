@@ -7,12 +7,14 @@
 #include "view/dialogs/CPropertiesDlg.h"
 #include "view/dialogs/CTextBlockDlg.h"
 #include "view/dialogs/CTextDlg.h"
+#include "view/controls/CUnitFormat.h"
 #include "view/dialogs/DialogSupport.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPlainTextEdit>
 #include <QTest>
 
@@ -37,6 +39,8 @@ void Type(QWidget* widget, const QString& text)
             QTest::keyClick(widget, Qt::Key(Qt::Key_0 + c.digitValue()));
         else if (c == QLatin1Char('.'))
             QTest::keyClick(widget, Qt::Key_Period);
+        else if (c == QLatin1Char(','))
+            QTest::keyClick(widget, Qt::Key_Comma);
         else if (c == QLatin1Char('-'))
             QTest::keyClick(widget, Qt::Key_Minus);
         else if (c == QLatin1Char('\n'))
@@ -127,7 +131,7 @@ TEST_F(DialogFixture, PropertiesRefusesASizeOutOfRangeAndStaysOpen)
     Replace(Control<QLineEdit>(dialog, 1007), "2000");
     dialog.accept();
     ASSERT_EQ(refusals.size(), 1);
-    EXPECT_EQ(refusals[0], "Please enter a number between 0.5 and 1000.");
+    EXPECT_EQ(refusals[0], "Height: Please enter a number between 0.5 and 1000.");
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_NE(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(picture->GetSize(), CSize(1000, 1000));
@@ -178,8 +182,38 @@ TEST_F(DialogFixture, TextDialogRefusesANonNumber)
     Replace(Control<QLineEdit>(dialog, 1022), "");
     dialog.accept();
     ASSERT_EQ(refusals.size(), 1);
-    EXPECT_EQ(refusals[0], "Please enter a number.");
+    // The field by its label, and a number as the user writes one.
+    EXPECT_EQ(refusals[0], "Horizontal: Please enter a number, such as 12.5.");
     EXPECT_TRUE(dialog.isVisible());
+}
+
+// In French the decimal comma is a decimal point, and the message's
+// example is written with it; the point is still taken.
+TEST_F(DialogFixture, NumberFieldsTakeTheLocalesDecimalSeparator)
+{
+    struct FrenchNumbers
+    {
+        FrenchNumbers() { QLocale::setDefault(QLocale(QLocale::French, QLocale::France)); }
+        ~FrenchNumbers() { QLocale::setDefault(QLocale::c()); }
+    } french;
+    auto text = Text<CFreeTextObj>("A");
+    CTextDlg dialog(*text, mm);
+    dialog.SetRefusalSink([this](const QString& message) { refusals.push_back(message); });
+    Show(dialog);
+    Replace(Control<QLineEdit>(dialog, 1022), "50,5");
+    Replace(Control<QLineEdit>(dialog, 1023), "-2.25");
+    dialog.accept();
+    EXPECT_TRUE(refusals.isEmpty()) << refusals.join('|').toStdString();
+    EXPECT_EQ(text->GetPosition(), CPoint(5050, -225));
+    EXPECT_EQ(CUnitFormat(CUnitFormat::millimetres).Parse("1,005"), 101);
+
+    CTextDlg again(*text, mm);
+    again.SetRefusalSink([this](const QString& message) { refusals.push_back(message); });
+    Show(again);
+    Replace(Control<QLineEdit>(again, 1022), "cinquante");
+    again.accept();
+    ASSERT_EQ(refusals.size(), 1);
+    EXPECT_TRUE(refusals[0].endsWith("12,5.")) << refusals[0].toStdString();
 }
 
 TEST_F(DialogFixture, FanDialogShowsSpanAndRadiusAndTakesThemBack)

@@ -130,7 +130,7 @@ TEST(PenSetupDlg, LeavingTheWidthTakesItOrSaysWhyAndRestoresTheLastValidOne)
         EXPECT_EQ(QApplication::focusWidget(), dialog.WidthEdit());
     }
     EXPECT_EQ(refusals, (QStringList{"Please enter a number between 0.01 and 20.00.", "Please enter a number between 0.01 and 20.00.",
-                                     "Please enter a number."}));
+                                     "Please enter a number, such as 12.5."}));
     dialog.accept();
     EXPECT_EQ(dialog.Result().width, 500);
 }

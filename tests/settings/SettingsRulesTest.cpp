@@ -49,8 +49,8 @@ TEST(SettingsFields, PenWidthInMillimetresAndItsLimits)
     EXPECT_EQ(rules.UnitName(), "mm");
     EXPECT_EQ(rules.AcceptWidthText("0.004"), "Please enter a number between 0.01 and 20.00.");
     EXPECT_EQ(rules.AcceptWidthText("20.01"), "Please enter a number between 0.01 and 20.00.");
-    EXPECT_EQ(rules.AcceptWidthText("1,5"), "Please enter a number.");
-    EXPECT_EQ(rules.AcceptWidthText(""), "Please enter a number.");
+    EXPECT_EQ(rules.AcceptWidthText("1,5"), "Please enter a number, such as 12.5.");
+    EXPECT_EQ(rules.AcceptWidthText(""), "Please enter a number, such as 12.5.");
     EXPECT_EQ(rules.Result().width, 150);
     EXPECT_EQ(rules.AcceptWidthText(" 20.00 "), "");
     EXPECT_EQ(rules.Result().width, 2000);
@@ -216,7 +216,7 @@ TEST(PreferencesRules, LevelZeroReadsOnlyZoomAndUnit)
     const auto refused = rules.Accept({"800", "junk", "99", "0", "/elsewhere", std::nullopt});
     ASSERT_TRUE(refused);
     EXPECT_EQ(refused->field, CPreferencesRules::marginXField);
-    EXPECT_EQ(refused->message, "Please enter a number.");
+    EXPECT_EQ(refused->message, "Please enter a number, such as 12.5.");
     EXPECT_EQ(rules.Accept({"800", "1", "99", "0", "", std::nullopt})->message, "Please enter a number between 0.00 and 50.00.");
     EXPECT_EQ(rules.Accept({"800", "1", "2", "0", "", std::nullopt})->message, "Please enter an integer between 1 and 32767.");
     EXPECT_EQ(rules.Result(), expected);

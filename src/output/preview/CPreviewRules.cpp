@@ -1,6 +1,7 @@
 #include "CPreviewRules.h"
 
 #include "output/CPreviewPicture.h"
+#include "platform/LocalNumber.h"
 
 #include <QLocale>
 #include <QRegularExpression>
@@ -34,7 +35,7 @@ qlonglong LeadingInteger(const QString& text)
 double LeadingReal(const QString& text)
 {
     static const QRegularExpression pattern(QStringLiteral("^[+-]?(\\d+\\.?\\d*|\\.\\d+)([eE][+-]?\\d+)?"));
-    return QLocale::c().toDouble(LeadingNumber(text, pattern));
+    return QLocale::c().toDouble(LeadingNumber(LocalNumber::WithPoint(text), pattern));
 }
 
 } // namespace

@@ -3,7 +3,9 @@
 #include <QCoreApplication>
 #include <QMessageBox>
 
+#include <QLabel>
 #include <QLineEdit>
+#include <QRegularExpression>
 
 namespace {
 
@@ -81,12 +83,26 @@ void CBaseDlg::LimitPositionAndSizeEdits()
     LimitLengthEdits(edits);
 }
 
+// The field's label as people read it: "&Width" and "幅(&W)" both name it
+// without their key.
+QString CBaseDlg::FieldName(const QLineEdit* field) const
+{
+    static const QRegularExpression key(QStringLiteral("\\(&.\\)|&(?=.)|[:：]\\s*$"));
+    for (const QLabel* label : findChildren<QLabel*>())
+        if (label->buddy() == field)
+            return label->text().remove(key).trimmed();
+    return {};
+}
+
 void CBaseDlg::Refuse(QLineEdit* field, const QString& message)
 {
+    // Which field is meant, when it has a name to give.
+    const QString name = field ? FieldName(field) : QString();
+    const QString told = name.isEmpty() ? message : tr("%1: %2").arg(name, message);
     if (m_refusalSink)
-        m_refusalSink(message);
+        m_refusalSink(told);
     else
-        QMessageBox::warning(this, QCoreApplication::applicationName(), message);
+        QMessageBox::warning(this, QCoreApplication::applicationName(), told);
     if (field) {
         field->setFocus(Qt::OtherFocusReason);
         field->selectAll();

@@ -57,11 +57,13 @@ protected:
     void showEvent(QShowEvent* event) override;
     // A typed entry that keeps the dialog open: says why and puts the user
     // back into the field, its text selected.
+    // Says why, naming the field by its label, and puts the focus there.
     void Refuse(QLineEdit* field, const QString& message);
     // The same for a field named by its control number.
     void Refuse(const CFieldRefusal& refusal);
 
 private:
+    QString FieldName(const QLineEdit* field) const;
     void LimitPositionAndSizeEdits();
 
     CUnitFormat m_unitFormat;

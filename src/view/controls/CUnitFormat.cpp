@@ -1,5 +1,6 @@
 #include "CUnitFormat.h"
 
+#include "platform/LocalNumber.h"
 #include "platform/MulDiv.h"
 
 #include <cstdint>
@@ -35,6 +36,8 @@ constexpr int maxFractionDigits = 9;
 
 std::optional<Decimal> ReadDecimal(const QString& text)
 {
+    // The point, or the user's own decimal separator ("50,5" in French).
+    const QChar localPoint = LocalNumber::DecimalPoint();
     Decimal number;
     int i = 0;
     if (i < text.size() && (text[i] == QLatin1Char('+') || text[i] == QLatin1Char('-'))) {
@@ -46,7 +49,7 @@ std::optional<Decimal> ReadDecimal(const QString& text)
     int anyDigits = 0;
     for (; i < text.size(); ++i) {
         const QChar c = text[i];
-        if (c == QLatin1Char('.') && !point) {
+        if ((c == QLatin1Char('.') || c == localPoint) && !point) {
             point = true;
             continue;
         }

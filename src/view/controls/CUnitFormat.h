@@ -30,7 +30,8 @@ public:
     // the status bar shows it.
     QString Format(int lengthMm100) const;
     // Nothing for text that is not a plain decimal number ("12", "-0.5",
-    // ".25", "3."), or one whose length does not fit.
+    // ".25", "3."; the user's own decimal separator as well as the point:
+    // "50,5" in French), or one whose length does not fit.
     std::optional<int> Parse(const QString& text) const;
 
 private:

@@ -1,5 +1,6 @@
 #include "CFieldReader.h"
 
+#include "platform/LocalNumber.h"
 #include "platform/MulDiv.h"
 
 #include <QLocale>
@@ -33,7 +34,7 @@ std::optional<int> CFieldReader::LengthInRange(const QString& text, int field, d
     if (!length)
         return std::nullopt;
     // The check is on the number as typed, before it is rounded to 0.01 mm.
-    const double shown = QLocale::c().toDouble(text.trimmed());
+    const double shown = QLocale::c().toDouble(LocalNumber::WithPoint(text));
     if (shown < minShown || shown > maxShown) {
         Refuse(field, RangeMessage(minShown, maxShown));
         return std::nullopt;
@@ -46,7 +47,7 @@ std::optional<double> CFieldReader::Number(const QString& text, int field)
     if (Failed())
         return std::nullopt;
     bool ok = false;
-    const double value = QLocale::c().toDouble(text.trimmed(), &ok);
+    const double value = QLocale::c().toDouble(LocalNumber::WithPoint(text), &ok);
     if (!ok || !std::isfinite(value)) {
         Refuse(field, CFieldRefusal::NotANumber());
         return std::nullopt;

@@ -55,7 +55,7 @@ TEST(MaterialSetupRules, SizesOutsideOneToNinetyMillimetresAreRefused)
     EXPECT_EQ(rules.Accept("0.5", "40")->field, CMaterialSetupRules::widthField);
     EXPECT_EQ(rules.Accept("50", "91")->field, CMaterialSetupRules::heightField);
     EXPECT_EQ(rules.Accept("50", "91")->message, "Please enter a number between 1 and 90.");
-    EXPECT_EQ(rules.Accept("abc", "40")->message, "Please enter a number.");
+    EXPECT_EQ(rules.Accept("abc", "40")->message, "Please enter a number, such as 12.5.");
     EXPECT_EQ(rules.Size(), (CSize{5000, 4000})); // nothing kept from a refused pair
     EXPECT_FALSE(rules.Accept("1", "90"));
     EXPECT_EQ(rules.Size(), (CSize{100, 9000}));
