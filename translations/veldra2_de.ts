@@ -2360,4 +2360,12 @@ Unerwartetes Dateiformat.</translation>
         <translation>Schrift&amp;farbe</translation>
     </message>
 </context>
+<context>
+    <name>Resources</name>
+    <message>
+        <source>Veldra2 Resource #0</source>
+        <extracomment>The check text of a replacement catalog: keep it exactly as it is.</extracomment>
+        <translation>Veldra2 Resource #0</translation>
+    </message>
+</context>
 </TS>

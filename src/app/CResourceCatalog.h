@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QTranslator>
 
@@ -12,7 +13,10 @@ class CResourceCatalog
 {
 public:
     static constexpr const char* checkContext = "Resources";
-    static constexpr const char* checkText = "Veldra2 Resource #0";
+    // Every shipped catalog carries it too, so that a catalog built from
+    // one of them is taken.
+    //: The check text of a replacement catalog: keep it exactly as it is.
+    static constexpr const char* checkText = QT_TRANSLATE_NOOP("Resources", "Veldra2 Resource #0");
 
     // Where the catalog of a program belongs.
     static QString PathFor(const QString& programPath);

@@ -42,6 +42,12 @@ TEST(ResourceCatalog, OnlyACatalogWithTheCheckTextReplacesTheTexts)
     }
     // Gone with its owner.
     EXPECT_EQ(FileMenu(), QStringLiteral("&File"));
+    {
+        // Built by lrelease from the shipped German catalog.
+        CResourceCatalog shipped;
+        EXPECT_TRUE(shipped.Install(Catalog("shipped-de.qm")));
+        EXPECT_EQ(FileMenu(), QStringLiteral("&Datei"));
+    }
 }
 
 TEST(ResourceCatalog, MissingOrDamagedCatalogsAreLeftAlone)
