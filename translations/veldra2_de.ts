@@ -50,12 +50,12 @@
         <translation>Material hinzufügen</translation>
     </message>
     <message>
-        <source>Rresolution(&amp;dpi)</source>
-        <translation>Auf&amp;lösung (dpi)</translation>
-    </message>
-    <message>
         <source>NewShape</source>
         <translation>NeueForm</translation>
+    </message>
+    <message>
+        <source>Resolution (&amp;dpi)</source>
+        <translation>Auf&amp;lösung (dpi)</translation>
     </message>
 </context>
 <context>
@@ -338,6 +338,10 @@ Davor wurden %3 Platten gesendet.</translation>
         <source>All files (*)</source>
         <translation>Alle Dateien (*)</translation>
     </message>
+    <message>
+        <source>Import</source>
+        <translation>Importieren</translation>
+    </message>
 </context>
 <context>
     <name>CDocumentFile</name>
@@ -593,6 +597,18 @@ Bitte prüfen Sie, ob Pfad und Dateiname stimmen.</translation>
     <message>
         <source>&quot;%1&quot; could not be read from the library.</source>
         <translation>„%1“ konnte nicht aus der Bibliothek gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Add Material</source>
+        <translation>Material hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add Frame</source>
+        <translation>Rahmen hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add Symbol</source>
+        <translation>Symbol hinzufügen</translation>
     </message>
 </context>
 <context>

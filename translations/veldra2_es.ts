@@ -50,12 +50,12 @@
         <translation>Añadir material</translation>
     </message>
     <message>
-        <source>Rresolution(&amp;dpi)</source>
-        <translation>Res&amp;olución (ppp)</translation>
-    </message>
-    <message>
         <source>NewShape</source>
         <translation>NuevaForma</translation>
+    </message>
+    <message>
+        <source>Resolution (&amp;dpi)</source>
+        <translation>Res&amp;olución (ppp)</translation>
     </message>
 </context>
 <context>
@@ -338,6 +338,10 @@ Antes se enviaron %3 placas.</translation>
         <source>All files (*)</source>
         <translation>Todos los archivos (*)</translation>
     </message>
+    <message>
+        <source>Import</source>
+        <translation>Importar</translation>
+    </message>
 </context>
 <context>
     <name>CDocumentFile</name>
@@ -593,6 +597,18 @@ Compruebe que la ruta y el nombre del archivo son correctos.</translation>
     <message>
         <source>&quot;%1&quot; could not be read from the library.</source>
         <translation>No se pudo leer «%1» de la biblioteca.</translation>
+    </message>
+    <message>
+        <source>Add Material</source>
+        <translation>Añadir material</translation>
+    </message>
+    <message>
+        <source>Add Frame</source>
+        <translation>Añadir marco</translation>
+    </message>
+    <message>
+        <source>Add Symbol</source>
+        <translation>Añadir símbolo</translation>
     </message>
 </context>
 <context>

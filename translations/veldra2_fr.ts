@@ -50,12 +50,12 @@
         <translation>Ajouter un matériau</translation>
     </message>
     <message>
-        <source>Rresolution(&amp;dpi)</source>
-        <translation>Rés&amp;olution (dpi)</translation>
-    </message>
-    <message>
         <source>NewShape</source>
         <translation>NouvelleForme</translation>
+    </message>
+    <message>
+        <source>Resolution (&amp;dpi)</source>
+        <translation>Rés&amp;olution (dpi)</translation>
     </message>
 </context>
 <context>
@@ -338,6 +338,10 @@ Il se trouve dans %1</translation>
         <source>All files (*)</source>
         <translation>Tous les fichiers (*)</translation>
     </message>
+    <message>
+        <source>Import</source>
+        <translation>Importer</translation>
+    </message>
 </context>
 <context>
     <name>CDocumentFile</name>
@@ -593,6 +597,18 @@ Vérifiez que le chemin et le nom du fichier sont corrects.</translation>
     <message>
         <source>&quot;%1&quot; could not be read from the library.</source>
         <translation>« %1 » n’a pas pu être lu dans la bibliothèque.</translation>
+    </message>
+    <message>
+        <source>Add Material</source>
+        <translation>Ajouter un matériau</translation>
+    </message>
+    <message>
+        <source>Add Frame</source>
+        <translation>Ajouter un cadre</translation>
+    </message>
+    <message>
+        <source>Add Symbol</source>
+        <translation>Ajouter un symbole</translation>
     </message>
 </context>
 <context>

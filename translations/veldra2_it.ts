@@ -50,12 +50,12 @@
         <translation>Aggiungi materiale</translation>
     </message>
     <message>
-        <source>Rresolution(&amp;dpi)</source>
-        <translation>Ris&amp;oluzione (dpi)</translation>
-    </message>
-    <message>
         <source>NewShape</source>
         <translation>NuovaForma</translation>
+    </message>
+    <message>
+        <source>Resolution (&amp;dpi)</source>
+        <translation>Ris&amp;oluzione (dpi)</translation>
     </message>
 </context>
 <context>
@@ -338,6 +338,10 @@ Prima sono state inviate %3 targhe.</translation>
         <source>All files (*)</source>
         <translation>Tutti i file (*)</translation>
     </message>
+    <message>
+        <source>Import</source>
+        <translation>Importa</translation>
+    </message>
 </context>
 <context>
     <name>CDocumentFile</name>
@@ -593,6 +597,18 @@ Verificare che percorso e nome del file siano corretti.</translation>
     <message>
         <source>&quot;%1&quot; could not be read from the library.</source>
         <translation>Non è stato possibile leggere &quot;%1&quot; dalla libreria.</translation>
+    </message>
+    <message>
+        <source>Add Material</source>
+        <translation>Aggiungi materiale</translation>
+    </message>
+    <message>
+        <source>Add Frame</source>
+        <translation>Aggiungi cornice</translation>
+    </message>
+    <message>
+        <source>Add Symbol</source>
+        <translation>Aggiungi simbolo</translation>
     </message>
 </context>
 <context>

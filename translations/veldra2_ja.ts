@@ -50,12 +50,12 @@
         <translation>素材の追加</translation>
     </message>
     <message>
-        <source>Rresolution(&amp;dpi)</source>
-        <translation>解像度(&amp;D) (dpi)</translation>
-    </message>
-    <message>
         <source>NewShape</source>
         <translation>新しい形状</translation>
+    </message>
+    <message>
+        <source>Resolution (&amp;dpi)</source>
+        <translation>解像度(&amp;D) (dpi)</translation>
     </message>
 </context>
 <context>
@@ -338,6 +338,10 @@ It is at %1</source>
         <source>All files (*)</source>
         <translation>すべてのファイル (*)</translation>
     </message>
+    <message>
+        <source>Import</source>
+        <translation>画像の取り込み</translation>
+    </message>
 </context>
 <context>
     <name>CDocumentFile</name>
@@ -593,6 +597,18 @@ Please verify that the correct path and file name are given.</source>
     <message>
         <source>&quot;%1&quot; could not be read from the library.</source>
         <translation>「%1」をライブラリから読み込めませんでした。</translation>
+    </message>
+    <message>
+        <source>Add Material</source>
+        <translation>素材の追加</translation>
+    </message>
+    <message>
+        <source>Add Frame</source>
+        <translation>フレームの追加</translation>
+    </message>
+    <message>
+        <source>Add Symbol</source>
+        <translation>シンボルの追加</translation>
     </message>
 </context>
 <context>

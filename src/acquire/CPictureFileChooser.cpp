@@ -37,10 +37,10 @@ void CPictureFileChooser::RememberFilter(const QStringList& filters, const QStri
         s_nFilterIndex = index;
 }
 
-QString CPictureFileChooser::ChoosePictureFile(QWidget* parent, const QString& pluginFolder)
+QString CPictureFileChooser::ChoosePictureFile(QWidget* parent, const QString& pluginFolder, const QString& title)
 {
     const QStringList filters = Filters(pluginFolder);
-    QFileDialog dialog(parent);
+    QFileDialog dialog(parent, title);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setOption(QFileDialog::ReadOnly, false);

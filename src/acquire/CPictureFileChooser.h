@@ -14,7 +14,8 @@ class CPictureFileChooser
 
 public:
     // The chosen file's full path, or an empty string on Cancel.
-    static QString ChoosePictureFile(QWidget* parent, const QString& pluginFolder);
+    // title: what the dialog is for ("Import", "Add Symbol").
+    static QString ChoosePictureFile(QWidget* parent, const QString& pluginFolder, const QString& title);
 
     // "All pictures" first (every kind the readers and the plug-ins of the
     // folder know), then each kind, then all files.

@@ -38,7 +38,8 @@ bool CDocumentCommands::OnCommand(CommandId id)
         return true;
     case CommandId::Import:
         if (const QString path = CPictureFileChooser::ChoosePictureFile(
-                m_pWindow, CPictureLoader::PluginFolderFor(m_settings.textDefaults.pluginFolder)); !path.isEmpty())
+                m_pWindow, CPictureLoader::PluginFolderFor(m_settings.textDefaults.pluginFolder), tr("Import"));
+            !path.isEmpty())
             ImportFile(path, true);
         return true;
     case CommandId::Invert:

@@ -112,8 +112,17 @@ QString CLibraryCommands::PluginFolder() const
 
 bool CLibraryCommands::AddFromChosenFile(int kind)
 {
-    const QString path = CPictureFileChooser::ChoosePictureFile(m_pWindow, PluginFolder());
+    const QString path = CPictureFileChooser::ChoosePictureFile(m_pWindow, PluginFolder(), AddTitle(kind));
     return !path.isEmpty() && AddFromFile(kind, path);
+}
+
+QString CLibraryCommands::AddTitle(int kind)
+{
+    switch (kind) {
+    case CLibraryModel::material: return tr("Add Material");
+    case CLibraryModel::frame: return tr("Add Frame");
+    default: return tr("Add Symbol");
+    }
 }
 
 QWidget* CLibraryCommands::DialogParent() const

@@ -57,6 +57,8 @@ private:
     QString PluginFolder() const;
     // The library window when one is open, else the main window.
     QWidget* DialogParent() const;
+    // The picture dialog's title for an entry of that kind.
+    static QString AddTitle(int kind);
 
     CVeldraApp& m_app;
     CVeldraDoc& m_doc;

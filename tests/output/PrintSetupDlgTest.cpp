@@ -251,6 +251,8 @@ TEST_F(PrintSetupFixture, OkKeepsThePaperAndConfirmedAdjustments)
     const std::unique_ptr<CPrintSetupDlg> dialog = Show(CPrintSetupDlg::Mode::setup, engraverQueue);
     EditProperties(*dialog, [](CEngraverPropertiesDlg& properties) {
         EXPECT_DOUBLE_EQ(Child<QDoubleSpinBox>(properties, "gamma")->value(), 0.5);
+        // Wide enough for its title beside a title bar's buttons.
+        EXPECT_GE(properties.width(), properties.fontMetrics().horizontalAdvance(properties.windowTitle()) + 100);
         Type(Child<QSpinBox>(properties, "brightness"), QStringLiteral("12"));
         Type(Child<QSpinBox>(properties, "contrast"), QStringLiteral("-7"));
         Type(Child<QDoubleSpinBox>(properties, "gamma"), properties.locale().toString(1.15, 'f', 2));

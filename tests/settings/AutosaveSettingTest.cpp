@@ -27,7 +27,7 @@ TEST(AutosaveSetting, TypedInPreferencesAndRefusedOutOfRange)
         dialog.accept();
         EXPECT_EQ(dialog.result(), QDialog::Rejected) << typed;
     }
-    EXPECT_EQ(refusals, QStringList(3, "Please enter an integer between 0 and 1440."));
+    EXPECT_EQ(refusals, QStringList(3, "Autosave every: Please enter an integer between 0 and 1440."));
     field->selectAll();
     QTest::keyClick(field, Qt::Key_0);
     dialog.accept();

@@ -261,9 +261,9 @@ TEST(PreferencesDlg, NumbersOutOfRangeKeepTheDialogOpenOnTheirField)
     TypeInto(margin, {Qt::Key_5, Qt::Key_1});
     dialog.accept();
     EXPECT_EQ(QApplication::focusWidget(), margin);
-    EXPECT_EQ(refusals, (QStringList{"Please enter an integer between 25 and 1600.",
-                                     "Please enter an integer between 1 and 32767.",
-                                     "Please enter a number between 0.00 and 50.00."}));
+    EXPECT_EQ(refusals, (QStringList{"Zoom: Please enter an integer between 25 and 1600.",
+                                     "Undo Count: Please enter an integer between 1 and 32767.",
+                                     "Vertical: Please enter a number between 0.00 and 50.00."}));
     EXPECT_TRUE(dialog.isVisible());
 
     TypeInto(margin, {Qt::Key_5, Qt::Key_0});

@@ -189,7 +189,7 @@ TEST_F(PictureDialogsFixture, TrimmingAsksForASizeWithinItsLimits)
         dialog.reject();
     });
     EXPECT_TRUE(frame->Router().Execute(CommandId::Trimming));
-    EXPECT_EQ(driver.Messages(), QStringList{QStringLiteral("Please enter a number between 0.50 and 1000.00.")});
+    EXPECT_EQ(driver.Messages(), QStringList{QStringLiteral("Width: Please enter a number between 0.50 and 1000.00.")});
 }
 
 TEST_F(PictureDialogsFixture, OnlyAPictureWithItsFileCanBeTrimmed)

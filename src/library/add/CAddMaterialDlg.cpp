@@ -26,7 +26,7 @@ QGridLayout* CAddMaterialDlg::BuildResolutionRow()
 {
     m_pResolution = DialogSupport::NewEdit(this, AddControlIds::resolution, 5);
     // The label reads as it always has.
-    m_pResolutionLabel = DialogSupport::NewLabel(this, tr("Rresolution(&dpi)"), m_pResolution);
+    m_pResolutionLabel = DialogSupport::NewLabel(this, tr("Resolution (&dpi)"), m_pResolution);
     auto* row = new QGridLayout;
     row->addWidget(m_pResolutionLabel, 0, 0);
     row->addWidget(m_pResolution, 0, 1);

@@ -8,6 +8,13 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+namespace {
+
+// What a window manager's title bar keeps for its icon and buttons.
+constexpr int titleBarButtonsWidth = 140;
+
+} // namespace
+
 CEngraverPropertiesDlg::CEngraverPropertiesDlg(const CEngraverAdjustments& adjustments, QWidget* parent)
     : QDialog(parent)
     , m_initial(adjustments.Clamped())
@@ -45,6 +52,9 @@ void CEngraverPropertiesDlg::BuildLayout()
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(buttons);
+    // The fields alone make a narrow window whose title bar cuts its title
+    // short; room for the title and the bar's buttons.
+    setMinimumWidth(fontMetrics().horizontalAdvance(windowTitle()) + titleBarButtonsWidth);
 }
 
 CEngraverAdjustments CEngraverPropertiesDlg::Adjustments() const

@@ -111,7 +111,7 @@ TEST_F(AddDialogs, AScanOpensAtTheScannerSizeAndFollowsTheResolutionTyped)
     });
     EXPECT_TRUE(CAddEntry::AddScannedMaterial(Photo(600, 300), 300, doc, settings, library.path(), nullptr));
     EXPECT_TRUE(checked);
-    EXPECT_EQ(driver.Messages(), QStringList{QStringLiteral("Please enter an integer between 1 and 10000.")});
+    EXPECT_EQ(driver.Messages(), QStringList{QStringLiteral("Resolution (dpi): Please enter an integer between 1 and 10000.")});
     EXPECT_EQ(settings.scanDpi, 600);
 
     // Made smaller than it opened: reduced to its size in dots, in black and white.
@@ -241,12 +241,12 @@ TEST_F(AddDialogs, AnExistingEntryOrASizeOutOfRangeKeepsTheDialogOpen)
 
     Type(Edit(dialog, ids::width), QStringLiteral("0.4"));
     ClickAdd(dialog);
-    EXPECT_EQ(refusals.value(0), QStringLiteral("Please enter a number between 0.5 and 1000."));
+    EXPECT_EQ(refusals.value(0), QStringLiteral("Width: Please enter a number between 0.5 and 1000."));
     EXPECT_TRUE(Edit(dialog, ids::width)->hasFocus());
     TypeAndLeave(Edit(dialog, ids::width), QStringLiteral("10"));
 
     ClickAdd(dialog);
-    EXPECT_EQ(refusals.value(1), QStringLiteral("File already exists"));
+    EXPECT_EQ(refusals.value(1), QStringLiteral("Name: File already exists"));
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_TRUE(Edit(dialog, ids::name)->hasFocus());
     QFile file(existing);

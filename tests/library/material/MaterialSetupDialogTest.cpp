@@ -216,8 +216,9 @@ TEST_F(MaterialSetupTest, SizesOutsideTheLimitsKeepTheDialogOpen)
         chooserAsked = true;
         return QString();
     }));
-    EXPECT_EQ(driver.Messages(), (QStringList{"Please enter a number between 1 and 90.", "Please enter a number between 1 and 90.",
-                                              "Please enter a number between 1 and 90."}));
+    EXPECT_EQ(driver.Messages(), (QStringList{"Width: Please enter a number between 1 and 90.",
+                                              "Height: Please enter a number between 1 and 90.",
+                                              "Height: Please enter a number between 1 and 90."}));
     EXPECT_FALSE(chooserAsked);
     EXPECT_EQ(doc.GetMaterialSize(), (CSize{9000, 9000}));
 }

@@ -259,7 +259,7 @@ TEST(CropImageDlg, ABadToleranceIsRefusedWithTheRangeMessage)
     crop.Type(crop.dialog.PenDiameterEdit(), QStringLiteral("101"));
     crop.Type(crop.dialog.ToleranceEdit(), QStringLiteral("255"));
     QTest::mouseClick(crop.dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok), Qt::LeftButton);
-    EXPECT_EQ(crop.refusals.last(), QStringLiteral("Please enter an integer between 1 and 100."));
+    EXPECT_EQ(crop.refusals.last(), QStringLiteral("Pen Diameter: Please enter an integer between 1 and 100."));
     EXPECT_TRUE(crop.dialog.isVisible());
 }
 
