@@ -1,6 +1,7 @@
 #include "CPictureImport.h"
 
 #include "CPictureLoader.h"
+#include "CVectorPicture.h"
 
 #include "document/CPictureCommands.h"
 #include "imaging/CDibImage.h"
@@ -9,6 +10,8 @@
 #include <QCoreApplication>
 
 #include <QFileInfo>
+
+#include <algorithm>
 
 namespace CPictureImport {
 
@@ -26,10 +29,19 @@ bool ImportPicture(CVeldraDoc& doc, const QString& path, const QString& pluginFo
                          .arg(path, AnsiCodec::Unheld(name, 0));
         return false;
     }
-    CDibImage image;
-    if (!CPictureLoader::LoadPicture(image, path, pluginFolder, error))
-        return false;
-    CDibObj* added = CPictureCommands::AddPicture(doc, image, name);
+    CDibObj* added = nullptr;
+    if (const std::unique_ptr<CVectorPicture> drawing = CVectorPicture::Open(path)) {
+        // Proportions to a thousandth of the drawing's own units.
+        const QSizeF size = drawing->NaturalSize() * 1000;
+        added = CPictureCommands::AddDrawing(
+            doc, {int(std::min(size.width(), 1e9)), int(std::min(size.height(), 1e9))},
+            [&](CSize dots, CDibImage& image) { return drawing->Draw(dots, image); }, name);
+    } else {
+        CDibImage image;
+        if (!CPictureLoader::LoadPicture(image, path, pluginFolder, error))
+            return false;
+        added = CPictureCommands::AddPicture(doc, image, name);
+    }
     if (object)
         *object = added;
     return true;

@@ -82,15 +82,13 @@ bool MakeWorkingCopy(const CDibImage& image, const CRect& part, CSize dots, CDib
 
 } // namespace
 
-CDibObj* AddPicture(CVeldraDoc& doc, CDibImage& image, const QString& name)
+namespace {
+
+// A new picture object of its working copy, placed at the fitted size with
+// its full-resolution picture kept in a temporary file.
+CDibObj* PlacePicture(CVeldraDoc& doc, CDibImage& working, const CDibImage& full, CSize fitted, CSize dots,
+                      const QString& name)
 {
-    if (image.IsEmpty() || (image.BitCount() != 24 && !image.ConvertDepth(24)))
-        return nullptr;
-    const CSize fitted = FitPrintable(doc, image.Width(), image.Height());
-    const CSize dots = doc.DocToDeviceSize(fitted);
-    CDibImage working;
-    if (!MakeWorkingCopy(image, {0, 0, image.Width(), image.Height()}, dots, working))
-        return nullptr;
     auto object = std::make_unique<CDibObj>();
     // Its key pixels are its transparent parts: every source of pictures
     // has moved other pixels off the key.
@@ -101,7 +99,7 @@ CDibObj* AddPicture(CVeldraDoc& doc, CDibImage& image, const QString& name)
     // Names are kept in the layout's code page, like every other text.
     object->m_strName = AnsiCodec::Encode(name);
     const QString temporary = doc.NewTempFile();
-    if (!temporary.isEmpty() && image.SaveBitmapFile(temporary))
+    if (!temporary.isEmpty() && full.SaveBitmapFile(temporary))
         object->SetSourcePath(temporary);
     CDibObj* raw = object.get();
     doc.InsertAt(std::move(object), IndexOfFirstPicture(doc));
@@ -109,6 +107,35 @@ CDibObj* AddPicture(CVeldraDoc& doc, CDibImage& image, const QString& name)
     doc.RecordUndo(UndoKind::added, raw, true);
     Announce(doc, raw);
     return raw;
+}
+
+} // namespace
+
+CDibObj* AddPicture(CVeldraDoc& doc, CDibImage& image, const QString& name)
+{
+    if (image.IsEmpty() || (image.BitCount() != 24 && !image.ConvertDepth(24)))
+        return nullptr;
+    const CSize fitted = FitPrintable(doc, image.Width(), image.Height());
+    const CSize dots = doc.DocToDeviceSize(fitted);
+    CDibImage working;
+    if (!MakeWorkingCopy(image, {0, 0, image.Width(), image.Height()}, dots, working))
+        return nullptr;
+    return PlacePicture(doc, working, image, fitted, dots, name);
+}
+
+CDibObj* AddDrawing(CVeldraDoc& doc, CSize proportions, const DrawAt& draw, const QString& name)
+{
+    if (proportions.cx <= 0 || proportions.cy <= 0 || !draw)
+        return nullptr;
+    const CSize fitted = FitPrintable(doc, proportions.cx, proportions.cy);
+    const CSize dots = doc.DocToDeviceSize(fitted);
+    CDibImage drawing;
+    if (!draw(dots, drawing) || drawing.Width() != dots.cx || drawing.Height() != dots.cy)
+        return nullptr;
+    CDibImage working;
+    if (!working.CopyImage(drawing))
+        return nullptr;
+    return PlacePicture(doc, working, drawing, fitted, dots, name);
 }
 
 bool AddPasted(CVeldraDoc& doc, std::unique_ptr<CSymbolObj> object)

@@ -21,6 +21,11 @@ namespace CPictureCommands {
 // Fits a new picture into the printable area, keeps the full-resolution
 // picture in a temporary file, and inserts it before the first picture.
 CDibObj* AddPicture(CVeldraDoc& doc, CDibImage& image, const QString& name);
+// The same for a drawing of those proportions, drawn at the dots it takes
+// (no bitmap enlarged); the drawing at those dots is kept as its full
+// resolution.
+using DrawAt = std::function<bool(CSize dots, CDibImage& image)>;
+CDibObj* AddDrawing(CVeldraDoc& doc, CSize proportions, const DrawAt& draw, const QString& name);
 
 // A pasted object; a picture with a source file gets its own copy of it.
 bool AddPasted(CVeldraDoc& doc, std::unique_ptr<CSymbolObj> object);

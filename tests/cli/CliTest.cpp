@@ -274,6 +274,35 @@ TEST_F(CliFixture, ImportKeepsAPngsTransparency)
     EXPECT_EQ(at(28, 20), RGB(1, 0, 1));   // moved off the key, never a hole
 }
 
+// An SVG logo is drawn at the dots it takes on the plate, not enlarged
+// from a small bitmap: 38 mm of a 40 mm plate at 529 dpi are 791 dots, and
+// its round hole has no grey around it, only the logo's white and the plate.
+TEST_F(CliFixture, ImportDrawsAnSvgAtItsDotsOnThePlate)
+{
+    const QByteArray svg = "<svg xmlns='http://www.w3.org/2000/svg' width='20mm' height='10mm' viewBox='0 0 20 10'>"
+                           "<path fill='white' fill-rule='evenodd' d='M0 0H20V10H0Z M10 2A3 3 0 1 0 10.001 2Z'/></svg>";
+    const QString out = dir.filePath(QStringLiteral("logo.vlz"));
+    CliRun run = Cli({"import", Write("logo.svg", svg), out, "--material", "4000,4000"});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    run = Cli({"info", out});
+    const QJsonObject picture = QJsonDocument::fromJson(run.out).object()["objects"].toArray()[0].toObject();
+    EXPECT_EQ(picture["image"].toObject()["width"].toInt(), 791);
+    EXPECT_EQ(picture["image"].toObject()["height"].toInt(), 396);
+
+    const QString bitmap = dir.filePath(QStringLiteral("logo.bmp"));
+    ASSERT_EQ(Cli({"render", out, bitmap, "--mode", "screen"}).exitCode, 0);
+    CDibImage plate;
+    ASSERT_TRUE(plate.LoadBitmapFile(bitmap));
+    const int left = (plate.Width() - 791) / 2, top = (plate.Height() - 396) / 2;
+    const COLORREF hole = plate.GetPixel(left + 395, top + 197), ink = plate.GetPixel(left + 20, top + 20);
+    EXPECT_NE(hole, ink);
+    int others = 0;
+    for (int y = top + 2; y < top + 393; ++y)
+        for (int x = left + 2; x < left + 789; ++x)
+            others += plate.GetPixel(x, y) != hole && plate.GetPixel(x, y) != ink;
+    EXPECT_EQ(others, 0);
+}
+
 TEST_F(CliFixture, LibraryListsTheRefreshedRows)
 {
     QDir().mkpath(dir.filePath(QStringLiteral("Symbol")));

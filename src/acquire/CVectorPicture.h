@@ -1,0 +1,33 @@
+#pragma once
+
+#include "platform/CSize.h"
+
+#include <QSizeF>
+#include <QString>
+
+#include <memory>
+
+class CDibImage;
+class QSvgRenderer;
+
+// A vector picture (SVG) drawn at exactly the dots it takes on the plate,
+// never as a small bitmap enlarged: its edges stay sharp where the
+// engraver needs them. Transparent parts become the key colour, decided at
+// half opacity as for any picture.
+class CVectorPicture
+{
+public:
+    // Nothing when the file is not a vector picture this program draws.
+    static std::unique_ptr<CVectorPicture> Open(const QString& path);
+    ~CVectorPicture();
+
+    // Its own size, for its proportions.
+    QSizeF NaturalSize() const;
+    // Draws the whole picture into dots.cx x dots.cy dots (24 bits).
+    bool Draw(CSize dots, CDibImage& image) const;
+
+private:
+    explicit CVectorPicture(std::unique_ptr<QSvgRenderer> renderer);
+
+    std::unique_ptr<QSvgRenderer> m_pRenderer;
+};
