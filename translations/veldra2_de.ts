@@ -1550,6 +1550,113 @@ Unerwartetes Dateiformat.</translation>
     </message>
 </context>
 <context>
+    <name>CStarterLibrary</name>
+    <message>
+        <source>Hexagon</source>
+        <translation>Sechseck</translation>
+    </message>
+    <message>
+        <source>Oval</source>
+        <translation>Oval</translation>
+    </message>
+    <message>
+        <source>Round</source>
+        <translation>Rund</translation>
+    </message>
+    <message>
+        <source>Rounded rectangle</source>
+        <translation>Abgerundetes Rechteck</translation>
+    </message>
+    <message>
+        <source>Shield</source>
+        <translation>Schild</translation>
+    </message>
+    <message>
+        <source>Tag with hole</source>
+        <translation>Anhänger mit Loch</translation>
+    </message>
+    <message>
+        <source>Beaded</source>
+        <translation>Perlen</translation>
+    </message>
+    <message>
+        <source>Dashed</source>
+        <translation>Gestrichelt</translation>
+    </message>
+    <message>
+        <source>Dotted</source>
+        <translation>Gepunktet</translation>
+    </message>
+    <message>
+        <source>Double</source>
+        <translation>Doppelt</translation>
+    </message>
+    <message>
+        <source>Ornamental corners</source>
+        <translation>Zierecken</translation>
+    </message>
+    <message>
+        <source>Rounded</source>
+        <translation>Abgerundet</translation>
+    </message>
+    <message>
+        <source>Single</source>
+        <translation>Einfach</translation>
+    </message>
+    <message>
+        <source>Thick and thin</source>
+        <translation>Dick und dünn</translation>
+    </message>
+    <message>
+        <source>Arrow</source>
+        <translation>Pfeil</translation>
+    </message>
+    <message>
+        <source>Check mark</source>
+        <translation>Häkchen</translation>
+    </message>
+    <message>
+        <source>Cross mark</source>
+        <translation>Kreuz</translation>
+    </message>
+    <message>
+        <source>First aid</source>
+        <translation>Erste Hilfe</translation>
+    </message>
+    <message>
+        <source>Gear</source>
+        <translation>Zahnrad</translation>
+    </message>
+    <message>
+        <source>Heart</source>
+        <translation>Herz</translation>
+    </message>
+    <message>
+        <source>High voltage</source>
+        <translation>Hochspannung</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Prohibited</source>
+        <translation>Verboten</translation>
+    </message>
+    <message>
+        <source>Star</source>
+        <translation>Stern</translation>
+    </message>
+    <message>
+        <source>Turn arrow</source>
+        <translation>Drehpfeil</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+</context>
+<context>
     <name>CStartupLogoWnd</name>
     <message>
         <source>Version %1</source>

@@ -1550,6 +1550,113 @@ Formato de archivo inesperado.</translation>
     </message>
 </context>
 <context>
+    <name>CStarterLibrary</name>
+    <message>
+        <source>Hexagon</source>
+        <translation>Hexágono</translation>
+    </message>
+    <message>
+        <source>Oval</source>
+        <translation>Óvalo</translation>
+    </message>
+    <message>
+        <source>Round</source>
+        <translation>Redondo</translation>
+    </message>
+    <message>
+        <source>Rounded rectangle</source>
+        <translation>Rectángulo redondeado</translation>
+    </message>
+    <message>
+        <source>Shield</source>
+        <translation>Escudo</translation>
+    </message>
+    <message>
+        <source>Tag with hole</source>
+        <translation>Etiqueta con agujero</translation>
+    </message>
+    <message>
+        <source>Beaded</source>
+        <translation>Perlado</translation>
+    </message>
+    <message>
+        <source>Dashed</source>
+        <translation>Discontinuo</translation>
+    </message>
+    <message>
+        <source>Dotted</source>
+        <translation>Punteado</translation>
+    </message>
+    <message>
+        <source>Double</source>
+        <translation>Doble</translation>
+    </message>
+    <message>
+        <source>Ornamental corners</source>
+        <translation>Esquinas ornamentales</translation>
+    </message>
+    <message>
+        <source>Rounded</source>
+        <translation>Redondeado</translation>
+    </message>
+    <message>
+        <source>Single</source>
+        <translation>Sencillo</translation>
+    </message>
+    <message>
+        <source>Thick and thin</source>
+        <translation>Grueso y fino</translation>
+    </message>
+    <message>
+        <source>Arrow</source>
+        <translation>Flecha</translation>
+    </message>
+    <message>
+        <source>Check mark</source>
+        <translation>Marca de verificación</translation>
+    </message>
+    <message>
+        <source>Cross mark</source>
+        <translation>Aspa</translation>
+    </message>
+    <message>
+        <source>First aid</source>
+        <translation>Primeros auxilios</translation>
+    </message>
+    <message>
+        <source>Gear</source>
+        <translation>Engranaje</translation>
+    </message>
+    <message>
+        <source>Heart</source>
+        <translation>Corazón</translation>
+    </message>
+    <message>
+        <source>High voltage</source>
+        <translation>Alta tensión</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Información</translation>
+    </message>
+    <message>
+        <source>Prohibited</source>
+        <translation>Prohibido</translation>
+    </message>
+    <message>
+        <source>Star</source>
+        <translation>Estrella</translation>
+    </message>
+    <message>
+        <source>Turn arrow</source>
+        <translation>Flecha de giro</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Advertencia</translation>
+    </message>
+</context>
+<context>
     <name>CStartupLogoWnd</name>
     <message>
         <source>Version %1</source>

@@ -1550,6 +1550,113 @@ Format de fichier inattendu.</translation>
     </message>
 </context>
 <context>
+    <name>CStarterLibrary</name>
+    <message>
+        <source>Hexagon</source>
+        <translation>Hexagone</translation>
+    </message>
+    <message>
+        <source>Oval</source>
+        <translation>Ovale</translation>
+    </message>
+    <message>
+        <source>Round</source>
+        <translation>Rond</translation>
+    </message>
+    <message>
+        <source>Rounded rectangle</source>
+        <translation>Rectangle arrondi</translation>
+    </message>
+    <message>
+        <source>Shield</source>
+        <translation>Écusson</translation>
+    </message>
+    <message>
+        <source>Tag with hole</source>
+        <translation>Étiquette percée</translation>
+    </message>
+    <message>
+        <source>Beaded</source>
+        <translation>Perlé</translation>
+    </message>
+    <message>
+        <source>Dashed</source>
+        <translation>Tirets</translation>
+    </message>
+    <message>
+        <source>Dotted</source>
+        <translation>Pointillé</translation>
+    </message>
+    <message>
+        <source>Double</source>
+        <translation>Double</translation>
+    </message>
+    <message>
+        <source>Ornamental corners</source>
+        <translation>Coins ornés</translation>
+    </message>
+    <message>
+        <source>Rounded</source>
+        <translation>Arrondi</translation>
+    </message>
+    <message>
+        <source>Single</source>
+        <translation>Simple</translation>
+    </message>
+    <message>
+        <source>Thick and thin</source>
+        <translation>Épais et fin</translation>
+    </message>
+    <message>
+        <source>Arrow</source>
+        <translation>Flèche</translation>
+    </message>
+    <message>
+        <source>Check mark</source>
+        <translation>Coche</translation>
+    </message>
+    <message>
+        <source>Cross mark</source>
+        <translation>Croix</translation>
+    </message>
+    <message>
+        <source>First aid</source>
+        <translation>Premiers secours</translation>
+    </message>
+    <message>
+        <source>Gear</source>
+        <translation>Engrenage</translation>
+    </message>
+    <message>
+        <source>Heart</source>
+        <translation>Cœur</translation>
+    </message>
+    <message>
+        <source>High voltage</source>
+        <translation>Haute tension</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Prohibited</source>
+        <translation>Interdit</translation>
+    </message>
+    <message>
+        <source>Star</source>
+        <translation>Étoile</translation>
+    </message>
+    <message>
+        <source>Turn arrow</source>
+        <translation>Flèche de rotation</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Avertissement</translation>
+    </message>
+</context>
+<context>
     <name>CStartupLogoWnd</name>
     <message>
         <source>Version %1</source>

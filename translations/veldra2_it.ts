@@ -1550,6 +1550,113 @@ Formato di file inatteso.</translation>
     </message>
 </context>
 <context>
+    <name>CStarterLibrary</name>
+    <message>
+        <source>Hexagon</source>
+        <translation>Esagono</translation>
+    </message>
+    <message>
+        <source>Oval</source>
+        <translation>Ovale</translation>
+    </message>
+    <message>
+        <source>Round</source>
+        <translation>Tondo</translation>
+    </message>
+    <message>
+        <source>Rounded rectangle</source>
+        <translation>Rettangolo arrotondato</translation>
+    </message>
+    <message>
+        <source>Shield</source>
+        <translation>Scudo</translation>
+    </message>
+    <message>
+        <source>Tag with hole</source>
+        <translation>Targhetta con foro</translation>
+    </message>
+    <message>
+        <source>Beaded</source>
+        <translation>Perlinato</translation>
+    </message>
+    <message>
+        <source>Dashed</source>
+        <translation>Tratteggiato</translation>
+    </message>
+    <message>
+        <source>Dotted</source>
+        <translation>Punteggiato</translation>
+    </message>
+    <message>
+        <source>Double</source>
+        <translation>Doppio</translation>
+    </message>
+    <message>
+        <source>Ornamental corners</source>
+        <translation>Angoli decorati</translation>
+    </message>
+    <message>
+        <source>Rounded</source>
+        <translation>Arrotondato</translation>
+    </message>
+    <message>
+        <source>Single</source>
+        <translation>Semplice</translation>
+    </message>
+    <message>
+        <source>Thick and thin</source>
+        <translation>Spesso e sottile</translation>
+    </message>
+    <message>
+        <source>Arrow</source>
+        <translation>Freccia</translation>
+    </message>
+    <message>
+        <source>Check mark</source>
+        <translation>Segno di spunta</translation>
+    </message>
+    <message>
+        <source>Cross mark</source>
+        <translation>Croce</translation>
+    </message>
+    <message>
+        <source>First aid</source>
+        <translation>Pronto soccorso</translation>
+    </message>
+    <message>
+        <source>Gear</source>
+        <translation>Ingranaggio</translation>
+    </message>
+    <message>
+        <source>Heart</source>
+        <translation>Cuore</translation>
+    </message>
+    <message>
+        <source>High voltage</source>
+        <translation>Alta tensione</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Informazione</translation>
+    </message>
+    <message>
+        <source>Prohibited</source>
+        <translation>Vietato</translation>
+    </message>
+    <message>
+        <source>Star</source>
+        <translation>Stella</translation>
+    </message>
+    <message>
+        <source>Turn arrow</source>
+        <translation>Freccia di rotazione</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Avvertenza</translation>
+    </message>
+</context>
+<context>
     <name>CStartupLogoWnd</name>
     <message>
         <source>Version %1</source>

@@ -1550,6 +1550,113 @@ Unexpected file format.</source>
     </message>
 </context>
 <context>
+    <name>CStarterLibrary</name>
+    <message>
+        <source>Hexagon</source>
+        <translation>六角形</translation>
+    </message>
+    <message>
+        <source>Oval</source>
+        <translation>楕円</translation>
+    </message>
+    <message>
+        <source>Round</source>
+        <translation>円</translation>
+    </message>
+    <message>
+        <source>Rounded rectangle</source>
+        <translation>角丸四角形</translation>
+    </message>
+    <message>
+        <source>Shield</source>
+        <translation>盾</translation>
+    </message>
+    <message>
+        <source>Tag with hole</source>
+        <translation>穴あきタグ</translation>
+    </message>
+    <message>
+        <source>Beaded</source>
+        <translation>ビーズ</translation>
+    </message>
+    <message>
+        <source>Dashed</source>
+        <translation>破線</translation>
+    </message>
+    <message>
+        <source>Dotted</source>
+        <translation>点線</translation>
+    </message>
+    <message>
+        <source>Double</source>
+        <translation>二重線</translation>
+    </message>
+    <message>
+        <source>Ornamental corners</source>
+        <translation>飾りコーナー</translation>
+    </message>
+    <message>
+        <source>Rounded</source>
+        <translation>角丸</translation>
+    </message>
+    <message>
+        <source>Single</source>
+        <translation>一重線</translation>
+    </message>
+    <message>
+        <source>Thick and thin</source>
+        <translation>太線と細線</translation>
+    </message>
+    <message>
+        <source>Arrow</source>
+        <translation>矢印</translation>
+    </message>
+    <message>
+        <source>Check mark</source>
+        <translation>チェック マーク</translation>
+    </message>
+    <message>
+        <source>Cross mark</source>
+        <translation>バツ印</translation>
+    </message>
+    <message>
+        <source>First aid</source>
+        <translation>救急</translation>
+    </message>
+    <message>
+        <source>Gear</source>
+        <translation>歯車</translation>
+    </message>
+    <message>
+        <source>Heart</source>
+        <translation>ハート</translation>
+    </message>
+    <message>
+        <source>High voltage</source>
+        <translation>高電圧</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>情報</translation>
+    </message>
+    <message>
+        <source>Prohibited</source>
+        <translation>禁止</translation>
+    </message>
+    <message>
+        <source>Star</source>
+        <translation>星</translation>
+    </message>
+    <message>
+        <source>Turn arrow</source>
+        <translation>回転矢印</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+</context>
+<context>
     <name>CStartupLogoWnd</name>
     <message>
         <source>Version %1</source>

@@ -4,7 +4,9 @@
 #include "objects/CDibObj.h"
 
 #include <QDir>
+#include <QCoreApplication>
 #include <QFile>
+#include <QTranslator>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -79,4 +81,31 @@ TEST(StarterLibrary, OnlyAFolderThatIsNotThereYetGetsTheEntries)
     EXPECT_EQ(CStarterLibrary::Install(source, link, folder), -1);
     EXPECT_FALSE(QFileInfo::exists(data.filePath(QStringLiteral("elsewhere"))));
     qunsetenv(CDataFolder::overrideVariable);
+}
+
+// A German user's library holds the starter entries under German names, so
+// they sort and read as the user reads them.
+TEST(StarterLibrary, EntriesAreCopiedUnderTheUsersLanguagesNames)
+{
+    QTemporaryDir data;
+    qputenv(CDataFolder::overrideVariable, QFile::encodeName(data.filePath(QStringLiteral("Veldra2"))));
+    CDataFolder folder;
+    ASSERT_TRUE(folder.Create(QStringLiteral("Veldra2")));
+    const QString source = CStarterLibrary::SourceFolder(starter, QStringLiteral("Symbol"));
+    const QString target = folder.Path() + QStringLiteral("/Symbol");
+    int copied = 0;
+    {
+        // The shipped German catalog, as the program installs it.
+        QTranslator german;
+        ASSERT_TRUE(german.load(QStringLiteral(VELDRA_TEST_CATALOG_DIR "/shipped-de.qm")));
+        QCoreApplication::installTranslator(&german);
+        copied = CStarterLibrary::Install(source, target, folder);
+        QCoreApplication::removeTranslator(&german);
+    }
+    qunsetenv(CDataFolder::overrideVariable);
+    const QStringList names = QDir(target).entryList({QStringLiteral("*.vls")});
+    EXPECT_EQ(names.size(), copied);
+    EXPECT_TRUE(names.contains(QStringLiteral("Pfeil.vls"))) << names.join(u' ').toStdString();
+    EXPECT_TRUE(names.contains(QStringLiteral("Zahnrad.vls")));
+    EXPECT_FALSE(names.contains(QStringLiteral("Arrow.vls")));
 }
