@@ -100,12 +100,19 @@ void CAppSettings::Load(const CSettingsStore& store)
     LoadWindowSection(store);
     LoadMaterialSection(store);
     scanSource = store.ReadString(scannerSection, "Source", scanSource);
+    scanMode = store.ReadString(scannerSection, "Mode", scanMode);
     ResolveDerived();
 }
 
 void CAppSettings::SaveScanSource(CSettingsStore& store) const
 {
     store.WriteString(scannerSection, "Source", scanSource);
+}
+
+void CAppSettings::SaveScanChoices(CSettingsStore& store) const
+{
+    store.WriteString(scannerSection, "Mode", scanMode);
+    store.WriteInt(materialSection, "ScanDPI", scanDpi);
 }
 
 void CAppSettings::LoadPrinter(const CSettingsStore& store)

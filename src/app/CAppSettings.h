@@ -76,6 +76,8 @@ public:
     int materialShapeIndex = 0;
     QString materialShapeFileName;
     int scanDpi = 300;
+    // The scan window's last mode ("Gray", "Color", ...); empty: the device's.
+    QString scanMode;
     // The SANE device chosen with Select Source; empty: the first there is.
     QString scanSource;
 
@@ -98,6 +100,8 @@ public:
     void SaveMainWindowPlacement(CSettingsStore& store) const;
     // Saved the moment the user chooses, like the printer.
     void SaveScanSource(CSettingsStore& store) const;
+    // The last scan's resolution and mode.
+    void SaveScanChoices(CSettingsStore& store) const;
 
     // What documents and new text objects take from these settings.
     CDocumentSettings DocumentSettings() const;

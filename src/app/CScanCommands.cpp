@@ -9,6 +9,7 @@
 #include "document/CPictureCommands.h"
 #include "imaging/ColorRef.h"
 
+#include <QComboBox>
 #include <QGuiApplication>
 #include <QMessageBox>
 
@@ -68,7 +69,7 @@ std::optional<ScanResult> CScanCommands::Scan(QWidget* parent)
             return std::nullopt;
         device = devices.first().name;
     }
-    CScanDlg dialog(device, m_settings.scanDpi, parent);
+    CScanDlg dialog(device, m_settings.scanDpi, m_settings.scanMode, parent);
     if (!dialog.IsReady()) {
         QMessageBox::warning(parent, QCoreApplication::applicationName(),
                              tr("The scanner \"%1\" could not be opened: %2").arg(device, dialog.Error()));
@@ -76,6 +77,11 @@ std::optional<ScanResult> CScanCommands::Scan(QWidget* parent)
     }
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
+    // The next scan starts from this one's resolution and mode.
+    m_settings.scanDpi = dialog.Resolutions()->currentData().toInt();
+    m_settings.scanMode = dialog.Modes()->currentText();
+    CSettingsStore store;
+    m_settings.SaveScanChoices(store);
     return dialog.TakeResult();
 }
 

@@ -92,6 +92,14 @@ TEST_F(MainFrameScanFixture, AcquirePlacesTheScanAsTwainDataInOneUndoStep)
     frame->Router().Execute(CommandId::EditUndo);
     EXPECT_EQ(doc.GetObjectCount(), 0);
     EXPECT_FALSE(doc.CanUndo());
+    // The next scan window starts from this scan's resolution and mode.
+    driver.Then([](QDialog& dialog) {
+        auto& scan = dynamic_cast<CScanDlg&>(dialog);
+        EXPECT_EQ(scan.Resolutions()->currentData().toInt(), 75);
+        EXPECT_EQ(scan.Modes()->currentText(), QStringLiteral("Gray"));
+        dialog.reject();
+    });
+    frame->Router().Execute(CommandId::Acquire);
 }
 
 TEST_F(MainFrameScanFixture, CancellingAScanAddsNothingAndKeepsTheWindowOpen)

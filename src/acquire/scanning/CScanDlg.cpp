@@ -38,7 +38,7 @@ QString PreviewMode(const QStringList& modes)
 
 } // namespace
 
-CScanDlg::CScanDlg(const QString& device, int startResolution, QWidget* parent)
+CScanDlg::CScanDlg(const QString& device, int startResolution, const QString& startMode, QWidget* parent)
     : QDialog(parent), m_strDevice(device), m_pSession(std::make_unique<CScanSession>(device)),
       m_pRunner(new CScanRunner(this))
 {
@@ -46,7 +46,7 @@ CScanDlg::CScanDlg(const QString& device, int startResolution, QWidget* parent)
     m_bReady = m_pSession->Open(&m_strError);
     if (m_bReady)
         m_caps = m_pSession->Capabilities();
-    BuildControls(device, startResolution);
+    BuildControls(device, startResolution, startMode);
     connect(m_pRunner, &CScanRunner::progress, m_pProgress, &QProgressBar::setValue);
     connect(m_pRunner, &CScanRunner::finished, this, &CScanDlg::OnFinished);
 }
@@ -57,7 +57,7 @@ CScanDlg::~CScanDlg()
     m_pRunner->Stop();
 }
 
-void CScanDlg::BuildControls(const QString& device, int startResolution)
+void CScanDlg::BuildControls(const QString& device, int startResolution, const QString& startMode)
 {
     m_pPreview = new CScanPreview(this);
     m_pPreview->SetArea(m_caps.areaMm);
@@ -70,7 +70,7 @@ void CScanDlg::BuildControls(const QString& device, int startResolution)
     m_pMode = new QComboBox(this);
     m_pMode->setObjectName(QStringLiteral("Mode"));
     m_pMode->addItems(m_caps.modes);
-    m_pMode->setCurrentText(m_caps.defaultMode);
+    m_pMode->setCurrentText(m_caps.modes.contains(startMode) ? startMode : m_caps.defaultMode);
 
     auto* form = new QFormLayout;
     form->addRow(tr("Scanner:"), new QLabel(device, this));

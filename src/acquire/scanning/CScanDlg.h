@@ -23,8 +23,10 @@ class CScanDlg : public QDialog
     Q_OBJECT
 
 public:
-    // startResolution: the resolution offered first when the device has it.
-    CScanDlg(const QString& device, int startResolution, QWidget* parent = nullptr);
+    // startResolution, startMode: offered first when the device has them
+    // (the user's last choices).
+    CScanDlg(const QString& device, int startResolution, const QString& startMode = QString(),
+             QWidget* parent = nullptr);
     ~CScanDlg() override;
 
     // False (with the reason) when the device could not be opened: the
@@ -49,7 +51,7 @@ public slots:
     void reject() override;
 
 private:
-    void BuildControls(const QString& device, int startResolution);
+    void BuildControls(const QString& device, int startResolution, const QString& startMode);
     void Run(const ScanOptions& options, bool preview);
     void OnFinished(const std::shared_ptr<ScanResult>& result);
     void SetBusy(bool busy);
