@@ -8,12 +8,12 @@
 #include <memory>
 
 class CDibImage;
-class QSvgRenderer;
+class QImage;
 
-// A vector picture (SVG) drawn at exactly the dots it takes on the plate,
-// never as a small bitmap enlarged: its edges stay sharp where the
-// engraver needs them. Transparent parts become the key colour, decided at
-// half opacity as for any picture.
+// A vector picture (SVG, or a PDF's first page) drawn at exactly the dots
+// it takes on the plate, never as a small bitmap enlarged: its edges stay
+// sharp where the engraver needs them. Transparent parts become the key
+// colour, decided at half opacity as for any picture.
 class CVectorPicture
 {
 public:
@@ -26,8 +26,17 @@ public:
     // Draws the whole picture into dots.cx x dots.cy dots (24 bits).
     bool Draw(CSize dots, CDibImage& image) const;
 
-private:
-    explicit CVectorPicture(std::unique_ptr<QSvgRenderer> renderer);
+    // What draws one kind of file: its size, and the picture drawn into a
+    // transparent image of so many pixels.
+    struct Source
+    {
+        virtual ~Source() = default;
+        virtual QSizeF Size() const = 0;
+        virtual QImage Render(QSize pixels) const = 0;
+    };
 
-    std::unique_ptr<QSvgRenderer> m_pRenderer;
+private:
+    explicit CVectorPicture(std::unique_ptr<Source> source);
+
+    std::unique_ptr<Source> m_pSource;
 };

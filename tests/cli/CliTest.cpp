@@ -13,6 +13,10 @@
 #include <QJsonDocument>
 #include <QJsonArray>
 #include <QJsonObject>
+#include <QPageSize>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPdfWriter>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -274,33 +278,52 @@ TEST_F(CliFixture, ImportKeepsAPngsTransparency)
     EXPECT_EQ(at(28, 20), RGB(1, 0, 1));   // moved off the key, never a hole
 }
 
-// An SVG logo is drawn at the dots it takes on the plate, not enlarged
-// from a small bitmap: 38 mm of a 40 mm plate at 529 dpi are 791 dots, and
-// its round hole has no grey around it, only the logo's white and the plate.
-TEST_F(CliFixture, ImportDrawsAnSvgAtItsDotsOnThePlate)
+// A vector logo (SVG, or a PDF's first page) is drawn at the dots it takes
+// on the plate, not enlarged from a small bitmap: 38 mm of a 40 mm plate at
+// 529 dpi are 791 dots, and its round hole has no grey around it, only the
+// logo's white and the plate.
+TEST_F(CliFixture, ImportDrawsAVectorLogoAtItsDotsOnThePlate)
 {
     const QByteArray svg = "<svg xmlns='http://www.w3.org/2000/svg' width='20mm' height='10mm' viewBox='0 0 20 10'>"
                            "<path fill='white' fill-rule='evenodd' d='M0 0H20V10H0Z M10 2A3 3 0 1 0 10.001 2Z'/></svg>";
-    const QString out = dir.filePath(QStringLiteral("logo.vlz"));
-    CliRun run = Cli({"import", Write("logo.svg", svg), out, "--material", "4000,4000"});
-    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
-    run = Cli({"info", out});
-    const QJsonObject picture = QJsonDocument::fromJson(run.out).object()["objects"].toArray()[0].toObject();
-    EXPECT_EQ(picture["image"].toObject()["width"].toInt(), 791);
-    EXPECT_EQ(picture["image"].toObject()["height"].toInt(), 396);
+    const QString pdf = dir.filePath(QStringLiteral("logo.pdf"));
+    {
+        // The same logo as a one-page PDF of 60 x 30 points (a PDF's page
+        // is whole points), drawn at 10 dots a point.
+        QPdfWriter writer(pdf);
+        writer.setPageSize(QPageSize(QSizeF(60, 30), QPageSize::Point));
+        writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+        writer.setResolution(720);
+        QPainter painter(&writer);
+        QPainterPath logo;
+        logo.setFillRule(Qt::OddEvenFill);
+        logo.addRect(QRectF(0, 0, 600, 300));
+        logo.addEllipse(QPointF(300, 150), 90, 90);
+        painter.fillPath(logo, Qt::white);
+    }
+    for (const QString& file : {Write("logo.svg", svg), pdf}) {
+        SCOPED_TRACE(file.toStdString());
+        const QString out = dir.filePath(QStringLiteral("logo.vlz"));
+        CliRun run = Cli({"import", file, out, "--material", "4000,4000"});
+        ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+        run = Cli({"info", out});
+        const QJsonObject picture = QJsonDocument::fromJson(run.out).object()["objects"].toArray()[0].toObject();
+        EXPECT_EQ(picture["image"].toObject()["width"].toInt(), 791);
+        EXPECT_EQ(picture["image"].toObject()["height"].toInt(), 396);
 
-    const QString bitmap = dir.filePath(QStringLiteral("logo.bmp"));
-    ASSERT_EQ(Cli({"render", out, bitmap, "--mode", "screen"}).exitCode, 0);
-    CDibImage plate;
-    ASSERT_TRUE(plate.LoadBitmapFile(bitmap));
-    const int left = (plate.Width() - 791) / 2, top = (plate.Height() - 396) / 2;
-    const COLORREF hole = plate.GetPixel(left + 395, top + 197), ink = plate.GetPixel(left + 20, top + 20);
-    EXPECT_NE(hole, ink);
-    int others = 0;
-    for (int y = top + 2; y < top + 393; ++y)
-        for (int x = left + 2; x < left + 789; ++x)
-            others += plate.GetPixel(x, y) != hole && plate.GetPixel(x, y) != ink;
-    EXPECT_EQ(others, 0);
+        const QString bitmap = dir.filePath(QStringLiteral("logo.bmp"));
+        ASSERT_EQ(Cli({"render", out, bitmap, "--mode", "screen"}).exitCode, 0);
+        CDibImage plate;
+        ASSERT_TRUE(plate.LoadBitmapFile(bitmap));
+        const int left = (plate.Width() - 791) / 2, top = (plate.Height() - 396) / 2;
+        const COLORREF hole = plate.GetPixel(left + 395, top + 198), ink = plate.GetPixel(left + 20, top + 20);
+        EXPECT_NE(hole, ink);
+        int others = 0;
+        for (int y = top + 3; y < top + 393; ++y)
+            for (int x = left + 3; x < left + 788; ++x)
+                others += plate.GetPixel(x, y) != hole && plate.GetPixel(x, y) != ink;
+        EXPECT_EQ(others, 0);
+    }
 }
 
 TEST_F(CliFixture, LibraryListsTheRefreshedRows)
