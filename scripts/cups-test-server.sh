@@ -354,6 +354,10 @@ start_server()
     chmod 0777 "$dir/jobs"
     if [[ "$(id -u)" == 0 ]]; then
         chown lp:lp "$dir/jobs" 2>/dev/null || true
+        # Under a folder lp cannot enter (mktemp -d makes them 0700) every
+        # job would be accepted and then lost by its backend without a word.
+        setpriv --reuid=lp --regid=lp --clear-groups test -w "$dir/jobs" -a -x "$dir/jobs" \
+            || fail "lp, which runs the backends, cannot reach $dir/jobs: every folder above it must let others in (o+x)"
     fi
     make_server_bin
     write_engraver_ppd

@@ -190,6 +190,18 @@ Davor wurden %3 Platten gesendet.</translation>
         <source>Record %1&apos;s file name &quot;%2&quot; is another record&apos;s too: add {#} to the name.</source>
         <translation>Der Dateiname „%2“ von Datensatz %1 gehört auch einem anderen Datensatz: Fügen Sie {#} in den Namen ein.</translation>
     </message>
+    <message>
+        <source>(no data file)</source>
+        <translation>(keine Datendatei)</translation>
+    </message>
+    <message>
+        <source>The file name&apos;s fields %1 name no column of the data. Its columns: %2.</source>
+        <translation>Die Felder %1 des Dateinamens nennen keine Spalte der Daten. Ihre Spalten: %2.</translation>
+    </message>
+    <message>
+        <source>Record %1&apos;s file name holds a NUL character.</source>
+        <translation>Der Dateiname von Datensatz %1 enthält ein NUL-Zeichen.</translation>
+    </message>
 </context>
 <context>
     <name>CBatchRun</name>
@@ -474,6 +486,10 @@ Bitte prüfen Sie, ob Pfad und Dateiname stimmen.</translation>
     <message>
         <source>The counter {serial:%1} is not a number: write {serial:0001} or {serial:0001+5}.</source>
         <translation>Der Zähler {serial:%1} ist keine Zahl: Schreiben Sie {serial:0001} oder {serial:0001+5}.</translation>
+    </message>
+    <message>
+        <source>The counter {serial:%1} runs out of the numbers a counter can hold by record %2.</source>
+        <translation>Der Zähler {serial:%1} verlässt bei Datensatz %2 den Zahlenbereich eines Zählers.</translation>
     </message>
 </context>
 <context>
@@ -822,6 +838,14 @@ Unerwartetes Dateiformat.</translation>
     <message>
         <source>The plate is too large to render.</source>
         <translation>Die Platte ist zu groß zum Berechnen.</translation>
+    </message>
+    <message>
+        <source>The material, %1 x %2 mm, has no size a plate can have.</source>
+        <translation>Das Material, %1 x %2 mm, hat keine Größe, die eine Platte haben kann.</translation>
+    </message>
+    <message>
+        <source>The material, %1 x %2 mm, is smaller than one dot of the engraver.</source>
+        <translation>Das Material, %1 x %2 mm, ist kleiner als ein Punkt des Gravierers.</translation>
     </message>
 </context>
 <context>
@@ -1225,6 +1249,10 @@ Unerwartetes Dateiformat.</translation>
         <source>Record %1, column &quot;%2&quot;: the text&apos;s code page cannot hold &quot;%3&quot;.</source>
         <translation>Datensatz %1, Spalte „%2“: Die Codepage des Textes kann „%3“ nicht darstellen.</translation>
     </message>
+    <message>
+        <source>Record %1, column &quot;%2&quot;: the value holds a NUL character.</source>
+        <translation>Datensatz %1, Spalte &quot;%2&quot;: Der Wert enthält ein NUL-Zeichen.</translation>
+    </message>
 </context>
 <context>
     <name>CRecordNavigator</name>
@@ -1327,6 +1355,14 @@ Unerwartetes Dateiformat.</translation>
     <message>
         <source>the data could not be written.</source>
         <translation>die Daten konnten nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link.</source>
+        <translation>es ist eine symbolische Verknüpfung.</translation>
+    </message>
+    <message>
+        <source>no new file could be made beside it.</source>
+        <translation>daneben konnte keine neue Datei angelegt werden.</translation>
     </message>
 </context>
 <context>
@@ -1517,6 +1553,10 @@ Unerwartetes Dateiformat.</translation>
     <message>
         <source>The scanner is not open.</source>
         <translation>Der Scanner ist nicht geöffnet.</translation>
+    </message>
+    <message>
+        <source>The scanner stopped answering. It was left as it is: switch it off and on again before the next scan.</source>
+        <translation>Der Scanner antwortet nicht mehr. Er wurde so belassen: Schalten Sie ihn vor dem nächsten Scan aus und wieder ein.</translation>
     </message>
 </context>
 <context>

@@ -190,6 +190,18 @@ Antes se enviaron %3 placas.</translation>
         <source>Record %1&apos;s file name &quot;%2&quot; is another record&apos;s too: add {#} to the name.</source>
         <translation>El nombre de archivo «%2» del registro %1 también es de otro registro: añada {#} al nombre.</translation>
     </message>
+    <message>
+        <source>(no data file)</source>
+        <translation>(sin archivo de datos)</translation>
+    </message>
+    <message>
+        <source>The file name&apos;s fields %1 name no column of the data. Its columns: %2.</source>
+        <translation>Los campos %1 del nombre de archivo no nombran ninguna columna de los datos. Sus columnas: %2.</translation>
+    </message>
+    <message>
+        <source>Record %1&apos;s file name holds a NUL character.</source>
+        <translation>El nombre de archivo del registro %1 contiene un carácter NUL.</translation>
+    </message>
 </context>
 <context>
     <name>CBatchRun</name>
@@ -474,6 +486,10 @@ Compruebe que la ruta y el nombre del archivo son correctos.</translation>
     <message>
         <source>The counter {serial:%1} is not a number: write {serial:0001} or {serial:0001+5}.</source>
         <translation>El contador {serial:%1} no es un número: escriba {serial:0001} o {serial:0001+5}.</translation>
+    </message>
+    <message>
+        <source>The counter {serial:%1} runs out of the numbers a counter can hold by record %2.</source>
+        <translation>El contador {serial:%1} se sale de los números que puede contener un contador en el registro %2.</translation>
     </message>
 </context>
 <context>
@@ -822,6 +838,14 @@ Formato de archivo inesperado.</translation>
     <message>
         <source>The plate is too large to render.</source>
         <translation>La placa es demasiado grande para representarla.</translation>
+    </message>
+    <message>
+        <source>The material, %1 x %2 mm, has no size a plate can have.</source>
+        <translation>El material, %1 x %2 mm, no tiene un tamaño que pueda tener una placa.</translation>
+    </message>
+    <message>
+        <source>The material, %1 x %2 mm, is smaller than one dot of the engraver.</source>
+        <translation>El material, %1 x %2 mm, es más pequeño que un punto del grabador.</translation>
     </message>
 </context>
 <context>
@@ -1225,6 +1249,10 @@ Formato de archivo inesperado.</translation>
         <source>Record %1, column &quot;%2&quot;: the text&apos;s code page cannot hold &quot;%3&quot;.</source>
         <translation>Registro %1, columna «%2»: la página de códigos del texto no puede contener «%3».</translation>
     </message>
+    <message>
+        <source>Record %1, column &quot;%2&quot;: the value holds a NUL character.</source>
+        <translation>Registro %1, columna &quot;%2&quot;: el valor contiene un carácter NUL.</translation>
+    </message>
 </context>
 <context>
     <name>CRecordNavigator</name>
@@ -1327,6 +1355,14 @@ Formato de archivo inesperado.</translation>
     <message>
         <source>the data could not be written.</source>
         <translation>no se pudieron escribir los datos.</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link.</source>
+        <translation>es un enlace simbólico.</translation>
+    </message>
+    <message>
+        <source>no new file could be made beside it.</source>
+        <translation>no se pudo crear un archivo nuevo a su lado.</translation>
     </message>
 </context>
 <context>
@@ -1517,6 +1553,10 @@ Formato de archivo inesperado.</translation>
     <message>
         <source>The scanner is not open.</source>
         <translation>El escáner no está abierto.</translation>
+    </message>
+    <message>
+        <source>The scanner stopped answering. It was left as it is: switch it off and on again before the next scan.</source>
+        <translation>El escáner dejó de responder. Se ha dejado tal como está: apáguelo y vuelva a encenderlo antes del próximo escaneo.</translation>
     </message>
 </context>
 <context>

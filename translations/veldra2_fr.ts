@@ -190,6 +190,18 @@ Il se trouve dans %1</translation>
         <source>Record %1&apos;s file name &quot;%2&quot; is another record&apos;s too: add {#} to the name.</source>
         <translation>Le nom de fichier « %2 » de l’enregistrement %1 est aussi celui d’un autre : ajoutez {#} au nom.</translation>
     </message>
+    <message>
+        <source>(no data file)</source>
+        <translation>(aucun fichier de données)</translation>
+    </message>
+    <message>
+        <source>The file name&apos;s fields %1 name no column of the data. Its columns: %2.</source>
+        <translation>Les champs %1 du nom de fichier ne désignent aucune colonne des données. Leurs colonnes : %2.</translation>
+    </message>
+    <message>
+        <source>Record %1&apos;s file name holds a NUL character.</source>
+        <translation>Le nom de fichier de l’enregistrement %1 contient un caractère NUL.</translation>
+    </message>
 </context>
 <context>
     <name>CBatchRun</name>
@@ -474,6 +486,10 @@ Vérifiez que le chemin et le nom du fichier sont corrects.</translation>
     <message>
         <source>The counter {serial:%1} is not a number: write {serial:0001} or {serial:0001+5}.</source>
         <translation>Le compteur {serial:%1} n’est pas un nombre : écrivez {serial:0001} ou {serial:0001+5}.</translation>
+    </message>
+    <message>
+        <source>The counter {serial:%1} runs out of the numbers a counter can hold by record %2.</source>
+        <translation>Le compteur {serial:%1} dépasse les nombres qu’un compteur peut contenir à l’enregistrement %2.</translation>
     </message>
 </context>
 <context>
@@ -822,6 +838,14 @@ Format de fichier inattendu.</translation>
     <message>
         <source>The plate is too large to render.</source>
         <translation>La plaque est trop grande pour être rendue.</translation>
+    </message>
+    <message>
+        <source>The material, %1 x %2 mm, has no size a plate can have.</source>
+        <translation>Le matériau, %1 x %2 mm, n’a pas une taille qu’une plaque puisse avoir.</translation>
+    </message>
+    <message>
+        <source>The material, %1 x %2 mm, is smaller than one dot of the engraver.</source>
+        <translation>Le matériau, %1 x %2 mm, est plus petit qu’un point du graveur.</translation>
     </message>
 </context>
 <context>
@@ -1225,6 +1249,10 @@ Format de fichier inattendu.</translation>
         <source>Record %1, column &quot;%2&quot;: the text&apos;s code page cannot hold &quot;%3&quot;.</source>
         <translation>Enregistrement %1, colonne « %2 » : la page de codes du texte ne peut pas contenir « %3 ».</translation>
     </message>
+    <message>
+        <source>Record %1, column &quot;%2&quot;: the value holds a NUL character.</source>
+        <translation>Enregistrement %1, colonne &quot;%2&quot; : la valeur contient un caractère NUL.</translation>
+    </message>
 </context>
 <context>
     <name>CRecordNavigator</name>
@@ -1327,6 +1355,14 @@ Format de fichier inattendu.</translation>
     <message>
         <source>the data could not be written.</source>
         <translation>les données n’ont pas pu être écrites.</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link.</source>
+        <translation>c’est un lien symbolique.</translation>
+    </message>
+    <message>
+        <source>no new file could be made beside it.</source>
+        <translation>aucun nouveau fichier n’a pu être créé à côté.</translation>
     </message>
 </context>
 <context>
@@ -1517,6 +1553,10 @@ Format de fichier inattendu.</translation>
     <message>
         <source>The scanner is not open.</source>
         <translation>Le scanner n’est pas ouvert.</translation>
+    </message>
+    <message>
+        <source>The scanner stopped answering. It was left as it is: switch it off and on again before the next scan.</source>
+        <translation>Le scanner ne répond plus. Il a été laissé tel quel : éteignez-le puis rallumez-le avant la prochaine numérisation.</translation>
     </message>
 </context>
 <context>

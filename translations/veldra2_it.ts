@@ -190,6 +190,18 @@ Prima sono state inviate %3 targhe.</translation>
         <source>Record %1&apos;s file name &quot;%2&quot; is another record&apos;s too: add {#} to the name.</source>
         <translation>Il nome di file &quot;%2&quot; del record %1 è anche di un altro record: aggiungere {#} al nome.</translation>
     </message>
+    <message>
+        <source>(no data file)</source>
+        <translation>(nessun file di dati)</translation>
+    </message>
+    <message>
+        <source>The file name&apos;s fields %1 name no column of the data. Its columns: %2.</source>
+        <translation>I campi %1 del nome file non indicano alcuna colonna dei dati. Le sue colonne: %2.</translation>
+    </message>
+    <message>
+        <source>Record %1&apos;s file name holds a NUL character.</source>
+        <translation>Il nome file del record %1 contiene un carattere NUL.</translation>
+    </message>
 </context>
 <context>
     <name>CBatchRun</name>
@@ -474,6 +486,10 @@ Verificare che percorso e nome del file siano corretti.</translation>
     <message>
         <source>The counter {serial:%1} is not a number: write {serial:0001} or {serial:0001+5}.</source>
         <translation>Il contatore {serial:%1} non è un numero: scrivere {serial:0001} o {serial:0001+5}.</translation>
+    </message>
+    <message>
+        <source>The counter {serial:%1} runs out of the numbers a counter can hold by record %2.</source>
+        <translation>Il contatore {serial:%1} esce dai numeri che un contatore può contenere al record %2.</translation>
     </message>
 </context>
 <context>
@@ -822,6 +838,14 @@ Formato di file inatteso.</translation>
     <message>
         <source>The plate is too large to render.</source>
         <translation>La targa è troppo grande per essere resa.</translation>
+    </message>
+    <message>
+        <source>The material, %1 x %2 mm, has no size a plate can have.</source>
+        <translation>Il materiale, %1 x %2 mm, non ha una dimensione che una piastra possa avere.</translation>
+    </message>
+    <message>
+        <source>The material, %1 x %2 mm, is smaller than one dot of the engraver.</source>
+        <translation>Il materiale, %1 x %2 mm, è più piccolo di un punto dell’incisore.</translation>
     </message>
 </context>
 <context>
@@ -1225,6 +1249,10 @@ Formato di file inatteso.</translation>
         <source>Record %1, column &quot;%2&quot;: the text&apos;s code page cannot hold &quot;%3&quot;.</source>
         <translation>Record %1, colonna &quot;%2&quot;: la tabella codici del testo non può contenere &quot;%3&quot;.</translation>
     </message>
+    <message>
+        <source>Record %1, column &quot;%2&quot;: the value holds a NUL character.</source>
+        <translation>Record %1, colonna &quot;%2&quot;: il valore contiene un carattere NUL.</translation>
+    </message>
 </context>
 <context>
     <name>CRecordNavigator</name>
@@ -1327,6 +1355,14 @@ Formato di file inatteso.</translation>
     <message>
         <source>the data could not be written.</source>
         <translation>non è stato possibile scrivere i dati.</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link.</source>
+        <translation>è un collegamento simbolico.</translation>
+    </message>
+    <message>
+        <source>no new file could be made beside it.</source>
+        <translation>non è stato possibile creare un nuovo file accanto.</translation>
     </message>
 </context>
 <context>
@@ -1517,6 +1553,10 @@ Formato di file inatteso.</translation>
     <message>
         <source>The scanner is not open.</source>
         <translation>Lo scanner non è aperto.</translation>
+    </message>
+    <message>
+        <source>The scanner stopped answering. It was left as it is: switch it off and on again before the next scan.</source>
+        <translation>Lo scanner ha smesso di rispondere. È stato lasciato così com’è: spegnerlo e riaccenderlo prima della prossima scansione.</translation>
     </message>
 </context>
 <context>

@@ -190,6 +190,18 @@ It is at %1</source>
         <source>Record %1&apos;s file name &quot;%2&quot; is another record&apos;s too: add {#} to the name.</source>
         <translation>レコード %1 のファイル名「%2」は別のレコードと同じです。名前に {#} を加えてください。</translation>
     </message>
+    <message>
+        <source>(no data file)</source>
+        <translation>(データファイルなし)</translation>
+    </message>
+    <message>
+        <source>The file name&apos;s fields %1 name no column of the data. Its columns: %2.</source>
+        <translation>ファイル名のフィールド %1 はデータのどの列も指していません。データの列: %2。</translation>
+    </message>
+    <message>
+        <source>Record %1&apos;s file name holds a NUL character.</source>
+        <translation>レコード %1 のファイル名に NUL 文字が含まれています。</translation>
+    </message>
 </context>
 <context>
     <name>CBatchRun</name>
@@ -474,6 +486,10 @@ Please verify that the correct path and file name are given.</source>
     <message>
         <source>The counter {serial:%1} is not a number: write {serial:0001} or {serial:0001+5}.</source>
         <translation>カウンター {serial:%1} が数値ではありません。{serial:0001} または {serial:0001+5} と書いてください。</translation>
+    </message>
+    <message>
+        <source>The counter {serial:%1} runs out of the numbers a counter can hold by record %2.</source>
+        <translation>カウンター {serial:%1} はレコード %2 でカウンターが扱える数の範囲を超えます。</translation>
     </message>
 </context>
 <context>
@@ -822,6 +838,14 @@ Unexpected file format.</source>
     <message>
         <source>The plate is too large to render.</source>
         <translation>プレートが大きすぎて描画できません。</translation>
+    </message>
+    <message>
+        <source>The material, %1 x %2 mm, has no size a plate can have.</source>
+        <translation>素材 %1 x %2 mm はプレートが取り得る大きさではありません。</translation>
+    </message>
+    <message>
+        <source>The material, %1 x %2 mm, is smaller than one dot of the engraver.</source>
+        <translation>素材 %1 x %2 mm は刻印機の 1 ドットより小さいです。</translation>
     </message>
 </context>
 <context>
@@ -1225,6 +1249,10 @@ Unexpected file format.</source>
         <source>Record %1, column &quot;%2&quot;: the text&apos;s code page cannot hold &quot;%3&quot;.</source>
         <translation>レコード %1、列「%2」: テキストのコード ページでは「%3」を表せません。</translation>
     </message>
+    <message>
+        <source>Record %1, column &quot;%2&quot;: the value holds a NUL character.</source>
+        <translation>レコード %1、列「%2」: 値に NUL 文字が含まれています。</translation>
+    </message>
 </context>
 <context>
     <name>CRecordNavigator</name>
@@ -1327,6 +1355,14 @@ Unexpected file format.</source>
     <message>
         <source>the data could not be written.</source>
         <translation>データを書き込めませんでした。</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link.</source>
+        <translation>シンボリックリンクです。</translation>
+    </message>
+    <message>
+        <source>no new file could be made beside it.</source>
+        <translation>その横に新しいファイルを作成できませんでした。</translation>
     </message>
 </context>
 <context>
@@ -1517,6 +1553,10 @@ Unexpected file format.</source>
     <message>
         <source>The scanner is not open.</source>
         <translation>スキャナーが開かれていません。</translation>
+    </message>
+    <message>
+        <source>The scanner stopped answering. It was left as it is: switch it off and on again before the next scan.</source>
+        <translation>スキャナーが応答しなくなりました。そのままにしてあります。次のスキャンの前に電源を入れ直してください。</translation>
     </message>
 </context>
 <context>

@@ -8,6 +8,7 @@
 #include <sys/stat.h>
 
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -96,4 +97,26 @@ bool CDataFolder::IsUsableFolder(const QString& path)
     struct stat status {};
     return ::lstat(encoded.constData(), &status) == 0 && S_ISDIR(status.st_mode)
            && ::faccessat(AT_FDCWD, encoded.constData(), W_OK | X_OK, AT_EACCESS) == 0;
+}
+
+QString CDataFolder::WhyUnusable(const QString& path)
+{
+    // The nearest part of the path that is there tells why the rest is not.
+    QString existing = WithoutTrailingSlashes(path);
+    struct stat status {};
+    while (::lstat(QFile::encodeName(existing).constData(), &status) != 0 && existing.contains(u'/')) {
+        if (errno != ENOENT)
+            return QStringLiteral("It cannot be made or written: ") + QString::fromLocal8Bit(std::strerror(errno)) + u'.';
+        existing = existing.left(existing.lastIndexOf(u'/'));
+        if (existing.isEmpty())
+            existing = QStringLiteral("/");
+    }
+    const QString where = existing == path ? QStringLiteral("It") : existing;
+    if (S_ISLNK(status.st_mode))
+        return where + QStringLiteral(" is a symbolic link; a data folder is never reached through one.");
+    if (!S_ISDIR(status.st_mode))
+        return where + QStringLiteral(" is not a folder.");
+    if (::faccessat(AT_FDCWD, QFile::encodeName(existing).constData(), W_OK | X_OK, AT_EACCESS) != 0)
+        return QStringLiteral("It cannot be made or written: ") + QString::fromLocal8Bit(std::strerror(errno)) + u'.';
+    return QStringLiteral("It cannot be made or written.");
 }

@@ -36,6 +36,11 @@ public:
     // makes it, its parent being there, with everyone's full rights.
     bool CreateSubfolder(const QString& path) const;
 
+    // Why the folder at `path` cannot serve as a shared data folder, in words
+    // for an installer's log: a link in its place, something else there, or
+    // the system's reason it cannot be made or written.
+    static QString WhyUnusable(const QString& path);
+
     // The folder the per-machine data folders live in; tests move it.
     void SetMachineBase(const QString& folder) { m_machineBase = folder; }
 

@@ -117,7 +117,7 @@ std::optional<CFieldTemplate::Part> CFieldTemplate::ParseSerial(const QString& s
         Fail(error, tr("The counter {serial:%1} is not a number: write {serial:0001} or {serial:0001+5}.").arg(spec));
         return std::nullopt;
     }
-    Part part{Part::Kind::serial, {}, *start, 0, *step};
+    Part part{Part::Kind::serial, spec, *start, 0, *step};
     part.width = int(startText.startsWith(QLatin1Char('-')) ? startText.size() - 1 : startText.size());
     return part;
 }
@@ -156,7 +156,32 @@ QString CFieldTemplate::FillPart(const Part& part, const Record& record) const
     case Part::Kind::date: return record.date.toString(part.text);
     case Part::Kind::serial: break;
     }
-    const qint64 value = part.start + qint64(record.number - 1) * part.step;
-    const QString digits = QString::number(value < 0 ? -value : value).rightJustified(part.width, QLatin1Char('0'));
+    // Refused before any record by CounterProblem; nothing wraps around here.
+    const qint64 value = CounterValue(part, record.number).value_or(0);
+    // The smallest value has no positive counterpart of its own type.
+    const quint64 magnitude = value < 0 ? quint64(0) - quint64(value) : quint64(value);
+    const QString digits = QString::number(magnitude).rightJustified(part.width, QLatin1Char('0'));
     return value < 0 ? QLatin1Char('-') + digits : digits;
+}
+
+std::optional<qint64> CFieldTemplate::CounterValue(const Part& part, int record)
+{
+    qint64 steps = 0, value = 0;
+    if (__builtin_mul_overflow(qint64(record) - 1, part.step, &steps)
+        || __builtin_add_overflow(part.start, steps, &value))
+        return std::nullopt;
+    return value;
+}
+
+QString CFieldTemplate::CounterProblem(int firstRecord, int lastRecord) const
+{
+    for (const Part& part : m_parts) {
+        // The values run in a straight line: its two ends are its extremes.
+        if (part.kind == Part::Kind::serial
+            && (!CounterValue(part, firstRecord) || !CounterValue(part, lastRecord)))
+            return tr("The counter {serial:%1} runs out of the numbers a counter can hold by record %2.")
+                .arg(part.text.isEmpty() ? QStringLiteral("1") : part.text)
+                .arg(CounterValue(part, firstRecord) ? lastRecord : firstRecord);
+    }
+    return {};
 }

@@ -42,13 +42,17 @@ public:
     // The columns named, each once, in the order they first appear.
     QStringList Columns() const;
     QString Fill(const Record& record) const;
+    // Empty when every counter's value for the records first..last fits the
+    // 64 bits a counter has; otherwise why not, naming the counter.
+    QString CounterProblem(int firstRecord, int lastRecord) const;
 
 private:
     struct Part
     {
         enum class Kind { literal, column, recordNumber, serial, date };
         Kind kind = Kind::literal;
-        // The literal text, the column's name or the date format.
+        // The literal text, the column's name, the date format or the
+        // counter as typed.
         QString text;
         qint64 start = 1;
         int width = 0;
@@ -58,6 +62,8 @@ private:
     static std::optional<Part> ParseField(const QString& body, QString* error);
     static std::optional<Part> ParseSerial(const QString& spec, QString* error);
     QString FillPart(const Part& part, const Record& record) const;
+    // Nothing when the value leaves the 64-bit range.
+    static std::optional<qint64> CounterValue(const Part& part, int record);
     void AddLiteral(const QString& text);
 
     std::vector<Part> m_parts;

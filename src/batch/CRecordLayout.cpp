@@ -98,8 +98,20 @@ bool CRecordLayout::Shrunk() const
 bool CRecordLayout::Fill(const FieldText& field, const CDataSource& data, int record, const QDate& date,
                          QByteArray& bytes, QString* error) const
 {
+    if (const QString problem = field.text.CounterProblem(record, record); !problem.isEmpty()) {
+        if (error)
+            *error = problem;
+        return false;
+    }
     for (const QString& column : field.text.Columns()) {
         const QString value = data.Value(record, column);
+        // A text ends at a NUL wherever it goes next: the plate would show
+        // less than the data holds.
+        if (value.contains(QChar(0))) {
+            if (error)
+                *error = tr("Record %1, column \"%2\": the value holds a NUL character.").arg(record).arg(column);
+            return false;
+        }
         if (AnsiCodec::CanHold(value, field.charSet))
             continue;
         if (error)

@@ -181,7 +181,7 @@ int Render(const QStringList& arguments)
     CDibImage plate;
     const CSize size = doc.GetDeviceSize();
     if (!plate.Create(size.cx, size.cy, 24))
-        return Fail(Tr("The plate is too large to render."));
+        return Fail(renderer.SizeProblem());
     renderer.RenderPlate(plate, CPlateRenderer::screen);
     if (!plate.SaveBitmapFile(options.positional[1], &error))
         return Fail(error);
@@ -210,7 +210,7 @@ int Preview(const QStringList& arguments)
     const CSize size = doc.GetDeviceSize();
     if (!picture.Render(grey, size.cx, size.cy, *zoom, settings.textDefaults.previewColor0,
                         settings.textDefaults.previewColor1, out))
-        return Fail(Tr("The plate is too large to render."));
+        return Fail(CPlateRenderer(doc).SizeProblem());
     if (!out.SaveBitmapFile(options.positional[1], &error))
         return Fail(error);
     return exitOk;

@@ -2,8 +2,10 @@
 
 #include "CVeldraDoc.h"
 
+#include "objects/CSymbolObj.h"
 #include "objects/ObjectClasses.h"
 #include "platform/CArchive.h"
+#include "platform/CArchiveException.h"
 #include "platform/CInputFile.h"
 #include "platform/CSafeSave.h"
 
@@ -72,6 +74,10 @@ CDocumentFile::Contents CDocumentFile::Read(CArchive& ar)
     if (version > currentVersion)
         throw CArchiveException(CArchiveException::badSchema);
     ar >> contents.width >> contents.height >> contents.base >> contents.brightness >> contents.contrast;
+    // The margins and the device size are sums and halves of the material:
+    // one no layout holds (damaged bytes) would overflow them.
+    if (!CSymbolObj::IsPlausibleExtent(contents.width) || !CSymbolObj::IsPlausibleExtent(contents.height))
+        throw CArchiveException(CArchiveException::genericException);
     if (version >= 1)
         ar >> contents.gamma;
     if (version >= 2)

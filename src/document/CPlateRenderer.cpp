@@ -164,11 +164,26 @@ bool CPlateRenderer::ExportBitmapFile(const QString& path, QString* error)
     const CSize size = m_doc.GetDeviceSize();
     if (!plate.Create(size.cx, size.cy, 24)) {
         if (error)
-            *error = QCoreApplication::translate("CPlateRenderer", "The plate is too large to render.");
+            *error = SizeProblem();
         return false;
     }
     RenderPlate(plate, output);
     return plate.SaveBitmapFile(path, error);
+}
+
+QString CPlateRenderer::SizeProblem() const
+{
+    const CSize material = m_doc.GetMaterialSize();
+    const CSize device = m_doc.GetDeviceSize();
+    const QString width = QString::number(material.cx / 100.0), height = QString::number(material.cy / 100.0);
+    if (material.cx <= 0 || material.cy <= 0)
+        return QCoreApplication::translate("CPlateRenderer", "The material, %1 x %2 mm, has no size a plate can have.")
+            .arg(width, height);
+    if (device.cx <= 0 || device.cy <= 0)
+        return QCoreApplication::translate("CPlateRenderer",
+                                           "The material, %1 x %2 mm, is smaller than one dot of the engraver.")
+            .arg(width, height);
+    return QCoreApplication::translate("CPlateRenderer", "The plate is too large to render.");
 }
 
 std::vector<std::uint8_t> CPlateRenderer::PreviewImage()

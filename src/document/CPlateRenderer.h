@@ -35,6 +35,9 @@ public:
     // The plate in output mode as a bitmap file; the reason for the user
     // in `error` when it cannot be rendered or written.
     bool ExportBitmapFile(const QString& path, QString* error = nullptr);
+    // Why no plate of the layout's material could be made: a material that
+    // is no size, one smaller than a dot, or one too large to hold.
+    QString SizeProblem() const;
 
     // The grey image of the print preview: the plate in output mode, one
     // byte per pixel, g = (587 G + 299 R + 114 B) / 1000 lifted by

@@ -59,6 +59,8 @@ bool CLibraryIndex::Read(const QString& path, int expectedDepth)
     return true;
 }
 
+// The index sits in a library folder every user may write: a link planted
+// under its name must not send the refresh's write anywhere.
 bool CLibraryIndex::Write(const QString& path) const
 {
     return CSafeSave::Write(path, [this](QIODevice& device) {
@@ -80,5 +82,5 @@ bool CLibraryIndex::Write(const QString& path) const
             return false;
         }
         return true;
-    });
+    }, nullptr, CSafeSave::Links::refuse);
 }

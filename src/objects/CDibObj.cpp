@@ -250,7 +250,9 @@ void CDibObj::BuildDisplayAfterLoading(CArchive& ar)
 bool CDibObj::WriteSymbolFile(const QString& path, QString* error)
 {
     // Written beside the target and renamed over it: a failed write never
-    // destroys the library entry that was there.
+    // destroys the library entry that was there. Library folders are shared
+    // by every user, so a link in the entry's place is refused, never
+    // written through.
     return CSafeSave::Write(path, [this](QIODevice& device) {
         try {
             CArchive ar(device, CArchive::store);
@@ -264,7 +266,7 @@ bool CDibObj::WriteSymbolFile(const QString& path, QString* error)
             return false;
         }
         return true;
-    }, error);
+    }, error, CSafeSave::Links::refuse);
 }
 
 bool CDibObj::ReadSymbolFile(const QString& path)

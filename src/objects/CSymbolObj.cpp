@@ -36,6 +36,11 @@ bool IsPlausible(std::int32_t value, std::int32_t limit)
 
 } // namespace
 
+bool CSymbolObj::IsPlausibleExtent(std::int32_t value)
+{
+    return IsPlausible(value, maximumExtent);
+}
+
 void CSymbolObj::Serialize(CArchive& ar)
 {
     if (ar.IsStoring()) {

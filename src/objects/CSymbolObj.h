@@ -10,6 +10,7 @@
 
 #include <QByteArray>
 
+#include <cstdint>
 #include <memory>
 
 class CDibImage;
@@ -33,6 +34,9 @@ public:
     // centre, size. Refuses records of schema 0 and 1, and a centre or size
     // that no layout holds (damaged bytes), so no later sum overflows.
     void Serialize(CArchive& ar) override;
+    // Whether a stored length (a size, a margin, a material side) is one a
+    // layout can hold; past it a flipped bit makes later sums overflow.
+    static bool IsPlausibleExtent(std::int32_t value);
 
     // A new object of the same class and state (caches not copied); null
     // for the base.

@@ -7,6 +7,7 @@
 
 #include "platform/AnsiCodec.h"
 #include "platform/CArchive.h"
+#include "platform/CArchiveException.h"
 #include "platform/MulDiv.h"
 
 #include <QPainter>
@@ -71,6 +72,9 @@ void CTextObj::Serialize(CArchive& ar)
     std::int32_t cx, cy;
     ar >> cx >> cy >> m_bFillBackground >> m_nDrawFrame >> m_crFont >> m_crBkgnd >> m_crFrame >> m_nFormat
         >> m_bAntialias;
+    // The margin is added twice to the text's size: bounded like the size.
+    if (!IsPlausibleExtent(cx) || !IsPlausibleExtent(cy))
+        throw CArchiveException(CArchiveException::genericException);
     m_sizeBkgndMargin = {cx, cy};
     m_pDoc = ar.m_pDocument;
     m_pCache.reset();

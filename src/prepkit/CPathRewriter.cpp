@@ -16,6 +16,19 @@ QSettings::Format PrepareNativeFormat()
 }
 } // namespace
 
+QString CPathRewriter::MovedPaths(const QString& value, const QString& root, const QString& dataFolder)
+{
+    // Each path of a hand-written list on its own: one that lies in the root
+    // is the root itself or starts with it and a "/"; "/x/inst2" does not
+    // lie in "/x/inst", nor does a path that merely holds the root.
+    QStringList paths = value.split(u',');
+    for (QString& path : paths) {
+        if (path == root || path.startsWith(root + u'/'))
+            path.replace(0, root.size(), dataFolder);
+    }
+    return paths.join(u',');
+}
+
 bool CPathRewriter::RewritePaths(const QString& root, const QString& dataFolder)
 {
     if (root.isEmpty())
@@ -32,10 +45,10 @@ bool CPathRewriter::RewritePaths(const QString& root, const QString& dataFolder)
             continue;
         // A path with a comma written by hand comes back as a list.
         QString text = value.typeId() == QMetaType::QStringList ? value.toStringList().join(u',') : value.toString();
-        if (!text.contains(root))
+        const QString rewritten = MovedPaths(text, root, dataFolder);
+        if (rewritten == text)
             continue;
-        text.replace(root, dataFolder);
-        settings.setValue(key, text);
+        settings.setValue(key, rewritten);
         changed = true;
     }
     if (!changed)

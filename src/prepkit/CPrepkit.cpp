@@ -12,6 +12,7 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <string>
@@ -62,12 +63,15 @@ bool CPrepkit::DoIt(const char* root) const
     const bool made = dataFolder.Create(QString::fromLatin1(applicationName), CDataFolder::Fallback::none);
     const std::string dataPath = QFile::encodeName(dataFolder.Path()).toStdString();
     if (!made) {
-        m_report(dataPath + "\n" + noDataFolderMessage);
+        // Without root the likely cure is root; with it, the reason is all.
+        const std::string cure = ::geteuid() == 0 ? "" : " Prepkit must run as root.";
+        m_report(dataPath + "\n" + CDataFolder::WhyUnusable(dataFolder.Path()).toStdString() + cure);
         return false;
     }
-    const CFileHandle destination = FolderEntries::OpenFolderNoFollow(dataPath);
+    std::string failedAt;
+    const CFileHandle destination = FolderEntries::OpenFolderStrictly(dataPath, &failedAt);
     if (!destination) {
-        m_report(dataPath + "\n" + SystemMessage(errno));
+        m_report(failedAt + "\n" + FolderEntries::OpenProblem(errno));
         return false;
     }
 
@@ -79,21 +83,33 @@ bool CPrepkit::DoIt(const char* root) const
     // of what did not through the messages and the failure.
     const bool allMoved = CTreeMover(full, m_report).MoveTree(source.Get(), rootPath, destination.Get(), dataPath);
     CPathRewriter::RewritePaths(QFile::decodeName(rootPath.c_str()), dataFolder.Path());
-    CTreeGrant(full, readExecute).GrantTree(destination.Get());
-    return allMoved;
+    const bool allGranted = CTreeGrant(full, readExecute, m_report).GrantTree(destination.Get(), dataPath);
+    return allMoved && allGranted;
 }
 
 bool CPrepkit::ModifyAccessPermission(const char* folder) const
 {
-    if (!folder || !*folder)
+    if (!folder || !*folder) {
+        m_report(noFolderMessage);
         return false;
+    }
     CAccessAttributes full;
     CAccessAttributes readExecute;
-    if (!full.Build(CAccessAttributes::fullControlMask) || !readExecute.Build(CAccessAttributes::readExecuteMask))
+    if (!full.Build(CAccessAttributes::fullControlMask) || !readExecute.Build(CAccessAttributes::readExecuteMask)) {
+        m_report(std::string(folder) + "\n" + SystemMessage(errno));
         return false;
-    // A folder that is not there has had nothing granted: no success.
-    const CFileHandle opened = FolderEntries::OpenFolderNoFollow(folder);
-    if (!opened)
+    }
+    // Root opens what lies below the folder to everyone: the folder must be
+    // the one named, reached through no link, and never the whole system.
+    std::string failedAt;
+    const CFileHandle opened = FolderEntries::OpenFolderStrictly(folder, &failedAt);
+    if (!opened) {
+        m_report(failedAt + "\n" + FolderEntries::OpenProblem(errno));
         return false;
-    return CTreeGrant(full, readExecute).GrantTree(opened.Get());
+    }
+    if (IsFileSystemRoot(opened.Get())) {
+        m_report(std::string(folder) + "\n" + wholeSystemMessage);
+        return false;
+    }
+    return CTreeGrant(full, readExecute, m_report).GrantTree(opened.Get(), folder);
 }

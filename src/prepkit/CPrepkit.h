@@ -10,8 +10,8 @@ class CPrepkit
 public:
     static constexpr char applicationName[] = "Veldra2";
     static constexpr char noRootMessage[] = "No root path name is specified.";
-    static constexpr char noDataFolderMessage[] =
-        "The shared data folder cannot be made or written; Prepkit must run as root.";
+    static constexpr char noFolderMessage[] = "No folder is named.";
+    static constexpr char wholeSystemMessage[] = "Prepkit does not open the whole system to every user.";
 
     explicit CPrepkit(MessageSink report = WriteToStandardError);
 
@@ -19,7 +19,8 @@ public:
     // the per-user library paths at it and opens it to every user. False as
     // well when anything that should have moved was left behind.
     bool DoIt(const char* root) const;
-    // Opens everything below `folder` to every user.
+    // Opens everything below `folder` to every user. Every failure, and
+    // every file left as it was, is named with its reason.
     bool ModifyAccessPermission(const char* folder) const;
 
     // The folder the per-machine data folders live in; tests move it.

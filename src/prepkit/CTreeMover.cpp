@@ -32,109 +32,135 @@ bool CTreeMover::MoveTree(int sourceFd, const std::string& sourcePath, int desti
                           const std::string& destinationPath)
 {
     m_leftBehind = false;
+    m_stack.clear();
+    m_sourcePath = sourcePath;
+    m_destinationPath = destinationPath;
     struct stat destination {};
     if (::fstat(destinationFd, &destination) != 0) {
-        Report(sourcePath, destinationPath, errno);
+        Report(std::string(), errno);
         return false;
     }
     m_destinationDevice = destination.st_dev;
     m_destinationInode = destination.st_ino;
-    MoveLevel(sourceFd, sourcePath, destinationFd, destinationPath);
+    Enter(CFileHandle(::fcntl(sourceFd, F_DUPFD_CLOEXEC, 0)), CFileHandle(::fcntl(destinationFd, F_DUPFD_CLOEXEC, 0)),
+          std::string());
+    while (!m_stack.empty()) {
+        Level& level = m_stack.back();
+        if (level.next == level.names.size()) {
+            Leave();
+            continue;
+        }
+        // Moving a folder pushes a level, which moves `level`: take the name first.
+        const std::string name = level.names[level.next++];
+        MoveEntry(name);
+    }
     return !m_leftBehind;
 }
 
-void CTreeMover::MoveLevel(int sourceFd, const std::string& sourcePath, int destinationFd,
-                           const std::string& destinationPath)
+void CTreeMover::Enter(CFileHandle source, CFileHandle destination, const std::string& name)
 {
-    struct stat source {}, destination {};
-    if (::fstat(sourceFd, &source) != 0 || ::fstat(destinationFd, &destination) != 0) {
-        Report(sourcePath, destinationPath, errno);
+    struct stat sourceStatus {}, destinationStatus {};
+    if (!source || !destination || ::fstat(source.Get(), &sourceStatus) != 0
+        || ::fstat(destination.Get(), &destinationStatus) != 0) {
+        Report(name, errno);
         return;
     }
     // Moving a folder onto itself (the root given is the data folder, or
     // lies inside it) would replace each file by a copy of itself and then
     // delete it.
-    if (source.st_dev == destination.st_dev && source.st_ino == destination.st_ino)
+    if (sourceStatus.st_dev == destinationStatus.st_dev && sourceStatus.st_ino == destinationStatus.st_ino)
         return;
     // A folder that cannot be read (out of file handles, say) is not an
     // empty one: what is in it stays behind.
-    std::vector<std::string> names;
-    if (!FolderEntries::ListNames(sourceFd, names)) {
-        Report(sourcePath, destinationPath, errno);
+    Level level;
+    if (!FolderEntries::ListNames(source.Get(), level.names)) {
+        Report(name, errno);
         return;
     }
-    for (const std::string& name : names)
-        MoveEntry(sourceFd, name, sourcePath, destinationFd, destinationPath);
+    level.source = std::move(source);
+    level.destination = std::move(destination);
+    level.name = name;
+    m_stack.push_back(std::move(level));
 }
 
-void CTreeMover::MoveEntry(int sourceFd, const std::string& name, const std::string& sourcePath, int destinationFd,
-                           const std::string& destinationPath)
+void CTreeMover::Leave()
+{
+    const std::string name = std::move(m_stack.back().name);
+    m_stack.pop_back();
+    if (m_stack.empty())
+        return;
+    // Something that stays by the rules, or was reported already, keeps the
+    // folder; any other reason it cannot go is news.
+    if (::unlinkat(m_stack.back().source.Get(), name.c_str(), AT_REMOVEDIR) != 0 && errno != ENOTEMPTY
+        && errno != EEXIST)
+        Report(name, errno);
+}
+
+void CTreeMover::MoveEntry(const std::string& name)
 {
     struct stat status {};
-    if (::fstatat(sourceFd, name.c_str(), &status, AT_SYMLINK_NOFOLLOW) != 0) {
+    if (::fstatat(m_stack.back().source.Get(), name.c_str(), &status, AT_SYMLINK_NOFOLLOW) != 0) {
         // Gone since the folder was read: nothing of it is left to move.
         if (errno != ENOENT)
-            Report(FolderEntries::Join(sourcePath, name), FolderEntries::Join(destinationPath, name), errno);
+            Report(name, errno);
         return;
     }
     if (S_ISDIR(status.st_mode)) {
         if (FolderStays(name) || (status.st_dev == m_destinationDevice && status.st_ino == m_destinationInode))
             return;
-        MoveFolder(sourceFd, name, sourcePath, destinationFd, destinationPath);
+        MoveFolder(name);
     } else if (S_ISREG(status.st_mode) && !FileStays(name)) {
         if (status.st_nlink != 1) {
-            Report(FolderEntries::Join(sourcePath, name), FolderEntries::Join(destinationPath, name),
-                   std::string("The file has other names; it was left where it is"));
+            Report(name, std::string("The file has other names; it was left where it is"));
             return;
         }
-        MoveFile(sourceFd, name, sourcePath, destinationFd, destinationPath);
+        MoveFile(name);
     }
 }
 
-void CTreeMover::MoveFile(int sourceFd, const std::string& name, const std::string& sourcePath, int destinationFd,
-                          const std::string& destinationPath)
+void CTreeMover::MoveFile(const std::string& name)
 {
+    const Level& level = m_stack.back();
     // The copy must be complete and closed before the original may go.
-    if (!FileCopy::CopyFile(sourceFd, name, destinationFd) || ::unlinkat(sourceFd, name.c_str(), 0) != 0)
-        Report(FolderEntries::Join(sourcePath, name), FolderEntries::Join(destinationPath, name), errno);
+    if (!FileCopy::CopyFile(level.source.Get(), name, level.destination.Get())
+        || ::unlinkat(level.source.Get(), name.c_str(), 0) != 0)
+        Report(name, errno);
 }
 
-void CTreeMover::MoveFolder(int sourceFd, const std::string& name, const std::string& sourcePath,
-                            int destinationFd, const std::string& destinationPath)
+void CTreeMover::MoveFolder(const std::string& name)
 {
-    const std::string source = FolderEntries::Join(sourcePath, name);
-    const std::string destination = FolderEntries::Join(destinationPath, name);
-    const CFileHandle sourceFolder = FolderEntries::OpenSubfolder(sourceFd, name);
+    const Level& level = m_stack.back();
+    CFileHandle sourceFolder = FolderEntries::OpenSubfolder(level.source.Get(), name);
     if (!sourceFolder) {
-        Report(source, destination, errno);
+        Report(name, errno);
         return;
     }
     // An existing destination folder is used as it is; a link or a file
     // there keeps the whole folder in place.
-    if (!m_folderRights.CreateFolderAt(destinationFd, name.c_str()) && errno != EEXIST) {
-        Report(source, destination, errno);
+    if (!m_folderRights.CreateFolderAt(level.destination.Get(), name.c_str()) && errno != EEXIST) {
+        Report(name, errno);
         return;
     }
-    const CFileHandle destinationFolder = FolderEntries::OpenSubfolder(destinationFd, name);
-    if (!destinationFolder) {
-        Report(source, destination, errno);
-        return;
-    }
-    MoveLevel(sourceFolder.Get(), source, destinationFolder.Get(), destination);
-    // Something that stays by the rules, or was reported already, keeps the
-    // folder; any other reason it cannot go is news.
-    if (::unlinkat(sourceFd, name.c_str(), AT_REMOVEDIR) != 0 && errno != ENOTEMPTY && errno != EEXIST)
-        Report(source, destination, errno);
+    CFileHandle destinationFolder = FolderEntries::OpenSubfolder(level.destination.Get(), name);
+    Enter(std::move(sourceFolder), std::move(destinationFolder), name);
 }
 
-void CTreeMover::Report(const std::string& source, const std::string& destination, const std::string& reason)
+std::string CTreeMover::PathOf(const std::string& root, const std::string& name) const
+{
+    std::string path = root;
+    for (std::size_t i = 1; i < m_stack.size(); ++i)
+        path.append(1, '/').append(m_stack[i].name);
+    return name.empty() ? path : FolderEntries::Join(path, name);
+}
+
+void CTreeMover::Report(const std::string& name, const std::string& reason)
 {
     m_leftBehind = true;
     if (m_report)
-        m_report(source + "->" + destination + "\n" + reason);
+        m_report(PathOf(m_sourcePath, name) + "->" + PathOf(m_destinationPath, name) + "\n" + reason);
 }
 
-void CTreeMover::Report(const std::string& source, const std::string& destination, int error)
+void CTreeMover::Report(const std::string& name, int error)
 {
-    Report(source, destination, SystemMessage(error));
+    Report(name, SystemMessage(error));
 }

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "CFileHandle.h"
 #include "MessageSink.h"
 
 #include <sys/types.h>
 
 #include <string>
+#include <vector>
 
 class CAccessAttributes;
 
@@ -22,6 +24,10 @@ class CAccessAttributes;
 // them that lies outside the two trees. The links are left as the rules
 // leave anything that is neither file nor folder; a file with other names is
 // one that should have moved, so it is reported.
+//
+// The walk keeps its own stack, so a deep tree cannot overflow the
+// program's; each level holds its two open folders, and a level that cannot
+// be opened (out of file handles) is reported and stays where it is.
 class CTreeMover
 {
 public:
@@ -36,15 +42,28 @@ public:
     static bool FileStays(const std::string& name);
 
 private:
-    void MoveLevel(int sourceFd, const std::string& sourcePath, int destinationFd, const std::string& destinationPath);
-    void MoveEntry(int sourceFd, const std::string& name, const std::string& sourcePath, int destinationFd,
-                   const std::string& destinationPath);
-    void MoveFile(int sourceFd, const std::string& name, const std::string& sourcePath, int destinationFd,
-                  const std::string& destinationPath);
-    void MoveFolder(int sourceFd, const std::string& name, const std::string& sourcePath, int destinationFd,
-                    const std::string& destinationPath);
-    void Report(const std::string& source, const std::string& destination, const std::string& reason);
-    void Report(const std::string& source, const std::string& destination, int error);
+    struct Level
+    {
+        CFileHandle source;
+        CFileHandle destination;
+        // In the level above; empty for the top. Paths are made of these
+        // only for a message: kept whole per level, a deep tree's would take
+        // memory by the square of its depth.
+        std::string name;
+        std::vector<std::string> names;
+        std::size_t next = 0;
+    };
+
+    // Pushes the level of a folder `name` in the top one (or of the top).
+    void Enter(CFileHandle source, CFileHandle destination, const std::string& name);
+    void Leave();
+    void MoveEntry(const std::string& name);
+    void MoveFile(const std::string& name);
+    void MoveFolder(const std::string& name);
+    // About the entry `name` of the top level ("": the top level itself).
+    void Report(const std::string& name, const std::string& reason);
+    void Report(const std::string& name, int error);
+    std::string PathOf(const std::string& root, const std::string& name) const;
 
     const CAccessAttributes& m_folderRights;
     MessageSink m_report;
@@ -53,4 +72,7 @@ private:
     dev_t m_destinationDevice = 0;
     ino_t m_destinationInode = 0;
     bool m_leftBehind = false;
+    std::string m_sourcePath;
+    std::string m_destinationPath;
+    std::vector<Level> m_stack;
 };

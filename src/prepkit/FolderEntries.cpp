@@ -1,5 +1,7 @@
 #include "FolderEntries.h"
 
+#include "MessageSink.h"
+
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -35,23 +37,38 @@ bool ListNames(int folderFd, std::vector<std::string>& names)
     return error == 0;
 }
 
-CFileHandle OpenFolderNoFollow(std::string path)
+CFileHandle OpenFolderStrictly(const std::string& path, std::string* failedAt)
 {
-    while (path.size() > 1 && path.back() == '/')
-        path.pop_back();
+    if (failedAt)
+        *failedAt = path;
     if (path.empty()) {
         errno = ENOENT;
         return CFileHandle();
     }
-    if (path == "/")
-        return CFileHandle(::open("/", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    const std::string::size_type slash = path.rfind('/');
-    const std::string parent = slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
-    const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-    const CFileHandle parentFd(::open(parent.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (!parentFd)
-        return CFileHandle();
-    return OpenSubfolder(parentFd.Get(), name);
+    const bool absolute = path.front() == '/';
+    CFileHandle folder(::open(absolute ? "/" : ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    std::string::size_type start = 0;
+    while (folder && start < path.size()) {
+        std::string::size_type end = path.find('/', start);
+        if (end == std::string::npos)
+            end = path.size();
+        const std::string name = path.substr(start, end - start);
+        // "." stays where the walk is; it never leads through what came before.
+        if (!name.empty() && name != ".") {
+            folder = OpenSubfolder(folder.Get(), name);
+            if (!folder && failedAt)
+                *failedAt = path.substr(0, end);
+        }
+        start = end + 1;
+    }
+    return folder;
+}
+
+std::string OpenProblem(int error)
+{
+    if (error == ELOOP)
+        return "It is a symbolic link; Prepkit follows none.";
+    return SystemMessage(error);
 }
 
 CFileHandle OpenSubfolder(int parentFd, const std::string& name)

@@ -41,7 +41,8 @@ int GrantDataFolder()
 {
     CDataFolder folder;
     if (!folder.Create(QStringLiteral("Veldra2"), CDataFolder::Fallback::none)) {
-        std::fprintf(stderr, "%s\nThe data folder could not be made.\n", qPrintable(folder.Path()));
+        std::fprintf(stderr, "%s\nThe data folder could not be made. %s\n", qPrintable(folder.Path()),
+                     qPrintable(CDataFolder::WhyUnusable(folder.Path())));
         return 1;
     }
     std::printf("%s\n", qPrintable(folder.Path()));

@@ -4,6 +4,7 @@
 #include "CliProcess.h"
 #include "CupsFixture.h"
 #include "RasterDecode.h"
+#include "ScratchDisk.h"
 #include "SerialPlate.h"
 #include "TestFiles.h"
 
@@ -85,6 +86,52 @@ TEST_F(CliBatchFixture, CountersNeedNoDataFileAndRangesPickRecords)
     EXPECT_TRUE(QFile::exists(dir.filePath("4.bmp")));
     EXPECT_TRUE(QFile::exists(dir.filePath("5.bmp")));
     EXPECT_FALSE(QFile::exists(dir.filePath("3.bmp")));
+}
+
+// What a record would turn into something else (a counter past its 64 bits,
+// a NUL that ends a name or a text early, a column the name pattern
+// misspells) is refused, nothing rendered in its place.
+TEST_F(CliBatchFixture, ValuesThatWouldComeOutOtherwiseAreRefused)
+{
+    const QString layout = SavePlate(QStringLiteral("serial.vlz"), serialTemplate);
+    const QString counted = SavePlate(QStringLiteral("count.vlz"), {"Tag {#}", "No. {serial}", "{date:yyyy}"});
+    const QString out = dir.filePath(QStringLiteral("out"));
+    ASSERT_TRUE(QDir().mkpath(out));
+    const QString data = WriteData(QByteArray("Name,Dept\nAnna,St\0ores\n", 22));
+    const struct
+    {
+        QStringList arguments;
+        QByteArray error;
+    } cases[] = {
+        {{counted, "--count", "2", "--name", "{serial:9223372036854775807}"},
+         "The counter {serial:9223372036854775807} runs out of the numbers a counter can hold by record 2.\n"},
+        {{counted, "--count", "2", "--name", "{serial:-9223372036854775808-1}"},
+         "The counter {serial:-9223372036854775808-1} runs out of the numbers a counter can hold by record 2.\n"},
+        {{layout, "--data", data, "--name", "{#}-{Dept}"}, "Record 1's file name holds a NUL character.\n"},
+        {{layout, "--data", data}, "Record 1, column \"Dept\": the value holds a NUL character.\n"},
+        {{layout, "--data", data, "--name", "{#}-{Nmae}"},
+         "The file name's fields {Nmae} name no column of the data. Its columns: Name, Dept.\n"},
+    };
+    for (const auto& [arguments, error] : cases) {
+        const CliProcessRun run = Batch(arguments + QStringList{QStringLiteral("--render"), out});
+        EXPECT_EQ(run.exitCode, 1) << arguments.join(u' ').toStdString();
+        EXPECT_EQ(run.err, error) << arguments.join(u' ').toStdString();
+        EXPECT_EQ(QDir(out).entryList(QDir::Files), QStringList()) << arguments.join(u' ').toStdString();
+    }
+}
+
+// A full disk is told as the system tells it, as a single render does.
+TEST_F(CliBatchFixture, AFullDiskSaysWhy)
+{
+    VELDRA_REQUIRE_ROOT();
+    const QString layout = SavePlate(QStringLiteral("count.vlz"), {"Tag {#}", "No. {serial}", "{date:yyyy}"});
+    ScratchDisk disk(128);
+    ASSERT_TRUE(disk.IsMounted());
+    disk.Fill();
+    const CliProcessRun run = Batch({layout, QStringLiteral("--count"), QStringLiteral("1"), QStringLiteral("--render"),
+                                     disk.Path(QStringLiteral("."))});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains("No space left on device")) << run.err.constData();
 }
 
 TEST_F(CliBatchFixture, BadInputsFailWithTheirReason)

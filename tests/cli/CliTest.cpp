@@ -428,6 +428,37 @@ TEST_F(CliFixture, MessagesSayWhatHappened)
     EXPECT_TRUE(run.err.contains("too large")) << run.err.toStdString();
 }
 
+// A material with no size, or smaller than a dot, is told as such; sizes
+// and margins no layout holds are refused when the file is read.
+TEST_F(CliFixture, MaterialsAndMarginsThatMakeNoPlateSayWhy)
+{
+    const struct
+    {
+        const char* name;
+        QByteArray bytes;
+        const char* error;
+    } cases[] = {
+        {"dot.vlz", ObjectBytes::DocumentHeader(2, 1, 1, 0, 0, 0, -500, 0).u16(0),
+         "The material, 0.01 x 0.01 mm, is smaller than one dot of the engraver."},
+        {"negative.vlz", ObjectBytes::DocumentHeader(2, -100, 9000, 0, 0, 0, -500, 0).u16(0),
+         "The material, -1 x 90 mm, has no size a plate can have."},
+        {"smallest.vlz", ObjectBytes::DocumentHeader(2, -2147483647 - 1, 9000, 0, 0, 0, -500, 0).u16(0),
+         "Unexpected file format."},
+        {"margin.vlz",
+         ObjectBytes::DocumentHeader(2, 9000, 9000, 0, 0, 0, -500, 0).u16(1)
+             .raw(ObjectBytes::ClassRecord("CTextObj")).raw(ObjectBytes::Common("T", 0x0804, 1, 0, 0, 500, 200))
+             .raw(ObjectBytes::Font(-32, 400, 0, 0, "Arial")).i32(1 << 30).i32(1 << 30).i32(1).i32(0)
+             .u32(0xFFFFFF).u32(0x808080).u32(0).i32(1).i32(0),
+         "Unexpected file format."},
+    };
+    for (const auto& [name, bytes, error] : cases) {
+        const CliRun run = Cli({QStringLiteral("render"), Write(name, bytes), dir.filePath(QStringLiteral("out.bmp"))});
+        EXPECT_EQ(run.exitCode, 1) << name;
+        EXPECT_TRUE(run.err.contains(error)) << name << ": " << run.err.toStdString();
+        EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("out.bmp")))) << name;
+    }
+}
+
 TEST_F(CliFixture, PictureNamesAreKeptInTheLayoutsCodePage)
 {
     CDibImage image;

@@ -337,6 +337,19 @@ QByteArray Pixels(const QImage& image, const QRect& area)
 
 } // namespace
 
+// The child of a test that has drawn already: Qt hands smooth scaling to its
+// pool of threads, which a bare fork would leave without threads to wait for.
+TEST(TextRendering, AChildDrawsWithThePoolOfThreadsTheTestUsedBefore)
+{
+    QImage large(2000, 2000, QImage::Format_RGB32);
+    large.fill(Qt::white);
+    ASSERT_FALSE(large.scaled(999, 999, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).isNull());
+    const ChildCost cost = ChildCost::Run(
+        [&large] { return large.scaled(999, 999, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).isNull() ? 1 : 0; },
+        1 << 10);
+    EXPECT_EQ(cost.exitCode, 0);
+}
+
 // Files of a few hundred bytes claim text bands and blocks of 9000 to 23000
 // pixels a side, which asked for more than a gigabyte each; the plate is
 // 1874. What drawing them takes is bounded by the plate.

@@ -7,6 +7,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -113,6 +114,26 @@ TEST_F(LibraryFixture, ColdThenWarm)
     EXPECT_FALSE(warm.indexWritten);
     EXPECT_EQ(Names(), (QStringList{QStringLiteral("Moon"), QStringLiteral("star")}));
     EXPECT_FALSE(model.data(model.index(0), Qt::DecorationRole).value<QImage>().isNull());
+}
+
+TEST_F(LibraryFixture, AnIndexPlantedAsALinkIsNeverWrittenThrough)
+{
+    // The folder is shared by every user: one of them may have put the link
+    // there to have another's refresh overwrite a file of theirs.
+    QTemporaryDir elsewhere;
+    const QString victim = elsewhere.filePath(QStringLiteral("notes.txt"));
+    QFile file(victim);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("mine") == 4);
+    file.close();
+    ASSERT_TRUE(QFile::link(victim, IndexPath()));
+    AddSymbol(QStringLiteral("star"), 8, 8, RGB(255, 0, 0));
+
+    const CLibraryRefresh::Result result = Refresh();
+    EXPECT_FALSE(result.indexWritten);
+    EXPECT_EQ(Names(), QStringList{QStringLiteral("star")});
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), QByteArray("mine"));
+    EXPECT_TRUE(QFileInfo(IndexPath()).isSymLink());
 }
 
 TEST_F(LibraryFixture, EqualTimesKeepTheThumbnailNewerOnesRebuildIt)

@@ -99,6 +99,15 @@ TEST(SafeSaveTest, OnlyRegularFilesAreReplacedAndLinksToThemFollowed)
     EXPECT_TRUE(CSafeSave::WriteBytes(link, "new"));
     EXPECT_EQ(Contents(target), QByteArray("new"));
     EXPECT_TRUE(QFileInfo(link).isSymLink());
+    // ...but not in a folder others write, where the link may be theirs.
+    EXPECT_FALSE(CSafeSave::WriteBytes(link, "planted", &error, CSafeSave::Links::refuse));
+    EXPECT_TRUE(error.contains(QStringLiteral("symbolic link"))) << error.toStdString();
+    EXPECT_EQ(Contents(target), QByteArray("new"));
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    const QString dangling = folder.filePath(QStringLiteral("dangling.vli"));
+    ASSERT_TRUE(QFile::link(folder.filePath(QStringLiteral("made-through-the-link")), dangling));
+    EXPECT_FALSE(CSafeSave::WriteBytes(dangling, "planted", &error, CSafeSave::Links::refuse));
+    EXPECT_FALSE(QFileInfo::exists(folder.filePath(QStringLiteral("made-through-the-link"))));
 
     if (ScratchDisk::IsRoot()) {
         const QString device = folder.filePath(QStringLiteral("null"));

@@ -235,6 +235,8 @@ TEST_F(DoItTest, LinksPlantedInTheDataFolderAreNeverWrittenThrough)
     ASSERT_TRUE(QFile::link(Path(QStringLiteral("outside/etc")), Path(QStringLiteral("planted"))));
     qputenv("VELDRA2_DATA_DIR", QFile::encodeName(Path(QStringLiteral("planted"))));
     EXPECT_FALSE(Run(Path(QStringLiteral("inst"))));
+    EXPECT_EQ(messages, std::vector<std::string>{Native(QStringLiteral("planted"))
+                                                 + "\nIt is a symbolic link; a data folder is never reached through one."});
     EXPECT_TRUE(QDir(Path(QStringLiteral("outside/etc"))).isEmpty());
     EXPECT_TRUE(Exists(Installed(QStringLiteral("readme.txt"))));
 }
@@ -265,7 +267,10 @@ TEST_F(DoItTest, WithoutRootNothingMovesAndTheUsersOwnFolderIsNotOpened)
         prepkit.SetMachineBase(machineBase);
         if (prepkit.DoIt(QFile::encodeName(Installed(QString())).constData()))
             return 1;
-        return messages == std::vector<std::string>{machine + "\n" + CPrepkit::noDataFolderMessage} ? 0 : 2;
+        return messages == std::vector<std::string>{machine + "\nIt cannot be made or written: Permission denied."
+                                                                        " Prepkit must run as root."}
+                   ? 0
+                   : 2;
     });
     EXPECT_EQ(status, 0) << "1: DoIt succeeded, 2: other messages, 3: could make the machine folder, 125: still root";
     EXPECT_EQ(ReadFile(Installed(QStringLiteral("Mask/a.vls"))), QByteArray("Mask/a.vls"));

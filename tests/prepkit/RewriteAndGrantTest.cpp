@@ -32,16 +32,18 @@ TEST_F(RewriteAndGrantTest, TheLibraryPathsTheProgramReadsFollowTheMove)
     // Written by hand, as an older installation left them; the comma makes
     // Qt read the Symbol value as a list.
     ASSERT_TRUE(WriteFile(Path(QStringLiteral("config/Corvex KZ Corporation/Veldra2.conf")),
-                          QStringLiteral("[Path]\nMask=%1/Mask\nFrame=/srv/shared/Frame\nSymbol=%1/Symbol,%1/Old\nSPI=%1/spi\n")
-                              .arg(root)
+                          QStringLiteral("[Path]\nMask=%1/Mask\nFrame=%1%2/Frame\nSymbol=%1/Symbol,%1,/srv%1/Old\nSPI=%1/spi\n")
+                              .arg(root, QStringLiteral("2"))
                               .toUtf8()));
 
     EXPECT_TRUE(CPrepkit(Sink()).DoIt(QFile::encodeName(root + u'/').constData()));
     const CSettingsStore store;
     EXPECT_EQ(store.ReadString(QStringLiteral("Path"), QStringLiteral("Mask")), DataFolder() + QStringLiteral("/Mask"));
-    EXPECT_EQ(store.ReadString(QStringLiteral("Path"), QStringLiteral("Frame")), QStringLiteral("/srv/shared/Frame"));
+    // Only paths that lie in the root move: not a sibling whose name starts
+    // like it, nor one that merely holds it.
+    EXPECT_EQ(store.ReadString(QStringLiteral("Path"), QStringLiteral("Frame")), root + QStringLiteral("2/Frame"));
     EXPECT_EQ(store.ReadString(QStringLiteral("Path"), QStringLiteral("Symbol")),
-              DataFolder() + QStringLiteral("/Symbol,") + DataFolder() + QStringLiteral("/Old"));
+              DataFolder() + QStringLiteral("/Symbol,") + DataFolder() + QStringLiteral(",/srv") + root + QStringLiteral("/Old"));
     EXPECT_EQ(store.ReadString(QStringLiteral("Path"), QStringLiteral("SPI")), root + QStringLiteral("/spi"));
 }
 
@@ -95,7 +97,10 @@ TEST_F(RewriteAndGrantTest, LinksInTheFolderLeaveTheirTargetsRightsAlone)
     ASSERT_TRUE(QFile::link(Path(QStringLiteral("outside/etc")), folder + QStringLiteral("/Frame")));
     ASSERT_EQ(::link(Native(QStringLiteral("outside/hard")).c_str(), QFile::encodeName(folder + QStringLiteral("/hard.vls")).constData()), 0);
 
-    EXPECT_TRUE(Grant(folder));
+    // The file with another name is named, and fails the run.
+    EXPECT_FALSE(Grant(folder));
+    EXPECT_EQ(messages, std::vector<std::string>{QFile::encodeName(folder).toStdString()
+                                                 + "/hard.vls\nThe file has other names; its rights were left as they are."});
     EXPECT_EQ(Mode(folder + QStringLiteral("/Mask/a.vls")) & 0666, mode_t(0666));
     EXPECT_EQ(Mode(Path(QStringLiteral("outside/shadow"))), mode_t(0600));
     EXPECT_EQ(Mode(Path(QStringLiteral("outside/hard"))), mode_t(0600));
@@ -103,11 +108,14 @@ TEST_F(RewriteAndGrantTest, LinksInTheFolderLeaveTheirTargetsRightsAlone)
     EXPECT_EQ(Mode(Path(QStringLiteral("outside/etc/passwd"))), mode_t(0600));
     EXPECT_EQ(DefaultList(Path(QStringLiteral("outside/etc"))), QString());
 
-    // Nor is the folder given followed when it is a link.
+    // Nor is the folder given followed when it, or any folder on the way
+    // to it, is a link: "LINK/." names what the link leads to.
     const QString link = Path(QStringLiteral("link-to-outside"));
     ASSERT_TRUE(QFile::link(Path(QStringLiteral("outside")), link));
-    EXPECT_FALSE(Grant(link));
+    for (const QString& through : {link, link + QStringLiteral("/."), link + QStringLiteral("/etc/")})
+        EXPECT_FALSE(Grant(through)) << through.toStdString();
     EXPECT_EQ(Mode(Path(QStringLiteral("outside/etc"))), mode_t(0700));
+    EXPECT_EQ(Mode(Path(QStringLiteral("outside/etc/passwd"))), mode_t(0600));
 }
 
 TEST_F(RewriteAndGrantTest, MovedFilesEndUpOpenToEveryone)

@@ -9,6 +9,7 @@
 #include <sane/sane.h>
 
 #include <atomic>
+#include <chrono>
 #include <functional>
 #include <memory>
 #include <mutex>
@@ -20,6 +21,13 @@ class CScanFrameAssembler;
 // device, runs one scan, and whatever happens (failure, cancel, a device that
 // vanishes, destruction half-way) leaves the scan cancelled, the device
 // closed and the library ended when it is destroyed.
+//
+// A driver may never come back from ending a scan or closing its device
+// (one whose reader thread was stopped at the wrong moment, say). Those
+// calls run on a thread of their own with a deadline, so the window never
+// freezes; after the deadline the scan says the scanner stopped answering,
+// and the device, and the library under it, are left as they are: calling
+// into them again could only hang as well.
 class CScanSession
 {
     Q_DECLARE_TR_FUNCTIONS(CScanSession)
@@ -46,8 +54,17 @@ public:
     // The session stays cancelled: a later Scan gives no image either.
     void Cancel();
 
+    // How long ending a scan or closing the device may take.
+    static constexpr std::chrono::milliseconds defaultAnswerDeadline{5000};
+    void SetAnswerDeadline(std::chrono::milliseconds deadline) { m_answerDeadline = deadline; }
+    // True once the device missed the deadline and was left behind.
+    bool StoppedAnswering() const { return m_abandoned; }
+
 private:
     void Close();
+    // Runs `call` on the open device within the deadline; false, and the
+    // device left behind, when it did not come back in time.
+    bool CallWithDeadline(const std::function<void(SANE_Handle)>& call);
     bool ReadFrames(CScanFrameAssembler& assembler, const std::function<void(int)>& progress, ScanResult& result);
     bool ReadFrame(CScanFrameAssembler& assembler, const std::function<void(int)>& progress, ScanResult& result);
     bool Succeeded(SANE_Status status, ScanResult& result) const;
@@ -59,4 +76,6 @@ private:
     // Guards the handle between Cancel on another thread and Close.
     mutable std::mutex m_handleMutex;
     std::atomic<bool> m_cancelled{false};
+    std::atomic<bool> m_abandoned{false};
+    std::chrono::milliseconds m_answerDeadline = defaultAnswerDeadline;
 };

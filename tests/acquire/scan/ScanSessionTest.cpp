@@ -8,8 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <thread>
 
 namespace {
 
@@ -171,37 +169,6 @@ TEST_F(ScanSessionTest, AHandScannerOfUnknownLengthStillGivesItsPicture)
     EXPECT_TRUE(AllPixelsAre(result.image, RGB(0, 0, 0)));
 }
 
-TEST_F(ScanSessionTest, DeviceErrorsGiveNoImageAndTheirOwnStatus)
-{
-    const std::pair<const char*, Status> cases[] = {
-        {"SANE_STATUS_JAMMED", Status::failed},      {"SANE_STATUS_IO_ERROR", Status::failed},
-        {"SANE_STATUS_COVER_OPEN", Status::failed},  {"SANE_STATUS_NO_MEM", Status::failed},
-        {"SANE_STATUS_NO_DOCS", Status::noDocuments}, {"SANE_STATUS_CANCELLED", Status::cancelled},
-    };
-    for (const auto& [code, status] : cases) {
-        SCOPED_TRACE(code);
-        ExpectNoImage(ScanWith({{"read-status-code", QString("\"%1\"").arg(code)}}, smallArea), status);
-    }
-}
-
-TEST_F(ScanSessionTest, CancelFromAnotherThreadGivesNoImage)
-{
-    backend.Configure({{"read-delay", "true"}, {"read-delay-duration", "20000"}, {"read-limit", "true"},
-                       {"read-limit-size", "1000"}});
-    CScanSession session("test:0");
-    ASSERT_TRUE(session.Open());
-    std::atomic<bool> started{false};
-    ScanResult result;
-    std::thread scanning([&] { result = session.Scan({300, "Color", QRectF(0, 0, 100, 100)}, [&](int) { started = true; }); });
-    while (!started)
-        std::this_thread::yield();
-    session.Cancel();
-    scanning.join();
-    ExpectNoImage(result, Status::cancelled);
-    // The session stays cancelled.
-    ExpectNoImage(session.Scan(smallArea), Status::cancelled);
-}
-
 TEST_F(ScanSessionTest, SessionsAlwaysEndClosedWhateverHappened)
 {
     {
@@ -209,13 +176,8 @@ TEST_F(ScanSessionTest, SessionsAlwaysEndClosedWhateverHappened)
         ASSERT_TRUE(abandoned.Open());
         // Gone before scanning.
     }
-    {
-        backend.Configure({{"read-status-code", "\"SANE_STATUS_JAMMED\""}});
-        CScanSession jammed("test:0");
-        ASSERT_TRUE(jammed.Open());
-        ExpectNoImage(jammed.Scan(smallArea), Status::failed);
-    }
-    backend.Configure();
+    // Errors and cancels are the tests' own scanner's (ScannerStopTest):
+    // this device can hang a scan cancelled after an error.
     for (int i = 0; i < 2; ++i) {
         CScanSession session("test:0");
         ASSERT_TRUE(session.Open());
