@@ -10,6 +10,12 @@ CBatchRun::Result CBatchRun::Run(CRecordLayout& layout, const CDataSource& data,
                                  const QDate& date, const Step& step, const Progress& progress)
 {
     Result result;
+    // A counter that would leave its range is refused before any plate.
+    if (const QString problem = layout.CounterProblem(range.first, range.last); !problem.isEmpty()) {
+        result.failedRecord = range.first;
+        result.error = problem;
+        return result;
+    }
     for (int record = range.first; record <= range.last; ++record) {
         if (progress && !progress(result.done, range.Count())) {
             result.cancelled = true;

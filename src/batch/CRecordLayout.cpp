@@ -90,6 +90,14 @@ bool CRecordLayout::Apply(const CDataSource& data, int record, const QDate& date
     return true;
 }
 
+QString CRecordLayout::CounterProblem(int firstRecord, int lastRecord) const
+{
+    for (const FieldText& field : m_fields)
+        if (QString problem = field.text.CounterProblem(firstRecord, lastRecord); !problem.isEmpty())
+            return problem;
+    return {};
+}
+
 bool CRecordLayout::Shrunk() const
 {
     return std::any_of(m_fields.begin(), m_fields.end(), [](const FieldText& field) { return field.shrunk; });

@@ -43,6 +43,9 @@ public:
     // in its text's code page; the copy then holds no half of the record.
     bool Apply(const CDataSource& data, int record, const QDate& date, QString* error);
 
+    // Empty when every counter of the texts fits 64 bits over the records
+    // first..last; otherwise why not, naming the counter.
+    QString CounterProblem(int firstRecord, int lastRecord) const;
     // Whether a text of the record last applied had to be shrunk to fit.
     bool Shrunk() const;
 

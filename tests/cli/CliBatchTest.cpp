@@ -254,3 +254,16 @@ TEST_F(CliBatchFixture, ARenderFolderIsMadeWhereItsParentIs)
     run = Batch({layout, "--count", "2", "--render", layout});
     EXPECT_EQ(run.err, (layout + " is not a folder.\n").toUtf8());
 }
+
+// A counter whose run would leave 64 bits is refused before the first
+// plate: nothing is rendered, nothing wraps around.
+TEST_F(CliBatchFixture, ACounterLeavingItsRangeIsRefusedBeforeAnyPlate)
+{
+    const QString layout = SavePlate(QStringLiteral("max.vlz"), {"No. {serial:9223372036854775806}", "{#}", "{#}"});
+    const QString out = dir.filePath(QStringLiteral("plates"));
+    ASSERT_TRUE(QDir().mkpath(out));
+    const CliProcessRun run = Batch({layout, "--count", "3", "--render", out});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_FALSE(run.err.isEmpty());
+    EXPECT_TRUE(QDir(out).entryList(QDir::Files).isEmpty());
+}
