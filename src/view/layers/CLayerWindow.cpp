@@ -246,7 +246,7 @@ void CLayerWindow::Fill(const std::vector<CSymbolObj*>& objects)
 {
     Clear();
     m_bQuiet = true;
-    for (CSymbolObj* object : CLayerRows::Order(objects))
+    for (CSymbolObj* object : objects)
         m_pList->addItem(MakeItem(object));
     m_bQuiet = false;
     UpdateButtons();
@@ -267,7 +267,7 @@ void CLayerWindow::SyncOrder()
     CSymbolObj* current = ObjectOfRow(m_pList->currentRow());
     m_bQuiet = true;
     int next = 0;
-    for (CSymbolObj* object : CLayerRows::Order(m_doc.GetObjects())) {
+    for (CSymbolObj* object : m_doc.GetObjects()) {
         const int row = RowOf(object);
         if (row < 0)
             continue;
