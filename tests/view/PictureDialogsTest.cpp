@@ -268,7 +268,8 @@ TEST_F(PictureDialogsFixture, TheTrimmingRectangleStaysOnThePicture)
         before = trimming.Rules().Tracker();
         display = trimming.Rules().DisplayRect();
         const QPoint from((before.left + before.right) / 2, (before.top + before.bottom) / 2);
-        const QPoint to = from + QPoint(display.Width(), 0);
+        // Past the right edge by a quarter of the rectangle.
+        const QPoint to = from + QPoint(display.right - before.right + before.Width() / 4, 0);
         QTest::mousePress(area, Qt::LeftButton, {}, from);
         QMouseEvent move(QEvent::MouseMove, QPointF(to), area->mapToGlobal(QPointF(to)), Qt::NoButton, Qt::LeftButton, {});
         QApplication::sendEvent(area, &move);
