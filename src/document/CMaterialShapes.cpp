@@ -122,12 +122,13 @@ bool InsertLibraryObject(CVeldraDoc& doc, std::unique_ptr<CDibObj> object, int k
     if (!doc.InsertAt(std::move(object), 0))
         return false;
     doc.RecordUndo(UndoKind::added, raw, true);
+    // The row first, so that the layer window selects it with the views.
+    if (doc.LayerList())
+        doc.LayerList()->AddRow(raw, doc.IndexOf(raw));
     if (kind == material)
         doc.UpdateAllViews(nullptr, hintPlateChanged, nullptr);
     else
         doc.UpdateAllViews(nullptr, hintSelect, raw);
-    if (doc.LayerList())
-        doc.LayerList()->AddRow(raw, doc.IndexOf(raw));
     return true;
 }
 

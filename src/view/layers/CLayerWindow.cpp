@@ -416,11 +416,19 @@ void CLayerWindow::ToggleShown(int row)
 bool CLayerWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_pList && event->type() == QEvent::KeyPress) {
-        if (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        // The Up and Down buttons show icons only: their mnemonics, Alt+U
+        // and Alt+D, are the keys.
+        const bool alt = key->modifiers() & Qt::AltModifier;
+        if (key->key() == Qt::Key_Delete)
             DeleteSelected();
-            return true;
-        }
-        return false;
+        else if (alt && key->key() == Qt::Key_U)
+            MoveUp();
+        else if (alt && key->key() == Qt::Key_D)
+            MoveDown();
+        else
+            return false;
+        return true;
     }
     if (watched == m_pList->viewport())
         return OnListMouse(event);

@@ -4,9 +4,12 @@
 #include "DialogDriver.h"
 #include "MainWindowFixture.h"
 
+#include "document/CMaterialShapes.h"
 #include "document/CPictureCommands.h"
 #include "document/CPlateRenderer.h"
 #include "document/ILayerList.h"
+#include "library/CLibraryModel.h"
+#include "objects/CDibObj.h"
 #include "objects/CTextObj.h"
 #include "view/CCommandActions.h"
 #include "view/CVeldraView.h"
@@ -14,6 +17,7 @@
 #include "view/layers/CLayerRowDelegate.h"
 #include "view/layers/CLayerWindow.h"
 
+#include <QDir>
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
@@ -395,4 +399,31 @@ TEST_F(LayerWindowFixture, JoinKeepsWhatThePlateShowsAndIsOneUndoStep)
     frame->Router().Execute(CommandId::EditRedo);
     EXPECT_EQ(doc.GetObjectCount(), 1);
     EXPECT_EQ(RowNames().size(), 1u);
+}
+
+TEST_F(LayerWindowFixture, AnInsertedSymbolsRowIsSelectedAndUpAndDownHaveKeys)
+{
+    ShowWithPictures({"a", "b"});
+    // A symbol from the library, as Insert Symbol puts it in.
+    QDir().mkpath(app->LibraryFolder(CLibraryModel::symbol));
+    CDibImage image;
+    ASSERT_TRUE(image.Create(20, 20, 24, RGB(0, 0, 200)));
+    CDibObj entry;
+    ASSERT_TRUE(entry.SetImageFrom(&image, flagsSymbol, false));
+    entry.SetBounds(0, 0, 200, 200);
+    const QString path = QDir(app->LibraryFolder(CLibraryModel::symbol)).filePath(QStringLiteral("Star.vls"));
+    ASSERT_TRUE(entry.WriteSymbolFile(path));
+    CDibObj* star = CPictureCommands::InsertLibraryFile(doc, path, CMaterialShapes::symbol);
+    ASSERT_TRUE(star);
+    EXPECT_EQ(frame->View().Selection(), star);
+    ASSERT_GE(List().currentRow(), 0);
+    EXPECT_EQ(Window().ObjectOfRow(List().currentRow()), star);
+    EXPECT_TRUE(List().currentItem()->isSelected());
+
+    // Alt+D and Alt+U, as the buttons' mnemonics say.
+    EXPECT_EQ(RowNames(), (Names{"material", "Star", "a", "b"}));
+    QTest::keyClick(&List(), Qt::Key_D, Qt::AltModifier);
+    EXPECT_EQ(RowNames(), (Names{"material", "a", "Star", "b"}));
+    QTest::keyClick(&List(), Qt::Key_U, Qt::AltModifier);
+    EXPECT_EQ(RowNames(), (Names{"material", "Star", "a", "b"}));
 }
