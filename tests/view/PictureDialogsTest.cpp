@@ -82,6 +82,15 @@ protected:
         return picture;
     }
 
+    // A press, one move and a release with the left button.
+    static void DragIn(QWidget& area, QPoint from, QPoint to, Qt::KeyboardModifiers keys = {})
+    {
+        QTest::mousePress(&area, Qt::LeftButton, keys, from);
+        QMouseEvent move(QEvent::MouseMove, QPointF(to), area.mapToGlobal(QPointF(to)), Qt::NoButton, Qt::LeftButton, keys);
+        QApplication::sendEvent(&area, &move);
+        QTest::mouseRelease(&area, Qt::LeftButton, keys, to);
+    }
+
     static void ChooseMode(QDialog& dialog, int mode)
     {
         auto* button = dialog.findChild<QRadioButton*>(QString::number(1010 + mode));
@@ -214,11 +223,7 @@ TEST_F(PictureDialogsFixture, AShiftDragInTheTrimmingAreaKeepsTheProportions)
         ASSERT_TRUE(area);
         before = trimming.Rules().Tracker();
         const QPoint corner(before.right + 3, before.bottom + 3);
-        QTest::mousePress(area, Qt::LeftButton, Qt::ShiftModifier, corner);
-        QMouseEvent move(QEvent::MouseMove, QPointF(corner - QPoint(60, 10)), area->mapToGlobal(QPointF(corner - QPoint(60, 10))),
-                         Qt::NoButton, Qt::LeftButton, Qt::ShiftModifier);
-        QApplication::sendEvent(area, &move);
-        QTest::mouseRelease(area, Qt::LeftButton, Qt::ShiftModifier, corner - QPoint(60, 10));
+        DragIn(*area, corner, corner - QPoint(60, 10), Qt::ShiftModifier);
         after = trimming.Rules().Tracker();
         sizeAfter = trimming.Rules().Size();
         dialog.reject();
@@ -270,10 +275,7 @@ TEST_F(PictureDialogsFixture, TheTrimmingRectangleStaysOnThePicture)
         const QPoint from((before.left + before.right) / 2, (before.top + before.bottom) / 2);
         // Past the right edge by a quarter of the rectangle.
         const QPoint to = from + QPoint(display.right - before.right + before.Width() / 4, 0);
-        QTest::mousePress(area, Qt::LeftButton, {}, from);
-        QMouseEvent move(QEvent::MouseMove, QPointF(to), area->mapToGlobal(QPointF(to)), Qt::NoButton, Qt::LeftButton, {});
-        QApplication::sendEvent(area, &move);
-        QTest::mouseRelease(area, Qt::LeftButton, {}, to);
+        DragIn(*area, from, to);
         after = trimming.Rules().Tracker();
         Confirm(dialog);
     });
