@@ -49,8 +49,9 @@ bool CLibraryCommands::OnCommand(CommandId id)
     case CommandId::InsertFrame:
     case CommandId::InsertSymbol: {
         const int kind = KindOfInsert(id);
-        if (const QString name = ChooseEntry(kind, m_pWindow); !name.isEmpty())
-            InsertEntry(kind, name);
+        std::optional<CPoint> dropped;
+        if (const QString name = ChooseEntry(kind, m_pWindow, &dropped); !name.isEmpty())
+            InsertEntry(kind, name, dropped);
         return true;
     }
     default:
@@ -82,7 +83,7 @@ QString CLibraryCommands::Folder(int kind) const
     return m_app.LibraryFolder(CLibraryModel::Kind(kind));
 }
 
-QString CLibraryCommands::ChooseEntry(int kind, QWidget* parent)
+QString CLibraryCommands::ChooseEntry(int kind, QWidget* parent, std::optional<CPoint>* dropped)
 {
     CSymbolDlg::Services services;
     services.settings = &m_app.Settings();
@@ -91,13 +92,17 @@ QString CLibraryCommands::ChooseEntry(int kind, QWidget* parent)
     services.canSend = [this](CommandId id) { return m_router.Query(id).enabled; };
     services.addFromFile = [this](int dropKind, const QString& path) { AddFromFile(dropKind, path); };
     CSymbolDlg dialog(kind, Folder(kind), std::move(services), parent);
-    return dialog.exec() == QDialog::Accepted ? dialog.ChosenName() : QString();
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    if (dropped && dialog.DropPoint() && m_plateLocator)
+        *dropped = m_plateLocator(*dialog.DropPoint());
+    return dialog.ChosenName();
 }
 
-bool CLibraryCommands::InsertEntry(int kind, const QString& name)
+bool CLibraryCommands::InsertEntry(int kind, const QString& name, std::optional<CPoint> dropped)
 {
     const QString path = LibraryEntry::SymbolFilePath(Folder(kind), name);
-    if (CPictureCommands::InsertLibraryFile(m_doc, path, kind))
+    if (CPictureCommands::InsertLibraryFile(m_doc, path, kind, dropped))
         return true;
     QMessageBox::warning(m_pWindow, QCoreApplication::applicationName(),
                          tr("\"%1\" could not be read from the library.").arg(name));

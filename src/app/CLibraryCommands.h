@@ -5,7 +5,10 @@
 
 #include "acquire/scan/ScanTypes.h"
 
+#include "platform/CPoint.h"
+
 #include <QCoreApplication>
+#include <QPoint>
 #include <QString>
 
 #include <functional>
@@ -31,11 +34,16 @@ public:
     bool OnUpdateCommand(CommandId id, CCommandState& state) override;
 
     // The library window of a kind as a chooser: the chosen entry's name, or
-    // an empty string when it was cancelled.
-    QString ChooseEntry(int kind, QWidget* parent);
-    // Puts the library entry of a kind and name on the plate; tells the user
-    // when its file cannot be read.
-    bool InsertEntry(int kind, const QString& name);
+    // an empty string when it was cancelled; where it was dropped on the
+    // plate when it was dragged there.
+    QString ChooseEntry(int kind, QWidget* parent, std::optional<CPoint>* dropped = nullptr);
+    // Puts the library entry of a kind and name on the plate (a symbol
+    // centred where it was dropped, if it was); tells the user when its
+    // file cannot be read.
+    bool InsertEntry(int kind, const QString& name, std::optional<CPoint> dropped = {});
+    // The layout point under a screen point, when the plate is there.
+    using PlateLocator = std::function<std::optional<CPoint>(QPoint global)>;
+    void SetPlateLocator(PlateLocator locator) { m_plateLocator = std::move(locator); }
     // Asks for a picture file and opens the add dialog of a kind on it.
     bool AddFromChosenFile(int kind);
     // The add dialog of a kind on a picture file; the open library window
@@ -66,4 +74,5 @@ private:
     QWidget* m_pWindow;
     CLibraryWindowLink m_link;
     Scanner m_scanner;
+    PlateLocator m_plateLocator;
 };

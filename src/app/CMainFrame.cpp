@@ -97,6 +97,8 @@ CMainFrame::CMainFrame(CVeldraApp& app, CVeldraDoc& doc, CRecentFileList& recent
     ConnectEditors();
     CreateLayerWindow();
     UpdateTitle();
+    // The title's mark follows every edit, undo, redo and save at once.
+    m_doc.SetModifiedListener([this](bool modified) { setWindowModified(modified); });
 
     // Menus refresh as they open; buttons and panes on idle.
     connect(&m_idle, &QTimer::timeout, this, [this] {
@@ -112,6 +114,7 @@ CMainFrame::CMainFrame(CVeldraApp& app, CVeldraDoc& doc, CRecentFileList& recent
 
 CMainFrame::~CMainFrame()
 {
+    m_doc.SetModifiedListener(nullptr);
     m_router.RemoveTarget(m_pView);
     m_router.RemoveTarget(m_pLayers);
 }
@@ -165,6 +168,13 @@ void CMainFrame::ConnectView()
     connect(m_pView, &CVeldraView::StatusChanged, this, &CMainFrame::RefreshStatus);
     m_pDocuments->SetInitialUpdate([this] { m_pView->OnInitialUpdate(m_app.Settings().textDefaults.zoom); });
     m_pDocuments->SetTitleChanged([this] { UpdateTitle(); });
+    // A library entry dragged onto the plate goes where it was dropped.
+    m_pLibraryCommands->SetPlateLocator([this](QPoint global) -> std::optional<CPoint> {
+        const QPoint client = m_pView->viewport()->mapFromGlobal(global);
+        if (!m_pView->viewport()->rect().contains(client))
+            return std::nullopt;
+        return m_pView->ClientToLayout(client);
+    });
     m_pView->setFocus();
 }
 

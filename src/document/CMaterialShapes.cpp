@@ -17,16 +17,16 @@ namespace {
 
 constexpr std::uint32_t kindBits[3] = {SOK_MATERIAL, SOK_FRAME, SOK_SYMBOL};
 
-// Takes out the first object of a kind, recording its removal when asked.
-void RemoveFirstOfKind(CVeldraDoc& doc, std::uint32_t kindBit, bool record)
+// Takes out the first object of a kind, with its undo step: every list
+// change has one, or the older steps would find their objects one place off.
+void RemoveFirstOfKind(CVeldraDoc& doc, std::uint32_t kindBit)
 {
     for (CSymbolObj* object : doc.GetObjects()) {
         if (!object->HasFlag(kindBit))
             continue;
         if (doc.LayerList())
             doc.LayerList()->RemoveRow(object);
-        if (record)
-            doc.RecordUndo(UndoKind::removed, object, true);
+        doc.RecordUndo(UndoKind::removed, object, true);
         doc.RemoveRaw(doc.IndexOf(object));
         return;
     }
@@ -63,7 +63,7 @@ bool DrawMask(CDibImage& mask, CSize dots, int shape)
 bool MakeMaterialShape(CVeldraDoc& doc, int shape)
 {
     if (shape != diamond && shape != ellipse) {
-        RemoveFirstOfKind(doc, SOK_MATERIAL, true);
+        RemoveFirstOfKind(doc, SOK_MATERIAL);
         return true;
     }
     CDibImage mask;
@@ -108,8 +108,10 @@ bool InsertLibraryObject(CVeldraDoc& doc, std::unique_ptr<CDibObj> object, int k
     if (!object || kind < material || kind > symbol)
         return false;
     const std::uint32_t kindBit = kindBits[kind];
+    // The one it replaces comes back with a single undo.
+    CVeldraDoc::UndoGroup group(doc);
     if (object->HasFlag(SOF_UNIQUE)) {
-        RemoveFirstOfKind(doc, kindBit, kind != material);
+        RemoveFirstOfKind(doc, kindBit);
         if (kind == frame) {
             const CSize material = doc.GetMaterialSize(), margin = doc.GetMargins();
             object->SetBounds(0, 0, material.cx - 2 * margin.cx, material.cy - 2 * margin.cy);
@@ -119,14 +121,14 @@ bool InsertLibraryObject(CVeldraDoc& doc, std::unique_ptr<CDibObj> object, int k
     CDibObj* raw = object.get();
     if (!doc.InsertAt(std::move(object), 0))
         return false;
-    if (kind == material) {
-        doc.UpdateAllViews(nullptr, hintPlateChanged, nullptr);
-    } else {
-        doc.RecordUndo(UndoKind::added, raw, true);
-        doc.UpdateAllViews(nullptr, hintSelect, raw);
-    }
+    doc.RecordUndo(UndoKind::added, raw, true);
+    // The row first, so that the layer window selects it with the views.
     if (doc.LayerList())
         doc.LayerList()->AddRow(raw, doc.IndexOf(raw));
+    if (kind == material)
+        doc.UpdateAllViews(nullptr, hintPlateChanged, nullptr);
+    else
+        doc.UpdateAllViews(nullptr, hintSelect, raw);
     return true;
 }
 

@@ -24,7 +24,8 @@ bool RedrawMaterialShape(CVeldraDoc& doc);
 
 // Puts a library entry on the plate: one-of-a-kind entries (materials,
 // frames) replace the existing one; frames are centred and sized to the
-// printable area.
+// printable area. Each removal and insertion is recorded for undo; a
+// material's caller groups them with the plate settings.
 bool InsertLibraryObject(CVeldraDoc& doc, std::unique_ptr<CDibObj> object, int kind);
 
 } // namespace CMaterialShapes

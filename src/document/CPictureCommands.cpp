@@ -6,6 +6,7 @@
 #include "ILayerList.h"
 #include "UpdateHint.h"
 
+#include "imaging/DibQuarterTurn.h"
 #include "imaging/DibStretcher.h"
 #include "objects/CDibObj.h"
 #include "platform/AnsiCodec.h"
@@ -78,6 +79,33 @@ bool MakeWorkingCopy(const CDibImage& image, const CRect& part, CSize dots, CDib
     for (int y = 0; y < workHeight; ++y)
         std::memcpy(working.Row(y), reduced.constScanLine(y), 3 * std::size_t(workWidth));
     return true;
+}
+
+// The full-resolution picture follows a rotation (quarterTurns) or a cut
+// (0) of the picture, so that Trimming starts from the picture as it now
+// is and never undoes the change. It goes to a new file: the old one stays
+// with the undo step that may bring the old picture back. Where the full
+// picture cannot be turned, or for a cut, the picture as it now is becomes
+// the full one; where no file can be written, the picture has none and is
+// not offered for trimming.
+void FollowFullPicture(CVeldraDoc& doc, CDibObj& picture, int quarterTurns)
+{
+    if (picture.GetSourcePath().isEmpty())
+        return;
+    const QString path = doc.NewTempFile();
+    bool written = false;
+    if (!path.isEmpty()) {
+        CDibImage full, turned;
+        if (quarterTurns > 0 && full.LoadBitmapFile(picture.GetSourcePath())
+            && DibQuarterTurn::Turn(full, quarterTurns, turned))
+            written = turned.SaveBitmapFile(path);
+        else
+            written = picture.StoredImage().SaveBitmapFile(path);
+    }
+    picture.SetSourcePath(written ? path : QString());
+    // The part chosen last time was a part of the picture before.
+    const CRect none;
+    picture.SetTrim(0, &none);
 }
 
 } // namespace
@@ -172,18 +200,34 @@ std::unique_ptr<CDibObj> ReadLibraryFile(const QString& path)
     return object;
 }
 
-CDibObj* InsertLibraryFile(CVeldraDoc& doc, const QString& path, int kind)
+CDibObj* InsertLibraryFile(CVeldraDoc& doc, const QString& path, int kind, std::optional<CPoint> centre)
 {
     std::unique_ptr<CDibObj> object = ReadLibraryFile(path);
     if (!object)
         return nullptr;
+    if (centre && kind == CMaterialShapes::symbol)
+        object->SetPosition(centre->x, centre->y);
     object->Refresh(&doc);
     CDibObj* raw = object.get();
+    CVeldraDoc::UndoGroup group(doc);
+    if (kind == CMaterialShapes::material) {
+        // The plate is now this library material: Material Setup starts
+        // from it, and one undo brings back the plate before.
+        doc.RecordMaterialUndo();
+        doc.SetShapeIndex(-1);
+        doc.SetShapeFile(path);
+    }
     return CMaterialShapes::InsertLibraryObject(doc, std::move(object), kind) ? raw : nullptr;
 }
 
-CDibObj* MergeObjects(CVeldraDoc& doc, const std::vector<CSymbolObj*>& objects, bool blackBackground)
+CDibObj* MergeObjects(CVeldraDoc& doc, const std::vector<CSymbolObj*>& chosen, bool blackBackground)
 {
+    // In the list's order, whatever order they were chosen in: the joined
+    // picture shows what the plate showed, the front-most object in front.
+    std::vector<CSymbolObj*> objects;
+    for (CSymbolObj* object : doc.GetObjects())
+        if (std::find(chosen.begin(), chosen.end(), object) != chosen.end())
+            objects.push_back(object);
     if (objects.empty())
         return nullptr;
     // A scratch document of the same device renders just these objects.
@@ -215,6 +259,8 @@ CDibObj* MergeObjects(CVeldraDoc& doc, const std::vector<CSymbolObj*>& objects, 
     picture->BuildDisplay(size.cx, size.cy);
     CDibObj* raw = picture.get();
     const int at = std::max(doc.IndexOf(objects.front()), 0);
+    // The new picture and the objects it replaces come and go in one undo.
+    CVeldraDoc::UndoGroup group(doc);
     doc.InsertAt(std::move(picture), at);
     doc.RecordUndo(UndoKind::added, raw, true);
     // The row first, so that the layer list can select it with the views.
@@ -225,24 +271,18 @@ CDibObj* MergeObjects(CVeldraDoc& doc, const std::vector<CSymbolObj*>& objects, 
     return raw;
 }
 
+bool IsTurnablePicture(const CSymbolObj& object)
+{
+    return dynamic_cast<const CDibObj*>(&object)
+           && (object.HasFlag(SOK_PICTURE) || object.HasFlag(SOK_FRAME) || object.HasFlag(SOK_SYMBOL));
+}
+
 bool RotatePicture(CVeldraDoc& doc, CDibObj& picture, int angleIndex)
 {
-    const CDibImage& source = picture.StoredImage();
-    if (angleIndex < 1 || angleIndex > 3 || source.IsEmpty() || source.BitCount() != 24)
-        return false;
-    const int w = source.Width(), h = source.Height();
-    const bool swap = angleIndex != 2;
     CDibImage turned;
-    if (!turned.Create(swap ? h : w, swap ? w : h, 24))
+    if (!DibQuarterTurn::Turn(picture.StoredImage(), angleIndex, turned))
         return false;
-    for (int y = 0; y < h; ++y) {
-        const std::uint8_t* in = source.Row(y);
-        for (int x = 0; x < w; ++x, in += 3) {
-            const int tx = angleIndex == 1 ? h - 1 - y : angleIndex == 2 ? w - 1 - x : y;
-            const int ty = angleIndex == 1 ? x : angleIndex == 2 ? h - 1 - y : w - 1 - x;
-            std::memcpy(turned.Row(ty) + 3 * std::size_t(tx), in, 3);
-        }
-    }
+    const bool swap = angleIndex != 2;
     doc.RecordUndo(UndoKind::changed, &picture, true);
     const CSize size = picture.GetSize();
     if (!picture.SetImageFrom(&turned, picture.m_dwFlags, false)) {
@@ -250,6 +290,7 @@ bool RotatePicture(CVeldraDoc& doc, CDibObj& picture, int angleIndex)
         doc.DropLastUndo();
         return false;
     }
+    FollowFullPicture(doc, picture, angleIndex);
     const CSize newSize = swap ? CSize{size.cy, size.cx} : size;
     picture.SetSize(newSize.cx, newSize.cy);
     picture.Refresh(&doc);
@@ -260,13 +301,15 @@ bool RotatePicture(CVeldraDoc& doc, CDibObj& picture, int angleIndex)
 bool Crop(CVeldraDoc& doc, CSymbolObj& object, const PictureCropper& crop)
 {
     auto* picture = dynamic_cast<CDibObj*>(&object);
-    if (!picture || !picture->HasFlag(SOK_PICTURE) || !crop)
+    if (!picture || !IsTurnablePicture(*picture) || !crop)
         return false;
     CDibImage copy;
-    if (!copy.CopyImage(picture->StoredImage()) || !crop(copy))
+    // Cutting works on colour pixels: a one-bit symbol comes out in colour.
+    if (!copy.CopyImage(picture->StoredImage()) || (copy.BitCount() != 24 && !copy.ConvertDepth(24)) || !crop(copy))
         return false;
     doc.RecordUndo(UndoKind::changed, picture, true);
     picture->StoredImage() = std::move(copy);
+    FollowFullPicture(doc, *picture, 0);
     picture->Refresh(&doc);
     RefreshRow(doc, picture);
     Announce(doc, picture);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/CPoint.h"
 #include "platform/CRect.h"
 #include "platform/CSize.h"
 
@@ -7,6 +8,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class CDibImage;
@@ -35,12 +37,20 @@ bool AddPasted(CVeldraDoc& doc, std::unique_ptr<CSymbolObj> object);
 // cannot be kept.
 std::unique_ptr<CDibObj> ReadLibraryFile(const QString& path);
 
-// A library entry read from its symbol file, named after the file.
-CDibObj* InsertLibraryFile(CVeldraDoc& doc, const QString& path, int kind);
+// A library entry read from its symbol file, named after the file; a
+// symbol centred on a layout point when one is given (its size stays).
+CDibObj* InsertLibraryFile(CVeldraDoc& doc, const QString& path, int kind, std::optional<CPoint> centre = {});
 
-// Flattens objects into one plate-sized picture; black background instead
-// of transparent when asked (Shift and Ctrl held).
+// Flattens objects of the document into one plate-sized picture as the
+// plate shows them (in list order, whatever order they come in), in one
+// undo step; black background instead of transparent when asked (Shift
+// and Ctrl held).
 CDibObj* MergeObjects(CVeldraDoc& doc, const std::vector<CSymbolObj*>& objects, bool blackBackground);
+
+// What Crop Image and Rotate Image work on: a picture, a frame or a symbol
+// (a frame or symbol may have to turn with the plate); not the material
+// outline nor the pen's layer.
+bool IsTurnablePicture(const CSymbolObj& object);
 
 // Quarter turns: 1 clockwise, 2 half, 3 counter-clockwise; 0 changes nothing.
 bool RotatePicture(CVeldraDoc& doc, CDibObj& picture, int angleIndex);
@@ -64,7 +74,7 @@ bool Trim(CVeldraDoc& doc, CDibObj& picture, const CDibImage& full, const TrimCh
 // cut copy is confirmed, which then replaces the picture.
 using PictureCropper = std::function<bool(CDibImage& picture)>;
 
-// Crop Image on a picture object: one undo step, the cut picture, its
+// Crop Image on a picture, frame or symbol: one undo step, the cut picture, its
 // display copy and its layer row. False, and nothing changes, for any
 // other object or when the user cancels.
 bool Crop(CVeldraDoc& doc, CSymbolObj& object, const PictureCropper& crop);

@@ -36,6 +36,16 @@ void RebuildDisplayIfResized(CVeldraDoc& doc, CSymbolObj* object, CSize oldSize)
         object->Refresh(&doc);
 }
 
+QByteArray MaterialRecord(CVeldraDoc& doc)
+{
+    return WriteRecord(doc, [&](CArchive& ar) {
+        const CSize size = doc.GetMaterialSize();
+        ar << std::uint32_t(UndoKind::material) << std::uint32_t(0) << std::int32_t(size.cx) << std::int32_t(size.cy)
+           << std::int32_t(doc.GetShapeIndex());
+        ar.WriteString(doc.GetShapeFile().toUtf8());
+    });
+}
+
 } // namespace
 
 CUndoEngine::CUndoEngine(CVeldraDoc& document)
@@ -92,12 +102,50 @@ void CUndoEngine::RecordOrder(int from, int to)
     })));
 }
 
+void CUndoEngine::RecordMaterial()
+{
+    Push(CUndoStep::FromRecord(MaterialRecord(m_doc)));
+}
+
 void CUndoEngine::Push(CUndoStep step)
 {
+    // The saved layout was among the steps undone: a new step drops them.
+    if (m_nCleanIndex > m_undo.Count())
+        m_nCleanIndex = -1;
+    step.SetGroup(m_nGroupDepth > 0 ? m_nGroup : 0);
     m_undo.Push(std::move(step));
     m_redo.Clear();
+    if (m_nGroupDepth == 0)
+        TrimToLimit();
+}
+
+void CUndoEngine::TrimToLimit()
+{
     while (m_undo.Count() > std::max(m_nMaxCount, 0))
+        DropOldest();
+}
+
+// A group goes as a whole: half of it undone would give a layout that
+// never was.
+void CUndoEngine::DropOldest()
+{
+    const int group = m_undo.Back().Group();
+    do {
         m_undo.DropOldest();
+        m_nCleanIndex = m_nCleanIndex > 0 ? m_nCleanIndex - 1 : -1;
+    } while (group != 0 && !m_undo.Empty() && m_undo.Back().Group() == group);
+}
+
+void CUndoEngine::BeginGroup()
+{
+    if (m_nGroupDepth++ == 0)
+        m_nGroup = ++m_nLastGroup;
+}
+
+void CUndoEngine::EndGroup()
+{
+    if (m_nGroupDepth > 0 && --m_nGroupDepth == 0)
+        TrimToLimit();
 }
 
 void CUndoEngine::DropLast()
@@ -109,6 +157,7 @@ void CUndoEngine::DropLast()
 
 void CUndoEngine::Clear()
 {
+    m_nCleanIndex = IsClean() ? 0 : -1;
     m_undo.Clear();
     m_redo.Clear();
 }
@@ -120,12 +169,29 @@ QByteArray CUndoEngine::NewestUndo() const
 
 bool CUndoEngine::Undo()
 {
-    return Step(m_undo, m_redo, true);
+    return StepGroup(m_undo, m_redo, true);
 }
 
 bool CUndoEngine::Redo()
 {
-    return Step(m_redo, m_undo, false);
+    return StepGroup(m_redo, m_undo, false);
+}
+
+bool CUndoEngine::StepGroup(CUndoStack& source, CUndoStack& target, bool undoing)
+{
+    if (source.Empty())
+        return false;
+    const int group = source.Front().Group();
+    if (!Step(source, target, undoing))
+        return false;
+    while (group != 0 && !source.Empty() && source.Front().Group() == group) {
+        if (!Step(source, target, undoing)) {
+            // Stopped half way: the layout is one no step describes.
+            m_nCleanIndex = -1;
+            return false;
+        }
+    }
+    return true;
 }
 
 bool CUndoEngine::Step(CUndoStack& source, CUndoStack& target, bool undoing)
@@ -146,6 +212,8 @@ bool CUndoEngine::Step(CUndoStack& source, CUndoStack& target, bool undoing)
     }
     if (applied)
         target.Push(std::move(step));
+    else
+        m_nCleanIndex = -1; // the step is gone: the count no longer tells where we are
     m_doc.UpdateAllViews(nullptr, hintPlateChanged, nullptr);
     return applied;
 }
@@ -271,6 +339,9 @@ bool CUndoEngine::ApplyRecord(QByteArray& record, bool undoing)
             layers->RefreshRow(object);
         return true;
     }
+    case UndoKind::material:
+        ApplyMaterial(ar, record);
+        return true;
     case UndoKind::bounds: {
         std::int32_t x, y, cx, cy;
         ar >> x >> y >> cx >> cy;
@@ -289,4 +360,16 @@ bool CUndoEngine::ApplyRecord(QByteArray& record, bool undoing)
     }
     }
     return false;
+}
+
+// The plate as recorded, and the record now holds the plate it replaced.
+// The outline itself comes and goes in steps of its own in the same group.
+void CUndoEngine::ApplyMaterial(CArchive& ar, QByteArray& record)
+{
+    std::int32_t cx, cy, shape;
+    ar >> cx >> cy >> shape;
+    const QString file = QString::fromUtf8(ar.ReadString());
+    QByteArray replaced = MaterialRecord(m_doc);
+    m_doc.RestoreMaterial({cx, cy}, shape, file);
+    record = std::move(replaced);
 }

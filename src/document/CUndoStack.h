@@ -14,6 +14,7 @@ public:
     bool Empty() const { return m_steps.empty(); }
     int Count() const { return int(m_steps.size()); }
     const CUndoStep& Front() const { return m_steps.front(); }
+    const CUndoStep& Back() const { return m_steps.back(); }
 
     void Push(CUndoStep step);
     // Makes the front step whole and takes it out; false (nothing taken)

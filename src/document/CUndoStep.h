@@ -20,6 +20,7 @@ enum class UndoKind : std::uint32_t {
     reordered = 3, // from and to positions, after the move
     visibility = 4,
     bounds = 5,    // centre and size before the change
+    material = 6,  // plate size, shape index and library file before the change
 };
 
 // One step of the undo or redo history. Whole image objects (pictures,
@@ -38,6 +39,9 @@ public:
 
     UndoKind Kind() const { return m_kind; }
     int Index() const { return m_index; }
+    // Steps of one group (not 0) are undone and redone together.
+    int Group() const { return m_group; }
+    void SetGroup(int group) { m_group = group; }
     bool KeepsObject() const { return m_object != nullptr; }
     QByteArray& Record() { return m_record; }
     CSymbolObj* Object() const { return m_object.get(); }
@@ -62,6 +66,7 @@ private:
 
     UndoKind m_kind = UndoKind::changed;
     int m_index = 0;
+    int m_group = 0;
     QByteArray m_record;
     std::unique_ptr<CSymbolObj> m_object;
     DibRowDelta m_delta;

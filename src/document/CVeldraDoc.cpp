@@ -217,18 +217,76 @@ CSymbolObj* CVeldraDoc::ObjectAt(CPoint point, CSize tolerance, CSymbolObj* sele
 
 bool CVeldraDoc::RecordUndo(UndoKind kind, CSymbolObj* object, bool markModified)
 {
-    if (markModified)
-        SetModifiedFlag();
-    return m_undo.Record(kind, object);
+    const bool clean = m_undo.IsClean();
+    const bool recorded = m_undo.Record(kind, object);
+    if (recorded && clean && !markModified)
+        m_undo.SetClean();
+    else if (!recorded && markModified)
+        m_undo.SetDiverged(); // the change happens all the same, with no step to undo it
+    NoteModified();
+    return recorded;
 }
 
 void CVeldraDoc::RecordOrderUndo(int from, int to, bool markModified)
 {
     if (from == to)
         return;
-    if (markModified)
-        SetModifiedFlag();
+    const bool clean = m_undo.IsClean();
     m_undo.RecordOrder(from, to);
+    if (clean && !markModified)
+        m_undo.SetClean();
+    NoteModified();
+}
+
+void CVeldraDoc::RecordMaterialUndo()
+{
+    m_undo.RecordMaterial();
+    NoteModified();
+}
+
+bool CVeldraDoc::Undo()
+{
+    const bool done = m_undo.Undo();
+    NoteModified();
+    return done;
+}
+
+bool CVeldraDoc::Redo()
+{
+    const bool done = m_undo.Redo();
+    NoteModified();
+    return done;
+}
+
+void CVeldraDoc::DropLastUndo()
+{
+    m_undo.DropLast();
+    NoteModified();
+}
+
+void CVeldraDoc::ClearUndo()
+{
+    m_undo.Clear();
+    NoteModified();
+}
+
+void CVeldraDoc::SetModifiedFlag(bool modified)
+{
+    if (modified)
+        m_undo.SetDiverged();
+    else
+        m_undo.SetClean();
+    NoteModified();
+}
+
+void CVeldraDoc::NoteModified()
+{
+    const bool modified = IsModified();
+    if (modified == m_bReportedModified)
+        return;
+    m_bReportedModified = modified;
+    if (m_modifiedListener)
+        m_modifiedListener(modified);
 }
 
 // ----------------------------------------------------- device and material
@@ -274,6 +332,16 @@ void CVeldraDoc::ResizeMaterial(CSize size)
     m_sizeDevice = DocToDeviceSize(size);
 }
 
+void CVeldraDoc::RestoreMaterial(CSize size, int shapeIndex, const QString& shapeFile)
+{
+    ResizeMaterial(size);
+    m_nShapeIndex = shapeIndex;
+    m_strShapeFile = shapeFile;
+    UpdateAllViews(nullptr, hintDeviceChanged, nullptr);
+    RecalcMargins();
+    RefreshObjects();
+}
+
 void CVeldraDoc::RefreshObjects()
 {
     for (const auto& object : m_objects)
@@ -298,7 +366,7 @@ void CVeldraDoc::OnNewDocument()
     m_crBase = m_settings.baseColor;
     RecalcMargins();
     m_undo.SetLimit(m_settings.maxUndoCount);
-    m_bModified = false;
+    SetModifiedFlag(false);
 }
 
 void CVeldraDoc::DeleteContents()
@@ -310,7 +378,7 @@ void CVeldraDoc::DeleteContents()
     UpdateAllViews(nullptr, hintSelect, nullptr);
     if (m_pLayers)
         m_pLayers->Clear();
-    m_undo.Clear();
+    ClearUndo();
 }
 
 void CVeldraDoc::SetSettings(const CDocumentSettings& settings)

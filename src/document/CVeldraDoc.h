@@ -65,12 +65,27 @@ public:
     std::unique_ptr<CSymbolObj> RemoveRaw(int index);
     std::unique_ptr<CSymbolObj> ReplaceRaw(int index, std::unique_ptr<CSymbolObj> object);
 
-    // Undo.
+    // Undo. markModified false: a step that does not count as a change.
     bool RecordUndo(UndoKind kind, CSymbolObj* object, bool markModified);
     void RecordOrderUndo(int from, int to, bool markModified);
-    bool Undo() { return m_undo.Undo(); }
-    bool Redo() { return m_undo.Redo(); }
-    void DropLastUndo() { m_undo.DropLast(); }
+    // Before the plate's size or outline changes.
+    void RecordMaterialUndo();
+    bool Undo();
+    bool Redo();
+    void DropLastUndo();
+    void ClearUndo();
+    // Everything recorded while one lives is one step for the user.
+    class UndoGroup
+    {
+    public:
+        explicit UndoGroup(CVeldraDoc& doc) : m_doc(doc) { m_doc.m_undo.BeginGroup(); }
+        ~UndoGroup() { m_doc.m_undo.EndGroup(); }
+        UndoGroup(const UndoGroup&) = delete;
+        UndoGroup& operator=(const UndoGroup&) = delete;
+
+    private:
+        CVeldraDoc& m_doc;
+    };
     bool CanUndo() const { return m_undo.CanUndo(); }
     bool CanRedo() const { return m_undo.CanRedo(); }
     const CUndoEngine& UndoHistory() const { return m_undo; }
@@ -85,6 +100,8 @@ public:
     void SetMaterialSize(CSize size) { m_sizeMaterial = size; }
     // A new material size and, with it, the plate bitmap's size in dots.
     void ResizeMaterial(CSize size);
+    // The plate as an undo or redo brings it back; every object follows.
+    void RestoreMaterial(CSize size, int shapeIndex, const QString& shapeFile);
     CSize GetDeviceSize() const { return m_sizeDevice; }
     CSize GetPrintableSize() const { return m_sizePrintable; }
     CSize GetMargins() const { return m_sizeMargin; }
@@ -104,8 +121,12 @@ public:
     // Life cycle.
     void OnNewDocument();
     void DeleteContents();
-    bool IsModified() const { return m_bModified; }
-    void SetModifiedFlag(bool modified = true) { m_bModified = modified; }
+    // Modified: the layout shown is not the one last saved or opened.
+    bool IsModified() const { return !m_undo.IsClean(); }
+    // false: what is shown is now saved; true: changed outside the history.
+    void SetModifiedFlag(bool modified = true);
+    // Told whenever the modified state may have changed.
+    void SetModifiedListener(std::function<void(bool)> listener) { m_modifiedListener = std::move(listener); }
 
     // Collaborators.
     void SetSettings(const CDocumentSettings& settings);
@@ -128,6 +149,7 @@ private:
     friend class CDocumentFile;
 
     void UpdateHasMaterial();
+    void NoteModified();
     CSize LimitedPrintable(int printableWidth, int printableHeight) const;
 
     CSize m_sizeDevice;
@@ -144,7 +166,8 @@ private:
     QString m_strShapeFile;
     bool m_bSerializingFile = false;
     std::uint64_t m_fileDisplayBytes = 0;
-    bool m_bModified = false;
+    bool m_bReportedModified = false;
+    std::function<void(bool)> m_modifiedListener;
 
     CDocumentSettings m_settings;
     CAdjustmentKeeper m_adjustments;

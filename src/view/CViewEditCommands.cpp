@@ -107,12 +107,12 @@ void CViewEditCommands::EditProperties()
     m_view.SetSelection(selection);
 }
 
-// A picture as the user knows one: not a material, frame, symbol or the
-// pen's layer, which are pictures inside too.
+// A picture, frame or symbol; the material outline and the pen's layer
+// are pictures inside too, but not ones to cut or turn.
 CDibObj* CViewEditCommands::SelectedPicture() const
 {
-    auto* picture = dynamic_cast<CDibObj*>(m_view.Selection());
-    return picture && picture->HasFlag(SOK_PICTURE) ? picture : nullptr;
+    CSymbolObj* selection = m_view.Selection();
+    return selection && CPictureCommands::IsTurnablePicture(*selection) ? static_cast<CDibObj*>(selection) : nullptr;
 }
 
 void CViewEditCommands::RotateImage()

@@ -141,11 +141,9 @@ TEST_F(CommandFixture, CropReplacesThePictureOnlyWhenConfirmed)
     EXPECT_EQ(static_cast<CDibObj*>(doc.GetObjectAt(0))->StoredImage().GetPixel(1, 1), RGB(50, 60, 70));
 }
 
-TEST_F(CommandFixture, CropRefusesObjectsThatAreNotPictures)
+TEST_F(CommandFixture, CropRefusesTheMaterialOutline)
 {
-    auto frame = Picture("f");
-    frame->m_dwFlags = (frame->m_dwFlags & ~SOK_MASK) | SOK_FRAME;
-    doc.InsertAt(std::move(frame), -1);
+    doc.InsertAt(Picture("outline", 0, 0, 1000, 1000, flagsMaterial), -1);
     bool asked = false;
     EXPECT_FALSE(CPictureCommands::Crop(doc, *doc.GetObjectAt(0), [&asked](CDibImage&) { return asked = true; }));
     EXPECT_FALSE(asked);

@@ -1,6 +1,8 @@
 #include "DibTestImages.h"
 #include "TestBytes.h"
 
+#include "imaging/DibQuarterTurn.h"
+
 #include <QFile>
 #include <QPainter>
 #include <QTemporaryDir>
@@ -182,4 +184,41 @@ TEST(DibImage, PaintSurfaceWritesStraightIntoThePixels)
     }
     EXPECT_EQ(mono.Row(0)[0], 0x00);
     EXPECT_EQ(mono.Row(0)[1], 0xFF);
+}
+
+TEST(DibQuarterTurnTest, TurnsEveryPixelAtItsOwnDepth)
+{
+    // Index 0 is black in the one-bit table; GetPixel reads 24 bits only.
+    const auto dark = [](const CDibImage& image, int x, int y) {
+        if (image.BitCount() == 24)
+            return image.GetPixel(x, y) == RGB(0, 0, 0);
+        return ((image.Row(y)[x / 8] >> (7 - x % 8)) & 1) == 0;
+    };
+    const COLORREF table[2] = {RGB(0, 0, 0), RGB(255, 255, 255)};
+    for (int bits : {1, 24}) {
+        CDibImage image;
+        ASSERT_TRUE(image.Create(11, 3, bits, RGB(255, 255, 255), bits == 1 ? table : nullptr));
+        for (const auto& [x, y] : {std::pair{0, 0}, std::pair{10, 2}}) { // top left, bottom right
+            if (bits == 24)
+                image.SetPixel(x, y, RGB(0, 0, 0));
+            else
+                image.Row(y)[x / 8] &= std::uint8_t(~(0x80 >> (x % 8)));
+        }
+        CDibImage turned;
+        ASSERT_TRUE(DibQuarterTurn::Turn(image, 1, turned));
+        EXPECT_EQ(turned.BitCount(), bits);
+        EXPECT_EQ(turned.TableColor(1), image.TableColor(1));
+        ASSERT_EQ(turned.Width(), 3);
+        ASSERT_EQ(turned.Height(), 11);
+        // Clockwise: top left to top right, bottom right to bottom left.
+        EXPECT_TRUE(dark(turned, 2, 0)) << bits;
+        EXPECT_TRUE(dark(turned, 0, 10)) << bits;
+        EXPECT_FALSE(dark(turned, 0, 0)) << bits;
+        ASSERT_TRUE(DibQuarterTurn::Turn(image, 2, turned));
+        EXPECT_TRUE(dark(turned, 10, 2)) << bits;
+        EXPECT_TRUE(dark(turned, 0, 0)) << bits;
+        EXPECT_FALSE(dark(turned, 9, 2)) << bits;
+    }
+    CDibImage untouched;
+    EXPECT_FALSE(DibQuarterTurn::Turn(CDibImage(), 1, untouched));
 }

@@ -3,9 +3,11 @@
 #include "imaging/CDibImage.h"
 #include "view/artwork/CArtwork.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QWheelEvent>
 
 #include <gtest/gtest.h>
 
@@ -98,6 +100,23 @@ TEST_F(PreviewDlgTest, GammaBarStepsThroughOne)
     QTest::keyClick(contrast, Qt::Key_Right);
     EXPECT_EQ(PreviewEdit(*dialog, "1115")->text(), QStringLiteral("11"));
     EXPECT_EQ(dialog->Adjustments().contrast, 11);
+}
+
+TEST_F(PreviewDlgTest, GammaBarFollowsTheWheelBothWaysBelowOne)
+{
+    Open(50, 40);
+    dialog->SetAdjustments({0, 0, -500});
+    QScrollBar* bar = PreviewBar(*dialog, "1119");
+    const auto wheel = [this, bar](int delta) {
+        const QPointF at(bar->width() / 2.0, bar->height() / 2.0);
+        QWheelEvent event(at, bar->mapToGlobal(at), {}, QPoint(0, delta), Qt::NoButton, {}, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(bar, &event);
+        return dialog->Adjustments().gamma;
+    };
+    const int one = wheel(120);
+    EXPECT_NE(one, -500);
+    EXPECT_EQ(wheel(-120), -500);
+    EXPECT_EQ(wheel(-120) + 500, -(one + 500));
 }
 
 TEST_F(PreviewDlgTest, SetStandardAndOkReadTheEdits)

@@ -1,78 +1,19 @@
 // The library as a user reaches it from the main window: Insert, Add and
 // Material Setup through the real windows.
 #include "DialogDriver.h"
-#include "MainWindowFixture.h"
+#include "LibraryWindowFixture.h"
 
 #include "app/CLibraryCommands.h"
 #include "document/CVeldraDoc.h"
 #include "library/add/CAddSymbolDlg.h"
 #include "library/material/CMaterialSetupDlg.h"
-#include "library/window/CLibraryGrid.h"
-#include "library/window/CSymbolDlg.h"
-#include "objects/CDibObj.h"
 #include "view/CVeldraView.h"
 
 #include <QDialogButtonBox>
-#include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
 
-namespace {
-
-class MainFrameLibraryFixture : public MainWindowFixture
-{
-protected:
-    QString Folder(CLibraryModel::Kind kind) const { return app->LibraryFolder(kind); }
-
-    void AddEntry(CLibraryModel::Kind kind, const QString& name, std::uint32_t flags, int w = 40, int h = 20)
-    {
-        QDir().mkpath(Folder(kind));
-        CDibImage image;
-        ASSERT_TRUE(image.Create(w, h, kind == CLibraryModel::material ? 1 : 24, RGB(255, 255, 255)));
-        CDibObj entry;
-        ASSERT_TRUE(entry.SetImageFrom(&image, flags, false));
-        entry.SetBounds(0, 0, w * 10, h * 10);
-        ASSERT_TRUE(entry.WriteSymbolFile(QDir(Folder(kind)).filePath(name + QStringLiteral(".vls"))));
-    }
-
-    // In the library window: the row of a name double-clicked, as the user
-    // picks an entry.
-    static std::function<void(QDialog&)> Pick(const QString& name)
-    {
-        return [name](QDialog& dialog) {
-            auto& library = dynamic_cast<CSymbolDlg&>(dialog);
-            const int row = library.Model().RowOf(name);
-            ASSERT_GE(row, 0) << name.toStdString();
-            library.Grid()->doItemsLayout();
-            library.Grid()->SelectRow(row);
-            const QRect cell = library.Grid()->visualRect(library.Model().index(row));
-            // As the window system delivers a double click: press, release,
-            // press and double click, release.
-            QWidget* viewport = library.Grid()->viewport();
-            const QPointF at = cell.center();
-            const QPointF global = viewport->mapToGlobal(at);
-            for (auto [type, buttons] : {std::pair{QEvent::MouseButtonPress, Qt::LeftButton},
-                                         std::pair{QEvent::MouseButtonRelease, Qt::NoButton},
-                                         std::pair{QEvent::MouseButtonPress, Qt::LeftButton},
-                                         std::pair{QEvent::MouseButtonDblClick, Qt::LeftButton},
-                                         std::pair{QEvent::MouseButtonRelease, Qt::NoButton}}) {
-                QMouseEvent event(type, at, global, Qt::LeftButton, buttons, {});
-                QApplication::sendEvent(viewport, &event);
-            }
-        };
-    }
-
-    std::vector<CSymbolObj*> OfKind(std::uint32_t kind) const
-    {
-        std::vector<CSymbolObj*> found;
-        for (CSymbolObj* object : doc.GetObjects())
-            if (object->HasFlag(kind))
-                found.push_back(object);
-        return found;
-    }
-};
-
-} // namespace
+#include <tuple>
 
 TEST_F(MainFrameLibraryFixture, InsertingASymbolAndFramesFromTheLibraryWindow)
 {
@@ -98,7 +39,6 @@ TEST_F(MainFrameLibraryFixture, InsertingASymbolAndFramesFromTheLibraryWindow)
     const CSize material = doc.GetMaterialSize(), margin = doc.GetMargins();
     EXPECT_EQ(inserted->GetSize(), CSize(material.cx - 2 * margin.cx, material.cy - 2 * margin.cy));
     // One undo step brings the first frame back.
-    frame->Router().Execute(CommandId::EditUndo);
     frame->Router().Execute(CommandId::EditUndo);
     ASSERT_EQ(OfKind(SOK_FRAME).size(), 1u);
     EXPECT_EQ(OfKind(SOK_FRAME).front()->m_strName, QByteArray("Single"));
@@ -170,5 +110,50 @@ TEST_F(MainFrameLibraryFixture, NewStartsWithMaterialSetupAndALibraryMaterialCan
     EXPECT_EQ(doc.GetShapeIndex(), -1);
     ASSERT_EQ(OfKind(SOK_MATERIAL).size(), 1u);
     EXPECT_EQ(OfKind(SOK_MATERIAL).front()->m_strName, QByteArray("Round"));
+    EXPECT_EQ(driver.ActsLeft(), 0);
+}
+
+TEST_F(MainFrameLibraryFixture, AnEntryDroppedOnThePlateLandsThereAndKeysChooseTheFocusedEntry)
+{
+    AddEntry(CLibraryModel::symbol, QStringLiteral("Star"), flagsSymbol);
+    AddEntry(CLibraryModel::symbol, QStringLiteral("Moon"), flagsSymbol);
+    CVeldraView& view = frame->View();
+    const QPoint dropClient = view.viewport()->rect().center() + QPoint(40, 25);
+    const CPoint dropLayout = view.ClientToLayout(dropClient);
+    DialogDriver driver;
+    driver.Then([&](QDialog& dialog) {
+        auto& library = dynamic_cast<CSymbolDlg&>(dialog);
+        library.move(frame->frameGeometry().right() + 40, 0); // beside the main window
+        library.Grid()->doItemsLayout();
+        QWidget* viewport = library.Grid()->viewport();
+        const QRect cell = library.Grid()->visualRect(library.Model().index(library.Model().RowOf(QStringLiteral("Moon"))));
+        const QPoint grab = viewport->mapToGlobal(cell.center());
+        const QPoint drop = view.viewport()->mapToGlobal(dropClient);
+        for (auto [type, at, buttons] : {std::tuple{QEvent::MouseButtonPress, grab, Qt::LeftButton},
+                                         std::tuple{QEvent::MouseMove, grab + QPoint(30, 30), Qt::LeftButton},
+                                         std::tuple{QEvent::MouseMove, drop, Qt::LeftButton},
+                                         std::tuple{QEvent::MouseButtonRelease, drop, Qt::NoButton}}) {
+            QMouseEvent event(type, viewport->mapFromGlobal(at), at, Qt::LeftButton, buttons, {});
+            QApplication::sendEvent(viewport, &event);
+        }
+    });
+    ASSERT_TRUE(frame->Router().Execute(CommandId::InsertSymbol));
+    ASSERT_EQ(OfKind(SOK_SYMBOL).size(), 1u);
+    CSymbolObj* moon = OfKind(SOK_SYMBOL).front();
+    EXPECT_EQ(moon->m_strName, QByteArray("Moon"));
+    EXPECT_EQ(moon->GetPosition(), dropLayout);
+    EXPECT_EQ(moon->GetSize(), CSize(400, 200)); // the entry's own size
+
+    // Insert on the entry that has the focus, none selected: that one.
+    driver.Then([](QDialog& dialog) {
+        auto& library = dynamic_cast<CSymbolDlg&>(dialog);
+        library.Grid()->clearSelection();
+        library.Grid()->selectionModel()->setCurrentIndex(library.Model().index(library.Model().RowOf(QStringLiteral("Star"))),
+                                                          QItemSelectionModel::NoUpdate);
+        QTest::keyClick(library.Grid(), Qt::Key_Insert);
+    });
+    ASSERT_TRUE(frame->Router().Execute(CommandId::InsertSymbol));
+    ASSERT_EQ(OfKind(SOK_SYMBOL).size(), 2u);
+    EXPECT_EQ(OfKind(SOK_SYMBOL).front()->m_strName, QByteArray("Star"));
     EXPECT_EQ(driver.ActsLeft(), 0);
 }

@@ -82,6 +82,15 @@ protected:
         return picture;
     }
 
+    // A press, one move and a release with the left button.
+    static void DragIn(QWidget& area, QPoint from, QPoint to, Qt::KeyboardModifiers keys = {})
+    {
+        QTest::mousePress(&area, Qt::LeftButton, keys, from);
+        QMouseEvent move(QEvent::MouseMove, QPointF(to), area.mapToGlobal(QPointF(to)), Qt::NoButton, Qt::LeftButton, keys);
+        QApplication::sendEvent(&area, &move);
+        QTest::mouseRelease(&area, Qt::LeftButton, keys, to);
+    }
+
     static void ChooseMode(QDialog& dialog, int mode)
     {
         auto* button = dialog.findChild<QRadioButton*>(QString::number(1010 + mode));
@@ -214,11 +223,7 @@ TEST_F(PictureDialogsFixture, AShiftDragInTheTrimmingAreaKeepsTheProportions)
         ASSERT_TRUE(area);
         before = trimming.Rules().Tracker();
         const QPoint corner(before.right + 3, before.bottom + 3);
-        QTest::mousePress(area, Qt::LeftButton, Qt::ShiftModifier, corner);
-        QMouseEvent move(QEvent::MouseMove, QPointF(corner - QPoint(60, 10)), area->mapToGlobal(QPointF(corner - QPoint(60, 10))),
-                         Qt::NoButton, Qt::LeftButton, Qt::ShiftModifier);
-        QApplication::sendEvent(area, &move);
-        QTest::mouseRelease(area, Qt::LeftButton, Qt::ShiftModifier, corner - QPoint(60, 10));
+        DragIn(*area, corner, corner - QPoint(60, 10), Qt::ShiftModifier);
         after = trimming.Rules().Tracker();
         sizeAfter = trimming.Rules().Size();
         dialog.reject();
@@ -230,4 +235,86 @@ TEST_F(PictureDialogsFixture, AShiftDragInTheTrimmingAreaKeepsTheProportions)
     EXPECT_LT(after.bottom, before.bottom);
     EXPECT_NEAR(double(after.Width()) / after.Height(), double(before.Width()) / before.Height(), 0.02);
     EXPECT_NEAR(double(sizeAfter.cx) / sizeAfter.cy, double(after.Width()) / after.Height(), 0.02);
+}
+
+// Trimming starts from the picture as it is now: a turn made before is
+// neither shown undone nor undone by OK.
+TEST_F(PictureDialogsFixture, TrimmingAfterARotationKeepsTheTurn)
+{
+    CDibObj* picture = ImportPhoto(800, 400);
+    driver.Then(RotateBy(1));
+    ASSERT_TRUE(frame->Router().Execute(CommandId::RotateImage));
+    CSize shown;
+    driver.Then([&shown](QDialog& dialog) {
+        shown = static_cast<CTrimmingDlg&>(dialog).Rules().PhysicalSize();
+        Confirm(dialog);
+    });
+    ASSERT_TRUE(frame->Router().Execute(CommandId::Trimming));
+    EXPECT_LT(shown.cx, shown.cy);
+    EXPECT_LT(picture->StoredImage().Width(), picture->StoredImage().Height());
+    EXPECT_LT(picture->GetSize().cx, picture->GetSize().cy);
+    // Turned clockwise, the photo's dark left edge is now its top.
+    const CDibImage& trimmed = picture->StoredImage();
+    EXPECT_LT(GetRValue(trimmed.GetPixel(trimmed.Width() - 1, 0)), 10);
+    EXPECT_GT(GetRValue(trimmed.GetPixel(0, trimmed.Height() - 1)), 240);
+}
+
+// A Same Size rectangle dragged past the picture's edge stops at it: the
+// part cut is the size the object gets, never stretched.
+TEST_F(PictureDialogsFixture, TheTrimmingRectangleStaysOnThePicture)
+{
+    CDibObj* picture = ImportPhoto(2400, 1000);
+    CRect before, after, display;
+    driver.Then([&](QDialog& dialog) {
+        auto& trimming = static_cast<CTrimmingDlg&>(dialog);
+        ChooseMode(dialog, 1);
+        QWidget* area = dialog.findChild<QWidget*>(QStringLiteral("1021"));
+        ASSERT_TRUE(area);
+        before = trimming.Rules().Tracker();
+        display = trimming.Rules().DisplayRect();
+        const QPoint from((before.left + before.right) / 2, (before.top + before.bottom) / 2);
+        // Past the right edge by a quarter of the rectangle.
+        const QPoint to = from + QPoint(display.right - before.right + before.Width() / 4, 0);
+        DragIn(*area, from, to);
+        after = trimming.Rules().Tracker();
+        Confirm(dialog);
+    });
+    ASSERT_TRUE(frame->Router().Execute(CommandId::Trimming));
+    ASSERT_LT(before.Width(), display.Width());
+    EXPECT_EQ(after.right, display.right);
+    EXPECT_EQ(after.Width(), before.Width());
+    const CDibImage& working = picture->StoredImage();
+    const CSize size = picture->GetSize();
+    EXPECT_NEAR(double(working.Width()) / working.Height(), double(size.cx) / size.cy, 0.02);
+    // The right edge of the photo is its lightest part.
+    EXPECT_GT(GetRValue(working.GetPixel(working.Width() - 1, 0)), 240);
+}
+
+TEST_F(PictureDialogsFixture, FramesAndSymbolsTurnButNotTheMaterial)
+{
+    auto symbol = std::make_unique<CDibObj>();
+    CDibImage image;
+    ASSERT_TRUE(image.Create(32, 8, 24, RGB(255, 255, 255)));
+    image.SetPixel(0, 0, RGB(0, 0, 0)); // top left black
+    ASSERT_TRUE(symbol->SetImageFrom(&image, flagsSymbol, true));
+    symbol->SetBounds(0, 0, 3200, 800);
+    symbol->Refresh(&doc);
+    CDibObj* raw = symbol.get();
+    ASSERT_TRUE(CPictureCommands::AddPasted(doc, std::move(symbol)));
+    frame->View().SetSelection(raw);
+    EXPECT_TRUE(frame->Router().Query(CommandId::CropImage).enabled);
+    driver.Then(RotateBy(1));
+    ASSERT_TRUE(frame->Router().Execute(CommandId::RotateImage));
+    const CDibImage& turned = raw->StoredImage();
+    ASSERT_EQ(turned.Width(), 8);
+    ASSERT_EQ(turned.Height(), 32);
+    // Turned clockwise, the top left corner goes to the top right.
+    EXPECT_EQ(turned.GetPixel(7, 0), RGB(0, 0, 0));
+    EXPECT_EQ(turned.GetPixel(0, 0), RGB(255, 255, 255));
+    EXPECT_EQ(raw->GetSize(), (CSize{800, 3200}));
+
+    doc.InsertAt(Picture("outline", 0, 0, 5000, 5000, flagsMaterial), 0);
+    frame->View().SetSelection(doc.GetObjectAt(0));
+    EXPECT_FALSE(frame->Router().Query(CommandId::RotateImage).enabled);
+    EXPECT_FALSE(frame->Router().Query(CommandId::CropImage).enabled);
 }

@@ -27,15 +27,12 @@ MaterialChoice CMaterialChange::Start(const CVeldraDoc& doc, const CAppSettings&
     return choice;
 }
 
-bool CMaterialChange::Changes(const CVeldraDoc& doc, const MaterialChoice& choice)
-{
-    return choice.size != doc.GetMaterialSize() || choice.shape != doc.GetShapeIndex()
-           || (choice.IsLibrary() && choice.path != doc.GetShapeFile());
-}
-
 bool CMaterialChange::Apply(CVeldraDoc& doc, CAppSettings& settings, const MaterialChoice& choice,
                             std::unique_ptr<CDibObj> library)
 {
+    // Size, shape and outline come back together with one undo.
+    CVeldraDoc::UndoGroup group(doc);
+    doc.RecordMaterialUndo();
     const int oldShape = doc.GetShapeIndex();
     doc.ResizeMaterial(choice.size);
     doc.SetShapeIndex(choice.shape);

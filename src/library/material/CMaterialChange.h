@@ -19,13 +19,10 @@ public:
     // document's own.
     static MaterialChoice Start(const CVeldraDoc& doc, const CAppSettings& settings, bool newDocument);
 
-    // Whether the choice differs from what the document has.
-    static bool Changes(const CVeldraDoc& doc, const MaterialChoice& choice);
-
     // Puts the choice into the document: size and dots, shape, margins, the
     // outline (library: the object read from choice.path, which the caller
     // read before anything changed), every object refreshed; the last used
-    // values remembered. False when a built-in outline cannot be made (out
+    // values remembered; one undo step. False when a built-in outline cannot be made (out
     // of memory): the shape stays as it was.
     static bool Apply(CVeldraDoc& doc, CAppSettings& settings, const MaterialChoice& choice,
                       std::unique_ptr<CDibObj> library);

@@ -35,9 +35,10 @@ bool CMaterialSetup::Run(CVeldraDoc& doc, CAppSettings& settings, bool newDocume
                              CMaterialChange::Start(doc, settings, newDocument), maximum, chooseFile, parent);
     if (dialog.exec() != QDialog::Accepted)
         return false;
+    // OK applies what the dialog shows, even where it matches the recorded
+    // values: the plate may show another outline (a library material put
+    // there by hand).
     const MaterialChoice choice = dialog.Result();
-    if (!newDocument && !CMaterialChange::Changes(doc, choice))
-        return false;
     // Read again, and before anything changes: the file may have been
     // replaced or removed while the dialog was open.
     std::unique_ptr<CDibObj> library;
@@ -46,8 +47,10 @@ bool CMaterialSetup::Run(CVeldraDoc& doc, CAppSettings& settings, bool newDocume
         return false;
     }
     const bool applied = CMaterialChange::Apply(doc, settings, choice, std::move(library));
-    // A new layout is not yet something to save; a changed plate is.
-    if (!newDocument)
-        doc.SetModifiedFlag(true);
+    // A new layout starts with its plate: nothing to undo, nothing to save.
+    if (newDocument) {
+        doc.ClearUndo();
+        doc.SetModifiedFlag(false);
+    }
     return applied;
 }

@@ -14,7 +14,8 @@ public:
     // Asks the user for a material from the library: the chosen entry's name, or an empty string when cancelled.
     using MaterialChooser = std::function<QString(QWidget* parent)>;
     // Runs "Material Setup" over the document (newDocument: start from the last used values) and applies the
-    // result; false when cancelled or nothing changed.
+    // result; false when cancelled or
+    // the outline could not be made.
     static bool Run(CVeldraDoc& doc, CAppSettings& settings, bool newDocument, const QString& materialFolder,
                     const MaterialChooser& chooseMaterial, QWidget* parent);
 };

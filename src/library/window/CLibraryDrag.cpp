@@ -8,7 +8,7 @@
 
 #include <algorithm>
 
-CLibraryDrag::CLibraryDrag(QAbstractItemView& list, QWidget* target, std::function<void()> dropped)
+CLibraryDrag::CLibraryDrag(QAbstractItemView& list, QWidget* target, std::function<void(QPoint)> dropped)
     : QObject(&list), m_list(list), m_target(target), m_dropped(std::move(dropped))
 {
     m_list.viewport()->installEventFilter(this);
@@ -78,7 +78,7 @@ bool CLibraryDrag::OnRelease(QPoint global)
     const bool over = IsOverTarget(global);
     End();
     if (over && m_dropped)
-        m_dropped();
+        m_dropped(global);
     return true;
 }
 

@@ -19,8 +19,9 @@ class QWidget;
 class CLibraryDrag : public QObject
 {
 public:
-    // target: the main window. dropped: the entry was released over it.
-    CLibraryDrag(QAbstractItemView& list, QWidget* target, std::function<void()> dropped);
+    // target: the main window. dropped: the entry was released over it, at
+    // this screen point.
+    CLibraryDrag(QAbstractItemView& list, QWidget* target, std::function<void(QPoint global)> dropped);
     ~CLibraryDrag() override;
 
     bool IsDragging() const { return m_bDragging; }
@@ -43,7 +44,7 @@ private:
 
     QAbstractItemView& m_list;
     QPointer<QWidget> m_target;
-    std::function<void()> m_dropped;
+    std::function<void(QPoint)> m_dropped;
     QLabel* m_pImage = nullptr;
     int m_nRow = -1;
     QPoint m_ptPress;

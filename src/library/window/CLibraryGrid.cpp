@@ -6,7 +6,7 @@
 #include <QKeyEvent>
 
 CLibraryGrid::CLibraryGrid(QWidget* dropTarget, QWidget* parent)
-    : QListView(parent), m_pDrag(new CLibraryDrag(*this, dropTarget, [this] { emit entryDropped(); }))
+    : QListView(parent), m_pDrag(new CLibraryDrag(*this, dropTarget, [this](QPoint global) { emit entryDropped(global); }))
 {
     setObjectName(QStringLiteral("1000"));
     setViewMode(QListView::IconMode);
@@ -30,6 +30,12 @@ int CLibraryGrid::SelectedRow() const
 {
     const QModelIndexList rows = selectionModel() ? selectionModel()->selectedIndexes() : QModelIndexList();
     return rows.isEmpty() ? -1 : rows.constFirst().row();
+}
+
+int CLibraryGrid::FocusedRow() const
+{
+    const int selected = SelectedRow();
+    return selected >= 0 || !currentIndex().isValid() ? selected : currentIndex().row();
 }
 
 void CLibraryGrid::SelectRow(int row)
@@ -63,6 +69,9 @@ void CLibraryGrid::keyPressEvent(QKeyEvent* event)
         case Qt::Key_Delete: emit deleteRequested(event->modifiers() & Qt::ShiftModifier); return;
         case Qt::Key_F2: emit renameRequested(); return;
         case Qt::Key_F5: emit refreshRequested(); return;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Insert: emit chooseRequested(); return;
         default: break;
         }
     }

@@ -18,6 +18,8 @@ public:
     CLibraryGrid(QWidget* dropTarget, QWidget* parent = nullptr);
 
     int SelectedRow() const;
+    // The selected row, else the one with the keyboard focus (-1: none).
+    int FocusedRow() const;
     void SelectRow(int row);
     bool IsEditing() const { return state() == QAbstractItemView::EditingState; }
     // Puts the selected row's name into edit mode.
@@ -34,8 +36,11 @@ signals:
     // The edit of a row's name ended with this text (which the model does
     // not take by itself).
     void nameEdited(int row, const QString& text);
-    // The entry was dropped where it was wanted: on the main window.
-    void entryDropped();
+    // The entry was dropped where it was wanted: on the main window, at a
+    // screen point.
+    void entryDropped(QPoint global);
+    // Enter or Insert on the focused entry.
+    void chooseRequested();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

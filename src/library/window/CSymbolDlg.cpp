@@ -90,7 +90,15 @@ void CSymbolDlg::BuildControls()
     connect(m_pGrid, &CLibraryGrid::renameRequested, this, &CSymbolDlg::RenameSelected);
     connect(m_pGrid, &CLibraryGrid::refreshRequested, this, &CSymbolDlg::Refresh);
     connect(m_pGrid, &CLibraryGrid::nameEdited, this, &CSymbolDlg::OnNameEdited);
-    connect(m_pGrid, &CLibraryGrid::entryDropped, this, &CSymbolDlg::accept);
+    connect(m_pGrid, &CLibraryGrid::entryDropped, this, [this](QPoint global) {
+        m_dropPoint = global;
+        accept();
+    });
+    // A keyboard user chooses the entry with the focus: no click needed.
+    connect(m_pGrid, &CLibraryGrid::chooseRequested, this, [this] {
+        m_pGrid->SelectRow(m_pGrid->FocusedRow());
+        accept();
+    });
     connect(m_pGrid, &QWidget::customContextMenuRequested, this, &CSymbolDlg::ShowContextMenu);
     m_pGrid->setFocus();
 }

@@ -4,7 +4,10 @@
 #include "view/CommandId.h"
 #include "view/controls/CBaseDlg.h"
 
+#include <QPoint>
+
 #include <functional>
+#include <optional>
 
 class CAppSettings;
 class CLibraryGrid;
@@ -41,6 +44,8 @@ public:
     const QString& Folder() const { return m_strFolder; }
     // Empty until the window closed with OK.
     const QString& ChosenName() const { return m_strChosen; }
+    // Where on the screen the chosen entry was dropped, if it was dragged out.
+    std::optional<QPoint> DropPoint() const { return m_dropPoint; }
 
     CLibraryModel& Model() { return m_model; }
     CLibraryGrid* Grid() const { return m_pGrid; }
@@ -77,6 +82,7 @@ private:
     Services m_services;
     CLibraryModel m_model;
     QString m_strChosen;
+    std::optional<QPoint> m_dropPoint;
     CLibraryGrid* m_pGrid = nullptr;
     QPushButton* m_pOk = nullptr;
     QPushButton* m_pCancel = nullptr;

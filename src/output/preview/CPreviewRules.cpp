@@ -77,6 +77,7 @@ int CPreviewRules::StepAdjustment(int value, BarMove move, int trackPosition)
 
 int CPreviewRules::StepGamma(int g, BarMove move, int trackPosition)
 {
+    const int old = g;
     // Below gamma 1.0 a code counts thousandths, above it hundredths: steps
     // of 10 below and 1 above make every step 0.01 of gamma.
     switch (move) {
@@ -93,9 +94,13 @@ int CPreviewRules::StepGamma(int g, BarMove move, int trackPosition)
     case BarMove::Left: g = gammaMinimum; break;
     case BarMove::Right: g = gammaMaximum; break;
     }
-    // Codes below 0 the edit cannot show exactly stand on the next 0.01 toward 1.0.
-    if (g < 0)
-        g = g / 10 * 10;
+    // Codes below 0 the edit cannot show exactly stand on the next 0.01
+    // toward 1.0, unless that is where the bar started: a wheel turn of a
+    // few codes away from 1.0 then takes the next 0.01 the other way.
+    if (g < 0 && g % 10 != 0) {
+        const int towardOne = g - g % 10;
+        g = towardOne == old && g < old ? towardOne - 10 : towardOne;
+    }
     return std::clamp(g, gammaMinimum, gammaMaximum);
 }
 

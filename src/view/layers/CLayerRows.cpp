@@ -6,34 +6,9 @@
 #include <algorithm>
 #include <cmath>
 
-std::vector<CSymbolObj*> CLayerRows::Order(const std::vector<CSymbolObj*>& objects)
-{
-    const bool material = HasMaterialRow(objects);
-    std::vector<CSymbolObj*> rows;
-    rows.reserve(objects.size());
-    if (material)
-        rows.push_back(objects.front());
-    rows.insert(rows.end(), objects.rbegin(), objects.rend() - (material ? 1 : 0));
-    return rows;
-}
-
 bool CLayerRows::HasMaterialRow(const std::vector<CSymbolObj*>& objects)
 {
     return !objects.empty() && objects.front()->Kind() == SOK_MATERIAL;
-}
-
-int CLayerRows::RowOfIndex(int index, int count, bool material)
-{
-    if (material && index == 0)
-        return 0;
-    const int m = material ? 1 : 0;
-    return count - 1 + m - index;
-}
-
-int CLayerRows::IndexOfRow(int row, int count, bool material)
-{
-    // The mapping is its own inverse.
-    return RowOfIndex(row, count, material);
 }
 
 std::optional<int> CLayerRows::UpTarget(int row, bool material)
@@ -55,11 +30,8 @@ std::optional<CLayerRows::ListMove> CLayerRows::MoveToRow(int row, int target, i
     const int first = material ? 1 : 0;
     if (row < first || row >= rowCount || target < first || target > rowCount || target == row || target == row + 1)
         return std::nullopt;
-    const int landing = target > row ? target - 1 : target;
-    const int from = IndexOfRow(row, rowCount, material);
-    const int at = IndexOfRow(landing, rowCount, material);
-    // MoveObject inserts before `to` and then drops the original.
-    return ListMove{from, at > from ? at + 1 : at};
+    // Rows are list positions, and MoveObject too inserts before `to`.
+    return ListMove{row, target};
 }
 
 int CLayerRows::DropTarget(const DropGeometry& g, int y, bool material)

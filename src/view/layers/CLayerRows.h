@@ -9,9 +9,10 @@
 class CSymbolObj;
 
 // Where each object stands in the layer window and what the window's
-// buttons may do with it, without any widget. Rows show the material on
-// top, then the other objects in reverse list order; the material row is
-// pinned there, so no move may take it or land above it.
+// buttons may do with it, without any widget. Rows follow the drawing
+// order, topmost first: the material (which covers everything) on top, then
+// the list from its head, the front-most object. The material row is pinned
+// there, so no move may take it or land above it.
 class CLayerRows
 {
     Q_DECLARE_TR_FUNCTIONS(CLayerRows)
@@ -27,13 +28,8 @@ public:
 
     static constexpr int nameChars = 32;
 
-    // The rows as a refill shows them.
-    static std::vector<CSymbolObj*> Order(const std::vector<CSymbolObj*>& objects);
+    // Row r shows the list's object r.
     static bool HasMaterialRow(const std::vector<CSymbolObj*>& objects);
-
-    // Row and list position of the same object in a list of count objects.
-    static int RowOfIndex(int index, int count, bool material);
-    static int IndexOfRow(int row, int count, bool material);
 
     // The row to move before, or nothing where the button does nothing.
     static std::optional<int> UpTarget(int row, bool material);

@@ -246,7 +246,7 @@ void CLayerWindow::Fill(const std::vector<CSymbolObj*>& objects)
 {
     Clear();
     m_bQuiet = true;
-    for (CSymbolObj* object : CLayerRows::Order(objects))
+    for (CSymbolObj* object : objects)
         m_pList->addItem(MakeItem(object));
     m_bQuiet = false;
     UpdateButtons();
@@ -267,7 +267,7 @@ void CLayerWindow::SyncOrder()
     CSymbolObj* current = ObjectOfRow(m_pList->currentRow());
     m_bQuiet = true;
     int next = 0;
-    for (CSymbolObj* object : CLayerRows::Order(m_doc.GetObjects())) {
+    for (CSymbolObj* object : m_doc.GetObjects()) {
         const int row = RowOf(object);
         if (row < 0)
             continue;
@@ -416,11 +416,19 @@ void CLayerWindow::ToggleShown(int row)
 bool CLayerWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_pList && event->type() == QEvent::KeyPress) {
-        if (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        // The Up and Down buttons show icons only: their mnemonics, Alt+U
+        // and Alt+D, are the keys.
+        const bool alt = key->modifiers() & Qt::AltModifier;
+        if (key->key() == Qt::Key_Delete)
             DeleteSelected();
-            return true;
-        }
-        return false;
+        else if (alt && key->key() == Qt::Key_U)
+            MoveUp();
+        else if (alt && key->key() == Qt::Key_D)
+            MoveDown();
+        else
+            return false;
+        return true;
     }
     if (watched == m_pList->viewport())
         return OnListMouse(event);

@@ -49,7 +49,8 @@ void CSelectTool::LeftDown(const ViewMouse& mouse)
 
 void CSelectTool::BeginDrag(CSymbolObj& object, int handle, const ViewMouse& mouse)
 {
-    m_view.Document().RecordUndo(UndoKind::bounds, &object, true);
+    // The undo step waits for the first move: a click changes nothing.
+    m_bRecorded = false;
     m_view.SetCapture(true);
     DragState& drag = m_view.Drag();
     drag.nHandle = handle;
@@ -79,6 +80,12 @@ void CSelectTool::Move(const ViewMouse& mouse)
         SnapDragOrigin();
         point = CGridPainter::Snap(point, m_view.Grid().pitch);
     }
+    if (!m_bRecorded) {
+        if (point == drag.ptStart)
+            return;
+        m_view.Document().RecordUndo(UndoKind::bounds, selection, true);
+        m_bRecorded = true;
+    }
     drag.ptCur = point;
     drag.nKeys = mouse.KeyFlags();
     selection->TrackTo(drag);
@@ -105,6 +112,21 @@ void CSelectTool::LeftUp(const ViewMouse&)
         m_view.Repaint();
     }
     drag.bActive = 0;
+}
+
+void CSelectTool::RightDown(const ViewMouse& mouse)
+{
+    if (Dragging())
+        return;
+    // The menu acts on what is under the cursor: a selection the point lies
+    // inside stays, anything else there is selected first.
+    CVeldraDoc& doc = m_view.Document();
+    const CPoint layout = m_view.ClientToLayout(mouse.client);
+    const CSize tolerance = m_view.HitTolerance();
+    CSymbolObj* selection = m_view.Selection();
+    if (selection && selection->HitTest(layout, tolerance, false) != hitNothing)
+        return;
+    doc.Select(doc.ObjectAt(layout, tolerance, nullptr));
 }
 
 void CSelectTool::RightUp(const ViewMouse& mouse)

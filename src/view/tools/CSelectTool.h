@@ -13,6 +13,7 @@ public:
 
     void LeftDown(const ViewMouse& mouse) override;
     void LeftUp(const ViewMouse& mouse) override;
+    void RightDown(const ViewMouse& mouse) override;
     void RightUp(const ViewMouse& mouse) override;
     void Move(const ViewMouse& mouse) override;
     void DoubleClick(const ViewMouse& mouse) override;
@@ -25,4 +26,7 @@ private:
     int HandleAt(CPoint layout) const;
     void BeginDrag(CSymbolObj& object, int handle, const ViewMouse& mouse);
     void SnapDragOrigin();
+
+    // The drag has its undo step (taken at its first move).
+    bool m_bRecorded = false;
 };

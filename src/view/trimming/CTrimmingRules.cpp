@@ -129,8 +129,26 @@ void CTrimmingRules::SetHeight(int height)
     HeightRule();
 }
 
-void CTrimmingRules::SetTracker(const CRect& rect)
+// Moved back onto the picture, its size kept where it fits: a part reaching
+// past the picture would be cut smaller than the size it is given, and come
+// out stretched.
+CRect CTrimmingRules::KeptOnPicture(CRect rect) const
 {
+    const auto keep = [](int& low, int& high, int lowest, int highest) {
+        if (low < lowest)
+            high += lowest - low, low = lowest;
+        if (high > highest)
+            low -= high - highest, high = highest;
+        low = std::max(low, lowest);
+    };
+    keep(rect.left, rect.right, m_display.left, m_display.right);
+    keep(rect.top, rect.bottom, m_display.top, m_display.bottom);
+    return rect;
+}
+
+void CTrimmingRules::SetTracker(const CRect& requested)
+{
+    const CRect rect = KeptOnPicture(requested);
     const bool widthChanged = rect.Width() != m_tracker.Width();
     const bool heightChanged = rect.Height() != m_tracker.Height();
     m_tracker = rect;

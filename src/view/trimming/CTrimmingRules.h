@@ -37,8 +37,8 @@ public:
     CSize Size() const { return m_size; }
     bool SizeEditable() const { return m_nMode != sameSize; }
 
-    // The tracker after the user moved or resized it; W and H follow a
-    // changed width or height.
+    // The tracker after the user moved or resized it, kept on the picture;
+    // W and H follow a changed width or height.
     void SetTracker(const CRect& rect);
     const CRect& Tracker() const { return m_tracker; }
     // Handles the tracker shows: all eight in Free mode, none otherwise.
@@ -62,6 +62,7 @@ private:
     CRect Centred(CSize size) const;
     CRect SameSizeRect();
     CRect FreeRect() const;
+    CRect KeptOnPicture(CRect rect) const;
 
     Setup m_setup;
     CRect m_available;

@@ -18,6 +18,8 @@ void MakeEllipse(CVeldraDoc& doc, CAppSettings& settings)
 {
     doc.SetDevice(254, 9000, 9000);
     CMaterialChange::Apply(doc, settings, {{8000, 4000}, 2, {}}, nullptr);
+    // As a new layout starts: nothing to undo, nothing to save.
+    doc.ClearUndo();
     doc.SetModifiedFlag(false);
 }
 

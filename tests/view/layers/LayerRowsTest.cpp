@@ -24,7 +24,7 @@ protected:
     std::vector<QByteArray> RowNames() const
     {
         std::vector<QByteArray> names;
-        for (const CSymbolObj* object : CLayerRows::Order(doc.GetObjects()))
+        for (const CSymbolObj* object : doc.GetObjects())
             names.push_back(object->m_strName);
         return names;
     }
@@ -47,22 +47,12 @@ using RowList = std::vector<QByteArray>;
 
 } // namespace
 
-TEST_F(LayerRowsFixture, MaterialOnTopThenTheListBackwards)
-{
-    EXPECT_EQ(RowNames(), (RowList{"material", "c", "b", "a"}));
-    for (int index = 0; index < 4; ++index)
-        EXPECT_EQ(CLayerRows::IndexOfRow(CLayerRows::RowOfIndex(index, 4, true), 4, true), index);
-    EXPECT_EQ(CLayerRows::RowOfIndex(1, 4, true), 3);
-    // Without a material the front-most object is the bottom row.
-    EXPECT_EQ(CLayerRows::RowOfIndex(0, 3, false), 2);
-}
-
 TEST_F(LayerRowsFixture, MovesLandWhereTheRowWasPut)
 {
-    EXPECT_EQ(Moved(1, 4), (RowList{"material", "b", "a", "c"}));
-    EXPECT_EQ(Moved(3, 1), (RowList{"material", "c", "b", "a"}));
-    EXPECT_EQ(Moved(2, 4), (RowList{"material", "c", "a", "b"}));
-    EXPECT_EQ(Moved(2, 1), (RowList{"material", "a", "c", "b"}));
+    EXPECT_EQ(Moved(1, 4), (RowList{"material", "b", "c", "a"}));
+    EXPECT_EQ(Moved(3, 1), (RowList{"material", "a", "b", "c"}));
+    EXPECT_EQ(Moved(2, 4), (RowList{"material", "a", "c", "b"}));
+    EXPECT_EQ(Moved(2, 1), (RowList{"material", "c", "a", "b"}));
 }
 
 TEST_F(LayerRowsFixture, TheMaterialRowNeverMovesNorIsPassed)

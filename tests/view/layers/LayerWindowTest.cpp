@@ -4,9 +4,12 @@
 #include "DialogDriver.h"
 #include "MainWindowFixture.h"
 
+#include "document/CMaterialShapes.h"
 #include "document/CPictureCommands.h"
 #include "document/CPlateRenderer.h"
 #include "document/ILayerList.h"
+#include "library/CLibraryModel.h"
+#include "objects/CDibObj.h"
 #include "objects/CTextObj.h"
 #include "view/CCommandActions.h"
 #include "view/CVeldraView.h"
@@ -14,6 +17,7 @@
 #include "view/layers/CLayerRowDelegate.h"
 #include "view/layers/CLayerWindow.h"
 
+#include <QDir>
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
@@ -108,10 +112,10 @@ TEST_F(LayerWindowFixture, LayerCommandShowsAndHidesAndTheRowsLiveOnlyWhileShown
     EXPECT_EQ(frame->Router().Query(CommandId::LayerWindow).checked, 0);
     ShowWithPictures();
     EXPECT_EQ(frame->Router().Query(CommandId::LayerWindow).checked, 1);
-    EXPECT_EQ(RowNames(), (Names{"material", "c", "b", "a"}));
+    EXPECT_EQ(RowNames(), (Names{"material", "a", "b", "c"}));
     EXPECT_EQ(doc.LayerList(), &Window());
     doc.Delete(doc.GetObjectAt(3));
-    EXPECT_EQ(RowNames(), (Names{"material", "b", "a"}));
+    EXPECT_EQ(RowNames(), (Names{"material", "a", "b"}));
 
     QTest::mouseClick(Window().findChild<QPushButton*>(QStringLiteral("close")), Qt::LeftButton);
     EXPECT_FALSE(Window().IsShown());
@@ -133,24 +137,32 @@ TEST_F(LayerWindowFixture, LayerCommandShowsAndHidesAndTheRowsLiveOnlyWhileShown
     EXPECT_FALSE(Window().IsShown());
 }
 
-TEST_F(LayerWindowFixture, MaterialRowStaysOnTop)
+TEST_F(LayerWindowFixture, RowsRunTopmostFirstUnderTheMaterialAndUpBringsToTheFront)
 {
     ShowWithPictures();
+    EXPECT_EQ(RowNames(), (Names{"material", "a", "b", "c"}));
     ClickRow(1);
-    EXPECT_EQ(doc.GetObjectAt(3)->m_strName, "c");
     Click("layer-up");
-    EXPECT_EQ(RowNames(), (Names{"material", "c", "b", "a"}));
+    EXPECT_EQ(RowNames(), (Names{"material", "a", "b", "c"}));
     EXPECT_FALSE(doc.CanUndo());
+    // Up takes c in front of b, on the plate as in the rows.
+    ClickRow(3);
+    Click("layer-up");
+    EXPECT_EQ(RowNames(), (Names{"material", "a", "c", "b"}));
+    EXPECT_EQ(::Names(doc), RowNames());
+    EXPECT_EQ(List().currentRow(), 2);
+    Click("layer-down");
+    EXPECT_EQ(RowNames(), (Names{"material", "a", "b", "c"}));
 
     ClickRow(0);
     EXPECT_FALSE(Enabled("layer-down"));
     EXPECT_FALSE(Enabled("join-lower"));
     Window().MoveDown();
     Drag(0, RowCenter(3) + QPoint(0, 15));
-    EXPECT_EQ(RowNames(), (Names{"material", "c", "b", "a"}));
+    EXPECT_EQ(RowNames(), (Names{"material", "a", "b", "c"}));
     // Nor can another row be dropped above it.
     Drag(2, QPoint(RowCenter(0).x(), 1));
-    EXPECT_EQ(RowNames(), (Names{"material", "b", "c", "a"}));
+    EXPECT_EQ(RowNames(), (Names{"material", "b", "a", "c"}));
 }
 
 TEST_F(LayerWindowFixture, DragReordersTheDocumentInOneUndoStep)
@@ -158,8 +170,8 @@ TEST_F(LayerWindowFixture, DragReordersTheDocumentInOneUndoStep)
     ShowWithPictures();
     const int steps = doc.UndoHistory().UndoCount();
     Drag(1, RowCenter(3) + QPoint(0, 15));
-    EXPECT_EQ(RowNames(), (Names{"material", "b", "a", "c"}));
-    EXPECT_EQ(::Names(doc), (Names{"material", "c", "a", "b"}));
+    EXPECT_EQ(RowNames(), (Names{"material", "b", "c", "a"}));
+    EXPECT_EQ(::Names(doc), RowNames());
     EXPECT_EQ(doc.UndoHistory().UndoCount(), steps + 1);
     // The moved row stays the selected one, and the view's selection with it.
     EXPECT_EQ(List().currentRow(), 3);
@@ -167,7 +179,7 @@ TEST_F(LayerWindowFixture, DragReordersTheDocumentInOneUndoStep)
 
     frame->Router().Execute(CommandId::EditUndo);
     EXPECT_EQ(::Names(doc), (Names{"material", "a", "b", "c"}));
-    EXPECT_EQ(RowNames(), (Names{"material", "c", "b", "a"}));
+    EXPECT_EQ(RowNames(), ::Names(doc));
 }
 
 TEST_F(LayerWindowFixture, SelectionFollowsTheViewBothWays)
@@ -175,7 +187,7 @@ TEST_F(LayerWindowFixture, SelectionFollowsTheViewBothWays)
     ShowWithPictures();
     ClickRow(2);
     EXPECT_EQ(frame->View().Selection()->m_strName, "b");
-    doc.Select(doc.GetObjectAt(1));
+    doc.Select(doc.GetObjectAt(3));
     EXPECT_EQ(List().currentRow(), 3);
 }
 
@@ -201,11 +213,11 @@ TEST_F(LayerWindowFixture, TextRowShowsTheTextIconAndItsTextCut)
     doc.InsertAt(std::move(text), -1);
     Window().AddRow(raw, doc.IndexOf(raw));
     const int row = Window().RowOf(raw);
-    ASSERT_EQ(row, 1);
+    ASSERT_EQ(row, 2);
     EXPECT_EQ(List().item(row)->text(), QStringLiteral("Text (Engraved for the twenty-fifth an)"));
     const QImage icon = List().item(row)->data(Qt::DecorationRole).value<QPixmap>().toImage();
     EXPECT_EQ(icon, CLayerPictures::Thumbnail(*raw, Qt::white).toImage());
-    const QImage picture = List().item(2)->data(Qt::DecorationRole).value<QPixmap>().toImage();
+    const QImage picture = List().item(1)->data(Qt::DecorationRole).value<QPixmap>().toImage();
     EXPECT_NE(icon, picture);
     EXPECT_EQ(picture.size(), QSize(32, 32));
 }
@@ -216,18 +228,18 @@ TEST_F(LayerWindowFixture, UncheckingHidesTheObjectAndUndoes)
     CSymbolObj* picture = doc.GetObjectAt(0);
     const COLORREF shown = PlateAt({0, 0});
     ASSERT_EQ(shown, RGB(50, 60, 70));
-    ClickCheck(1);
-    EXPECT_EQ(picture->m_bVisible, 0);
-    EXPECT_FALSE(List().item(1)->data(CLayerRowDelegate::shownRole).toBool());
-    // b, of the same colour, lies under a: hidden too, the plate shows.
     ClickCheck(0);
+    EXPECT_EQ(picture->m_bVisible, 0);
+    EXPECT_FALSE(List().item(0)->data(CLayerRowDelegate::shownRole).toBool());
+    // b, of the same colour, lies under a: hidden too, the plate shows.
+    ClickCheck(1);
     EXPECT_NE(PlateAt({0, 0}), shown);
     EXPECT_TRUE(doc.IsModified());
 
     frame->Router().Execute(CommandId::EditUndo);
     frame->Router().Execute(CommandId::EditUndo);
     EXPECT_EQ(picture->m_bVisible, 1);
-    EXPECT_TRUE(List().item(1)->data(CLayerRowDelegate::shownRole).toBool());
+    EXPECT_TRUE(List().item(0)->data(CLayerRowDelegate::shownRole).toBool());
     EXPECT_EQ(PlateAt({0, 0}), shown);
     EXPECT_FALSE(doc.CanUndo());
 }
@@ -281,7 +293,7 @@ TEST_F(LayerWindowFixture, PastedObjectGetsItsRowWhereARefillPutsIt)
     ASSERT_TRUE(CPictureCommands::AddPasted(doc, Picture("pasted")));
     // Pasted objects go to the head of the list, which the material keeps.
     EXPECT_EQ(::Names(doc), (Names{"material", "pasted", "a"}));
-    EXPECT_EQ(RowNames(), (Names{"material", "a", "pasted"}));
+    EXPECT_EQ(RowNames(), ::Names(doc));
     EXPECT_EQ(frame->View().Selection()->m_strName, "pasted");
 
     // The document tells the list where the object really went.
@@ -298,8 +310,8 @@ TEST_F(LayerWindowFixture, DeleteKeyDoubleClickAndContextMenuActOnTheRow)
     ShowWithPictures({"a", "b"});
     ClickRow(1);
     QTest::keyClick(&List(), Qt::Key_Delete);
-    EXPECT_EQ(::Names(doc), (Names{"material", "a"}));
-    EXPECT_EQ(RowNames(), (Names{"material", "a"}));
+    EXPECT_EQ(::Names(doc), (Names{"material", "b"}));
+    EXPECT_EQ(RowNames(), (Names{"material", "b"}));
     EXPECT_EQ(frame->View().Selection(), nullptr);
 
     // A double click edits the object in its properties dialog.
@@ -343,4 +355,75 @@ TEST_F(LayerWindowFixture, DraggingPastTheEdgesScrollsBy32Pixels)
     QTest::mousePress(viewport, Qt::RightButton, {}, QPoint(20, 5));
     QTest::mouseRelease(viewport, Qt::LeftButton, {}, QPoint(20, 5));
     EXPECT_FALSE(doc.CanUndo());
+}
+
+TEST_F(LayerWindowFixture, JoinKeepsWhatThePlateShowsAndIsOneUndoStep)
+{
+    frame->Router().Execute(CommandId::LayerWindow);
+    DialogDriver driver;
+    // A logo, then a picture of the same shape over it: imported later, it
+    // lies in front and covers the logo.
+    for (const auto& [name, colour] : {std::pair{"logo.bmp", RGB(200, 0, 0)}, std::pair{"cover.bmp", RGB(0, 0, 200)}}) {
+        CDibImage image;
+        ASSERT_TRUE(image.Create(40, 20, 24, colour));
+        const QString path = files.filePath(QLatin1String(name));
+        ASSERT_TRUE(image.SaveBitmapFile(path));
+        driver.Choose(path);
+        ASSERT_TRUE(frame->Router().Execute(CommandId::Import));
+    }
+    const Names imported{"cover.bmp", "logo.bmp"};
+    EXPECT_EQ(::Names(doc), imported);
+    EXPECT_EQ(RowNames(), imported);
+    // Undone and redone, the same layout shows the same rows.
+    for (CommandId id : {CommandId::EditUndo, CommandId::EditUndo, CommandId::EditRedo, CommandId::EditRedo})
+        frame->Router().Execute(id);
+    EXPECT_EQ(RowNames(), imported);
+
+    const auto output = [this] {
+        CDibImage plate;
+        plate.Create(doc.GetDeviceSize().cx, doc.GetDeviceSize().cy, 24);
+        CPlateRenderer(doc).RenderPlate(plate, CPlateRenderer::output);
+        return QByteArray(reinterpret_cast<const char*>(plate.Bits()), qsizetype(plate.BitsSize()));
+    };
+    const QByteArray shown = output();
+    ClickRow(0);
+    Click("join-lower");
+    ASSERT_EQ(doc.GetObjectCount(), 1);
+    EXPECT_EQ(output(), shown);
+
+    // One undo brings both back, each with its name, in its row.
+    frame->Router().Execute(CommandId::EditUndo);
+    EXPECT_EQ(::Names(doc), imported);
+    EXPECT_EQ(RowNames(), imported);
+    EXPECT_EQ(output(), shown);
+    frame->Router().Execute(CommandId::EditRedo);
+    EXPECT_EQ(doc.GetObjectCount(), 1);
+    EXPECT_EQ(RowNames().size(), 1u);
+}
+
+TEST_F(LayerWindowFixture, AnInsertedSymbolsRowIsSelectedAndUpAndDownHaveKeys)
+{
+    ShowWithPictures({"a", "b"});
+    // A symbol from the library, as Insert Symbol puts it in.
+    QDir().mkpath(app->LibraryFolder(CLibraryModel::symbol));
+    CDibImage image;
+    ASSERT_TRUE(image.Create(20, 20, 24, RGB(0, 0, 200)));
+    CDibObj entry;
+    ASSERT_TRUE(entry.SetImageFrom(&image, flagsSymbol, false));
+    entry.SetBounds(0, 0, 200, 200);
+    const QString path = QDir(app->LibraryFolder(CLibraryModel::symbol)).filePath(QStringLiteral("Star.vls"));
+    ASSERT_TRUE(entry.WriteSymbolFile(path));
+    CDibObj* star = CPictureCommands::InsertLibraryFile(doc, path, CMaterialShapes::symbol);
+    ASSERT_TRUE(star);
+    EXPECT_EQ(frame->View().Selection(), star);
+    ASSERT_GE(List().currentRow(), 0);
+    EXPECT_EQ(Window().ObjectOfRow(List().currentRow()), star);
+    EXPECT_TRUE(List().currentItem()->isSelected());
+
+    // Alt+D and Alt+U, as the buttons' mnemonics say.
+    EXPECT_EQ(RowNames(), (Names{"material", "Star", "a", "b"}));
+    QTest::keyClick(&List(), Qt::Key_D, Qt::AltModifier);
+    EXPECT_EQ(RowNames(), (Names{"material", "a", "Star", "b"}));
+    QTest::keyClick(&List(), Qt::Key_U, Qt::AltModifier);
+    EXPECT_EQ(RowNames(), (Names{"material", "Star", "a", "b"}));
 }
