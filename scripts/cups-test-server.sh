@@ -12,8 +12,10 @@
 # Brightness, Contrast and Gamma), whose jobs land in DIR/jobs as job-N.prn
 # with their options in job-N.options; "Corvex_KTX_90_B", a second such
 # engraver writing into the same folder; "Engravers", a class of the two, as
-# a shop with several engravers has; "Office_Laser", an ordinary A4 colour
-# printer whose jobs go nowhere. The spool keeps every job's document as it was
+# a shop with several engravers has; "Remote_Engraver", a queue that hands
+# its jobs over IPP to "Corvex_KTX_90" as to another scheduler's queue (the
+# scheduler's own socket stands for the network); "Office_Laser", an
+# ordinary A4 colour printer whose jobs go nowhere. The spool keeps every job's document as it was
 # handed over, as DIR/spool/dNNNNN-001.
 # Clients that write lpoptions also need HOME and, as root, CUPS_SERVERROOT
 # pointed somewhere private: root's lpoptions are the machine's own file.
@@ -33,6 +35,7 @@ pidfile="$dir/run/cupsd.pid"
 engraver_queue="Corvex_KTX_90"
 second_engraver_queue="Corvex_KTX_90_B"
 engraver_class="Engravers"
+remote_engraver_queue="Remote_Engraver"
 laser_queue="Office_Laser"
 
 fail()
@@ -377,6 +380,8 @@ start_server()
     add_queue "$second_engraver_queue" "veldrajob:$dir/jobs" "$dir/ppd/corvex-ktx90.ppd"
     add_queue "$laser_queue" "file:///dev/null" "$dir/ppd/office-laser.ppd"
     add_class "$engraver_class" "$engraver_queue" "$second_engraver_queue"
+    # The IPP backend reaches a scheduler by a socket given as the URI's host.
+    add_queue "$remote_engraver_queue" "ipp://${socket//\//%2F}/printers/$engraver_queue" "$dir/ppd/corvex-ktx90.ppd"
     echo "$socket"
 }
 

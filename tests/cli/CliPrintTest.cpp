@@ -1,6 +1,7 @@
 // veldra2-cli print against the private scheduler: the job, its options,
 // the job written to a file instead, and the ways it can fail.
 #include "CupsFixture.h"
+#include "RasterDecode.h"
 #include "SampleLayout.h"
 #include "ScratchDisk.h"
 
@@ -9,6 +10,7 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QThread>
 
 namespace {
 
@@ -140,4 +142,32 @@ TEST_F(CliPrintFixture, AJobFileIsNeverWrittenOverAFifoOrAFolder)
     EXPECT_FALSE(QFileInfo(fifo).isFile());
     EXPECT_EQ(Cli({layout, QStringLiteral("--printer"), laserQueue, QStringLiteral("--to-file"), dir.path()}).exitCode, 1);
     EXPECT_TRUE(QFileInfo(dir.path()).isDir());
+}
+
+// A queue that passes its jobs over IPP to another scheduler's engraver is
+// the engraver too: the raster job arrives there as the program made it.
+TEST_F(CliPrintFixture, AQueueReachedOverIppGetsTheEngraversJob)
+{
+    CupsTestServer& server = CupsTestServer::Instance();
+    const CliRun run = Cli({Layout(), QStringLiteral("--printer"), QStringLiteral("Remote_Engraver")});
+    ASSERT_EQ(run.exitCode, 0) << run.err.constData();
+    const int jobId = run.out.trimmed().toInt();
+    ASSERT_GT(jobId, 0) << run.out.constData();
+    ASSERT_TRUE(server.WaitForJob(jobId));
+    // Handed on, it is a new job of the engraver's queue.
+    int forwarded = 0;
+    for (int wait = 0; wait < 300 && !forwarded; ++wait) {
+        for (const auto& [id, title] : server.JobTitles(engraverQueue))
+            if (id > jobId && title == QStringLiteral("plate.vlz"))
+                forwarded = id;
+        if (!forwarded)
+            QThread::msleep(100);
+    }
+    ASSERT_GT(forwarded, 0);
+    ASSERT_TRUE(server.WaitForJob(forwarded));
+    const DecodedPage page = Decode(server.JobOutput(forwarded));
+    ASSERT_TRUE(page.ok);
+    EXPECT_EQ(page.header.cupsWidth, 1874u);
+    EXPECT_EQ(page.header.HWResolution[0], 529u);
+    EXPECT_TRUE(server.JobOptions(forwarded).contains("Brightness=4 ")) << server.JobOptions(forwarded).constData();
 }

@@ -54,7 +54,7 @@ TEST(CupsPrinter, PaperPointsRoundToTenthsOfAMillimetre)
 TEST_F(CupsFixture, LocalPrintersAreTheQueuesWithTheirMakeAndModel)
 {
     const std::vector<IPrinterSystem::Queue> queues = printers.LocalPrinters();
-    ASSERT_EQ(queues.size(), 4u);
+    ASSERT_EQ(queues.size(), 5u);
     std::map<QString, QString> drivers;
     for (const IPrinterSystem::Queue& queue : queues)
         drivers[queue.device] = queue.driver;

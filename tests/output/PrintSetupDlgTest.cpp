@@ -164,7 +164,7 @@ struct PrintSetupFixture : CupsFixture
 TEST_F(PrintSetupFixture, TheListHasEveryQueueWithWhatPeopleChooseBy)
 {
     const std::vector<CCupsQueueList::Queue> queues = CCupsQueueList().Queues();
-    ASSERT_EQ(queues.size(), 4u);
+    ASSERT_EQ(queues.size(), 5u);
     const CCupsQueueList::Queue* engraver = Find(queues, engraverQueue);
     const CCupsQueueList::Queue* laser = Find(queues, laserQueue);
     ASSERT_TRUE(engraver && laser);
@@ -179,8 +179,8 @@ TEST_F(PrintSetupFixture, TheListHasEveryQueueWithWhatPeopleChooseBy)
 
     const std::unique_ptr<CPrintSetupDlg> dialog = Show(CPrintSetupDlg::Mode::setup);
     auto* table = Child<QTableWidget>(*dialog, "queues");
-    ASSERT_EQ(table->rowCount(), 4);
-    for (int row = 0; row < 4; ++row)
+    ASSERT_EQ(table->rowCount(), 5);
+    for (int row = 0; row < 5; ++row)
         EXPECT_EQ(table->item(row, 2)->text(), QStringLiteral("Ready"));
     EXPECT_EQ(table->findItems(QStringLiteral("Generic Office Laser"), Qt::MatchExactly).size(), 1);
     EXPECT_FALSE(Child<QLabel>(*dialog, "noQueues")->isVisible());
@@ -193,7 +193,7 @@ TEST_F(PrintSetupFixture, WithoutASchedulerThereAreNoQueues)
     const size_t count = CCupsQueueList().Queues().size();
     cupsSetServer(nullptr);
     EXPECT_EQ(count, 0u);
-    EXPECT_EQ(CCupsQueueList().Queues().size(), 4u);
+    EXPECT_EQ(CCupsQueueList().Queues().size(), 5u);
 }
 
 TEST_F(PrintSetupFixture, TheUsersDefaultQueueIsMarked)

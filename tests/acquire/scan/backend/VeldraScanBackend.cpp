@@ -56,11 +56,13 @@ void Log(const char* call)
 
 [[noreturn]] void HangForever()
 {
-    static std::mutex mutex;
-    static std::condition_variable never;
-    std::unique_lock lock(mutex);
+    // Never destroyed: destroying a condition still waited on blocks, and
+    // would hold the whole process at its exit.
+    static auto* mutex = new std::mutex;
+    static auto* never = new std::condition_variable;
+    std::unique_lock lock(*mutex);
     for (;;)
-        never.wait(lock);
+        never->wait(lock);
 }
 
 const SANE_Range resolutionRange{50, 600, 1};
