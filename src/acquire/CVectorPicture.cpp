@@ -95,17 +95,5 @@ bool CVectorPicture::Draw(CSize dots, CDibImage& image) const
     const QImage drawn = m_pSource->Render(QSize(dots.cx, dots.cy));
     if (drawn.size() != QSize(dots.cx, dots.cy))
         return false;
-    const QImage flat = AlphaKey::Flatten(drawn);
-    if (flat.isNull() || !image.Create(dots.cx, dots.cy, 24))
-        return false;
-    for (int y = 0; y < dots.cy; ++y) {
-        const uchar* in = flat.constScanLine(y);
-        std::uint8_t* out = image.Row(y);
-        for (int x = 0; x < dots.cx; ++x, in += 3, out += 3) {
-            out[0] = in[2];
-            out[1] = in[1];
-            out[2] = in[0];
-        }
-    }
-    return true;
+    return image.CreateFromRgb888(AlphaKey::Flatten(drawn));
 }

@@ -33,19 +33,7 @@ bool FromQImage(const QImage& source, CDibImage& image)
         return false;
     // A picture with alpha keeps its transparent parts as the key; any
     // other is copied as it is, a pixel of the key's colour moved off it.
-    const QImage flat = AlphaKey::Flatten(source);
-    if (flat.isNull() || !image.Create(flat.width(), flat.height(), 24))
-        return false;
-    for (int y = 0; y < flat.height(); ++y) {
-        const uchar* in = flat.constScanLine(y);
-        std::uint8_t* out = image.Row(y);
-        for (int x = 0; x < flat.width(); ++x, in += 3, out += 3) {
-            out[0] = in[2];
-            out[1] = in[1];
-            out[2] = in[0];
-        }
-    }
-    return true;
+    return image.CreateFromRgb888(AlphaKey::Flatten(source));
 }
 
 // The same reader as for bitmap files on disk: it honours the pixel offset

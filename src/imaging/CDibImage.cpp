@@ -285,6 +285,22 @@ const std::uint8_t* CDibImage::GetPixelAddress(int x, int y) const
     return Row(y) + std::size_t(x) * std::size_t(m_bitCount) / 8;
 }
 
+bool CDibImage::CreateFromRgb888(const QImage& picture)
+{
+    if (picture.format() != QImage::Format_RGB888 || !Create(picture.width(), picture.height(), 24))
+        return false;
+    for (int y = 0; y < picture.height(); ++y) {
+        const uchar* in = picture.constScanLine(y);
+        std::uint8_t* out = Row(y);
+        for (int x = 0; x < picture.width(); ++x, in += 3, out += 3) {
+            out[0] = in[2];
+            out[1] = in[1];
+            out[2] = in[0];
+        }
+    }
+    return true;
+}
+
 void CDibImage::ReplaceColour(COLORREF from, COLORREF to)
 {
     if (BitCount() != 24)

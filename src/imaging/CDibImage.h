@@ -78,6 +78,9 @@ public:
     bool CreateFromPackedDib(QByteArrayView packed);
     // The same with the pixel rows in a block of their own.
     bool CreateFromPackedDib(QByteArrayView info, QByteArrayView bits);
+    // 24 bits of an R,G,B picture (QImage::Format_RGB888), its bytes turned
+    // into B,G,R.
+    bool CreateFromRgb888(const QImage& picture);
     bool CopyImage(const CDibImage& source, const CRect* rect = nullptr);
     bool ConvertDepth(int bitCount);
 
