@@ -52,6 +52,16 @@ void CRecordDisplay::FindShrunk(CRecordLayout& layout, const CDataSource& source
     constexpr int measuredRecords = 5000;
     m_shrunk = CBatchRun::ShrunkRecords(layout, source, {1, std::min(source.RecordCount(), measuredRecords)},
                                         QDate::currentDate());
+    m_bShrunkStale = false;
+}
+
+const std::vector<int>& CRecordDisplay::ShrunkRecords()
+{
+    if (m_bShrunkStale && Shown()) {
+        FindShrunk(*m_pLayout, *m_source);
+        m_pLayout->Apply(*m_source, m_record, QDate::currentDate(), nullptr);
+    }
+    return m_shrunk;
 }
 
 void CRecordDisplay::Clear()
@@ -98,7 +108,7 @@ bool CRecordDisplay::Rebuild(QString* error)
         *error = missing;
         return false;
     }
-    FindShrunk(*layout, *m_source);
+    m_bShrunkStale = true;
     if (!layout->Apply(*m_source, m_record, QDate::currentDate(), error))
         return false;
     m_pLayout = std::move(layout);

@@ -49,9 +49,10 @@ public:
     // cannot be filled now (LastError says why).
     CRecordLayout* Shown();
     const QString& LastError() const { return m_lastError; }
-    // The records whose text is shrunk to fit its box, as the copy was
-    // last made (the first few thousand records are looked at).
-    const std::vector<int>& ShrunkRecords() const { return m_shrunk; }
+    // The records whose text is shrunk to fit its box (the first few
+    // thousand records are looked at). Measured again here, not when the
+    // copy is made again for a paint: a drag would measure every record.
+    const std::vector<int>& ShrunkRecords();
 
     void OnUpdate(void* sender, int hint, CSymbolObj* object) override;
 
@@ -70,4 +71,5 @@ private:
     QByteArray m_stamp;
     QString m_lastError;
     std::vector<int> m_shrunk;
+    bool m_bShrunkStale = false;
 };
