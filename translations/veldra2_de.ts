@@ -1583,6 +1583,13 @@ Unerwartetes Dateiformat.</translation>
     </message>
 </context>
 <context>
+    <name>CSelectTool</name>
+    <message>
+        <source>Drag to rotate; drag the centre handle to move</source>
+        <translation>Ziehen zum Drehen; zum Verschieben den Mittelpunkt ziehen</translation>
+    </message>
+</context>
+<context>
     <name>CSettingsCommands</name>
     <message>
         <source>The settings could not be saved to %1.</source>

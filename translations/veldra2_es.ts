@@ -1583,6 +1583,13 @@ Formato de archivo inesperado.</translation>
     </message>
 </context>
 <context>
+    <name>CSelectTool</name>
+    <message>
+        <source>Drag to rotate; drag the centre handle to move</source>
+        <translation>Arrastre para girar; arrastre el tirador central para mover</translation>
+    </message>
+</context>
+<context>
     <name>CSettingsCommands</name>
     <message>
         <source>The settings could not be saved to %1.</source>

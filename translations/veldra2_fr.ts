@@ -1583,6 +1583,13 @@ Format de fichier inattendu.</translation>
     </message>
 </context>
 <context>
+    <name>CSelectTool</name>
+    <message>
+        <source>Drag to rotate; drag the centre handle to move</source>
+        <translation>Faites glisser pour faire pivoter ; faites glisser la poignée centrale pour déplacer</translation>
+    </message>
+</context>
+<context>
     <name>CSettingsCommands</name>
     <message>
         <source>The settings could not be saved to %1.</source>

@@ -1583,6 +1583,13 @@ Formato di file inatteso.</translation>
     </message>
 </context>
 <context>
+    <name>CSelectTool</name>
+    <message>
+        <source>Drag to rotate; drag the centre handle to move</source>
+        <translation>Trascinare per ruotare; trascinare la maniglia centrale per spostare</translation>
+    </message>
+</context>
+<context>
     <name>CSettingsCommands</name>
     <message>
         <source>The settings could not be saved to %1.</source>

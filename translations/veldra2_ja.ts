@@ -1583,6 +1583,13 @@ Unexpected file format.</source>
     </message>
 </context>
 <context>
+    <name>CSelectTool</name>
+    <message>
+        <source>Drag to rotate; drag the centre handle to move</source>
+        <translation>ドラッグで回転、中心のハンドルをドラッグで移動</translation>
+    </message>
+</context>
+<context>
     <name>CSettingsCommands</name>
     <message>
         <source>The settings could not be saved to %1.</source>

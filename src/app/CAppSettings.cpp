@@ -146,6 +146,7 @@ void CAppSettings::LoadSettingsSection(const CSettingsStore& store)
     t.maxUndoCount = store.ReadInt(settingsSection, "MaxUndoCount", t.maxUndoCount);
     t.autosaveMinutes = std::clamp(store.ReadInt(settingsSection, "AutosaveMinutes", t.autosaveMinutes), 0, 1440);
     t.zoom = store.ReadInt(settingsSection, "Zoom", t.zoom);
+    zoomChosen = store.Contains(settingsSection, QStringLiteral("Zoom"));
     t.unit = store.ReadInt(settingsSection, "Unit", t.unit);
     t.marginTopLeft = store.ReadPoint(settingsSection, "MarginTopLeft", t.marginTopLeft);
 }
@@ -248,6 +249,7 @@ void CAppSettings::SaveMaterialSection(CSettingsStore& store) const
 bool CAppSettings::SetTextDefaults(const CTextDefaults& record, CSettingsStore& store)
 {
     textDefaults = record;
+    zoomChosen = true;
     ResolveDerived();
     SaveFontSection(store);
     SaveTextDefaultSettings(store);

@@ -60,6 +60,9 @@ public:
     int deviceSizeLimit = minimumDeviceSizeLimit;
 
     CTextDefaults textDefaults;
+    // Until the user chooses a zoom in the preferences, a layout opens
+    // fitted to the window.
+    bool zoomChosen = false;
 
     // Top-left corners on the screen; -1,-1 until a dialog was placed.
     CPoint trimmingDlgPos{-1, -1};

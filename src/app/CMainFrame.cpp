@@ -128,8 +128,18 @@ void CMainFrame::CreateLayerWindow()
     m_pLayers->addActions({m_pActions->Action(CommandId::EditUndo), m_pActions->Action(CommandId::EditRedo)});
     const CPoint position = m_app.Settings().layerListDlgPos;
     m_pLayers->MoveTo(position.x, position.y);
+}
+
+void CMainFrame::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    // A tool window mapped before its main window lies under it: the layer
+    // window comes once the main window is on its way to the screen.
+    if (m_bLayersOpened)
+        return;
+    m_bLayersOpened = true;
     if (m_app.Settings().layerListShown)
-        m_pLayers->ShowWindow();
+        QTimer::singleShot(0, m_pLayers, [this] { m_pLayers->ShowWindow(); });
 }
 
 void CMainFrame::CreateBars()
@@ -166,7 +176,10 @@ void CMainFrame::ConnectView()
     m_pView->SetCommandSink([this](CommandId id) { m_router.Execute(id); });
     m_pView->SetContextMenuSource([this](QPoint global) { ShowContextMenu(global); });
     connect(m_pView, &CVeldraView::StatusChanged, this, &CMainFrame::RefreshStatus);
-    m_pDocuments->SetInitialUpdate([this] { m_pView->OnInitialUpdate(m_app.Settings().textDefaults.zoom); });
+    m_pDocuments->SetInitialUpdate([this] {
+        const CAppSettings& settings = m_app.Settings();
+        m_pView->OnInitialUpdate(settings.zoomChosen ? settings.textDefaults.zoom : CVeldraView::fitZoom);
+    });
     m_pDocuments->SetTitleChanged([this] { UpdateTitle(); });
     // A library entry dragged onto the plate goes where it was dropped.
     m_pLibraryCommands->SetPlateLocator([this](QPoint global) -> std::optional<CPoint> {
@@ -214,8 +227,9 @@ void CMainFrame::RestorePlacement()
     const bool stored = placement.position.x != -1 && placement.position.y != -1 && placement.size.cx != -1
         && placement.size.cy != -1;
     if (stored) {
-        move(placement.position.x, placement.position.y);
-        resize(placement.size.cx, placement.size.cy);
+        // The client area's place and size, as saved: the frame is the
+        // window manager's and known only once it has framed the window.
+        setGeometry(placement.position.x, placement.position.y, placement.size.cx, placement.size.cy);
     } else {
         resize(1000, 760);
     }
@@ -229,11 +243,7 @@ void CMainFrame::SavePlacement()
     // A minimised window comes back as a normal one.
     placement.showCmd = isMaximized() ? 3 : 1;
     const QRect normal = normalGeometry().isValid() ? normalGeometry() : geometry();
-    // The geometries are the client area's, but the position is restored
-    // with move(), which places the frame: stored as the client's, the
-    // window would creep down by its title bar on every start.
-    const QPoint frame = normal.topLeft() - (geometry().topLeft() - frameGeometry().topLeft());
-    placement.position = {frame.x(), frame.y()};
+    placement.position = {normal.x(), normal.y()};
     placement.size = {normal.width(), normal.height()};
     m_app.Settings().layerListShown = m_pLayers->IsShown();
     // A window never shown has no position of its own to keep.
@@ -271,7 +281,9 @@ void CMainFrame::RefreshStatus()
     m_pStatusBar->SetPaneText(paneZoom, CStatusTexts::Zoom(m_pView->Zoom()));
     const CStatusTexts texts(m_app.Settings().inch);
     const QPoint client = m_pView->viewport()->mapFromGlobal(QCursor::pos());
-    m_pStatusBar->SetPaneText(CZoomStatusBar::promptPane, texts.Cursor(m_pView->ClientToLayout(client)));
+    const QString& hint = m_pView->Hint();
+    m_pStatusBar->SetPaneText(CZoomStatusBar::promptPane,
+                              hint.isEmpty() ? texts.Cursor(m_pView->ClientToLayout(client)) : hint);
     CSymbolObj* selection = m_pView->Selection();
     m_pStatusBar->SetPaneText(panePosition, selection ? texts.Position(selection->GetPosition()) : QString());
     const bool sized = selection && !dynamic_cast<CArcTextObj*>(selection);

@@ -74,6 +74,7 @@ public:
     bool OnUpdateCommand(CommandId id, CCommandState& state) override;
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
@@ -113,4 +114,6 @@ private:
     QToolBar* m_pExtendedBar = nullptr;
     CStartupLogoWnd* m_pLogo = nullptr;
     QTimer m_idle;
+    // The layer window was opened as the settings ask (at the first showing).
+    bool m_bLayersOpened = false;
 };

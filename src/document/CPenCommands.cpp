@@ -34,6 +34,25 @@ void RefreshRow(CVeldraDoc& doc, CSymbolObj* layer)
         doc.LayerList()->RefreshRow(layer);
 }
 
+// The end of a stroke or a fill. A layer made for it that got nothing goes
+// again, and an existing layer's step that changed nothing is dropped: a
+// list change without its step would leave older steps pointing one place
+// off, and the layout would read as changed.
+void Finish(CVeldraDoc& doc, CSymbolObj* layer, bool layerIsNew, bool painted)
+{
+    if (painted) {
+        if (layerIsNew)
+            doc.RecordUndo(UndoKind::added, layer, true);
+        RefreshRow(doc, layer);
+    } else if (layerIsNew) {
+        if (doc.LayerList())
+            doc.LayerList()->RemoveRow(layer);
+        doc.RemoveRaw(doc.IndexOf(layer));
+    } else {
+        doc.DropLastUndo();
+    }
+}
+
 } // namespace
 
 CDibObj* GetPenLayer(CVeldraDoc& doc, bool create)
@@ -68,6 +87,8 @@ bool BeginStroke(CVeldraDoc& doc, CPoint point, bool erase)
         doc.SetPenTool(MakeTool(doc, erase ? transparentKey : doc.Settings().penColor));
     if (!doc.PenTool()->BeginStroke(layer, point.x, point.y, !existed)) {
         doc.SetPenTool(nullptr);
+        if (!existed)
+            Finish(doc, layer, true, false);
         return false;
     }
     return true;
@@ -88,11 +109,8 @@ bool EndStroke(CVeldraDoc& doc, CPoint point)
     if (layer && !layerIsNew)
         doc.RecordUndo(UndoKind::changed, layer, true);
     const bool painted = tool->EndStroke(point.x, point.y);
-    if (painted && layer) {
-        if (layerIsNew)
-            doc.RecordUndo(UndoKind::added, layer, true);
-        RefreshRow(doc, layer);
-    }
+    if (layer)
+        Finish(doc, layer, layerIsNew, painted);
     doc.SetPenTool(nullptr);
     return painted;
 }
@@ -108,11 +126,7 @@ bool FillAt(CVeldraDoc& doc, CPoint point, bool rightButton)
     if (existed)
         doc.RecordUndo(UndoKind::changed, layer, true);
     const bool filled = doc.PenTool()->FillAt(layer, point.x, point.y, rightButton ? transparentKey : colorNone);
-    if (filled) {
-        if (!existed)
-            doc.RecordUndo(UndoKind::added, layer, true);
-        RefreshRow(doc, layer);
-    }
+    Finish(doc, layer, !existed, filled);
     doc.SetPenTool(nullptr);
     return filled;
 }

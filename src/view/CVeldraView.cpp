@@ -79,7 +79,13 @@ void CVeldraView::OnInitialUpdate(int zoomSetting)
         // but is bound to them again all the same, because a layout just
         // read has its own material size and objects to size for them.
         SetDevice(m_doc.GetResolution(), m_doc.GetPrintableSize().cx, m_doc.GetPrintableSize().cy);
-    SetZoom(std::clamp(zoomSetting, CViewGeometry::minZoom, CViewGeometry::maxZoom));
+    m_nFollowedFit = 0;
+    if (zoomSetting == fitZoom) {
+        FitToScreen();
+        m_nFollowedFit = m_geometry.Zoom();
+    } else {
+        SetZoom(std::clamp(zoomSetting, CViewGeometry::minZoom, CViewGeometry::maxZoom));
+    }
     SetTool(toolSelect);
 }
 
@@ -335,8 +341,17 @@ void CVeldraView::ClearStrokeFeedback()
 void CVeldraView::resizeEvent(QResizeEvent* event)
 {
     QAbstractScrollArea::resizeEvent(event);
-    if (m_geometry.Factor() != 0)
+    if (m_geometry.Factor() == 0)
+        return;
+    // A plate fitted when the layout opened stays fitted while the window
+    // finds its size, until the user picks another zoom.
+    if (m_nFollowedFit != 0 && m_nFollowedFit == m_geometry.Zoom()) {
+        FitToScreen();
+        m_nFollowedFit = m_geometry.Zoom();
+    } else {
+        m_nFollowedFit = 0;
         SetZoom(m_geometry.Zoom());
+    }
 }
 
 void CVeldraView::scrollContentsBy(int, int)
@@ -493,8 +508,10 @@ void CVeldraView::NudgeSelection(const QKeyEvent& event)
 
 bool CVeldraView::viewportEvent(QEvent* event)
 {
-    if (event->type() == QEvent::Leave)
+    if (event->type() == QEvent::Leave) {
+        m_hint.clear();
         emit StatusChanged();
+    }
     return QAbstractScrollArea::viewportEvent(event);
 }
 
@@ -504,6 +521,7 @@ void CVeldraView::UpdateCursor(QPoint client)
         return;
     const ViewMouse mouse{client, ClientToDevice(client), QGuiApplication::keyboardModifiers(), {}};
     viewport()->setCursor(ToolObject().Cursor(mouse));
+    m_hint = ToolObject().Hint(mouse);
 }
 
 // ----------------------------------------------------------------- commands

@@ -53,6 +53,9 @@ public:
     ~CVeldraView() override;
 
     // After a document was made or opened: device, zoom, tool.
+    // The zoom a layout opens at: fitZoom fits the plate to the window and
+    // keeps it fitted as the window is sized, until the user zooms.
+    static constexpr int fitZoom = 0;
     void OnInitialUpdate(int zoomSetting);
     void SetDeviceQuery(DeviceQuery query) { m_deviceQuery = std::move(query); }
     // Where the plate shown comes from instead of the layout itself (a copy
@@ -77,6 +80,8 @@ public:
     const CViewGeometry& Geometry() const { return m_geometry; }
 
     // Selection and tool.
+    // What a drag from under the cursor would do, for the status bar.
+    const QString& Hint() const { return m_hint; }
     CSymbolObj* Selection() const { return m_pSelection; }
     void SetSelection(CSymbolObj* object);
     int CurrentTool() const { return m_nTool; }
@@ -163,6 +168,8 @@ private:
     CVeldraDoc& m_doc;
     GridSettings& m_grid;
     CViewGeometry m_geometry;
+    // The zoom the plate was last fitted at while it follows the window; 0: none.
+    int m_nFollowedFit = 0;
     CPlateRenderer m_renderer;
     PlateSource m_plateSource;
     CViewComposer m_composer;
@@ -173,6 +180,7 @@ private:
     bool m_bCaptured = false;
     bool m_bPrinting = false;
     bool m_bHandScroll = false;
+    QString m_hint;
     QPoint m_handAnchor;
     std::array<std::unique_ptr<CViewTool>, 8> m_tools;
     std::unique_ptr<CViewEditCommands> m_edit;

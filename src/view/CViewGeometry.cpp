@@ -54,9 +54,13 @@ int CViewGeometry::NextZoomOut() const
 int CViewGeometry::FitZoom() const
 {
     // From the largest step down to 30; 25 is what is left when nothing fits.
+    // A step fits when the plate is centred at it, with no scroll bars: the
+    // plate as SetZoom scales it, and the slack the centring needs.
+    const auto fits = [](int plate, int step, int client) {
+        return int(plate * (step * 0.01)) + centreSlack < client;
+    };
     for (auto step = zoomSteps.rbegin(); step != zoomSteps.rend() && *step >= 30; ++step) {
-        if (std::int64_t(m_plate.cx) * *step < std::int64_t(m_client.cx) * 100
-            && std::int64_t(m_plate.cy) * *step < std::int64_t(m_client.cy) * 100)
+        if (fits(m_plate.cx, *step, m_client.cx) && fits(m_plate.cy, *step, m_client.cy))
             return *step;
     }
     return minZoom;

@@ -184,6 +184,20 @@ TEST_F(CommandFixture, FillPaintsTheLayer)
     EXPECT_EQ(doc.UndoHistory().UndoCount(), 2);
 }
 
+TEST_F(CommandFixture, AFillThatPaintsNothingLeavesTheListAndHistoryAsTheyWere)
+{
+    // Off the plate, with no layer yet and then with one.
+    const int objects = doc.GetObjectCount();
+    EXPECT_FALSE(CPenCommands::FillAt(doc, {-50, -50}, false));
+    EXPECT_EQ(doc.GetObjectCount(), objects);
+    ASSERT_TRUE(CPenCommands::FillAt(doc, {5, 5}, false));
+    doc.SetModifiedFlag(false);
+    EXPECT_FALSE(CPenCommands::FillAt(doc, {-50, -50}, false));
+    EXPECT_EQ(doc.GetObjectCount(), objects + 1);
+    EXPECT_EQ(doc.UndoHistory().UndoCount(), 1);
+    EXPECT_FALSE(doc.IsModified());
+}
+
 TEST_F(CommandFixture, FanTextFacesAwayFromTheCentre)
 {
     using CPictureCommands::PlaceFanText;

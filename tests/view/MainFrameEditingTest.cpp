@@ -7,6 +7,7 @@
 #include "document/CUndoEngine.h"
 #include "platform/CArchive.h"
 #include "view/CVeldraView.h"
+#include "view/controls/CZoomStatusBar.h"
 
 #include <QAbstractButton>
 #include <QBuffer>
@@ -197,4 +198,33 @@ TEST_F(EditingFixture, ARightClickSelectsWhatIsUnderItForTheMenu)
     EXPECT_EQ(target, nullptr);
     EXPECT_FALSE(canCopy);
     EXPECT_FALSE(Marked());
+}
+
+TEST_F(EditingFixture, AHorizontalTextsBodyShowsThatADragTurnsIt)
+{
+    driver.Then([](QDialog& text) { text.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click(); });
+    Run(CommandId::ToolHorizontalText);
+    CVeldraView& view = frame->View();
+    QWidget* port = view.viewport();
+    QTest::mouseClick(port, Qt::LeftButton, {}, port->rect().center());
+    CSymbolObj* text = view.Selection();
+    ASSERT_TRUE(text);
+
+    // Over the body, away from the centre handle: the turning cursor and
+    // the status bar says what a drag does.
+    const CPoint centre = text->GetPosition();
+    const auto hover = [&](CPoint layout) {
+        QTest::mouseMove(port, view.DeviceToClient(doc.DocToDevice(layout)));
+        frame->RefreshStatus();
+        return frame->StatusPanes().PaneText(CZoomStatusBar::promptPane);
+    };
+    EXPECT_EQ(hover({centre.x + text->GetSize().cx / 3, centre.y}),
+              QStringLiteral("Drag to rotate; drag the centre handle to move"));
+    EXPECT_EQ(port->cursor().shape(), Qt::BitmapCursor);
+
+    // The centre handle moves it; the bare plate shows where the cursor is.
+    EXPECT_TRUE(hover(centre).startsWith(QStringLiteral("Cursor: ")));
+    EXPECT_EQ(port->cursor().shape(), Qt::SizeAllCursor);
+    EXPECT_TRUE(hover({centre.x, centre.y + 3 * text->GetSize().cy}).startsWith(QStringLiteral("Cursor: ")));
+    EXPECT_EQ(port->cursor().shape(), Qt::ArrowCursor);
 }

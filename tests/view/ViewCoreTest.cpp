@@ -64,12 +64,13 @@ TEST(ViewGeometry, ZoomStepsStopAtTheLimits)
     EXPECT_EQ(Geometry({10, 10}, {10, 10}, 110).NextZoomOut(), 100);
 }
 
-TEST(ViewGeometry, FitTakesTheLargestStepThatFitsStrictly)
+TEST(ViewGeometry, FitTakesTheLargestStepThatShowsThePlateCentredWithoutScrollBars)
 {
-    EXPECT_EQ(Geometry({1874, 1874}, {800, 600}, 100).FitZoom(), 30); // 1874 * 30 < 60000
+    EXPECT_EQ(Geometry({1874, 1874}, {800, 600}, 100).FitZoom(), 30); // 562 + 32 < 600
     EXPECT_EQ(Geometry({1874, 1874}, {500, 500}, 100).FitZoom(), 25); // nothing fits
-    EXPECT_EQ(Geometry({100, 50}, {1601, 801}, 100).FitZoom(), 1600);
-    EXPECT_EQ(Geometry({100, 50}, {1600, 801}, 100).FitZoom(), 1400); // equal is not inside
+    EXPECT_EQ(Geometry({100, 50}, {1633, 833}, 100).FitZoom(), 1600);
+    // Room for the plate, not for its centring: it would scroll.
+    EXPECT_EQ(Geometry({100, 50}, {1632, 833}, 100).FitZoom(), 1400);
 }
 
 TEST(ViewGeometry, ScrollToKeepOnlyWhereTheViewScrolls)

@@ -28,12 +28,19 @@ void CBaseDlg::MoveTo(int x, int y)
 {
     if (x == -1 || y == -1)
         return;
-    move(x, y);
+    if (isVisible())
+        setGeometry(QRect(QPoint(x, y), size()));
+    else {
+        m_placeAt = QPoint(x, y);
+        // A dialog not marked as placed is centred on its parent by a
+        // move, which would make this place the frame's.
+        setAttribute(Qt::WA_Moved);
+    }
 }
 
 CPoint CBaseDlg::GetTopLeft() const
 {
-    const QPoint topLeft = pos();
+    const QPoint topLeft = geometry().topLeft();
     return {topLeft.x(), topLeft.y()};
 }
 
@@ -71,6 +78,12 @@ void CBaseDlg::showEvent(QShowEvent* event)
     if (!m_bInitialised) {
         m_bInitialised = true;
         LimitPositionAndSizeEdits();
+    }
+    // Sized by now, and not yet mapped: the window manager takes the
+    // client area's place as asked.
+    if (m_placeAt) {
+        setGeometry(QRect(*m_placeAt, size()));
+        m_placeAt.reset();
     }
     QDialog::showEvent(event);
 }

@@ -34,8 +34,11 @@ public:
     QString FormatLength(int lengthMm100) const { return m_unitFormat.Format(lengthMm100); }
     std::optional<int> ParseLength(const QString& text) const { return m_unitFormat.Parse(text); }
 
-    // Moves the window's top-left corner (frame included) to a screen point;
-    // -1 in either coordinate means no position was stored: stay put.
+    // Places the window's client area at a screen point, at once or, for a
+    // window not shown yet, as it shows; -1 in either coordinate means no
+    // position was stored: stay put. The client area, not the frame: the
+    // frame is known only once the window manager has framed the window, so
+    // a frame position kept and restored would creep by a title bar.
     void MoveTo(int x, int y);
     CPoint GetTopLeft() const;
 
@@ -68,5 +71,6 @@ private:
 
     CUnitFormat m_unitFormat;
     bool m_bInitialised = false;
+    std::optional<QPoint> m_placeAt;
     std::function<void(const QString&)> m_refusalSink;
 };

@@ -8,6 +8,7 @@
 #include "objects/CSymbolObj.h"
 #include "objects/ObjectFlags.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 
 namespace {
@@ -140,13 +141,26 @@ void CSelectTool::DoubleClick(const ViewMouse&)
         m_view.RunCommand(CommandId::Properties);
 }
 
-QCursor CSelectTool::Cursor(const ViewMouse& mouse)
+int CSelectTool::HoverHandle(const ViewMouse& mouse) const
 {
     const CPoint layout = m_view.ClientToLayout(mouse.client);
     CSymbolObj* selection = m_view.Selection();
     if (!selection || m_view.Document().ObjectAt(layout, m_view.HitTolerance(), selection) != selection)
-        return Qt::ArrowCursor;
-    switch (HandleAt(layout)) {
+        return hitNothing;
+    return HandleAt(layout);
+}
+
+QString CSelectTool::Hint(const ViewMouse& mouse)
+{
+    // A horizontal text's body turns it; only the centre handle moves it.
+    if (HoverHandle(mouse) == hitBand)
+        return QCoreApplication::translate("CSelectTool", "Drag to rotate; drag the centre handle to move");
+    return {};
+}
+
+QCursor CSelectTool::Cursor(const ViewMouse& mouse)
+{
+    switch (HoverHandle(mouse)) {
     case 0:
     case 2:
         return Qt::SizeFDiagCursor;

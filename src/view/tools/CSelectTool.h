@@ -18,12 +18,16 @@ public:
     void Move(const ViewMouse& mouse) override;
     void DoubleClick(const ViewMouse& mouse) override;
     QCursor Cursor(const ViewMouse& mouse) override;
+    QString Hint(const ViewMouse& mouse) override;
 
     bool Dragging() const;
 
 private:
     // The selection's hit code under the point, or -1.
     int HandleAt(CPoint layout) const;
+    // The selection's hit code under the mouse where the selection is the
+    // object there, or -1.
+    int HoverHandle(const ViewMouse& mouse) const;
     void BeginDrag(CSymbolObj& object, int handle, const ViewMouse& mouse);
     void SnapDragOrigin();
 

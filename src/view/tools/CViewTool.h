@@ -4,6 +4,7 @@
 
 #include <QCursor>
 #include <QPoint>
+#include <QString>
 
 class CVeldraView;
 
@@ -40,6 +41,9 @@ public:
     virtual void Move(const ViewMouse&) {}
     virtual void DoubleClick(const ViewMouse&) {}
     virtual QCursor Cursor(const ViewMouse& mouse) = 0;
+    // What a drag from here would do, for the status bar; empty where the
+    // cursor already says it.
+    virtual QString Hint(const ViewMouse&) { return {}; }
 
 protected:
     CVeldraView& m_view;

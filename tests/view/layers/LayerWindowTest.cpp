@@ -125,14 +125,14 @@ TEST_F(LayerWindowFixture, LayerCommandShowsAndHidesAndTheRowsLiveOnlyWhileShown
 
     // "LayerListDlg" brings it up with the next main window.
     frame->Router().Execute(CommandId::LayerWindow);
-    Window().move(123, 145);
+    Window().setGeometry(QRect(QPoint(123, 145), Window().size()));
     doc.SetModifiedFlag(false);
     frame->close();
     EXPECT_TRUE(app->Settings().layerListShown);
     EXPECT_EQ(app->Settings().layerListDlgPos, (CPoint{123, 145}));
     Make();
     EXPECT_TRUE(Window().IsShown());
-    EXPECT_EQ(Window().pos(), QPoint(123, 145));
+    EXPECT_EQ(Window().geometry().topLeft(), QPoint(123, 145));
     frame->Router().Execute(CommandId::LayerWindow);
     EXPECT_FALSE(Window().IsShown());
 }
