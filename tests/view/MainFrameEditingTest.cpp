@@ -20,19 +20,6 @@ namespace {
 class EditingFixture : public MainFrameLibraryFixture
 {
 protected:
-    // The layout as a save writes it.
-    QByteArray LayoutBytes()
-    {
-        QByteArray bytes;
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::WriteOnly);
-        CArchive ar(buffer, CArchive::store);
-        ar.m_pDocument = &doc;
-        CDocumentFile::Serialize(doc, ar);
-        ar.Close();
-        return bytes;
-    }
-
     // The "*" the title shows in place of its "[*]".
     bool Marked() const { return frame->isWindowModified(); }
 

@@ -6,8 +6,11 @@
 #include "app/CDocumentManager.h"
 #include "app/CVeldraApp.h"
 #include "app/shell/CRecentFileList.h"
+#include "document/CDocumentFile.h"
+#include "platform/CArchive.h"
 #include "platform/IPrinterSystem.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -45,6 +48,19 @@ protected:
         frame->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(frame.get()));
         frame->Documents().NewDocument();
+    }
+
+    // The layout as a save writes it.
+    QByteArray LayoutBytes()
+    {
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        CArchive ar(buffer, CArchive::store);
+        ar.m_pDocument = &doc;
+        CDocumentFile::Serialize(doc, ar);
+        ar.Close();
+        return bytes;
     }
 
     QTemporaryDir config;

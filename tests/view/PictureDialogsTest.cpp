@@ -7,6 +7,7 @@
 #include "document/CVeldraDoc.h"
 #include "objects/CDibObj.h"
 #include "view/CVeldraView.h"
+#include "view/layers/CLayerWindow.h"
 #include "view/rotate/CRotateImageDlg.h"
 #include "view/trimming/CTrimmingDlg.h"
 
@@ -14,6 +15,8 @@
 #include <QMouseEvent>
 #include <QDialogButtonBox>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QToolButton>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -317,4 +320,52 @@ TEST_F(PictureDialogsFixture, FramesAndSymbolsTurnButNotTheMaterial)
     frame->View().SetSelection(doc.GetObjectAt(0));
     EXPECT_FALSE(frame->Router().Query(CommandId::RotateImage).enabled);
     EXPECT_FALSE(frame->Router().Query(CommandId::CropImage).enabled);
+}
+
+TEST_F(PictureDialogsFixture, UndoAndRedoWalkBackThroughPicturesTurnedTrimmedAndJoined)
+{
+    std::vector<QByteArray> states{LayoutBytes()};
+    const auto stepped = [&](const char* what) {
+        states.push_back(LayoutBytes());
+        EXPECT_NE(states.back(), states[states.size() - 2]) << what;
+        EXPECT_TRUE(frame->isWindowModified()) << what;
+    };
+    // Imported as Import adds them, where Import puts them.
+    for (const int width : {400, 300}) {
+        CDibImage image;
+        ASSERT_TRUE(image.Create(width, 150, 24, RGB(width / 2, 90, 30)));
+        frame->View().SetSelection(CPictureCommands::AddPicture(doc, image, QStringLiteral("photo")));
+        stepped("photo");
+    }
+    driver.Then(RotateBy(1));
+    ASSERT_TRUE(frame->Router().Execute(CommandId::RotateImage));
+    stepped("turned");
+    driver.Then([](QDialog& dialog) {
+        ChooseMode(dialog, 2);
+        Confirm(dialog);
+    });
+    ASSERT_TRUE(frame->Router().Execute(CommandId::Trimming));
+    stepped("trimmed");
+    // The front photo joined with the one behind it in the layer window.
+    frame->Router().Execute(CommandId::LayerWindow);
+    auto* rows = frame->LayerWindow().findChild<QListWidget*>();
+    ASSERT_TRUE(rows);
+    rows->setCurrentRow(0);
+    QTest::mouseClick(frame->LayerWindow().findChild<QToolButton*>(QStringLiteral("join-lower")), Qt::LeftButton);
+    ASSERT_EQ(doc.GetObjectCount(), 1);
+    stepped("joined");
+
+    driver.Choose(files.filePath(QStringLiteral("photos.vlz")));
+    ASSERT_TRUE(frame->Router().Execute(CommandId::FileSaveAs));
+    EXPECT_FALSE(frame->isWindowModified());
+    for (int i = int(states.size()) - 2; i >= 0; --i) {
+        frame->Router().Execute(CommandId::EditUndo);
+        EXPECT_TRUE(LayoutBytes() == states[std::size_t(i)]) << "undone to " << i;
+        EXPECT_TRUE(frame->isWindowModified()) << i;
+    }
+    for (std::size_t i = 1; i < states.size(); ++i) {
+        frame->Router().Execute(CommandId::EditRedo);
+        EXPECT_TRUE(LayoutBytes() == states[i]) << "redone to " << i;
+        EXPECT_EQ(frame->isWindowModified(), i + 1 < states.size()) << i;
+    }
 }

@@ -40,7 +40,8 @@ void CBaseDlg::MoveTo(int x, int y)
 
 CPoint CBaseDlg::GetTopLeft() const
 {
-    const QPoint topLeft = geometry().topLeft();
+    // A window not shown yet is where it will show.
+    const QPoint topLeft = m_placeAt.value_or(geometry().topLeft());
     return {topLeft.x(), topLeft.y()};
 }
 
