@@ -2,6 +2,7 @@
 // as a user runs them: Rotate Image and Trimming.
 #include "DialogDriver.h"
 #include "MainWindowFixture.h"
+#include "ScratchDisk.h"
 
 #include "document/CPictureCommands.h"
 #include "document/CVeldraDoc.h"
@@ -260,6 +261,30 @@ TEST_F(PictureDialogsFixture, TrimmingAfterARotationKeepsTheTurn)
     const CDibImage& trimmed = picture->StoredImage();
     EXPECT_LT(GetRValue(trimmed.GetPixel(trimmed.Width() - 1, 0)), 10);
     EXPECT_GT(GetRValue(trimmed.GetPixel(0, trimmed.Height() - 1)), 240);
+}
+
+// With no room for the turned full-resolution picture, the turn stands and
+// Trimming is no longer offered: it would bring back the unturned file.
+TEST_F(PictureDialogsFixture, ATurnWithTheTemporaryDiskFullKeepsTheTurnAndOffersNoTrimming)
+{
+    VELDRA_REQUIRE_ROOT();
+    ScratchDisk disk;
+    ASSERT_TRUE(disk.IsMounted());
+    CDibObj* picture = ImportPhoto(800, 400);
+    int made = 0;
+    doc.SetTempFileSource([&] { return disk.Path(QStringLiteral("turned%1.bmp").arg(++made)); });
+    disk.Fill();
+    driver.Then(RotateBy(1));
+    ASSERT_TRUE(frame->Router().Execute(CommandId::RotateImage));
+    EXPECT_EQ(picture->StoredImage().Width(), 400);
+    EXPECT_TRUE(picture->GetSourcePath().isEmpty());
+    EXPECT_FALSE(frame->Router().Query(CommandId::Trimming).enabled);
+    EXPECT_FALSE(QFile::exists(disk.Path(QStringLiteral("turned1.bmp")))) << "a cut-short file left behind";
+    // Undone, the photo has its file again.
+    frame->Router().Execute(CommandId::EditUndo);
+    auto* restored = dynamic_cast<CDibObj*>(doc.GetObjectAt(doc.GetObjectCount() - 1));
+    ASSERT_TRUE(restored);
+    EXPECT_FALSE(restored->GetSourcePath().isEmpty());
 }
 
 // A Same Size rectangle dragged past the picture's edge stops at it: the
