@@ -11,7 +11,7 @@
 #include "document/CPlateRenderer.h"
 #include "document/CVeldraDoc.h"
 #include "view/CVeldraView.h"
-#include "view/GridSettings.h"
+#include "settings/GridSettings.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

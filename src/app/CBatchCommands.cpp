@@ -1,7 +1,7 @@
 #include "CBatchCommands.h"
 
 #include "CDocumentManager.h"
-#include "CSettingsStore.h"
+#include "settings/CSettingsStore.h"
 #include "CVeldraApp.h"
 
 #include "batch/CBatchPrint.h"

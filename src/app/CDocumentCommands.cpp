@@ -1,6 +1,6 @@
 #include "CDocumentCommands.h"
 
-#include "CAppSettings.h"
+#include "settings/CAppSettings.h"
 #include "CPreviewCommand.h"
 
 #include "acquire/CPictureFileChooser.h"

@@ -12,7 +12,7 @@
 #include "CMenuLayout.h"
 #include "CSettingsCommands.h"
 #include "recovery/CRecoveryLink.h"
-#include "CSettingsStore.h"
+#include "settings/CSettingsStore.h"
 #include "CVeldraApp.h"
 
 #include "document/CTextCommands.h"

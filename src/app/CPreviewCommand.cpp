@@ -1,6 +1,6 @@
 #include "CPreviewCommand.h"
 
-#include "CAppSettings.h"
+#include "settings/CAppSettings.h"
 
 #include "document/CPlateRenderer.h"
 #include "document/CVeldraDoc.h"

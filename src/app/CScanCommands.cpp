@@ -1,7 +1,7 @@
 #include "CScanCommands.h"
 
-#include "CAppSettings.h"
-#include "CSettingsStore.h"
+#include "settings/CAppSettings.h"
+#include "settings/CSettingsStore.h"
 
 #include "acquire/scan/CScanSession.h"
 #include "acquire/scanning/CScanDlg.h"

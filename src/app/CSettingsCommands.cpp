@@ -1,7 +1,7 @@
 #include "CSettingsCommands.h"
 
-#include "CAppSettings.h"
-#include "CSettingsStore.h"
+#include "settings/CAppSettings.h"
+#include "settings/CSettingsStore.h"
 
 #include "document/CVeldraDoc.h"
 #include "document/UpdateHint.h"

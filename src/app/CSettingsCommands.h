@@ -1,8 +1,8 @@
 #pragma once
 
-#include "CTextDefaults.h"
+#include "settings/CTextDefaults.h"
 
-#include "view/GridSettings.h"
+#include "settings/GridSettings.h"
 #include "view/ICommandTarget.h"
 #include "view/settings/CPenSetupRules.h"
 

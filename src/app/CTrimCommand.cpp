@@ -1,6 +1,6 @@
 #include "CTrimCommand.h"
 
-#include "CAppSettings.h"
+#include "settings/CAppSettings.h"
 
 #include "document/CPictureCommands.h"
 #include "document/CVeldraDoc.h"

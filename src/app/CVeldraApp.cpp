@@ -1,7 +1,7 @@
 #include "CVeldraApp.h"
 
 #include "CDataFolder.h"
-#include "CSettingsStore.h"
+#include "settings/CSettingsStore.h"
 #include "CStarterLibrary.h"
 
 #include "document/CVeldraDoc.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CAppSettings.h"
+#include "settings/CAppSettings.h"
 #include "CTempFiles.h"
 
 #include "library/CLibraryModel.h"

@@ -4,7 +4,7 @@
 #include "CResourceCatalog.h"
 #include "CStartupCommands.h"
 #include "recovery/CRecoveryLink.h"
-#include "CSettingsStore.h"
+#include "settings/CSettingsStore.h"
 #include "CVeldraApp.h"
 #include "CommandLine.h"
 #include "shell/CRecentFileList.h"

@@ -6,8 +6,8 @@
 
 #include "acquire/CPictureImport.h"
 #include "acquire/CPictureLoader.h"
-#include "app/CAppSettings.h"
-#include "app/CSettingsStore.h"
+#include "settings/CAppSettings.h"
+#include "settings/CSettingsStore.h"
 #include "document/CDocumentFile.h"
 #include "document/CPlateRenderer.h"
 #include "library/CLibraryRefresh.h"

@@ -2,7 +2,7 @@
 
 #include "CliCommands.h"
 
-#include "app/CSettingsStore.h"
+#include "settings/CSettingsStore.h"
 #include "app/CVeldraApp.h"
 #include "document/CDocumentFile.h"
 #include "output/CCupsPrinterSystem.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/CAppSettings.h"
+#include "settings/CAppSettings.h"
 #include "platform/CEngraverAdjustments.h"
 #include "platform/CSize.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "GridSettings.h"
+#include "settings/GridSettings.h"
 
 #include "platform/CPoint.h"
 #include "platform/CSize.h"

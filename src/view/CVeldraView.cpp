@@ -228,8 +228,21 @@ CViewTool& CVeldraView::ToolObject()
 
 void CVeldraView::SetTextPlacer(int tool, std::function<bool(CPoint device)> placer)
 {
-    if (tool == toolTextBlock || tool == toolHorizontalText || tool == toolFanText)
-        static_cast<CTextPlacementTool&>(*m_tools[std::size_t(tool)]).SetPlacer(std::move(placer));
+    if (tool != toolTextBlock && tool != toolHorizontalText && tool != toolFanText)
+        return;
+    // A text placed, the view goes back to Select; the tool itself knows
+    // nothing of the view's tools.
+    auto& placing = static_cast<CTextPlacementTool&>(*m_tools[std::size_t(tool)]);
+    if (!placer) {
+        placing.SetPlacer({});
+        return;
+    }
+    placing.SetPlacer([this, placer = std::move(placer)](CPoint device) {
+        if (!placer(device))
+            return false;
+        SetTool(toolSelect);
+        return true;
+    });
 }
 
 void CVeldraView::RunCommand(CommandId id)

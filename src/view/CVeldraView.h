@@ -3,7 +3,7 @@
 #include "CStrokeFeedback.h"
 #include "CViewComposer.h"
 #include "CViewGeometry.h"
-#include "GridSettings.h"
+#include "settings/GridSettings.h"
 #include "ICommandTarget.h"
 
 #include "document/CPlateRenderer.h"

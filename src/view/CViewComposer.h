@@ -2,7 +2,7 @@
 
 #include "CStretchCache.h"
 #include "CViewGeometry.h"
-#include "GridSettings.h"
+#include "settings/GridSettings.h"
 
 #include "imaging/ColorRef.h"
 

@@ -1,9 +1,9 @@
 #include "ScratchDisk.h"
 
-#include "app/CAppSettings.h"
-#include "app/CPrinterChoice.h"
-#include "app/CSettingsStore.h"
-#include "app/SettingTextForms.h"
+#include "settings/CAppSettings.h"
+#include "settings/CPrinterChoice.h"
+#include "settings/CSettingsStore.h"
+#include "settings/SettingTextForms.h"
 
 #include <QDir>
 #include <QFile>

@@ -4,7 +4,7 @@
 #include "DialogDriver.h"
 #include "MainWindowFixture.h"
 
-#include "app/CAppSettings.h"
+#include "settings/CAppSettings.h"
 #include "app/CDocumentCommands.h"
 #include "app/CPreviewCommand.h"
 #include "output/dialogs/CPrintSetupDlg.h"

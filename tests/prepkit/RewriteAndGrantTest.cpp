@@ -2,7 +2,7 @@
 
 #include "CPrepkit.h"
 
-#include "app/CSettingsStore.h"
+#include "settings/CSettingsStore.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 // "Autosave every N minutes": typed in Preferences, refused out of range,
 // kept in the settings file as "AutosaveMinutes".
-#include "app/CAppSettings.h"
-#include "app/CSettingsStore.h"
+#include "settings/CAppSettings.h"
+#include "settings/CSettingsStore.h"
 #include "view/settings/CPreferencesDlg.h"
 
 #include <QLineEdit>

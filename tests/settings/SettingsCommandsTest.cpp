@@ -2,9 +2,9 @@
 // document, a pen in use and the view. The dialogs are answered by the test.
 #include "DocumentTestSupport.h"
 
-#include "app/CAppSettings.h"
+#include "settings/CAppSettings.h"
 #include "app/CSettingsCommands.h"
-#include "app/CSettingsStore.h"
+#include "settings/CSettingsStore.h"
 #include "objects/CPenPainter.h"
 
 #include <QTemporaryDir>

@@ -7,7 +7,7 @@
 #include "view/settings/CPenSetupDlg.h"
 #include "view/settings/CPreferencesDlg.h"
 
-#include "app/CAppSettings.h"
+#include "settings/CAppSettings.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -7,7 +7,7 @@
 #include "view/settings/CPreferencesRules.h"
 #include "view/DialogFont.h"
 
-#include "app/CAppSettings.h"
+#include "settings/CAppSettings.h"
 #include "objects/FontMapper.h"
 
 #include <QImage>

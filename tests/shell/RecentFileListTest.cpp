@@ -1,4 +1,4 @@
-#include "app/CSettingsStore.h"
+#include "settings/CSettingsStore.h"
 #include "app/shell/CRecentFileList.h"
 
 #include <QDir>

@@ -8,7 +8,7 @@
 #include "acquire/scanning/CScanDlg.h"
 #include "acquire/scanning/CScanPreview.h"
 #include "acquire/scanning/CScanSourceDlg.h"
-#include "app/CSettingsStore.h"
+#include "settings/CSettingsStore.h"
 #include "document/CVeldraDoc.h"
 #include "objects/CDibObj.h"
 

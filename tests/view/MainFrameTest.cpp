@@ -4,7 +4,7 @@
 
 #include "app/CMainFrame.h"
 #include "app/CDocumentManager.h"
-#include "app/CSettingsStore.h"
+#include "settings/CSettingsStore.h"
 #include "app/CVeldraApp.h"
 #include "app/shell/CRecentFileList.h"
 #include "document/CDocumentFile.h"

@@ -3,7 +3,7 @@
 #include "DocumentTestSupport.h"
 
 #include "view/CVeldraView.h"
-#include "view/GridSettings.h"
+#include "settings/GridSettings.h"
 
 #include <QTest>
 #include <QWidget>

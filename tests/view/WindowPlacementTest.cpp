@@ -4,7 +4,7 @@
 #include "DialogDriver.h"
 #include "MainWindowFixture.h"
 
-#include "app/CAppSettings.h"
+#include "settings/CAppSettings.h"
 #include "view/CVeldraView.h"
 #include "view/CommandId.h"
 #include "view/layers/CLayerWindow.h"

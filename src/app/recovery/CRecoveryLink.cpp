@@ -2,7 +2,7 @@
 
 #include "CRecoveryDlg.h"
 
-#include "app/CAppSettings.h"
+#include "settings/CAppSettings.h"
 #include "app/CDocumentManager.h"
 
 CRecoveryLink::CRecoveryLink(CVeldraDoc& doc, CDocumentManager& documents, const CAppSettings& settings,

@@ -1,6 +1,6 @@
 #include "CRecentFileList.h"
 
-#include "app/CSettingsStore.h"
+#include "settings/CSettingsStore.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -4,7 +4,7 @@
 #include "CLibraryEntryFile.h"
 
 #include "acquire/CPictureLoader.h"
-#include "app/CAppSettings.h"
+#include "settings/CAppSettings.h"
 #include "view/dialogs/DialogSupport.h"
 #include "view/dialogs/ObjectPreview.h"
 

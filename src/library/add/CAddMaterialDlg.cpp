@@ -3,7 +3,7 @@
 #include "AddControlIds.h"
 #include "CAddEntryBuilder.h"
 
-#include "app/CAppSettings.h"
+#include "settings/CAppSettings.h"
 #include "library/CLibraryModel.h"
 #include "view/dialogs/DialogSupport.h"
 

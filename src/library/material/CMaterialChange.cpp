@@ -1,6 +1,6 @@
 #include "CMaterialChange.h"
 
-#include "app/CAppSettings.h"
+#include "settings/CAppSettings.h"
 #include "document/CMaterialShapes.h"
 #include "document/CVeldraDoc.h"
 #include "document/UpdateHint.h"

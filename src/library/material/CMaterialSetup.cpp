@@ -4,7 +4,7 @@
 #include "CMaterialChange.h"
 #include "CMaterialSetupDlg.h"
 
-#include "app/CAppSettings.h"
+#include "settings/CAppSettings.h"
 #include "document/CVeldraDoc.h"
 #include "library/LibraryEntry.h"
 #include "objects/CDibObj.h"

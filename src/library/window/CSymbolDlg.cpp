@@ -5,7 +5,7 @@
 #include "CLibraryWindowLink.h"
 #include "CSymbolDlgLayout.h"
 
-#include "app/CAppSettings.h"
+#include "settings/CAppSettings.h"
 #include "library/CLibraryFiles.h"
 #include "library/CLibraryRefresh.h"
 #include "platform/AnsiCodec.h"

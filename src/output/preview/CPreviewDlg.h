@@ -2,7 +2,7 @@
 
 #include "CPreviewRules.h"
 
-#include "app/CAppSettings.h"
+#include "settings/CAppSettings.h"
 #include "output/CPreviewPicture.h"
 #include "view/controls/CBaseDlg.h"
 

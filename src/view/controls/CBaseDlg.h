@@ -3,7 +3,7 @@
 #include "CFieldRefusal.h"
 #include "CUnitFormat.h"
 
-#include "app/CAppSettings.h"
+#include "settings/CAppSettings.h"
 #include "platform/CPoint.h"
 
 #include <QDialog>

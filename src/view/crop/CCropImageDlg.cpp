@@ -2,7 +2,7 @@
 
 #include "CCropCanvas.h"
 
-#include "app/CAppSettings.h"
+#include "settings/CAppSettings.h"
 #include "view/CommandId.h"
 #include "view/artwork/CArtwork.h"
 #include "view/controls/CColorButton.h"

@@ -5,7 +5,7 @@
 #include "CTextBlockDlg.h"
 #include "CTextDlg.h"
 
-#include "app/CAppSettings.h"
+#include "settings/CAppSettings.h"
 #include "objects/CArcTextObj.h"
 #include "objects/CTextObj.h"
 #include "view/controls/CUnitFormat.h"

@@ -3,7 +3,7 @@
 #include "view/controls/CFieldRefusal.h"
 #include "CLengthField.h"
 
-#include "view/GridSettings.h"
+#include "settings/GridSettings.h"
 
 #include <optional>
 

@@ -1,6 +1,6 @@
 #include "CPreferencesRules.h"
 
-#include "app/CAppSettings.h"
+#include "settings/CAppSettings.h"
 #include "objects/FontMapper.h"
 
 CPreferencesRules::CPreferencesRules(int unit, const CTextDefaults& record, COLORREF systemWindowColor)

@@ -4,7 +4,7 @@
 #include "CIntegerField.h"
 #include "CLengthField.h"
 
-#include "app/CTextDefaults.h"
+#include "settings/CTextDefaults.h"
 
 #include <optional>
 #include <utility>

@@ -1,12 +1,11 @@
 #include "CTextPlacementTool.h"
 
-#include "view/CVeldraView.h"
 #include "view/artwork/CArtwork.h"
 
 void CTextPlacementTool::LeftDown(const ViewMouse& mouse)
 {
-    if (m_placer && m_placer(mouse.device))
-        m_view.SetTool(CVeldraView::toolSelect);
+    if (m_placer)
+        m_placer(mouse.device);
 }
 
 QCursor CTextPlacementTool::Cursor(const ViewMouse&)

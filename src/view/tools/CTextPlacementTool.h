@@ -5,8 +5,8 @@
 #include <functional>
 
 // Placing a new text object where the user clicks. The placing itself
-// (which opens the object's properties) is handed in by whoever provides
-// the properties dialogs; the tool returns to Select once a text was placed.
+// (which opens the object's properties, and returns the view to Select once
+// a text is placed) is handed in by the view.
 class CTextPlacementTool : public CViewTool
 {
 public:

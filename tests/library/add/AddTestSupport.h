@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/CAppSettings.h"
+#include "settings/CAppSettings.h"
 #include "document/CVeldraDoc.h"
 #include "imaging/CDibImage.h"
 #include "library/add/AddControlIds.h"

@@ -5,7 +5,7 @@
 
 #include "document/CMaterialShapes.h"
 #include "library/material/CMaterialChange.h"
-#include "app/CAppSettings.h"
+#include "settings/CAppSettings.h"
 
 #include <QTemporaryDir>
 

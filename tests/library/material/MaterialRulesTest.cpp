@@ -2,7 +2,7 @@
 // accepts, and what a setup starts from.
 #include "MaterialTestSupport.h"
 
-#include "app/CAppSettings.h"
+#include "settings/CAppSettings.h"
 #include "document/CVeldraDoc.h"
 #include "library/material/CLibraryMaterial.h"
 #include "library/material/CMaterialChange.h"

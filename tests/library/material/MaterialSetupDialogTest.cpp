@@ -4,7 +4,7 @@
 #include "DocumentTestSupport.h"
 #include "MaterialTestSupport.h"
 
-#include "app/CAppSettings.h"
+#include "settings/CAppSettings.h"
 #include "document/CPlateRenderer.h"
 #include "document/UpdateHint.h"
 #include "library/material/CMaterialPreviewFrame.h"

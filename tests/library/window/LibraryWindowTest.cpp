@@ -1,6 +1,6 @@
 #include "ScratchDisk.h"
 
-#include "app/CAppSettings.h"
+#include "settings/CAppSettings.h"
 #include "library/CLibraryRefresh.h"
 #include "library/window/CLibraryDrag.h"
 #include "library/window/CLibraryGrid.h"

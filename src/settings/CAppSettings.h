@@ -5,7 +5,7 @@
 
 #include "document/CDocumentSettings.h"
 #include "objects/CTextAttributes.h"
-#include "view/GridSettings.h"
+#include "GridSettings.h"
 #include "imaging/ColorRef.h"
 #include "platform/CPoint.h"
 #include "platform/CRect.h"
