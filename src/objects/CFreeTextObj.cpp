@@ -167,6 +167,8 @@ void CFreeTextObj::DrawLaidOut(QPainter& painter, int base, bool straight)
     const QRect visible = TextPainting::VisibleArea(painter);
     const QByteArray key = DrawingKey(base, visible);
     if (key == m_drawingKey && !m_drawing.isNull() && m_layout.HasRegion()) {
+        // The most recently pasted drawings are the last to go.
+        s_kept.splice(s_kept.begin(), s_kept, m_keptAt);
         PasteDrawing(painter);
         return;
     }
@@ -249,16 +251,30 @@ bool CFreeTextObj::KeepDrawing(const QSize& size)
 {
     DropDrawing();
     const std::size_t bytes = std::size_t(size.width()) * std::size_t(size.height()) * 4;
-    if (s_keptBytes + bytes > keptDrawingBudget)
+    if (bytes > keptDrawingBudget)
         return false;
+    // The least recently pasted drawings make room; their texts are drawn
+    // straight from then on, so that texts taking turns never redraw each
+    // other's drawings on every paint.
+    while (s_keptBytes + bytes > keptDrawingBudget && !s_kept.empty()) {
+        CFreeTextObj* oldest = s_kept.back();
+        oldest->DropDrawing();
+        oldest->m_bDrawStraight = true;
+    }
     m_drawing = QImage(size, QImage::Format_ARGB32);
+    if (m_drawing.isNull())
+        return false;
     s_keptBytes += std::size_t(m_drawing.sizeInBytes());
-    return !m_drawing.isNull();
+    m_keptAt = s_kept.insert(s_kept.begin(), this);
+    return true;
 }
 
 void CFreeTextObj::DropDrawing()
 {
+    if (m_drawing.isNull())
+        return;
     s_keptBytes -= std::size_t(m_drawing.sizeInBytes()) + m_runPixels.capacity() + m_runs.capacity() * sizeof(DrawingRun);
+    s_kept.erase(m_keptAt);
     m_drawing = QImage();
     m_runs = {};
     m_runPixels = {};
@@ -273,10 +289,22 @@ void CFreeTextObj::PaintBand(QPainter& painter, const QPolygon& band, const QByt
         return;
     // Without antialiasing every drawn pixel is opaque, so a kept drawing
     // pasted over the plate gives exactly the pixels of drawing directly.
-    if (!FontMapper::WantsAntialias(m_layout.m_lf) && (key != m_drawingKey || m_drawing.isNull())) {
-        m_drawingOrigin = area.topLeft();
+    // A band is kept from its second paint as it is: a plate drawn once
+    // (a render, a batch's record, a print) would only pay for drawings
+    // never pasted, for each of its texts. A band cut by the edge is drawn
+    // whole and pasted at once, as its outline must not follow the cut.
+    const bool painted = key == m_drawingKey;
+    if (!painted) {
+        DropDrawing();
         m_drawingKey = key;
+        m_bDrawStraight = false;
+    }
+    const bool cut = !visible.contains(area);
+    if ((painted || cut) && !m_bDrawStraight && !FontMapper::WantsAntialias(m_layout.m_lf) && m_drawing.isNull()) {
+        m_drawingOrigin = area.topLeft();
+        m_bDrawStraight = true;
         if (KeepDrawing(area.size())) {
+            m_bDrawStraight = false;
             m_drawing.fill(Qt::transparent);
             {
                 QPainter onDrawing(&m_drawing);

@@ -8,8 +8,8 @@
 #include <QImage>
 
 #include <cstdint>
+#include <list>
 #include <optional>
-#include <vector>
 #include <vector>
 
 class QPolygon;
@@ -116,8 +116,8 @@ protected:
     CPoint OutlinePoint(std::size_t index) const { return m_layout.m_outline[index]; }
 
 private:
-    // A new empty drawing of size when the budget that all kept drawings
-    // share allows it; false (and none kept) otherwise.
+    // A new empty drawing of size, making room in the budget that all kept
+    // drawings share; false (and none kept) when it cannot fit.
     bool KeepDrawing(const QSize& size);
     void DropDrawing();
     // Finds the drawing's opaque runs, kept as B,G,R bytes ready to copy.
@@ -139,6 +139,12 @@ private:
     std::vector<std::uint8_t> m_runPixels;
     QPoint m_drawingOrigin;
     QByteArray m_drawingKey;
-    // What the kept drawings of all objects hold together.
+    // Drawn straight until the band changes: no drawing fits, or this one
+    // was dropped for another.
+    bool m_bDrawStraight = false;
+    // What the kept drawings of all objects hold together, and the objects
+    // that keep one, the most recently pasted first.
     static inline std::size_t s_keptBytes = 0;
+    static inline std::list<CFreeTextObj*> s_kept;
+    std::list<CFreeTextObj*>::iterator m_keptAt;
 };
