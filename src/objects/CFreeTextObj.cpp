@@ -168,7 +168,7 @@ void CFreeTextObj::DrawLaidOut(QPainter& painter, int base, bool straight)
     const QByteArray key = DrawingKey(base, visible);
     if (key == m_drawingKey && !m_drawing.isNull() && m_layout.HasRegion()) {
         // The most recently pasted drawings are the last to go.
-        s_kept.splice(s_kept.begin(), s_kept, m_keptAt);
+        Kept().splice(Kept().begin(), Kept(), m_keptAt);
         PasteDrawing(painter);
         return;
     }
@@ -248,6 +248,12 @@ QRect CFreeTextObj::DrawingArea(const QPolygon& band, const QRect& visible) cons
     return whole.intersected(visible);
 }
 
+std::list<CFreeTextObj*>& CFreeTextObj::Kept()
+{
+    static auto* const kept = new std::list<CFreeTextObj*>;
+    return *kept;
+}
+
 bool CFreeTextObj::MakeDrawing(const QSize& size, bool keep)
 {
     DropDrawing();
@@ -257,8 +263,8 @@ bool CFreeTextObj::MakeDrawing(const QSize& size, bool keep)
     // The least recently pasted drawings make room. Their texts are not
     // kept again until their band changes, so that texts taking turns
     // never drop each other's drawings on every paint.
-    while (keep && s_keptBytes + bytes > keptDrawingBudget && !s_kept.empty()) {
-        CFreeTextObj* oldest = s_kept.back();
+    while (keep && s_keptBytes + bytes > keptDrawingBudget && !Kept().empty()) {
+        CFreeTextObj* oldest = Kept().back();
         oldest->DropDrawing();
         oldest->m_bLostPlace = true;
     }
@@ -268,7 +274,7 @@ bool CFreeTextObj::MakeDrawing(const QSize& size, bool keep)
     if (keep) {
         m_bKept = true;
         s_keptBytes += std::size_t(m_drawing.sizeInBytes());
-        m_keptAt = s_kept.insert(s_kept.begin(), this);
+        m_keptAt = Kept().insert(Kept().begin(), this);
     }
     return true;
 }
@@ -277,7 +283,7 @@ void CFreeTextObj::DropDrawing()
 {
     if (m_bKept) {
         s_keptBytes -= std::size_t(m_drawing.sizeInBytes()) + m_runPixels.capacity() + m_runs.capacity() * sizeof(DrawingRun);
-        s_kept.erase(m_keptAt);
+        Kept().erase(m_keptAt);
         m_bKept = false;
     }
     m_drawing = QImage();

@@ -147,6 +147,7 @@ private:
     // What the kept drawings of all objects hold together, and the objects
     // that keep one, the most recently pasted first.
     static inline std::size_t s_keptBytes = 0;
-    static inline std::list<CFreeTextObj*> s_kept;
+    // Never destroyed: objects still alive at exit leave it after statics go.
+    static std::list<CFreeTextObj*>& Kept();
     std::list<CFreeTextObj*>::iterator m_keptAt;
 };
