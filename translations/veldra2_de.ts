@@ -179,28 +179,8 @@ Davor wurden %3 Platten gesendet.</translation>
 <context>
     <name>CBatchRender</name>
     <message>
-        <source>Record %1 gets no file name from &quot;%2&quot;.</source>
-        <translation>Datensatz %1 erhält aus „%2“ keinen Dateinamen.</translation>
-    </message>
-    <message>
-        <source>Record %1&apos;s file name &quot;%2&quot; holds a &quot;/&quot;.</source>
-        <translation>Der Dateiname „%2“ von Datensatz %1 enthält ein „/“.</translation>
-    </message>
-    <message>
-        <source>Record %1&apos;s file name &quot;%2&quot; is another record&apos;s too: add {#} to the name.</source>
-        <translation>Der Dateiname „%2“ von Datensatz %1 gehört auch einem anderen Datensatz: Fügen Sie {#} in den Namen ein.</translation>
-    </message>
-    <message>
-        <source>(no data file)</source>
-        <translation>(keine Datendatei)</translation>
-    </message>
-    <message>
-        <source>The file name&apos;s fields %1 name no column of the data. Its columns: %2.</source>
-        <translation>Die Felder %1 des Dateinamens nennen keine Spalte der Daten. Ihre Spalten: %2.</translation>
-    </message>
-    <message>
-        <source>Record %1&apos;s file name holds a NUL character.</source>
-        <translation>Der Dateiname von Datensatz %1 enthält ein NUL-Zeichen.</translation>
+        <source>The other %1 plates need %2 MB and the disk has %3 MB free.</source>
+        <translation>Die übrigen %1 Platten brauchen %2 MB, auf dem Datenträger sind %3 MB frei.</translation>
     </message>
 </context>
 <context>
@@ -220,6 +200,10 @@ Davor wurden %3 Platten gesendet.</translation>
     <message>
         <source>Text shrunk to fit in records %1.</source>
         <translation>Text verkleinert, damit er passt, in den Datensätzen %1.</translation>
+    </message>
+    <message>
+        <source>A batch does at most %1 records; this one has %2. Split it into ranges of records.</source>
+        <translation>Ein Stapel umfasst höchstens %1 Datensätze, dieser hat %2. Teilen Sie ihn in Bereiche von Datensätzen auf.</translation>
     </message>
 </context>
 <context>
@@ -250,6 +234,21 @@ Davor wurden %3 Platten gesendet.</translation>
     <message>
         <source>Fit to Screen</source>
         <translation>An Fenster anpassen</translation>
+    </message>
+</context>
+<context>
+    <name>CCupsConnection</name>
+    <message>
+        <source>The print scheduler did not answer within %1 s.</source>
+        <translation>Der Druckdienst hat nicht innerhalb von %1 s geantwortet.</translation>
+    </message>
+    <message>
+        <source>The print scheduler cannot be reached.</source>
+        <translation>Der Druckdienst ist nicht erreichbar.</translation>
+    </message>
+    <message>
+        <source>The print scheduler broke off without an answer.</source>
+        <translation>Der Druckdienst hat die Verbindung ohne Antwort abgebrochen.</translation>
     </message>
 </context>
 <context>
@@ -338,6 +337,10 @@ Davor wurden %3 Platten gesendet.</translation>
     <message>
         <source>Line %1: %2.</source>
         <translation>Zeile %1: %2.</translation>
+    </message>
+    <message>
+        <source>The text is too large for a data file.</source>
+        <translation>Der Text ist für eine Datendatei zu groß.</translation>
     </message>
 </context>
 <context>
@@ -831,6 +834,33 @@ Benennen Sie die Datei um und importieren Sie sie erneut.</translation>
 Unexpected file format.</source>
         <translation>%1
 Unerwartetes Dateiformat.</translation>
+    </message>
+</context>
+<context>
+    <name>CPlateNames</name>
+    <message>
+        <source>(no data file)</source>
+        <translation>(keine Datendatei)</translation>
+    </message>
+    <message>
+        <source>The file name&apos;s fields %1 name no column of the data. Its columns: %2.</source>
+        <translation>Die Felder %1 des Dateinamens nennen keine Spalte der Daten. Ihre Spalten: %2.</translation>
+    </message>
+    <message>
+        <source>Record %1 gets no file name from &quot;%2&quot;.</source>
+        <translation>Datensatz %1 erhält aus „%2“ keinen Dateinamen.</translation>
+    </message>
+    <message>
+        <source>Record %1&apos;s file name &quot;%2&quot; holds a &quot;/&quot;.</source>
+        <translation>Der Dateiname „%2“ von Datensatz %1 enthält ein „/“.</translation>
+    </message>
+    <message>
+        <source>Record %1&apos;s file name holds a NUL character.</source>
+        <translation>Der Dateiname von Datensatz %1 enthält ein NUL-Zeichen.</translation>
+    </message>
+    <message>
+        <source>Record %1&apos;s file name &quot;%2&quot; is another record&apos;s too: add {#} to the name.</source>
+        <translation>Der Dateiname „%2“ von Datensatz %1 gehört auch einem anderen Datensatz: Fügen Sie {#} in den Namen ein.</translation>
     </message>
 </context>
 <context>

@@ -179,28 +179,8 @@ Antes se enviaron %3 placas.</translation>
 <context>
     <name>CBatchRender</name>
     <message>
-        <source>Record %1 gets no file name from &quot;%2&quot;.</source>
-        <translation>El registro %1 no obtiene nombre de archivo de «%2».</translation>
-    </message>
-    <message>
-        <source>Record %1&apos;s file name &quot;%2&quot; holds a &quot;/&quot;.</source>
-        <translation>El nombre de archivo «%2» del registro %1 contiene una «/».</translation>
-    </message>
-    <message>
-        <source>Record %1&apos;s file name &quot;%2&quot; is another record&apos;s too: add {#} to the name.</source>
-        <translation>El nombre de archivo «%2» del registro %1 también es de otro registro: añada {#} al nombre.</translation>
-    </message>
-    <message>
-        <source>(no data file)</source>
-        <translation>(sin archivo de datos)</translation>
-    </message>
-    <message>
-        <source>The file name&apos;s fields %1 name no column of the data. Its columns: %2.</source>
-        <translation>Los campos %1 del nombre de archivo no nombran ninguna columna de los datos. Sus columnas: %2.</translation>
-    </message>
-    <message>
-        <source>Record %1&apos;s file name holds a NUL character.</source>
-        <translation>El nombre de archivo del registro %1 contiene un carácter NUL.</translation>
+        <source>The other %1 plates need %2 MB and the disk has %3 MB free.</source>
+        <translation>Las otras %1 placas necesitan %2 MB y el disco tiene %3 MB libres.</translation>
     </message>
 </context>
 <context>
@@ -220,6 +200,10 @@ Antes se enviaron %3 placas.</translation>
     <message>
         <source>Text shrunk to fit in records %1.</source>
         <translation>Texto reducido para que quepa en los registros %1.</translation>
+    </message>
+    <message>
+        <source>A batch does at most %1 records; this one has %2. Split it into ranges of records.</source>
+        <translation>Un lote admite como máximo %1 registros; este tiene %2. Divídalo en rangos de registros.</translation>
     </message>
 </context>
 <context>
@@ -250,6 +234,21 @@ Antes se enviaron %3 placas.</translation>
     <message>
         <source>Fit to Screen</source>
         <translation>Ajustar a la pantalla</translation>
+    </message>
+</context>
+<context>
+    <name>CCupsConnection</name>
+    <message>
+        <source>The print scheduler did not answer within %1 s.</source>
+        <translation>El planificador de impresión no respondió en %1 s.</translation>
+    </message>
+    <message>
+        <source>The print scheduler cannot be reached.</source>
+        <translation>No se puede contactar con el planificador de impresión.</translation>
+    </message>
+    <message>
+        <source>The print scheduler broke off without an answer.</source>
+        <translation>El planificador de impresión cortó la conexión sin responder.</translation>
     </message>
 </context>
 <context>
@@ -338,6 +337,10 @@ Antes se enviaron %3 placas.</translation>
     <message>
         <source>Line %1: %2.</source>
         <translation>Línea %1: %2.</translation>
+    </message>
+    <message>
+        <source>The text is too large for a data file.</source>
+        <translation>El texto es demasiado grande para un archivo de datos.</translation>
     </message>
 </context>
 <context>
@@ -831,6 +834,33 @@ Cambie el nombre del archivo e impórtelo de nuevo.</translation>
 Unexpected file format.</source>
         <translation>%1
 Formato de archivo inesperado.</translation>
+    </message>
+</context>
+<context>
+    <name>CPlateNames</name>
+    <message>
+        <source>(no data file)</source>
+        <translation>(sin archivo de datos)</translation>
+    </message>
+    <message>
+        <source>The file name&apos;s fields %1 name no column of the data. Its columns: %2.</source>
+        <translation>Los campos %1 del nombre de archivo no nombran ninguna columna de los datos. Sus columnas: %2.</translation>
+    </message>
+    <message>
+        <source>Record %1 gets no file name from &quot;%2&quot;.</source>
+        <translation>El registro %1 no obtiene nombre de archivo de «%2».</translation>
+    </message>
+    <message>
+        <source>Record %1&apos;s file name &quot;%2&quot; holds a &quot;/&quot;.</source>
+        <translation>El nombre de archivo «%2» del registro %1 contiene una «/».</translation>
+    </message>
+    <message>
+        <source>Record %1&apos;s file name holds a NUL character.</source>
+        <translation>El nombre de archivo del registro %1 contiene un carácter NUL.</translation>
+    </message>
+    <message>
+        <source>Record %1&apos;s file name &quot;%2&quot; is another record&apos;s too: add {#} to the name.</source>
+        <translation>El nombre de archivo «%2» del registro %1 también es de otro registro: añada {#} al nombre.</translation>
     </message>
 </context>
 <context>

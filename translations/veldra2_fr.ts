@@ -179,28 +179,8 @@ Il se trouve dans %1</translation>
 <context>
     <name>CBatchRender</name>
     <message>
-        <source>Record %1 gets no file name from &quot;%2&quot;.</source>
-        <translation>L’enregistrement %1 ne reçoit aucun nom de fichier de « %2 ».</translation>
-    </message>
-    <message>
-        <source>Record %1&apos;s file name &quot;%2&quot; holds a &quot;/&quot;.</source>
-        <translation>Le nom de fichier « %2 » de l’enregistrement %1 contient un « / ».</translation>
-    </message>
-    <message>
-        <source>Record %1&apos;s file name &quot;%2&quot; is another record&apos;s too: add {#} to the name.</source>
-        <translation>Le nom de fichier « %2 » de l’enregistrement %1 est aussi celui d’un autre : ajoutez {#} au nom.</translation>
-    </message>
-    <message>
-        <source>(no data file)</source>
-        <translation>(aucun fichier de données)</translation>
-    </message>
-    <message>
-        <source>The file name&apos;s fields %1 name no column of the data. Its columns: %2.</source>
-        <translation>Les champs %1 du nom de fichier ne désignent aucune colonne des données. Leurs colonnes : %2.</translation>
-    </message>
-    <message>
-        <source>Record %1&apos;s file name holds a NUL character.</source>
-        <translation>Le nom de fichier de l’enregistrement %1 contient un caractère NUL.</translation>
+        <source>The other %1 plates need %2 MB and the disk has %3 MB free.</source>
+        <translation>Les %1 autres plaques demandent %2 Mo et le disque n&apos;a que %3 Mo de libre.</translation>
     </message>
 </context>
 <context>
@@ -220,6 +200,10 @@ Il se trouve dans %1</translation>
     <message>
         <source>Text shrunk to fit in records %1.</source>
         <translation>Texte réduit pour tenir dans les enregistrements %1.</translation>
+    </message>
+    <message>
+        <source>A batch does at most %1 records; this one has %2. Split it into ranges of records.</source>
+        <translation>Un lot compte au plus %1 enregistrements ; celui-ci en a %2. Divisez-le en plages d&apos;enregistrements.</translation>
     </message>
 </context>
 <context>
@@ -250,6 +234,21 @@ Il se trouve dans %1</translation>
     <message>
         <source>Fit to Screen</source>
         <translation>Ajuster à l’écran</translation>
+    </message>
+</context>
+<context>
+    <name>CCupsConnection</name>
+    <message>
+        <source>The print scheduler did not answer within %1 s.</source>
+        <translation>Le planificateur d&apos;impression n&apos;a pas répondu dans les %1 s.</translation>
+    </message>
+    <message>
+        <source>The print scheduler cannot be reached.</source>
+        <translation>Le planificateur d&apos;impression est injoignable.</translation>
+    </message>
+    <message>
+        <source>The print scheduler broke off without an answer.</source>
+        <translation>Le planificateur d&apos;impression a coupé la connexion sans répondre.</translation>
     </message>
 </context>
 <context>
@@ -338,6 +337,10 @@ Il se trouve dans %1</translation>
     <message>
         <source>Line %1: %2.</source>
         <translation>Ligne %1 : %2.</translation>
+    </message>
+    <message>
+        <source>The text is too large for a data file.</source>
+        <translation>Le texte est trop grand pour un fichier de données.</translation>
     </message>
 </context>
 <context>
@@ -831,6 +834,33 @@ Renommez le fichier et importez-le de nouveau.</translation>
 Unexpected file format.</source>
         <translation>%1
 Format de fichier inattendu.</translation>
+    </message>
+</context>
+<context>
+    <name>CPlateNames</name>
+    <message>
+        <source>(no data file)</source>
+        <translation>(aucun fichier de données)</translation>
+    </message>
+    <message>
+        <source>The file name&apos;s fields %1 name no column of the data. Its columns: %2.</source>
+        <translation>Les champs %1 du nom de fichier ne désignent aucune colonne des données. Leurs colonnes : %2.</translation>
+    </message>
+    <message>
+        <source>Record %1 gets no file name from &quot;%2&quot;.</source>
+        <translation>L’enregistrement %1 ne reçoit aucun nom de fichier de « %2 ».</translation>
+    </message>
+    <message>
+        <source>Record %1&apos;s file name &quot;%2&quot; holds a &quot;/&quot;.</source>
+        <translation>Le nom de fichier « %2 » de l’enregistrement %1 contient un « / ».</translation>
+    </message>
+    <message>
+        <source>Record %1&apos;s file name holds a NUL character.</source>
+        <translation>Le nom de fichier de l’enregistrement %1 contient un caractère NUL.</translation>
+    </message>
+    <message>
+        <source>Record %1&apos;s file name &quot;%2&quot; is another record&apos;s too: add {#} to the name.</source>
+        <translation>Le nom de fichier « %2 » de l’enregistrement %1 est aussi celui d’un autre : ajoutez {#} au nom.</translation>
     </message>
 </context>
 <context>

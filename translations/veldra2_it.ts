@@ -179,28 +179,8 @@ Prima sono state inviate %3 targhe.</translation>
 <context>
     <name>CBatchRender</name>
     <message>
-        <source>Record %1 gets no file name from &quot;%2&quot;.</source>
-        <translation>Il record %1 non riceve un nome di file da &quot;%2&quot;.</translation>
-    </message>
-    <message>
-        <source>Record %1&apos;s file name &quot;%2&quot; holds a &quot;/&quot;.</source>
-        <translation>Il nome di file &quot;%2&quot; del record %1 contiene una &quot;/&quot;.</translation>
-    </message>
-    <message>
-        <source>Record %1&apos;s file name &quot;%2&quot; is another record&apos;s too: add {#} to the name.</source>
-        <translation>Il nome di file &quot;%2&quot; del record %1 è anche di un altro record: aggiungere {#} al nome.</translation>
-    </message>
-    <message>
-        <source>(no data file)</source>
-        <translation>(nessun file di dati)</translation>
-    </message>
-    <message>
-        <source>The file name&apos;s fields %1 name no column of the data. Its columns: %2.</source>
-        <translation>I campi %1 del nome file non indicano alcuna colonna dei dati. Le sue colonne: %2.</translation>
-    </message>
-    <message>
-        <source>Record %1&apos;s file name holds a NUL character.</source>
-        <translation>Il nome file del record %1 contiene un carattere NUL.</translation>
+        <source>The other %1 plates need %2 MB and the disk has %3 MB free.</source>
+        <translation>Le altre %1 targhe richiedono %2 MB e il disco ha %3 MB liberi.</translation>
     </message>
 </context>
 <context>
@@ -220,6 +200,10 @@ Prima sono state inviate %3 targhe.</translation>
     <message>
         <source>Text shrunk to fit in records %1.</source>
         <translation>Testo ridotto per starci nei record %1.</translation>
+    </message>
+    <message>
+        <source>A batch does at most %1 records; this one has %2. Split it into ranges of records.</source>
+        <translation>Un lotto comprende al massimo %1 record; questo ne ha %2. Dividetelo in intervalli di record.</translation>
     </message>
 </context>
 <context>
@@ -250,6 +234,21 @@ Prima sono state inviate %3 targhe.</translation>
     <message>
         <source>Fit to Screen</source>
         <translation>Adatta allo schermo</translation>
+    </message>
+</context>
+<context>
+    <name>CCupsConnection</name>
+    <message>
+        <source>The print scheduler did not answer within %1 s.</source>
+        <translation>Lo scheduler di stampa non ha risposto entro %1 s.</translation>
+    </message>
+    <message>
+        <source>The print scheduler cannot be reached.</source>
+        <translation>Lo scheduler di stampa non è raggiungibile.</translation>
+    </message>
+    <message>
+        <source>The print scheduler broke off without an answer.</source>
+        <translation>Lo scheduler di stampa ha interrotto la connessione senza rispondere.</translation>
     </message>
 </context>
 <context>
@@ -338,6 +337,10 @@ Prima sono state inviate %3 targhe.</translation>
     <message>
         <source>Line %1: %2.</source>
         <translation>Riga %1: %2.</translation>
+    </message>
+    <message>
+        <source>The text is too large for a data file.</source>
+        <translation>Il testo è troppo grande per un file di dati.</translation>
     </message>
 </context>
 <context>
@@ -831,6 +834,33 @@ Rinominare il file e importarlo di nuovo.</translation>
 Unexpected file format.</source>
         <translation>%1
 Formato di file inatteso.</translation>
+    </message>
+</context>
+<context>
+    <name>CPlateNames</name>
+    <message>
+        <source>(no data file)</source>
+        <translation>(nessun file di dati)</translation>
+    </message>
+    <message>
+        <source>The file name&apos;s fields %1 name no column of the data. Its columns: %2.</source>
+        <translation>I campi %1 del nome file non indicano alcuna colonna dei dati. Le sue colonne: %2.</translation>
+    </message>
+    <message>
+        <source>Record %1 gets no file name from &quot;%2&quot;.</source>
+        <translation>Il record %1 non riceve un nome di file da &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>Record %1&apos;s file name &quot;%2&quot; holds a &quot;/&quot;.</source>
+        <translation>Il nome di file &quot;%2&quot; del record %1 contiene una &quot;/&quot;.</translation>
+    </message>
+    <message>
+        <source>Record %1&apos;s file name holds a NUL character.</source>
+        <translation>Il nome file del record %1 contiene un carattere NUL.</translation>
+    </message>
+    <message>
+        <source>Record %1&apos;s file name &quot;%2&quot; is another record&apos;s too: add {#} to the name.</source>
+        <translation>Il nome di file &quot;%2&quot; del record %1 è anche di un altro record: aggiungere {#} al nome.</translation>
     </message>
 </context>
 <context>

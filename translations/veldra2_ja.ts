@@ -179,28 +179,8 @@ It is at %1</source>
 <context>
     <name>CBatchRender</name>
     <message>
-        <source>Record %1 gets no file name from &quot;%2&quot;.</source>
-        <translation>レコード %1 では「%2」からファイル名が得られません。</translation>
-    </message>
-    <message>
-        <source>Record %1&apos;s file name &quot;%2&quot; holds a &quot;/&quot;.</source>
-        <translation>レコード %1 のファイル名「%2」に「/」が含まれています。</translation>
-    </message>
-    <message>
-        <source>Record %1&apos;s file name &quot;%2&quot; is another record&apos;s too: add {#} to the name.</source>
-        <translation>レコード %1 のファイル名「%2」は別のレコードと同じです。名前に {#} を加えてください。</translation>
-    </message>
-    <message>
-        <source>(no data file)</source>
-        <translation>(データファイルなし)</translation>
-    </message>
-    <message>
-        <source>The file name&apos;s fields %1 name no column of the data. Its columns: %2.</source>
-        <translation>ファイル名のフィールド %1 はデータのどの列も指していません。データの列: %2。</translation>
-    </message>
-    <message>
-        <source>Record %1&apos;s file name holds a NUL character.</source>
-        <translation>レコード %1 のファイル名に NUL 文字が含まれています。</translation>
+        <source>The other %1 plates need %2 MB and the disk has %3 MB free.</source>
+        <translation>残りの %1 枚のプレートには %2 MB が必要ですが、ディスクの空きは %3 MB です。</translation>
     </message>
 </context>
 <context>
@@ -220,6 +200,10 @@ It is at %1</source>
     <message>
         <source>Text shrunk to fit in records %1.</source>
         <translation>収まるようにテキストを縮小したレコード: %1。</translation>
+    </message>
+    <message>
+        <source>A batch does at most %1 records; this one has %2. Split it into ranges of records.</source>
+        <translation>一括処理できるレコードは最大 %1 件ですが、これは %2 件あります。レコードの範囲に分けてください。</translation>
     </message>
 </context>
 <context>
@@ -250,6 +234,21 @@ It is at %1</source>
     <message>
         <source>Fit to Screen</source>
         <translation>画面に合わせる</translation>
+    </message>
+</context>
+<context>
+    <name>CCupsConnection</name>
+    <message>
+        <source>The print scheduler did not answer within %1 s.</source>
+        <translation>印刷スケジューラが %1 秒以内に応答しませんでした。</translation>
+    </message>
+    <message>
+        <source>The print scheduler cannot be reached.</source>
+        <translation>印刷スケジューラに接続できません。</translation>
+    </message>
+    <message>
+        <source>The print scheduler broke off without an answer.</source>
+        <translation>印刷スケジューラが応答せずに接続を切りました。</translation>
     </message>
 </context>
 <context>
@@ -338,6 +337,10 @@ It is at %1</source>
     <message>
         <source>Line %1: %2.</source>
         <translation>%1 行目: %2。</translation>
+    </message>
+    <message>
+        <source>The text is too large for a data file.</source>
+        <translation>テキストがデータファイルとしては大きすぎます。</translation>
     </message>
 </context>
 <context>
@@ -831,6 +834,33 @@ Rename the file and import it again.</source>
 Unexpected file format.</source>
         <translation>%1
 予期しないファイル形式です。</translation>
+    </message>
+</context>
+<context>
+    <name>CPlateNames</name>
+    <message>
+        <source>(no data file)</source>
+        <translation>(データファイルなし)</translation>
+    </message>
+    <message>
+        <source>The file name&apos;s fields %1 name no column of the data. Its columns: %2.</source>
+        <translation>ファイル名のフィールド %1 はデータのどの列も指していません。データの列: %2。</translation>
+    </message>
+    <message>
+        <source>Record %1 gets no file name from &quot;%2&quot;.</source>
+        <translation>レコード %1 では「%2」からファイル名が得られません。</translation>
+    </message>
+    <message>
+        <source>Record %1&apos;s file name &quot;%2&quot; holds a &quot;/&quot;.</source>
+        <translation>レコード %1 のファイル名「%2」に「/」が含まれています。</translation>
+    </message>
+    <message>
+        <source>Record %1&apos;s file name holds a NUL character.</source>
+        <translation>レコード %1 のファイル名に NUL 文字が含まれています。</translation>
+    </message>
+    <message>
+        <source>Record %1&apos;s file name &quot;%2&quot; is another record&apos;s too: add {#} to the name.</source>
+        <translation>レコード %1 のファイル名「%2」は別のレコードと同じです。名前に {#} を加えてください。</translation>
     </message>
 </context>
 <context>

@@ -1,87 +1,67 @@
 #include "CBatchRender.h"
 
 #include "CDataSource.h"
-#include "CFieldTemplate.h"
+#include "CPlateNames.h"
 #include "CRecordLayout.h"
 
 #include <QDir>
-#include <QSet>
+#include <QFileInfo>
+#include <QStorageInfo>
+
+#include <algorithm>
 
 const QString CBatchRender::defaultPattern = QStringLiteral("{#}");
-
-namespace {
-
-QString WithExtension(const QString& name)
-{
-    return name.endsWith(QLatin1String(".bmp"), Qt::CaseInsensitive) ? name : name + QLatin1String(".bmp");
-}
-
-} // namespace
-
-std::optional<QStringList> CBatchRender::FileNames(const QString& pattern, const CDataSource& data,
-                                                   const CRecordRange& range, const QDate& date, QString* error)
-{
-    const std::optional<CFieldTemplate> names = CFieldTemplate::Parse(pattern, error);
-    if (!names)
-        return std::nullopt;
-    // A misspelt column would give every file the same name, or none.
-    QStringList missing;
-    for (const QString& column : names->Columns())
-        if (!data.Columns().contains(column))
-            missing << QLatin1Char('{') + column + QLatin1Char('}');
-    if (!missing.isEmpty()) {
-        if (error) {
-            const QString columns =
-                data.Columns().isEmpty() ? tr("(no data file)") : data.Columns().join(QLatin1String(", "));
-            *error = tr("The file name's fields %1 name no column of the data. Its columns: %2.")
-                         .arg(missing.join(QLatin1String(", ")), columns);
-        }
-        return std::nullopt;
-    }
-    if (const QString problem = names->CounterProblem(range.first, range.last); !problem.isEmpty()) {
-        if (error)
-            *error = problem;
-        return std::nullopt;
-    }
-    QStringList files;
-    QSet<QString> seen;
-    for (int record = range.first; record <= range.last; ++record) {
-        CFieldTemplate::Record values{record, date, [&](const QString& column) { return data.Value(record, column); }};
-        const QString name = names->Fill(values).trimmed();
-        QString why;
-        if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
-            why = tr("Record %1 gets no file name from \"%2\".").arg(record).arg(pattern);
-        else if (name.contains(QLatin1Char('/')))
-            why = tr("Record %1's file name \"%2\" holds a \"/\".").arg(record).arg(name);
-        // The system ends a name at a NUL: the file would get another name.
-        else if (name.contains(QChar(0)))
-            why = tr("Record %1's file name holds a NUL character.").arg(record);
-        else if (seen.contains(WithExtension(name)))
-            why = tr("Record %1's file name \"%2\" is another record's too: add {#} to the name.").arg(record).arg(name);
-        if (!why.isEmpty()) {
-            if (error)
-                *error = why;
-            return std::nullopt;
-        }
-        seen.insert(WithExtension(name));
-        files << WithExtension(name);
-    }
-    return files;
-}
 
 CBatchRun::Result CBatchRender::Run(CRecordLayout& layout, const CDataSource& data, const CRecordRange& range,
                                     const QString& folder, const QString& pattern, const QDate& date,
                                     const CBatchRun::Progress& progress)
 {
     CBatchRun::Result refused;
-    const std::optional<QStringList> names = FileNames(pattern, data, range, date, &refused.error);
-    if (!names) {
-        refused.failedRecord = range.first;
+    refused.failedRecord = range.first;
+    refused.error = CBatchRun::RangeProblem(range);
+    if (!refused.error.isEmpty())
         return refused;
-    }
+    const std::optional<CPlateNames> names = CPlateNames::For(pattern, data, range, date, &refused.error);
+    if (!names)
+        return refused;
+    refused.error = names->Problem();
+    if (!refused.error.isEmpty())
+        return refused;
     const QDir target(folder);
+    qint64 plateBytes = 0;
     return CBatchRun::Run(layout, data, range, date, [&](int record, QString* error) {
-        const QString path = target.filePath(names->at(record - range.first));
-        return layout.Renderer().ExportBitmapFile(path, error);
+        // Once, before the second plate: the first gave the size of each.
+        if (record == range.first + 1) {
+            *error = RoomProblem(folder, *names, record, range.last, plateBytes);
+            if (!error->isEmpty())
+                return false;
+        }
+        const QString path = target.filePath(names->Name(record, error));
+        if (!layout.Renderer().ExportBitmapFile(path, error))
+            return false;
+        if (record == range.first)
+            plateBytes = QFileInfo(path).size();
+        return true;
     }, progress);
+}
+
+// A plate that replaces a file of the same name needs only what it adds.
+QString CBatchRender::RoomProblem(const QString& folder, const CPlateNames& names, int record, int last,
+                                  qint64 plateBytes)
+{
+    const QDir target(folder);
+    qint64 needed = 0;
+    for (int next = record; next <= last; ++next) {
+        const QFileInfo existing(target.filePath(names.Name(next, nullptr)));
+        needed += plateBytes - (existing.isFile() ? std::min(existing.size(), plateBytes) : 0);
+    }
+    QStorageInfo disk(folder);
+    const qint64 available = disk.bytesAvailable();
+    if (!disk.isValid() || available < 0 || needed <= available)
+        return {};
+    constexpr double mb = 1024.0 * 1024.0;
+    return tr("The other %1 plates need %2 MB and the disk has %3 MB free.")
+        .arg(last - record + 1)
+        .arg(needed / mb, 0, 'f', 1)
+        .arg(available / mb, 0, 'f', 1);
 }

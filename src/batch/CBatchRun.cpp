@@ -11,7 +11,10 @@ CBatchRun::Result CBatchRun::Run(CRecordLayout& layout, const CDataSource& data,
 {
     Result result;
     // A counter that would leave its range is refused before any plate.
-    if (const QString problem = layout.CounterProblem(range.first, range.last); !problem.isEmpty()) {
+    QString problem = RangeProblem(range);
+    if (problem.isEmpty())
+        problem = layout.CounterProblem(range.first, range.last);
+    if (!problem.isEmpty()) {
         result.failedRecord = range.first;
         result.error = problem;
         return result;
@@ -38,6 +41,15 @@ CBatchRun::Result CBatchRun::Run(CRecordLayout& layout, const CDataSource& data,
     if (progress)
         progress(result.done, range.Count());
     return result;
+}
+
+QString CBatchRun::RangeProblem(const CRecordRange& range)
+{
+    if (range.Count() <= maxRecords)
+        return {};
+    return tr("A batch does at most %1 records; this one has %2. Split it into ranges of records.")
+        .arg(maxRecords)
+        .arg(range.Count());
 }
 
 std::vector<int> CBatchRun::ShrunkRecords(CRecordLayout& layout, const CDataSource& data, const CRecordRange& range,

@@ -38,6 +38,12 @@ public:
         bool Ok() const { return failedRecord == 0 && !cancelled; }
     };
 
+    // The most records one batch does: each record's plate is a file or a
+    // job, and a larger batch is more likely a slip than a plan.
+    static constexpr int maxRecords = 1000000;
+    // Empty when the range is within maxRecords; else why not.
+    static QString RangeProblem(const CRecordRange& range);
+
     static Result Run(CRecordLayout& layout, const CDataSource& data, const CRecordRange& range, const QDate& date,
                       const Step& step, const Progress& progress = {});
     // The records of the range whose text would be shrunk, found without

@@ -42,37 +42,36 @@ std::optional<CDataSource> CDataSource::Load(const QString& path, QString* error
 
 std::optional<CDataSource> CDataSource::FromText(const QString& text, QChar separator, QString* error)
 {
-    const CDelimitedReader::Result read = CDelimitedReader::Read(text, separator);
+    qsizetype columns = -1;
+    const auto sameWidth = [&](int line, int fields) {
+        if (columns < 0)
+            columns = fields;
+        else if (fields != columns)
+            return tr("Line %1: %2 fields where the header names %3 columns.").arg(line).arg(fields).arg(columns);
+        return QString();
+    };
+    CDelimitedReader::Result read = CDelimitedReader::Read(text, separator, sameWidth);
     if (!read.ok) {
         Fail(error, read.error);
         return std::nullopt;
     }
-    if (read.rows.isEmpty()) {
+    if (read.fieldStarts.empty()) {
         Fail(error, tr("The file is empty: its first line must name the columns."));
         return std::nullopt;
     }
     CDataSource source;
     source.m_separator = separator;
-    for (const QString& name : read.rows.front().fields) {
-        const QString column = name.trimmed();
+    for (qsizetype i = 0; i < columns; ++i) {
+        const QString column = CDelimitedReader::Field(text, read.fieldStarts[size_t(i)], separator).trimmed();
         if (column.isEmpty() || source.m_columns.contains(column)) {
             Fail(error, tr("Line 1: every column needs a name of its own (\"%1\").").arg(column));
             return std::nullopt;
         }
         source.m_columns << column;
     }
-    for (qsizetype i = 1; i < read.rows.size(); ++i) {
-        const CDelimitedReader::Row& row = read.rows[i];
-        if (row.fields.size() != source.m_columns.size()) {
-            Fail(error, tr("Line %1: %2 fields where the header names %3 columns.")
-                            .arg(row.line)
-                            .arg(row.fields.size())
-                            .arg(source.m_columns.size()));
-            return std::nullopt;
-        }
-        source.m_rows << row.fields;
-    }
-    source.m_count = int(source.m_rows.size());
+    source.m_text = text;
+    source.m_fieldStarts = std::move(read.fieldStarts);
+    source.m_count = int(source.m_fieldStarts.size() / size_t(columns)) - 1;
     return source;
 }
 
@@ -86,9 +85,10 @@ CDataSource CDataSource::Counted(int count)
 QString CDataSource::Value(int record, const QString& column) const
 {
     const qsizetype index = m_columns.indexOf(column);
-    if (record < 1 || record > m_rows.size() || index < 0)
+    if (record < 1 || record > m_count || index < 0 || m_fieldStarts.empty())
         return {};
-    return m_rows[record - 1][index];
+    const size_t field = size_t(record) * size_t(m_columns.size()) + size_t(index);
+    return CDelimitedReader::Field(m_text, m_fieldStarts[field], m_separator);
 }
 
 QChar CDataSource::SeparatorFor(const QString& path, const QString& text)

@@ -6,10 +6,12 @@
 #include <QStringList>
 
 #include <optional>
+#include <vector>
 
 // The records of a batch: the rows of a data file under its header row, or
 // only a count of records when the fields need no file ({#}, {serial},
-// {date}).
+// {date}). The records are kept as the file's text with the place of each
+// field, so a file of a million tiny fields stays a few times its size.
 class CDataSource
 {
     Q_DECLARE_TR_FUNCTIONS(CDataSource)
@@ -36,6 +38,9 @@ private:
     QString m_path;
     QChar m_separator = QLatin1Char(',');
     QStringList m_columns;
-    QList<QStringList> m_rows;
+    // The file's text as it was read, and where each field starts in it:
+    // the header's, then each record's, every row as wide as the header.
+    QString m_text;
+    std::vector<quint32> m_fieldStarts;
     int m_count = 0;
 };

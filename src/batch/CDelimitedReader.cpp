@@ -13,13 +13,35 @@ constexpr QChar quote = QLatin1Char('"');
 
 } // namespace
 
-CDelimitedReader::Result CDelimitedReader::Read(const QString& text, QChar separator)
+CDelimitedReader::Result CDelimitedReader::Read(const QString& text, QChar separator, const RowCheck& check)
 {
     Result result;
+    if (text.size() > maxTextSize) {
+        result.error = tr("The text is too large for a data file.");
+        return result;
+    }
+    // Room for every field at once: a list that grows by doubling would
+    // hold up to twice the places, and more while it moves.
+    result.fieldStarts.reserve(size_t(1 + text.count(separator) + text.count(QLatin1Char('\n'))));
     CDelimitedReader reader(text, separator);
-    result.ok = reader.ReadAll(result);
+    result.ok = reader.ReadAll(result, check);
     result.error = reader.m_error;
+    if (!result.ok)
+        result.fieldStarts = {};
     return result;
+}
+
+QString CDelimitedReader::Field(const QString& text, quint32 start, QChar separator)
+{
+    CDelimitedReader reader(text, separator);
+    reader.m_pos = qsizetype(start);
+    if (reader.m_pos < text.size() && text[reader.m_pos] == quote) {
+        QString field;
+        reader.ReadQuoted(&field);
+        return field;
+    }
+    reader.ReadPlain();
+    return text.mid(qsizetype(start), reader.m_pos - qsizetype(start));
 }
 
 QString CDelimitedReader::Decode(const QByteArray& bytes)
@@ -63,24 +85,24 @@ QChar CDelimitedReader::DetectSeparator(const QString& text, QChar fallback)
     return counts[best] > 0 ? QChar(candidates[best]) : fallback;
 }
 
-bool CDelimitedReader::ReadAll(Result& result)
+bool CDelimitedReader::ReadAll(Result& result, const RowCheck& check)
 {
     while (m_pos < m_text.size()) {
         if (AtLineEnd()) {
             SkipLineEnd();
             continue;
         }
-        Row row;
-        row.line = m_line;
+        const int line = m_line;
+        int fields = 0;
         for (;;) {
-            QString field;
+            result.fieldStarts.push_back(quint32(m_pos));
+            ++fields;
             if (m_pos < m_text.size() && m_text[m_pos] == quote) {
-                if (!ReadQuoted(field))
+                if (!ReadQuoted(nullptr))
                     return false;
             } else {
-                ReadPlain(field);
+                ReadPlain();
             }
-            row.fields << field;
             if (m_pos < m_text.size() && m_text[m_pos] == m_separator) {
                 ++m_pos;
                 continue;
@@ -88,14 +110,18 @@ bool CDelimitedReader::ReadAll(Result& result)
             break;
         }
         SkipLineEnd();
-        result.rows << row;
+        if (check) {
+            m_error = check(line, fields);
+            if (!m_error.isEmpty())
+                return false;
+        }
     }
     return true;
 }
 
 // From the opening quote to the one that closes the field; a quote inside
 // is written twice.
-bool CDelimitedReader::ReadQuoted(QString& field)
+bool CDelimitedReader::ReadQuoted(QString* field)
 {
     const int startLine = m_line;
     ++m_pos;
@@ -103,7 +129,8 @@ bool CDelimitedReader::ReadQuoted(QString& field)
         const QChar c = m_text[m_pos++];
         if (c == quote) {
             if (m_pos < m_text.size() && m_text[m_pos] == quote) {
-                field += quote;
+                if (field)
+                    *field += quote;
                 ++m_pos;
                 continue;
             }
@@ -111,23 +138,23 @@ bool CDelimitedReader::ReadQuoted(QString& field)
                 m_error = FailAt(m_line, tr("a closing quote must end its field"));
                 return false;
             }
-            field.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+            if (field)
+                field->replace(QLatin1String("\r\n"), QLatin1String("\n"));
             return true;
         }
         if (c == QLatin1Char('\n'))
             ++m_line;
-        field += c;
+        if (field)
+            *field += c;
     }
     m_error = FailAt(startLine, tr("the quoted field is never closed"));
     return false;
 }
 
-void CDelimitedReader::ReadPlain(QString& field)
+void CDelimitedReader::ReadPlain()
 {
-    const qsizetype start = m_pos;
     while (m_pos < m_text.size() && m_text[m_pos] != m_separator && !AtLineEnd())
         ++m_pos;
-    field = m_text.mid(start, m_pos - start);
 }
 
 bool CDelimitedReader::AtLineEnd() const

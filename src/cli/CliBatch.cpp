@@ -28,8 +28,8 @@ std::optional<CDataSource> RecordsFor(const Options& options, QString& error)
     if (options.values.count(QStringLiteral("--data")))
         return CDataSource::Load(options.Text("--data"), &error);
     const std::optional<int> count = options.Int("--count", 1);
-    if (!count || *count < 1) {
-        error = Tr("--count needs a number of records, 1 or more.");
+    if (!count || *count < 1 || *count > CBatchRun::maxRecords) {
+        error = Tr("--count needs a number of records, 1 to %1.").arg(CBatchRun::maxRecords);
         return std::nullopt;
     }
     return CDataSource::Counted(*count);
@@ -68,10 +68,11 @@ int RenderBatch(CRecordLayout& layout, const CDataSource& data, const CRecordRan
 int PrintBatch(CRecordLayout& layout, const CDataSource& data, const CRecordRange& range, const Options& options,
                const QString& title)
 {
+    SayWhenTheSchedulerIsSlow();
     const QString queue = options.values.count(QStringLiteral("--printer")) ? options.Text("--printer") : DefaultQueue();
     CEngraverDevice device(queue);
     if (queue.isEmpty() || !device.Query())
-        return Fail(Tr("Could not start print job."));
+        return Fail(CouldNotStartPrintJob());
     const CEngraverAdjustments adjustments = layout.Layout().Adjustments().Get();
     // Each job's number as the scheduler takes it: a batch that dies half
     // way leaves a record of what was sent.

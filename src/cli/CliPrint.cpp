@@ -35,11 +35,12 @@ int Print(const QStringList& arguments)
     if (!adjustments)
         return Usage(usage);
 
+    SayWhenTheSchedulerIsSlow();
     const QString queue = options.values.count(QStringLiteral("--printer")) ? options.Text("--printer") : DefaultQueue();
     const QString couldNot = Tr("Could not start print job.");
     CEngraverDevice device(queue);
     if (queue.isEmpty() || !device.Query())
-        return Fail(couldNot);
+        return Fail(CouldNotStartPrintJob());
     const std::unique_ptr<IPrintTarget> target =
         CPrintTargets::For(device, QFileInfo(path).fileName(), *copies, *adjustments, options.Text("--to-file"));
     if (!CPlatePrint::Print(doc, device, CPlatePrint::BindDocument(doc), *target)) {

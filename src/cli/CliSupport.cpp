@@ -5,8 +5,9 @@
 #include "settings/CSettingsStore.h"
 #include "app/CVeldraApp.h"
 #include "document/CDocumentFile.h"
-#include "output/CCupsPrinterSystem.h"
 #include "document/CVeldraDoc.h"
+#include "output/CCupsConnection.h"
+#include "output/CCupsPrinterSystem.h"
 
 #include <QCoreApplication>
 
@@ -29,6 +30,21 @@ int Usage(const char* text)
 {
     std::fprintf(stderr, "usage: veldra2-cli %s\n", text);
     return exitUsage;
+}
+
+void SayWhenTheSchedulerIsSlow()
+{
+    CCupsConnection::SetWaitNotice([](int boundSeconds) {
+        std::fprintf(stderr, "%s\n",
+                     qPrintable(Tr("Waiting for the print scheduler to answer (at most %1 s)...").arg(boundSeconds)));
+    });
+}
+
+QString CouldNotStartPrintJob()
+{
+    const QString couldNot = Tr("Could not start print job.");
+    const QString why = CCupsConnection::TakeLastFailure();
+    return why.isEmpty() ? couldNot : couldNot + QLatin1Char(' ') + why;
 }
 
 CAppSettings UserSettings()

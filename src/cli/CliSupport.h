@@ -33,6 +33,13 @@ bool OpenForOutput(CVeldraDoc& doc, const QString& path, int dpi, std::optional<
 // user chose, else the first engraver there is.
 QString DefaultQueue();
 
+// Tells on standard error when the print scheduler keeps a command
+// waiting, and how long it will wait at most.
+void SayWhenTheSchedulerIsSlow();
+// "Could not start print job." with the scheduler's reason when it gave
+// one (it did not answer in time, say).
+QString CouldNotStartPrintJob();
+
 // "--name value" options after the positional arguments.
 struct Options
 {

@@ -1,6 +1,7 @@
 #include "CliCommands.h"
 
 #include "app/CommandLine.h"
+#include "platform/NativePath.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -52,7 +53,7 @@ int main(int argc, char* argv[])
 
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
+        arguments << NativePath::Decode(QByteArray(argv[i]));
     CommandLine commandLine(QStringLiteral("veldra2-cli"),
                             QStringLiteral("Reads, checks and renders plate documents without a window."));
     commandLine.AddPositional(QStringLiteral("info FILE"),

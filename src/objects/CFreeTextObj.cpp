@@ -167,6 +167,8 @@ void CFreeTextObj::DrawLaidOut(QPainter& painter, int base, bool straight)
     const QRect visible = TextPainting::VisibleArea(painter);
     const QByteArray key = DrawingKey(base, visible);
     if (key == m_drawingKey && !m_drawing.isNull() && m_layout.HasRegion()) {
+        // The most recently pasted drawings are the last to go.
+        Kept().splice(Kept().begin(), Kept(), m_keptAt);
         PasteDrawing(painter);
         return;
     }
@@ -226,7 +228,8 @@ void CFreeTextObj::IndexDrawing()
             }
         }
     }
-    s_keptBytes += m_runPixels.capacity() + m_runs.capacity() * sizeof(DrawingRun);
+    if (m_bKept)
+        s_keptBytes += m_runPixels.capacity() + m_runs.capacity() * sizeof(DrawingRun);
 }
 
 QRect CFreeTextObj::DrawingArea(const QPolygon& band, const QRect& visible) const
@@ -245,23 +248,48 @@ QRect CFreeTextObj::DrawingArea(const QPolygon& band, const QRect& visible) cons
     return whole.intersected(visible);
 }
 
-bool CFreeTextObj::KeepDrawing(const QSize& size)
+std::list<CFreeTextObj*>& CFreeTextObj::Kept()
+{
+    static auto* const kept = new std::list<CFreeTextObj*>;
+    return *kept;
+}
+
+bool CFreeTextObj::MakeDrawing(const QSize& size, bool keep)
 {
     DropDrawing();
     const std::size_t bytes = std::size_t(size.width()) * std::size_t(size.height()) * 4;
-    if (s_keptBytes + bytes > keptDrawingBudget)
+    if (bytes > keptDrawingBudget)
         return false;
+    // The least recently pasted drawings make room. Their texts are not
+    // kept again until their band changes, so that texts taking turns
+    // never drop each other's drawings on every paint.
+    while (keep && s_keptBytes + bytes > keptDrawingBudget && !Kept().empty()) {
+        CFreeTextObj* oldest = Kept().back();
+        oldest->DropDrawing();
+        oldest->m_bLostPlace = true;
+    }
     m_drawing = QImage(size, QImage::Format_ARGB32);
-    s_keptBytes += std::size_t(m_drawing.sizeInBytes());
-    return !m_drawing.isNull();
+    if (m_drawing.isNull())
+        return false;
+    if (keep) {
+        m_bKept = true;
+        s_keptBytes += std::size_t(m_drawing.sizeInBytes());
+        m_keptAt = Kept().insert(Kept().begin(), this);
+    }
+    return true;
 }
 
 void CFreeTextObj::DropDrawing()
 {
-    s_keptBytes -= std::size_t(m_drawing.sizeInBytes()) + m_runPixels.capacity() + m_runs.capacity() * sizeof(DrawingRun);
+    if (m_bKept) {
+        s_keptBytes -= std::size_t(m_drawing.sizeInBytes()) + m_runPixels.capacity() + m_runs.capacity() * sizeof(DrawingRun);
+        Kept().erase(m_keptAt);
+        m_bKept = false;
+    }
     m_drawing = QImage();
-    m_runs = {};
-    m_runPixels = {};
+    // Assigning {} would keep the capacity: the memory must go.
+    m_runs = std::vector<DrawingRun>();
+    m_runPixels = std::vector<std::uint8_t>();
 }
 
 void CFreeTextObj::PaintBand(QPainter& painter, const QPolygon& band, const QByteArray& key, const QRect& visible)
@@ -271,25 +299,39 @@ void CFreeTextObj::PaintBand(QPainter& painter, const QPolygon& band, const QByt
     const QRect area = DrawingArea(band, visible);
     if (area.isEmpty())
         return;
-    // Without antialiasing every drawn pixel is opaque, so a kept drawing
-    // pasted over the plate gives exactly the pixels of drawing directly.
-    if (!FontMapper::WantsAntialias(m_layout.m_lf) && (key != m_drawingKey || m_drawing.isNull())) {
-        m_drawingOrigin = area.topLeft();
+    const bool painted = key == m_drawingKey;
+    if (!painted) {
+        DropDrawing();
         m_drawingKey = key;
-        if (KeepDrawing(area.size())) {
-            m_drawing.fill(Qt::transparent);
-            {
-                QPainter onDrawing(&m_drawing);
-                onDrawing.translate(-m_drawingOrigin);
-                DrawBand(onDrawing, band);
-            }
-            IndexDrawing();
-        }
+        m_bLostPlace = false;
     }
-    if (!FontMapper::WantsAntialias(m_layout.m_lf) && !m_drawing.isNull())
-        PasteDrawing(painter);
-    else
+    if (FontMapper::WantsAntialias(m_layout.m_lf)) {
         DrawBand(painter, band);
+        return;
+    }
+    // Without antialiasing every drawn pixel is opaque, so a drawing pasted
+    // over the plate gives the same pixels wherever it is pasted; every band
+    // goes through one, so the window and the tool agree to the pixel. It
+    // is kept from the band's second paint as it is: a plate drawn once (a
+    // render, a batch's record, a print) would only fill the budget with
+    // drawings never pasted again.
+    if (m_drawing.isNull()) {
+        m_drawingOrigin = area.topLeft();
+        if (!MakeDrawing(area.size(), painted && !m_bLostPlace)) {
+            DrawBand(painter, band);
+            return;
+        }
+        m_drawing.fill(Qt::transparent);
+        {
+            QPainter onDrawing(&m_drawing);
+            onDrawing.translate(-m_drawingOrigin);
+            DrawBand(onDrawing, band);
+        }
+        IndexDrawing();
+    }
+    PasteDrawing(painter);
+    if (!m_bKept)
+        DropDrawing();
 }
 
 void CFreeTextObj::SetBounds(int x, int y, int cx, int cy)

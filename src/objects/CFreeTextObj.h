@@ -8,8 +8,8 @@
 #include <QImage>
 
 #include <cstdint>
+#include <list>
 #include <optional>
-#include <vector>
 #include <vector>
 
 class QPolygon;
@@ -116,9 +116,10 @@ protected:
     CPoint OutlinePoint(std::size_t index) const { return m_layout.m_outline[index]; }
 
 private:
-    // A new empty drawing of size when the budget that all kept drawings
-    // share allows it; false (and none kept) otherwise.
-    bool KeepDrawing(const QSize& size);
+    // A new empty drawing of size, no larger than the budget that all kept
+    // drawings share; when keep, it counts in that budget, making room
+    // there. False (and no drawing) otherwise.
+    bool MakeDrawing(const QSize& size, bool keep);
     void DropDrawing();
     // Finds the drawing's opaque runs, kept as B,G,R bytes ready to copy.
     void IndexDrawing();
@@ -139,6 +140,14 @@ private:
     std::vector<std::uint8_t> m_runPixels;
     QPoint m_drawingOrigin;
     QByteArray m_drawingKey;
-    // What the kept drawings of all objects hold together.
+    // The drawing counts in the budget; it lost its place there to another
+    // one, and is not kept again until the band changes.
+    bool m_bKept = false;
+    bool m_bLostPlace = false;
+    // What the kept drawings of all objects hold together, and the objects
+    // that keep one, the most recently pasted first.
     static inline std::size_t s_keptBytes = 0;
+    // Never destroyed: objects still alive at exit leave it after statics go.
+    static std::list<CFreeTextObj*>& Kept();
+    std::list<CFreeTextObj*>::iterator m_keptAt;
 };

@@ -1,13 +1,12 @@
 #include "CCupsClass.h"
 
+#include "CCupsConnection.h"
 #include "CCupsDestinations.h"
 #include "CCupsPrinter.h"
 
 #include <memory>
 
 namespace {
-
-using IppPtr = std::unique_ptr<ipp_t, decltype(&ippDelete)>;
 
 QString OwnMakeAndModel(const cups_dest_t& dest)
 {
@@ -29,7 +28,7 @@ QStringList CCupsClass::Members(const QString& className)
     ipp_t* request = ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
     ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri);
     ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", nullptr, "member-names");
-    const IppPtr response(cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/"), &ippDelete);
+    const CCupsConnection::IppPtr response = CCupsConnection::Ask(request);
     ipp_attribute_t* names = response ? ippFindAttribute(response.get(), "member-names", IPP_TAG_NAME) : nullptr;
     QStringList members;
     for (int i = 0; names && i < ippGetCount(names); ++i)

@@ -2,7 +2,8 @@
 
 CCupsDestinations::CCupsDestinations()
 {
-    m_count = cupsGetDests2(CUPS_HTTP_DEFAULT, &m_pDests);
+    if (m_connection.Http())
+        m_count = cupsGetDests2(m_connection.Http(), &m_pDests);
 }
 
 CCupsDestinations::~CCupsDestinations()
@@ -19,7 +20,10 @@ cups_dest_t* CCupsDestinations::Find(const QString& name) const
 
 bool CCupsDestinations::Save() const
 {
-    return m_count > 0 && cupsSetDests2(CUPS_HTTP_DEFAULT, m_count, m_pDests) == 0;
+    if (m_count <= 0 || !m_connection.Http())
+        return false;
+    m_connection.StartRequest();
+    return cupsSetDests2(m_connection.Http(), m_count, m_pDests) == 0;
 }
 
 QString CCupsDestinations::Option(const cups_dest_t& dest, const char* name)

@@ -1,12 +1,15 @@
 #pragma once
 
+#include "CCupsConnection.h"
+
 #include <QString>
 
 #include <cups/cups.h>
 
 // The destinations libcups knows, as one owned list: the scheduler's queues
 // (the one CUPS_SERVER names, or the system's) with the user's lpoptions laid
-// over them. Saving writes those options back to the user's lpoptions.
+// over them. Saving writes those options back to the user's lpoptions. A
+// scheduler that does not answer in time gives an empty list.
 class CCupsDestinations
 {
 public:
@@ -28,6 +31,8 @@ public:
     static void SetOption(cups_dest_t& dest, const char* name, const QString& value);
 
 private:
+    // Saving asks the scheduler again, with the bound started afresh.
+    mutable CCupsConnection m_connection;
     int m_count = 0;
     cups_dest_t* m_pDests = nullptr;
 };

@@ -2,31 +2,15 @@
 
 #include "CCupsDestinations.h"
 
-namespace {
-
-// Long enough for a busy scheduler, short enough that a hung one does not
-// hold the window for good.
-constexpr int connectTimeoutMs = 30000;
-
-} // namespace
-
 CCupsJob::~CCupsJob()
 {
     if (!m_bFinished)
         Cancel();
-    Disconnect();
-}
-
-void CCupsJob::Disconnect()
-{
-    if (m_pHttp)
-        httpClose(m_pHttp);
-    m_pHttp = nullptr;
 }
 
 bool CCupsJob::Fail()
 {
-    m_strError = QString::fromUtf8(cupsLastErrorString());
+    m_strError = m_pConnection->Error();
     Cancel();
     return false;
 }
@@ -34,9 +18,9 @@ bool CCupsJob::Fail()
 bool CCupsJob::Start(const QString& queue, const QString& title, const Options& options, const char* format)
 {
     m_strQueue = queue;
-    m_pHttp = httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1, connectTimeoutMs, nullptr);
-    if (!m_pHttp) {
-        m_strError = QString::fromUtf8(cupsLastErrorString());
+    m_pConnection = std::make_unique<CCupsConnection>();
+    if (!Http()) {
+        m_strError = m_pConnection->Error();
         return false;
     }
     cups_option_t* cupsOptions = nullptr;
@@ -45,9 +29,9 @@ bool CCupsJob::Start(const QString& queue, const QString& title, const Options& 
         count = cupsAddOption(name.toUtf8().constData(), value.toUtf8().constData(), count, &cupsOptions);
     const QByteArray queueName = queue.toUtf8();
     const QByteArray jobTitle = title.toUtf8();
-    m_nJobId = cupsCreateJob(m_pHttp, queueName.constData(), jobTitle.constData(), count, cupsOptions);
+    m_nJobId = cupsCreateJob(Http(), queueName.constData(), jobTitle.constData(), count, cupsOptions);
     const bool started = m_nJobId > 0
-                         && cupsStartDocument(m_pHttp, queueName.constData(), m_nJobId, jobTitle.constData(), format, 1)
+                         && cupsStartDocument(Http(), queueName.constData(), m_nJobId, jobTitle.constData(), format, 1)
                                 == HTTP_STATUS_CONTINUE;
     cupsFreeOptions(count, cupsOptions);
     return started || Fail();
@@ -55,19 +39,21 @@ bool CCupsJob::Start(const QString& queue, const QString& title, const Options& 
 
 bool CCupsJob::Write(const unsigned char* bytes, std::size_t length)
 {
-    if (!m_pHttp || m_nJobId <= 0 || m_bFinished)
+    if (!Http() || m_nJobId <= 0 || m_bFinished)
         return false;
-    return cupsWriteRequestData(m_pHttp, reinterpret_cast<const char*>(bytes), length) == HTTP_STATUS_CONTINUE || Fail();
+    m_pConnection->StartRequest();
+    return cupsWriteRequestData(Http(), reinterpret_cast<const char*>(bytes), length) == HTTP_STATUS_CONTINUE || Fail();
 }
 
 bool CCupsJob::Finish()
 {
-    if (!m_pHttp || m_nJobId <= 0 || m_bFinished)
+    if (!Http() || m_nJobId <= 0 || m_bFinished)
         return false;
-    if (cupsFinishDocument(m_pHttp, m_strQueue.toUtf8().constData()) != IPP_STATUS_OK)
+    m_pConnection->StartRequest();
+    if (cupsFinishDocument(Http(), m_strQueue.toUtf8().constData()) != IPP_STATUS_OK)
         return Fail();
     m_bFinished = true;
-    Disconnect();
+    m_pConnection.reset();
     return true;
 }
 
@@ -77,12 +63,10 @@ void CCupsJob::Cancel()
 {
     if (m_nJobId <= 0 || m_bFinished)
         return;
-    Disconnect();
-    if (http_t* http = httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1,
-                                    connectTimeoutMs, nullptr)) {
-        cupsCancelJob2(http, m_strQueue.toUtf8().constData(), m_nJobId, 0);
-        httpClose(http);
-    }
+    m_pConnection.reset();
+    const CCupsConnection connection;
+    if (connection.Http())
+        cupsCancelJob2(connection.Http(), m_strQueue.toUtf8().constData(), m_nJobId, 0);
     m_bFinished = true;
 }
 
@@ -95,6 +79,8 @@ bool CCupsJob::QueueIsReady(const QString& queue, QString* why)
     };
     const CCupsDestinations destinations;
     const cups_dest_t* dest = destinations.Find(queue);
+    if (const QString unanswered = CCupsConnection::TakeLastFailure(); !dest && !unanswered.isEmpty())
+        return refuse(unanswered);
     if (!dest)
         return refuse(tr("The printer %1 is not there.").arg(queue));
     if (CCupsDestinations::Option(*dest, "printer-state") == QLatin1String("5"))

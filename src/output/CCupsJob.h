@@ -1,17 +1,21 @@
 #pragma once
 
+#include "CCupsConnection.h"
+
 #include <QCoreApplication>
 #include <QString>
 
 #include <cups/cups.h>
 
+#include <memory>
 #include <utility>
 #include <vector>
 
 // One print job on a CUPS queue, sent as it is made: the job is created,
 // its single document streamed to the scheduler, then closed. A job that is
 // abandoned before Finish (a failed write, an error on the way, the object
-// going away) is cancelled, so no half page is ever printed.
+// going away) is cancelled, so no half page is ever printed. Each step waits
+// for the scheduler no longer than CCupsConnection allows.
 class CCupsJob
 {
     Q_DECLARE_TR_FUNCTIONS(CCupsJob)
@@ -42,9 +46,9 @@ public:
 
 private:
     bool Fail();
-    void Disconnect();
+    http_t* Http() const { return m_pConnection ? m_pConnection->Http() : nullptr; }
 
-    http_t* m_pHttp = nullptr;
+    std::unique_ptr<CCupsConnection> m_pConnection;
     QString m_strQueue;
     int m_nJobId = 0;
     bool m_bFinished = false;

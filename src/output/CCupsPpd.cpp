@@ -1,5 +1,7 @@
 #include "CCupsPpd.h"
 
+#include "CCupsConnection.h"
+
 #include <cups/cups.h>
 #include <cups/ppd.h>
 
@@ -16,7 +18,8 @@
 
 CCupsPpd::CCupsPpd(const QString& queue)
 {
-    const char* fileName = cupsGetPPD2(CUPS_HTTP_DEFAULT, queue.toUtf8().constData());
+    const CCupsConnection connection;
+    const char* fileName = connection.Http() ? cupsGetPPD2(connection.Http(), queue.toUtf8().constData()) : nullptr;
     if (!fileName)
         return;
     m_fileName = fileName;

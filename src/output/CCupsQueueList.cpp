@@ -1,6 +1,7 @@
 #include "CCupsQueueList.h"
 
 #include "CCupsClass.h"
+#include "CCupsConnection.h"
 #include "CCupsDestinations.h"
 #include "CCupsPrinter.h"
 
@@ -10,8 +11,6 @@
 
 namespace {
 
-using IppPtr = std::unique_ptr<ipp_t, decltype(&ippDelete)>;
-
 // The destination list leaves the state message out, though it is what says
 // why a queue stopped; one request fetches it for every queue.
 std::map<QString, QString> StateMessages()
@@ -20,7 +19,7 @@ std::map<QString, QString> StateMessages()
     ipp_t* request = ippNewRequest(IPP_OP_CUPS_GET_PRINTERS);
     ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes",
                   int(std::size(attributes)), nullptr, attributes);
-    const IppPtr response(cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/"), &ippDelete);
+    const CCupsConnection::IppPtr response = CCupsConnection::Ask(request);
     std::map<QString, QString> messages;
     // One group per printer, its attributes in the scheduler's order: the
     // name may come after the message.

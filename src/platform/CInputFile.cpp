@@ -1,5 +1,7 @@
 #include "CInputFile.h"
 
+#include "NativePath.h"
+
 #include <cerrno>
 #include <cstring>
 
@@ -46,7 +48,7 @@ bool CInputFile::Open()
     if (m_path.isEmpty())
         return Fail(SystemReason(ENOENT));
     // O_NONBLOCK keeps the open of a FIFO with no writer from waiting.
-    m_fd = ::open(QFile::encodeName(m_path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    m_fd = ::open(NativePath::Encode(m_path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (m_fd < 0) {
         const int error = errno;
         if (error == ENOENT)

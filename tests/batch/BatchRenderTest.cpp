@@ -6,6 +6,7 @@
 #include "SerialPlate.h"
 
 #include "batch/CBatchRender.h"
+#include "batch/CPlateNames.h"
 #include "batch/CDataSource.h"
 #include "batch/CRecordLayout.h"
 
@@ -86,15 +87,21 @@ TEST_F(BatchRenderFixture, CancelStopsBeforeTheNextRecord)
 TEST_F(BatchRenderFixture, NamesThatWouldOverwriteOrEscapeAreRefusedBeforeWriting)
 {
     QString error;
-    EXPECT_FALSE(CBatchRender::FileNames("{Dept}", Staff(), {1, 3}, today, &error));
-    EXPECT_EQ(error, "Record 3's file name \"Stores\" is another record's too: add {#} to the name.");
-    EXPECT_EQ(*CBatchRender::FileNames("{Dept}", Staff(), {1, 2}, today, &error), QStringList({"Stores.bmp", "Lab.bmp"}));
-    EXPECT_EQ(*CBatchRender::FileNames("p{#}.BMP", Staff(), {2, 3}, today, &error), QStringList({"p2.BMP", "p3.BMP"}));
+    const auto problem = [&](const QString& pattern, const CDataSource& data, const CRecordRange& range) {
+        const std::optional<CPlateNames> names = CPlateNames::For(pattern, data, range, today, &error);
+        return names ? names->Problem() : error;
+    };
+    EXPECT_EQ(problem("{Dept}", Staff(), {1, 3}),
+              "Record 3's file name \"Stores\" is another record's too: add {#} to the name.");
+    EXPECT_EQ(problem("{Dept}.bmp", Staff(), {1, 3}),
+              "Record 3's file name \"Stores.bmp\" is another record's too: add {#} to the name.");
+    EXPECT_EQ(problem("{Dept}", Staff(), {1, 2}), "");
+    EXPECT_EQ(CPlateNames::For("{Dept}", Staff(), {1, 2}, today, &error)->Name(2, nullptr), "Lab.bmp");
+    EXPECT_EQ(CPlateNames::For("p{#}.BMP", Staff(), {2, 3}, today, &error)->Name(3, nullptr), "p3.BMP");
     const auto slashed = CDataSource::FromText("Name\n../up\n", QLatin1Char(','), nullptr);
-    EXPECT_FALSE(CBatchRender::FileNames("{Name}", *slashed, {1, 1}, today, &error));
-    EXPECT_TRUE(error.contains("\"/\""));
+    EXPECT_TRUE(problem("{Name}", *slashed, {1, 1}).contains("\"/\""));
     const auto empty = CDataSource::FromText("Name\n\"\"\n", QLatin1Char(','), nullptr);
-    EXPECT_FALSE(CBatchRender::FileNames("{Name}", *empty, {1, 1}, today, &error));
+    EXPECT_EQ(problem("{Name}", *empty, {1, 1}), "Record 1 gets no file name from \"{Name}\".");
 
     const CBatchRun::Result refused = CBatchRender::Run(*layout, Staff(), {1, 3}, dir.path(), "{Dept}", today);
     EXPECT_FALSE(refused.Ok());

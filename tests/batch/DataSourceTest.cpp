@@ -1,5 +1,6 @@
 // Data files as people make them: quoting, line breaks, byte-order marks,
 // code pages, and the files that are refused with the line named.
+#include "ChildCost.h"
 #include "ScratchDisk.h"
 #include "TestFiles.h"
 
@@ -162,4 +163,30 @@ TEST(DataSource, ReadsTheCsvSpectrumCases)
             }
         }
     }
+}
+
+// A file of millions of tiny fields is kept in a few times its size, and a
+// quoted field's value is still made whole when it is asked for.
+TEST(DataSource, AFileOfTinyFieldsStaysWithinAFewTimesItsSize)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("tiny.csv"));
+    constexpr int rows = 1 << 20;
+    QByteArray text = "A,B,C,D,E,F,G,H\n";
+    text.reserve(16 << 20);
+    for (int row = 0; row < rows - 1; ++row)
+        text += "1,2,3,4,5,6,7,8\n";
+    text += "1,2,3,4,5,6,7,\"a \"\"b\"\"\r\nc\"\n";
+    WriteFileBytes(path, text);
+    const ChildCost cost = ChildCost::Run(
+        [&] {
+            const std::optional<CDataSource> source = CDataSource::Load(path, nullptr);
+            const bool whole = source && source->RecordCount() == rows && source->Value(1, "C") == "3"
+                               && source->Value(rows, "H") == "a \"b\"\nc";
+            return whole ? 0 : 1;
+        },
+        2 << 10);
+    EXPECT_EQ(cost.exitCode, 0);
+    // 16 MiB of text: twice that as characters, four bytes a field.
+    EXPECT_LT(cost.grownKiB, 5 * (16 << 10)) << cost.grownKiB;
 }

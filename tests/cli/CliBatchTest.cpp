@@ -134,6 +134,34 @@ TEST_F(CliBatchFixture, AFullDiskSaysWhy)
     EXPECT_TRUE(run.err.contains("No space left on device")) << run.err.constData();
 }
 
+// A batch larger than any plan is refused at once, and one whose plates
+// would not fit on the disk stops after the first, which gave their size.
+TEST_F(CliBatchFixture, BatchesBeyondTheLimitOrTheDiskAreRefused)
+{
+    const QString layout = SavePlate(QStringLiteral("count.vlz"), {"Tag {#}", "No. {serial}", "{date:yyyy}"});
+    for (const char* count : {"2147483647", "1000001"}) {
+        const CliProcessRun run = Batch({layout, "--count", count, "--render", dir.path()});
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_EQ(run.err, "--count needs a number of records, 1 to 1000000.\n");
+    }
+    const QString data = WriteData(QByteArray("N\n").repeated(1) + QByteArray("x\n").repeated(1000001));
+    CliProcessRun run = Batch({layout, "--data", data, "--render", dir.path()});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.startsWith("A batch does at most 1000000 records; this one has 1000001.")) << run.err.constData();
+    EXPECT_TRUE(QDir(dir.path()).entryList({"*.bmp"}).isEmpty());
+
+    VELDRA_REQUIRE_ROOT();
+    // Room for three plates of 2.3 MB.
+    ScratchDisk disk(8192);
+    ASSERT_TRUE(disk.IsMounted());
+    run = Batch({layout, "--count", "10", "--render", disk.Path(".")});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.startsWith("Record 2: The other 9 plates need 2")) << run.err.constData();
+    EXPECT_TRUE(run.err.endsWith(" MB free.\n")) << run.err.constData();
+    EXPECT_EQ(run.out, "1 of 10 plates rendered\n");
+    EXPECT_EQ(QDir(disk.Path(".")).entryList(QDir::Files), QStringList{"1.bmp"});
+}
+
 TEST_F(CliBatchFixture, BadInputsFailWithTheirReason)
 {
     const QString layout = SavePlate(QStringLiteral("serial.vlz"), serialTemplate);
@@ -266,4 +294,55 @@ TEST_F(CliBatchFixture, ACounterLeavingItsRangeIsRefusedBeforeAnyPlate)
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_FALSE(run.err.isEmpty());
     EXPECT_TRUE(QDir(out).entryList(QDir::Files).isEmpty());
+}
+
+// A scheduler that stops answering: a batch has listed each job as it was
+// taken and gives up within the bound, naming the record and the reason;
+// a single print gives up the same way and said while it waited.
+TEST_F(CliBatchPrintFixture, AStoppedSchedulerEndsBatchAndPrintWithinTheBound)
+{
+    CVeldraDoc doc;
+    MakeSerialPlate(doc, {"Tag {#}", "No. {serial:0001}", "Record {#}"});
+    const QString layout = dir.filePath(QStringLiteral("tags.vlz"));
+    ASSERT_TRUE(CDocumentFile::Save(doc, layout).ok);
+    QProcess batch;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), dir.filePath(QStringLiteral("config")));
+    environment.insert(QStringLiteral("VELDRA_CUPS_ANSWER_SECONDS"), QStringLiteral("2"));
+    batch.setProcessEnvironment(environment);
+    batch.start(QStringLiteral(VELDRA_CLI_PATH),
+                {"batch", layout, "--count", "500", "--print", "--printer", engraverQueue});
+    QList<QByteArray> ids;
+    while (ids.size() < 2 && batch.waitForReadyRead(60000)) {
+        while (batch.canReadLine())
+            ids << batch.readLine().trimmed();
+    }
+    ASSERT_EQ(ids.size(), 2);
+    CupsTestServer& server = CupsTestServer::Instance();
+    ASSERT_TRUE(server.Freeze(true));
+    const bool ended = batch.waitForFinished(60000);
+    QProcess print;
+    print.setProcessEnvironment(environment);
+    print.start(QStringLiteral(VELDRA_CLI_PATH), {"print", layout, "--printer", engraverQueue});
+    const bool printEnded = print.waitForFinished(60000);
+    ASSERT_TRUE(server.Freeze(false));
+    ASSERT_TRUE(ended && printEnded);
+
+    ids += batch.readAllStandardOutput().trimmed().split('\n');
+    const QByteArray summary = ids.takeLast();
+    EXPECT_EQ(summary, QByteArray::number(ids.size()) + " of 500 jobs sent");
+    for (const QByteArray& id : ids)
+        EXPECT_GT(id.toInt(), 0) << id.constData();
+    const QByteArray error = batch.readAllStandardError();
+    EXPECT_EQ(batch.exitCode(), 1);
+    EXPECT_TRUE(error.contains(QStringLiteral("Record %1: The print scheduler did not answer within 2 s.")
+                                   .arg(ids.size() + 1)
+                                   .toUtf8()))
+        << error.constData();
+
+    EXPECT_EQ(print.exitCode(), 1);
+    EXPECT_EQ(print.readAllStandardError().toStdString(),
+              "Waiting for the print scheduler to answer (at most 2 s)...\n"
+              "Could not start print job. The print scheduler did not answer within 2 s.\n");
+    EXPECT_TRUE(print.readAllStandardOutput().isEmpty());
 }

@@ -10,6 +10,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+
+#include <cstdio>
 #include <QJsonDocument>
 #include <QJsonArray>
 #include <QJsonObject>
@@ -508,4 +510,22 @@ TEST_F(CliFixture, TheStarterLibraryIsListedAndEveryEntryReads)
             EXPECT_EQ(object.value(QStringLiteral("object")).toObject().value(QStringLiteral("name")).toString(), name);
         }
     }
+}
+
+// A name whose bytes are no UTF-8 (a lone 0xE9, as older systems wrote
+// "é") names the file it is, for `info` as for any reader.
+TEST_F(CliFixture, InfoOpensAFileWhoseNameIsNotUtf8)
+{
+    const QByteArray name = QFile::encodeName(dir.path()) + "/plat\xE9.vlz";
+    ASSERT_EQ(::rename(QFile::encodeName(Write("sample.vlz", SampleDocument())).constData(), name.constData()), 0);
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), dir.filePath(QStringLiteral("config")));
+    process.setProcessEnvironment(environment);
+    // A QProcess argument is text: the shell makes the byte.
+    process.start(QStringLiteral("sh"), {QStringLiteral("-c"), QStringLiteral("exec \"$0\" info \"$1/plat$(printf '\\351').vlz\""),
+                                         QStringLiteral(VELDRA_CLI_PATH), dir.path()});
+    ASSERT_TRUE(process.waitForFinished(60000));
+    EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+    EXPECT_TRUE(process.readAllStandardOutput().startsWith("{\"type\":\"document\",\"version\":2,"));
 }

@@ -428,3 +428,20 @@ TEST(TextRendering, TextCutByThePlateEdgeKeepsItsPixels)
         }
     }
 }
+
+// Ten thousand one-line texts drawn once, as a render or a batch draws
+// them, keep no drawing each: memory follows the layout, not a budget.
+TEST(TextRendering, TenThousandLineTextsDrawnOnceKeepNoDrawings)
+{
+    constexpr int count = 10000;
+    TestBytes objects = LineText("CFreeTextObj", 1, 3000, 300, 40, 100);
+    for (int i = 1; i < count; ++i)
+        objects.u16(0x8001).raw(LineTextBody(1, 3000, 300, 40, 100, (i % 80) * 100 - 4000));
+    QTemporaryDir dir;
+    CVeldraDoc doc;
+    ASSERT_TRUE(OpenLayout(doc, dir.filePath(QStringLiteral("many.vlz")), objects, count));
+    ASSERT_EQ(doc.GetObjectCount(), count);
+    const ChildCost cost = RenderInChild(doc);
+    EXPECT_EQ(cost.exitCode, 0);
+    EXPECT_LT(cost.grownKiB, 192 << 10);
+}

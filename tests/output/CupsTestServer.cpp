@@ -10,6 +10,8 @@
 
 #include <algorithm>
 
+#include <signal.h>
+
 namespace {
 
 // The socket's path must fit a Unix socket address (108 bytes with its
@@ -99,6 +101,13 @@ void CupsTestServer::ClearOptions() const
 {
     QFile::remove(SystemOptionsFile());
     QFile::remove(UserOptionsFile());
+}
+
+bool CupsTestServer::Freeze(bool frozen) const
+{
+    QFile pidFile(Path(QStringLiteral("run/cupsd.pid")));
+    const pid_t pid = pidFile.open(QIODevice::ReadOnly) ? pid_t(pidFile.readAll().trimmed().toInt()) : 0;
+    return m_bRunning && pid > 0 && ::kill(pid, frozen ? SIGSTOP : SIGCONT) == 0;
 }
 
 bool CupsTestServer::Admin(const QString& tool, const QStringList& arguments) const

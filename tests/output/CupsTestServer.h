@@ -31,6 +31,9 @@ public:
     void ClearOptions() const;
 
     const QString& Socket() const { return m_strSocket; }
+    // Stops the scheduler's process where it is (it keeps its socket and
+    // answers nothing) or lets it go on; true when the signal went.
+    bool Freeze(bool frozen) const;
     // Runs one of the scheduler's admin tools (cupsdisable, cupsreject, ...)
     // on it; true when the tool succeeded.
     bool Admin(const QString& tool, const QStringList& arguments) const;
