@@ -834,6 +834,17 @@ Unerwartetes Dateiformat.</translation>
     </message>
 </context>
 <context>
+    <name>CPicturePreviewPane</name>
+    <message>
+        <source>Engrave the &amp;dark parts</source>
+        <translation>&amp;Dunkle Teile gravieren</translation>
+    </message>
+    <message>
+        <source>White engraves. Tick this for a dark drawing on light paper: the picture is turned to its negative as it is added.</source>
+        <translation>Weiß wird graviert. Für eine dunkle Zeichnung auf hellem Papier ankreuzen: Das Bild wird beim Hinzufügen in sein Negativ umgekehrt.</translation>
+    </message>
+</context>
+<context>
     <name>CPlateRenderer</name>
     <message>
         <source>The plate is too large to render.</source>

@@ -834,6 +834,17 @@ Formato de archivo inesperado.</translation>
     </message>
 </context>
 <context>
+    <name>CPicturePreviewPane</name>
+    <message>
+        <source>Engrave the &amp;dark parts</source>
+        <translation>Grabar las partes &amp;oscuras</translation>
+    </message>
+    <message>
+        <source>White engraves. Tick this for a dark drawing on light paper: the picture is turned to its negative as it is added.</source>
+        <translation>Se graba el blanco. Marque esta opción para un dibujo oscuro sobre papel claro: la imagen se convierte en su negativo al añadirse.</translation>
+    </message>
+</context>
+<context>
     <name>CPlateRenderer</name>
     <message>
         <source>The plate is too large to render.</source>

@@ -834,6 +834,17 @@ Format de fichier inattendu.</translation>
     </message>
 </context>
 <context>
+    <name>CPicturePreviewPane</name>
+    <message>
+        <source>Engrave the &amp;dark parts</source>
+        <translation>Graver les parties &amp;sombres</translation>
+    </message>
+    <message>
+        <source>White engraves. Tick this for a dark drawing on light paper: the picture is turned to its negative as it is added.</source>
+        <translation>Le blanc est gravé. Cochez cette case pour un dessin foncé sur papier clair : l’image est convertie en négatif lors de l’ajout.</translation>
+    </message>
+</context>
+<context>
     <name>CPlateRenderer</name>
     <message>
         <source>The plate is too large to render.</source>

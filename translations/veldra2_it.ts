@@ -834,6 +834,17 @@ Formato di file inatteso.</translation>
     </message>
 </context>
 <context>
+    <name>CPicturePreviewPane</name>
+    <message>
+        <source>Engrave the &amp;dark parts</source>
+        <translation>Incidi le parti &amp;scure</translation>
+    </message>
+    <message>
+        <source>White engraves. Tick this for a dark drawing on light paper: the picture is turned to its negative as it is added.</source>
+        <translation>Il bianco viene inciso. Selezionare per un disegno scuro su carta chiara: l’immagine viene convertita in negativo quando viene aggiunta.</translation>
+    </message>
+</context>
+<context>
     <name>CPlateRenderer</name>
     <message>
         <source>The plate is too large to render.</source>

@@ -834,6 +834,17 @@ Unexpected file format.</source>
     </message>
 </context>
 <context>
+    <name>CPicturePreviewPane</name>
+    <message>
+        <source>Engrave the &amp;dark parts</source>
+        <translation>暗い部分を彫刻する(&amp;D)</translation>
+    </message>
+    <message>
+        <source>White engraves. Tick this for a dark drawing on light paper: the picture is turned to its negative as it is added.</source>
+        <translation>白い部分が彫刻されます。明るい紙に描いた暗い線画ではオンにしてください。追加するときに画像がネガ（白黒反転）になります。</translation>
+    </message>
+</context>
+<context>
     <name>CPlateRenderer</name>
     <message>
         <source>The plate is too large to render.</source>

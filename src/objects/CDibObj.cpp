@@ -33,6 +33,7 @@ std::unique_ptr<CSymbolObj> CDibObj::Clone() const
     auto copy = std::make_unique<CDibObj>();
     copy->CopyCommon(*this);
     copy->m_nSchema = m_nSchema;
+    copy->m_redraw = m_redraw;
     if (!m_image.IsEmpty() && !copy->m_image.CopyImage(m_image))
         return nullptr;
     return copy;
@@ -47,6 +48,7 @@ std::unique_ptr<CDibObj> CDibObj::UndoCopy() const
     copy->m_strSourcePath = m_strSourcePath;
     copy->m_nTrimMode = m_nTrimMode;
     copy->m_rcTrim = m_rcTrim;
+    copy->m_redraw = m_redraw;
     if (m_pDisplay)
         copy->m_pDisplay = std::make_unique<CDibImage>(m_pDisplay->Share());
     copy->m_displayStamp = m_displayStamp;
@@ -148,11 +150,25 @@ std::atomic<std::uint64_t>& CDibObj::StampCounter()
     return stamps;
 }
 
+bool CDibObj::RedrawDisplay(int width, int height)
+{
+    if (!m_redraw || m_nTrimMode != 0 || width < 1 || height < 1)
+        return false;
+    auto drawn = std::make_unique<CDibImage>();
+    if (!m_redraw({width, height}, *drawn) || drawn->Width() != width || drawn->Height() != height
+        || drawn->BitCount() != 24)
+        return false;
+    m_pDisplay = std::move(drawn);
+    return true;
+}
+
 bool CDibObj::BuildDisplay(int width, int height)
 {
     DropDisplay();
     if (m_image.IsEmpty())
         return false;
+    if ((width != m_image.Width() || height != m_image.Height()) && RedrawDisplay(width, height))
+        return true;
     auto display = std::make_unique<CDibImage>();
     const int sw = m_image.Width(), sh = m_image.Height();
     bool ok = false;

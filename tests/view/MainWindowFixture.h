@@ -9,6 +9,7 @@
 #include "platform/IPrinterSystem.h"
 
 #include <QFile>
+#include <QImage>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -45,6 +46,20 @@ protected:
         frame->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(frame.get()));
         frame->Documents().NewDocument();
+    }
+
+    // A line drawing as people have them: a black stroke (x 19 and 20) on a
+    // white card (10 to 29), transparent around it, 40 x 40 pixels.
+    QString LineDrawing(const QString& name)
+    {
+        QImage drawing(40, 40, QImage::Format_ARGB32);
+        drawing.fill(Qt::transparent);
+        for (int y = 10; y < 30; ++y)
+            for (int x = 10; x < 30; ++x)
+                drawing.setPixel(x, y, x == 19 || x == 20 ? qRgb(0, 0, 0) : qRgb(255, 255, 255));
+        const QString path = files.filePath(name);
+        EXPECT_TRUE(drawing.save(path));
+        return path;
     }
 
     QTemporaryDir config;
