@@ -33,9 +33,9 @@ std::unique_ptr<CSymbolObj> CDibObj::Clone() const
     auto copy = std::make_unique<CDibObj>();
     copy->CopyCommon(*this);
     copy->m_nSchema = m_nSchema;
-    copy->m_redraw = m_redraw;
     if (!m_image.IsEmpty() && !copy->m_image.CopyImage(m_image))
         return nullptr;
+    copy->KeepRedrawOf(*this);
     return copy;
 }
 
@@ -48,7 +48,7 @@ std::unique_ptr<CDibObj> CDibObj::UndoCopy() const
     copy->m_strSourcePath = m_strSourcePath;
     copy->m_nTrimMode = m_nTrimMode;
     copy->m_rcTrim = m_rcTrim;
-    copy->m_redraw = m_redraw;
+    copy->KeepRedrawOf(*this);
     if (m_pDisplay)
         copy->m_pDisplay = std::make_unique<CDibImage>(m_pDisplay->Share());
     copy->m_displayStamp = m_displayStamp;
@@ -73,8 +73,10 @@ void CDibObj::RestoreDisplay(CDocumentContext* document)
 void CDibObj::CopyFrom(const CSymbolObj& source)
 {
     CopyCommon(source);
-    if (const auto* other = dynamic_cast<const CDibObj*>(&source); other && !other->m_image.IsEmpty())
+    if (const auto* other = dynamic_cast<const CDibObj*>(&source); other && !other->m_image.IsEmpty()) {
         m_image.CopyImage(other->m_image);
+        KeepRedrawOf(*other);
+    }
 }
 
 void CDibObj::Draw(QPainter& painter, const CRect* dest, int mode)
@@ -150,12 +152,29 @@ std::atomic<std::uint64_t>& CDibObj::StampCounter()
     return stamps;
 }
 
+void CDibObj::SetRedraw(Redraw redraw)
+{
+    m_redraw = std::move(redraw);
+    m_drawn = m_redraw ? m_image.Share() : CDibImage();
+}
+
+CDibObj::Redraw CDibObj::CurrentRedraw() const
+{
+    return m_redraw && m_nTrimMode == 0 && m_image.SharesPixelsWith(m_drawn) ? m_redraw : Redraw();
+}
+
+void CDibObj::KeepRedrawOf(const CDibObj& other)
+{
+    SetRedraw(other.CurrentRedraw());
+}
+
 bool CDibObj::RedrawDisplay(int width, int height)
 {
-    if (!m_redraw || m_nTrimMode != 0 || width < 1 || height < 1)
+    const Redraw redraw = CurrentRedraw();
+    if (!redraw || width < 1 || height < 1)
         return false;
     auto drawn = std::make_unique<CDibImage>();
-    if (!m_redraw({width, height}, *drawn) || drawn->Width() != width || drawn->Height() != height
+    if (!redraw({width, height}, *drawn) || drawn->Width() != width || drawn->Height() != height
         || drawn->BitCount() != 24)
         return false;
     m_pDisplay = std::move(drawn);

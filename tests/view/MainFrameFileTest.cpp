@@ -306,13 +306,7 @@ TEST_F(WindowFileFixture, ImportShowsThePictureOnThePlateAndTurnsADrawingRoundWh
 // dots it now takes: sharp edges, not a bitmap enlarged.
 TEST_F(WindowFileFixture, AnSvgMadeLargerIsDrawnAgainAtItsNewSize)
 {
-    const QString svg = files.filePath(QStringLiteral("logo.svg"));
-    {
-        QFile file(svg);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(R"(<svg xmlns="http://www.w3.org/2000/svg" width="20mm" height="10mm" viewBox="0 0 200 100">)"
-                   R"(<rect width="200" height="100" fill="#000"/><circle cx="100" cy="50" r="37" fill="#fff"/></svg>)");
-    }
+    const QString svg = LogoSvg(QStringLiteral("logo.svg"));
     driver.Choose(svg);
     ASSERT_TRUE(frame->Router().Execute(CommandId::Import));
     ASSERT_EQ(doc.GetObjectCount(), 1);

@@ -62,6 +62,17 @@ protected:
         return path;
     }
 
+    // A logo as it comes: an SVG of 20 x 10 mm, a white disc on black.
+    QString LogoSvg(const QString& name)
+    {
+        const QString path = files.filePath(name);
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(R"(<svg xmlns="http://www.w3.org/2000/svg" width="20mm" height="10mm" viewBox="0 0 200 100">)"
+                   R"(<rect width="200" height="100" fill="#000"/><circle cx="100" cy="50" r="37" fill="#fff"/></svg>)");
+        return path;
+    }
+
     QTemporaryDir config;
     QTemporaryDir state;
     QTemporaryDir data;
