@@ -91,6 +91,16 @@ protected:
         QTest::mouseRelease(&area, Qt::LeftButton, keys, to);
     }
 
+    // The logo SVG through File > Import, selected.
+    CDibObj* ImportLogo()
+    {
+        driver.Choose(LogoSvg(QStringLiteral("logo.svg")));
+        EXPECT_TRUE(frame->Router().Execute(CommandId::Import));
+        auto* logo = doc.GetObjectCount() == 1 ? dynamic_cast<CDibObj*>(doc.GetObjectAt(0)) : nullptr;
+        frame->View().SetSelection(logo);
+        return logo;
+    }
+
     static void ChooseMode(QDialog& dialog, int mode)
     {
         auto* button = dialog.findChild<QRadioButton*>(QString::number(1010 + mode));
@@ -188,11 +198,8 @@ TEST_F(PictureDialogsFixture, TrimmingPutsTheChosenPartAtTheMaterialCentre)
 // drawn anew at every dot it takes, not enlarged from the drawn bitmap.
 TEST_F(PictureDialogsFixture, TrimmingADrawingDrawsThePartAgain)
 {
-    driver.Choose(LogoSvg(QStringLiteral("logo.svg")));
-    ASSERT_TRUE(frame->Router().Execute(CommandId::Import));
-    auto* logo = dynamic_cast<CDibObj*>(doc.GetObjectAt(0));
+    CDibObj* logo = ImportLogo();
     ASSERT_TRUE(logo);
-    frame->View().SetSelection(logo);
     CSize chosen;
     driver.Then([&chosen](QDialog& dialog) {
         ChooseMode(dialog, 2); // Free: a square part, the printable area's size
@@ -209,11 +216,8 @@ TEST_F(PictureDialogsFixture, TrimmingADrawingDrawsThePartAgain)
 // them: drawing the file again would undo the change.
 TEST_F(PictureDialogsFixture, ATurnedDrawingIsNotDrawnAgainFromItsFile)
 {
-    driver.Choose(LogoSvg(QStringLiteral("logo.svg")));
-    ASSERT_TRUE(frame->Router().Execute(CommandId::Import));
-    auto* logo = dynamic_cast<CDibObj*>(doc.GetObjectAt(0));
+    CDibObj* logo = ImportLogo();
     ASSERT_TRUE(logo);
-    frame->View().SetSelection(logo);
     driver.Then(RotateBy(1));
     ASSERT_TRUE(frame->Router().Execute(CommandId::RotateImage));
     const int w = logo->StoredImage().Width(), h = logo->StoredImage().Height();
