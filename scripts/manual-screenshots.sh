@@ -16,6 +16,8 @@ build="$("$root/scripts/configure.sh" | tail -n 1)"
 cmake --build "$build" --target veldra2-screenshots >/dev/null
 
 work="$(mktemp -d)"
+# The scheduler's backend runs as lp and writes below this folder.
+chmod o+x "$work"
 cleanup()
 {
     "$root/scripts/cups-test-server.sh" stop "$work/cups" >/dev/null 2>&1 || true

@@ -100,18 +100,6 @@ Está en %1</translation>
     </message>
 </context>
 <context>
-    <name>CAppSettings</name>
-    <message>
-        <source>-32,0,0,0,400,0,0,0,0,3,2,1,34,Arial</source>
-        <extracomment>The font of new text objects: height, width, escapement, orientation, weight, italic, underline, strike-out, character set, output precision, clip precision, quality, pitch and family, then the face name.</extracomment>
-        <translation>-32,0,0,0,400,0,0,0,0,3,2,1,34,Arial</translation>
-    </message>
-    <message>
-        <source>New Text</source>
-        <translation>Texto nuevo</translation>
-    </message>
-</context>
-<context>
     <name>CBaseDlg</name>
     <message>
         <source>%1: %2</source>
@@ -834,6 +822,17 @@ Cambie el nombre del archivo e impórtelo de nuevo.</translation>
 Unexpected file format.</source>
         <translation>%1
 Formato de archivo inesperado.</translation>
+    </message>
+</context>
+<context>
+    <name>CPicturePreviewPane</name>
+    <message>
+        <source>Engrave the &amp;dark parts</source>
+        <translation>Grabar las partes &amp;oscuras</translation>
+    </message>
+    <message>
+        <source>White engraves. Tick this for a dark drawing on light paper: the picture is turned to its negative as it is added.</source>
+        <translation>Se graba el blanco. Marque esta opción para un dibujo oscuro sobre papel claro: la imagen se convierte en su negativo al añadirse.</translation>
     </message>
 </context>
 <context>

@@ -100,18 +100,6 @@ Si trova in %1</translation>
     </message>
 </context>
 <context>
-    <name>CAppSettings</name>
-    <message>
-        <source>-32,0,0,0,400,0,0,0,0,3,2,1,34,Arial</source>
-        <extracomment>The font of new text objects: height, width, escapement, orientation, weight, italic, underline, strike-out, character set, output precision, clip precision, quality, pitch and family, then the face name.</extracomment>
-        <translation>-32,0,0,0,400,0,0,0,0,3,2,1,34,Arial</translation>
-    </message>
-    <message>
-        <source>New Text</source>
-        <translation>Nuovo testo</translation>
-    </message>
-</context>
-<context>
     <name>CBaseDlg</name>
     <message>
         <source>%1: %2</source>
@@ -834,6 +822,17 @@ Rinominare il file e importarlo di nuovo.</translation>
 Unexpected file format.</source>
         <translation>%1
 Formato di file inatteso.</translation>
+    </message>
+</context>
+<context>
+    <name>CPicturePreviewPane</name>
+    <message>
+        <source>Engrave the &amp;dark parts</source>
+        <translation>Incidi le parti &amp;scure</translation>
+    </message>
+    <message>
+        <source>White engraves. Tick this for a dark drawing on light paper: the picture is turned to its negative as it is added.</source>
+        <translation>Il bianco viene inciso. Selezionare per un disegno scuro su carta chiara: l’immagine viene convertita in negativo quando viene aggiunta.</translation>
     </message>
 </context>
 <context>

@@ -100,18 +100,6 @@ It is at %1</source>
     </message>
 </context>
 <context>
-    <name>CAppSettings</name>
-    <message>
-        <source>-32,0,0,0,400,0,0,0,0,3,2,1,34,Arial</source>
-        <extracomment>The font of new text objects: height, width, escapement, orientation, weight, italic, underline, strike-out, character set, output precision, clip precision, quality, pitch and family, then the face name.</extracomment>
-        <translation>-32,0,0,0,400,0,0,0,128,3,2,1,50,ＭＳ Ｐゴシック</translation>
-    </message>
-    <message>
-        <source>New Text</source>
-        <translation>新しいテキスト</translation>
-    </message>
-</context>
-<context>
     <name>CBaseDlg</name>
     <message>
         <source>%1: %2</source>
@@ -834,6 +822,17 @@ Rename the file and import it again.</source>
 Unexpected file format.</source>
         <translation>%1
 予期しないファイル形式です。</translation>
+    </message>
+</context>
+<context>
+    <name>CPicturePreviewPane</name>
+    <message>
+        <source>Engrave the &amp;dark parts</source>
+        <translation>暗い部分を彫刻する(&amp;D)</translation>
+    </message>
+    <message>
+        <source>White engraves. Tick this for a dark drawing on light paper: the picture is turned to its negative as it is added.</source>
+        <translation>白い部分が彫刻されます。明るい紙に描いた暗い線画ではオンにしてください。追加するときに画像がネガ（白黒反転）になります。</translation>
     </message>
 </context>
 <context>

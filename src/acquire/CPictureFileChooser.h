@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 
+class CPlateLook;
 class QWidget;
 
 // The open dialog for picture files. The filter the user picked last is
@@ -14,8 +15,12 @@ class CPictureFileChooser
 
 public:
     // The chosen file's full path, or an empty string on Cancel.
-    // title: what the dialog is for ("Import", "Add Symbol").
-    static QString ChoosePictureFile(QWidget* parent, const QString& pluginFolder, const QString& title);
+    // title: what the dialog is for ("Import", "Add Symbol"). With a
+    // plate, the highlighted picture is shown on it beside the list, with
+    // "Engrave the dark parts" (engraveDark: the choice offered, then the
+    // one made).
+    static QString ChoosePictureFile(QWidget* parent, const QString& pluginFolder, const QString& title,
+                                     const CPlateLook* plate = nullptr, bool* engraveDark = nullptr);
 
     // "All pictures" first (every kind the readers and the plug-ins of the
     // folder know), then each kind, then all files.

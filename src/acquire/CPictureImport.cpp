@@ -5,6 +5,8 @@
 
 #include "document/CPictureCommands.h"
 #include "imaging/CDibImage.h"
+#include "objects/CDibObj.h"
+#include "imaging/KeyedNegative.h"
 #include "platform/AnsiCodec.h"
 
 #include <QCoreApplication>
@@ -16,7 +18,7 @@
 namespace CPictureImport {
 
 bool ImportPicture(CVeldraDoc& doc, const QString& path, const QString& pluginFolder, CDibObj** object,
-                   QString* error)
+                   QString* error, bool engraveDark)
 {
     // The picture is named after its file in the layout's code page; a
     // name it cannot hold is refused rather than stored with substitutes.
@@ -33,13 +35,25 @@ bool ImportPicture(CVeldraDoc& doc, const QString& path, const QString& pluginFo
     if (const std::unique_ptr<CVectorPicture> drawing = CVectorPicture::Open(path)) {
         // Proportions to a thousandth of the drawing's own units.
         const QSizeF size = drawing->NaturalSize() * 1000;
+        // Drawn from the file each time, so that a later size is drawn too.
+        const CDibObj::Redraw draw = [path, engraveDark](CSize dots, CDibImage& image) {
+            const std::unique_ptr<CVectorPicture> file = CVectorPicture::Open(path);
+            if (!file || !file->Draw(dots, image))
+                return false;
+            if (engraveDark)
+                KeyedNegative::Apply(image);
+            return true;
+        };
         added = CPictureCommands::AddDrawing(
-            doc, {int(std::min(size.width(), 1e9)), int(std::min(size.height(), 1e9))},
-            [&](CSize dots, CDibImage& image) { return drawing->Draw(dots, image); }, name);
+            doc, {int(std::min(size.width(), 1e9)), int(std::min(size.height(), 1e9))}, draw, name);
+        if (added)
+            added->SetRedraw(draw);
     } else {
         CDibImage image;
         if (!CPictureLoader::LoadPicture(image, path, pluginFolder, error))
             return false;
+        if (engraveDark)
+            KeyedNegative::Apply(image);
         added = CPictureCommands::AddPicture(doc, image, name);
     }
     if (object)

@@ -23,6 +23,8 @@ public:
 
     // Its own size, for its proportions.
     QSizeF NaturalSize() const;
+    // The size it says it has on paper, in 0.01 mm (at least 1 a side).
+    CSize PaperSize() const;
     // Draws the whole picture into dots.cx x dots.cy dots (24 bits).
     bool Draw(CSize dots, CDibImage& image) const;
 
@@ -32,6 +34,7 @@ public:
     {
         virtual ~Source() = default;
         virtual QSizeF Size() const = 0;
+        virtual QSizeF Inches() const = 0;
         virtual QImage Render(QSize pixels) const = 0;
     };
 

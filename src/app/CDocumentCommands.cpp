@@ -8,6 +8,7 @@
 #include "acquire/CPictureLoader.h"
 #include "document/CObjectClipboard.h"
 #include "document/CPictureCommands.h"
+#include "document/CPlateLook.h"
 #include "document/CPlateRenderer.h"
 #include "document/CVeldraDoc.h"
 
@@ -37,10 +38,7 @@ bool CDocumentCommands::OnCommand(CommandId id)
         CObjectClipboard::ExportToClipboard(m_doc);
         return true;
     case CommandId::Import:
-        if (const QString path = CPictureFileChooser::ChoosePictureFile(
-                m_pWindow, CPictureLoader::PluginFolderFor(m_settings.textDefaults.pluginFolder), tr("Import"));
-            !path.isEmpty())
-            ImportFile(path, true);
+        ChooseAndImport();
         return true;
     case CommandId::Invert:
         CPictureCommands::Invert(m_doc);
@@ -70,12 +68,26 @@ bool CDocumentCommands::OnUpdateCommand(CommandId id, CCommandState& state)
     }
 }
 
-bool CDocumentCommands::ImportFile(const QString& path, bool reportFailure)
+void CDocumentCommands::ChooseAndImport()
+{
+    const CPlateLook plate = CPlateLook::Of(m_doc);
+    bool engraveDark = m_settings.engraveDarkImports;
+    const QString path = CPictureFileChooser::ChoosePictureFile(
+        m_pWindow, CPictureLoader::PluginFolderFor(m_settings.textDefaults.pluginFolder), tr("Import"), &plate,
+        &engraveDark);
+    if (path.isEmpty())
+        return;
+    m_settings.engraveDarkImports = engraveDark;
+    ImportFile(path, true, engraveDark);
+}
+
+bool CDocumentCommands::ImportFile(const QString& path, bool reportFailure, bool engraveDark)
 {
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     QString error;
     const bool loaded = CPictureImport::ImportPicture(
-        m_doc, path, CPictureLoader::PluginFolderFor(m_settings.textDefaults.pluginFolder), nullptr, &error);
+        m_doc, path, CPictureLoader::PluginFolderFor(m_settings.textDefaults.pluginFolder), nullptr, &error,
+        engraveDark);
     QGuiApplication::restoreOverrideCursor();
     if (!loaded && reportFailure)
         QMessageBox::warning(m_pWindow, QCoreApplication::applicationName(), error);

@@ -30,9 +30,12 @@ public:
     bool OnUpdateCommand(CommandId id, CCommandState& state) override;
 
     // Adds a picture file to the layout; tells the user when it is not a
-    // picture. False when nothing was added.
-    bool ImportFile(const QString& path, bool reportFailure);
+    // picture. False when nothing was added. engraveDark: turned to its
+    // negative first.
+    bool ImportFile(const QString& path, bool reportFailure, bool engraveDark = false);
     void ExportBitmapFile();
+    // Import: the file dialog with the picture on the layout's plate.
+    void ChooseAndImport();
 
     // The file-dialog filter of bitmap exports.
     static QStringList BitmapFilters();

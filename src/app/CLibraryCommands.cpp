@@ -5,6 +5,7 @@
 #include "acquire/CPictureFileChooser.h"
 #include "acquire/CPictureLoader.h"
 #include "document/CPictureCommands.h"
+#include "document/CPlateLook.h"
 #include "library/add/CAddEntry.h"
 #include "library/material/CMaterialSetup.h"
 #include "library/LibraryEntry.h"
@@ -91,6 +92,7 @@ QString CLibraryCommands::ChooseEntry(int kind, QWidget* parent, std::optional<C
     services.send = [this](CommandId id) { m_router.Execute(id); };
     services.canSend = [this](CommandId id) { return m_router.Query(id).enabled; };
     services.addFromFile = [this](int dropKind, const QString& path) { AddFromFile(dropKind, path); };
+    services.plate = CPlateLook::Of(m_doc);
     CSymbolDlg dialog(kind, Folder(kind), std::move(services), parent);
     if (dialog.exec() != QDialog::Accepted)
         return {};

@@ -1,5 +1,6 @@
 #include "CPlateRenderer.h"
 
+#include "CPlateLook.h"
 #include "CVeldraDoc.h"
 
 #include "imaging/CDibImage.h"
@@ -71,12 +72,11 @@ void CPlateRenderer::RenderPlate(CDibImage& target, int mode)
 {
     if (target.IsEmpty() || target.BitCount() != 24)
         return;
-    const COLORREF base = m_doc.GetBaseColor();
-    const COLORREF band = mode == screen ? MeanColour(m_doc.Settings().outsideColor, base) : 0x000000;
-    FillRect(target, 0, 0, target.Width(), target.Height(), base);
+    const CPlateLook look = CPlateLook::Of(m_doc);
+    const COLORREF band = mode == screen ? MeanColour(m_doc.Settings().outsideColor, look.Base()) : 0x000000;
+    look.Ground(target);
     DrawObjects(target);
-    if (m_doc.IsInverted())
-        Invert(target);
+    look.Finish(target);
     DrawMargins(target, band);
     DrawMaterial(target, mode, band);
 }

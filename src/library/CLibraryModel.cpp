@@ -43,8 +43,23 @@ QImage CLibraryModel::Thumbnail(int index) const
         return {};
     QImage& decoded = m_decoded[std::size_t(index)];
     if (decoded.isNull())
-        decoded = QImage::fromData(m_thumbnails[std::size_t(index)], "PNG").convertToFormat(QImage::Format_ARGB32);
+        decoded = Shown(QImage::fromData(m_thumbnails[std::size_t(index)], "PNG"));
     return decoded;
+}
+
+QImage CLibraryModel::Shown(const QImage& thumbnail) const
+{
+    if (m_plate && !thumbnail.isNull())
+        return m_plate->Show(thumbnail).convertToFormat(QImage::Format_ARGB32);
+    return thumbnail.convertToFormat(QImage::Format_ARGB32);
+}
+
+void CLibraryModel::ShowOnPlate(const CPlateLook& plate)
+{
+    beginResetModel();
+    m_plate = plate;
+    m_decoded.assign(m_thumbnails.size(), QImage());
+    endResetModel();
 }
 
 void CLibraryModel::Reset(std::vector<LibraryEntry> entries, std::vector<QByteArray> thumbnails)
@@ -81,7 +96,7 @@ void CLibraryModel::InsertAtTop(LibraryEntry entry, const QImage& thumbnail)
     buffer.open(QIODevice::WriteOnly);
     thumbnail.save(&buffer, "PNG");
     m_thumbnails.push_back(std::move(png));
-    m_decoded.push_back(thumbnail);
+    m_decoded.push_back(Shown(thumbnail));
     entry.thumbnail = int(m_thumbnails.size()) - 1;
     beginInsertRows({}, 0, 0);
     m_entries.insert(m_entries.begin(), std::move(entry));

@@ -2,9 +2,12 @@
 
 #include "LibraryEntry.h"
 
+#include "document/CPlateLook.h"
+
 #include <QAbstractListModel>
 #include <QImage>
 
+#include <optional>
 #include <vector>
 
 // The rows of a library folder, as the library window shows them: each
@@ -29,6 +32,10 @@ public:
     // The image list as PNG bytes, and one image decoded (and kept) on demand.
     const std::vector<QByteArray>& Thumbnails() const { return m_thumbnails; }
     QImage Thumbnail(int index) const;
+    // Frames and symbols are shown as they land on the layout's plate, not
+    // on the list's background: white lines that engrave must not look
+    // like the black ones that do not. The index keeps them transparent.
+    void ShowOnPlate(const CPlateLook& plate);
 
     // The refresh's editing of rows and images.
     void Reset(std::vector<LibraryEntry> entries, std::vector<QByteArray> thumbnails);
@@ -41,7 +48,10 @@ public:
     int RowOf(const QString& name) const;
 
 private:
+    QImage Shown(const QImage& thumbnail) const;
+
     std::vector<LibraryEntry> m_entries;
     std::vector<QByteArray> m_thumbnails;
     mutable std::vector<QImage> m_decoded; // parallel to m_thumbnails; null until shown
+    std::optional<CPlateLook> m_plate;
 };

@@ -35,6 +35,7 @@ std::unique_ptr<CSymbolObj> CDibObj::Clone() const
     copy->m_nSchema = m_nSchema;
     if (!m_image.IsEmpty() && !copy->m_image.CopyImage(m_image))
         return nullptr;
+    copy->KeepRedrawOf(*this);
     return copy;
 }
 
@@ -47,6 +48,7 @@ std::unique_ptr<CDibObj> CDibObj::UndoCopy() const
     copy->m_strSourcePath = m_strSourcePath;
     copy->m_nTrimMode = m_nTrimMode;
     copy->m_rcTrim = m_rcTrim;
+    copy->KeepRedrawOf(*this);
     if (m_pDisplay)
         copy->m_pDisplay = std::make_unique<CDibImage>(m_pDisplay->Share());
     copy->m_displayStamp = m_displayStamp;
@@ -71,8 +73,10 @@ void CDibObj::RestoreDisplay(CDocumentContext* document)
 void CDibObj::CopyFrom(const CSymbolObj& source)
 {
     CopyCommon(source);
-    if (const auto* other = dynamic_cast<const CDibObj*>(&source); other && !other->m_image.IsEmpty())
+    if (const auto* other = dynamic_cast<const CDibObj*>(&source); other && !other->m_image.IsEmpty()) {
         m_image.CopyImage(other->m_image);
+        KeepRedrawOf(*other);
+    }
 }
 
 void CDibObj::Draw(QPainter& painter, const CRect* dest, int mode)
@@ -148,11 +152,42 @@ std::atomic<std::uint64_t>& CDibObj::StampCounter()
     return stamps;
 }
 
+void CDibObj::SetRedraw(Redraw redraw)
+{
+    m_redraw = std::move(redraw);
+    m_drawn = m_redraw ? m_image.Share() : CDibImage();
+}
+
+CDibObj::Redraw CDibObj::CurrentRedraw() const
+{
+    return m_redraw && m_nTrimMode == 0 && m_image.SharesPixelsWith(m_drawn) ? m_redraw : Redraw();
+}
+
+void CDibObj::KeepRedrawOf(const CDibObj& other)
+{
+    SetRedraw(other.CurrentRedraw());
+}
+
+bool CDibObj::RedrawDisplay(int width, int height)
+{
+    const Redraw redraw = CurrentRedraw();
+    if (!redraw || width < 1 || height < 1)
+        return false;
+    auto drawn = std::make_unique<CDibImage>();
+    if (!redraw({width, height}, *drawn) || drawn->Width() != width || drawn->Height() != height
+        || drawn->BitCount() != 24)
+        return false;
+    m_pDisplay = std::move(drawn);
+    return true;
+}
+
 bool CDibObj::BuildDisplay(int width, int height)
 {
     DropDisplay();
     if (m_image.IsEmpty())
         return false;
+    if ((width != m_image.Width() || height != m_image.Height()) && RedrawDisplay(width, height))
+        return true;
     auto display = std::make_unique<CDibImage>();
     const int sw = m_image.Width(), sh = m_image.Height();
     bool ok = false;

@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <atomic>
+#include <functional>
 #include <memory>
 
 // A placed raster image: imported pictures, library frames and symbols, the
@@ -57,6 +58,15 @@ public:
     // compare this instead of the pixels.
     std::uint64_t DisplayStamp() const { return m_displayStamp; }
 
+    // A picture drawn from a vector file is drawn anew at each size it is
+    // shown at, never resampled, as long as its pixels are still the ones
+    // drawn (not trimmed, cropped, rotated or painted on) and the draw
+    // succeeds (the file is still there). Kept for this run only.
+    using Redraw = std::function<bool(CSize dots, CDibImage& image)>;
+    void SetRedraw(Redraw redraw);
+    // The way to draw the stored image anew; empty once its pixels changed.
+    Redraw CurrentRedraw() const;
+
     // Null (empty) when there is none.
     QString GetSourcePath() const { return m_strSourcePath; }
     void SetSourcePath(const QString& path) { m_strSourcePath = path; }
@@ -76,6 +86,8 @@ private:
     // Display image size for the loading document, or the stored size.
     void BuildDisplayAfterLoading(CArchive& ar);
     void ConvertOlderKey();
+    bool RedrawDisplay(int width, int height);
+    void KeepRedrawOf(const CDibObj& other);
     static std::atomic<std::uint64_t>& StampCounter();
 
     CDibImage m_image;
@@ -84,4 +96,8 @@ private:
     CRect m_rcTrim;
     std::unique_ptr<CDibImage> m_pDisplay;
     std::uint64_t m_displayStamp = 0;
+    Redraw m_redraw;
+    // The stored image as drawn, its pixels shared: any change to the
+    // stored image takes a copy of its own, and the two part.
+    CDibImage m_drawn;
 };

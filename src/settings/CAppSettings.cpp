@@ -134,6 +134,9 @@ void CAppSettings::LoadSettingsSection(const CSettingsStore& store)
     clipRange = store.ReadInt(settingsSection, "ClipRange", clipRange);
     // The built-in limit is the floor: a smaller stored one would only make
     // plates fail that the program can render.
+    engraveDarkFrames = store.ReadInt(settingsSection, "EngraveDarkFrame", engraveDarkFrames) != 0;
+    engraveDarkSymbols = store.ReadInt(settingsSection, "EngraveDarkSymbol", engraveDarkSymbols) != 0;
+    engraveDarkImports = store.ReadInt(settingsSection, "EngraveDarkImport", engraveDarkImports) != 0;
     const int storedLimit = store.ReadInt(settingsSection, "DeviceSizeLimit", deviceSizeLimit);
     if (storedLimit > minimumDeviceSizeLimit)
         deviceSizeLimit = storedLimit;
@@ -236,6 +239,9 @@ void CAppSettings::SaveExitSettings(CSettingsStore& store) const
     store.WriteColor(settingsSection, "ClipColor", clipColor);
     store.WriteInt(settingsSection, "ClipRange", clipRange);
     store.WriteInt(settingsSection, "DeviceSizeLimit", deviceSizeLimit);
+    store.WriteInt(settingsSection, "EngraveDarkFrame", engraveDarkFrames);
+    store.WriteInt(settingsSection, "EngraveDarkSymbol", engraveDarkSymbols);
+    store.WriteInt(settingsSection, "EngraveDarkImport", engraveDarkImports);
 }
 
 void CAppSettings::SaveMaterialSection(CSettingsStore& store) const

@@ -56,6 +56,10 @@ public:
     int previewZoom = 1;
     COLORREF clipColor = RGB(0, 0, 0xFF);
     int clipRange = 20;
+    // "Engrave the dark parts" as last chosen for each way a picture comes in.
+    bool engraveDarkFrames = false;
+    bool engraveDarkSymbols = false;
+    bool engraveDarkImports = false;
     // Largest side of a device bitmap, in pixels.
     int deviceSizeLimit = minimumDeviceSizeLimit;
 

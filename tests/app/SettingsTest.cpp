@@ -201,6 +201,7 @@ CAppSettings ChangedEverywhere()
     s.mainWindow = {{50, 60}, {700, 800}, 3};
     s.materialSize = {5000, 3000};
     s.materialShapeIndex = 2; s.scanDpi = 600;
+    s.engraveDarkFrames = true; s.engraveDarkImports = true;
     s.materialShapeFileName = QStringLiteral("/srv/shapes/oval, small.vls");
     return s;
 }

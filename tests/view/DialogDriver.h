@@ -13,6 +13,7 @@
 
 #include <deque>
 #include <functional>
+#include <utility>
 
 // Answers the modal dialogs a command opens, as a user at the window would:
 // a file dialog gets the next chosen path (or is cancelled when there is
@@ -30,7 +31,12 @@ public:
         m_timer.start();
     }
 
-    void Choose(const QString& path) { m_paths.append(path); }
+    // before: what the user does in the file dialog once the name is typed.
+    void Choose(const QString& path, std::function<void(QFileDialog&)> before = {})
+    {
+        m_paths.append(path);
+        m_beforeOpen.push_back(std::move(before));
+    }
     // What the user does in the next dialog of another kind.
     void Then(std::function<void(QDialog&)> act) { m_acts.push_back(std::move(act)); }
     int ActsLeft() const { return int(m_acts.size()); }
@@ -76,6 +82,8 @@ private:
                 name->setText(QFileInfo(m_paths.first()).fileName());
             else
                 files->selectFile(QFileInfo(m_paths.first()).fileName());
+            if (m_beforeOpen.front())
+                std::exchange(m_beforeOpen.front(), {})(*files);
             // As the Open or Save button does, from a timer of its own: the
             // dialog may ask a question of its own, which this timer must
             // be free to answer. A dialog still reading its folder may not
@@ -84,8 +92,10 @@ private:
             QTimer::singleShot(0, &m_timer, [this, dialog = QPointer<QFileDialog>(files)] {
                 if (dialog)
                     QMetaObject::invokeMethod(dialog, "accept");
-                if (!dialog || !dialog->isVisible())
+                if (!dialog || !dialog->isVisible()) {
                     m_paths.removeFirst();
+                    m_beforeOpen.pop_front();
+                }
                 m_bAccepting = false;
             });
         }
@@ -93,6 +103,7 @@ private:
 
     QTimer m_timer;
     QStringList m_paths;
+    std::deque<std::function<void(QFileDialog&)>> m_beforeOpen; // parallel to m_paths
     QStringList m_messages;
     std::deque<std::function<void(QDialog&)>> m_acts;
     QPointer<QDialog> m_pActedOn;

@@ -9,6 +9,8 @@
 
 #include "acquire/CPictureFileChooser.h"
 #include "acquire/CPictureLoader.h"
+#include "acquire/CPicturePreviewPane.h"
+#include "acquire/CVectorPicture.h"
 #include "app/CAppCommands.h"
 #include "app/CDocumentManager.h"
 #include "app/CMainFrame.h"
@@ -17,11 +19,14 @@
 #include "document/CDocumentFile.h"
 #include "document/CMaterialShapes.h"
 #include "objects/CArcTextObj.h"
+#include "objects/CDibObj.h"
 #include "objects/CTextAttributes.h"
 #include "objects/CTextObj.h"
 #include "view/CVeldraView.h"
+#include "view/controls/CUnitFormat.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -263,6 +268,76 @@ TEST_F(WindowFileFixture, ImportOffersEveryPictureKindFirstAndRefusesSpecialFile
     for (const QString& message : driver.Messages())
         EXPECT_TRUE(message.contains(QStringLiteral("not a regular file"))) << message.toStdString();
     EXPECT_EQ(doc.GetObjectCount(), 1);
+}
+
+// Import shows the highlighted picture on the layout's plate, and "Engrave
+// the dark parts" turns a line drawing round as it comes in.
+TEST_F(WindowFileFixture, ImportShowsThePictureOnThePlateAndTurnsADrawingRoundWhenAsked)
+{
+    QImage shown, turned;
+    driver.Choose(LineDrawing(QStringLiteral("line.png")), [&](QFileDialog& files) {
+        auto* pane = files.findChild<CPicturePreviewPane*>();
+        ASSERT_TRUE(pane);
+        shown = pane->Preview();
+        QCheckBox* box = pane->EngraveDarkBox();
+        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
+        turned = pane->Preview();
+    });
+    ASSERT_TRUE(frame->Router().Execute(CommandId::Import));
+    ASSERT_FALSE(shown.isNull());
+    const auto at = [](const QImage& image, int x, int y) { // in the drawing's pixels
+        return image.pixel(x * image.width() / 40, y * image.height() / 40) & 0xFFFFFF;
+    };
+    EXPECT_EQ(at(shown, 4, 4), 0x000000u);  // transparent: the black plate
+    EXPECT_EQ(at(shown, 14, 14), 0xFFFFFFu);
+    EXPECT_EQ(at(turned, 14, 14), 0x000000u);
+    EXPECT_EQ(at(turned, 20, 14), 0xFFFFFFu);
+
+    ASSERT_EQ(doc.GetObjectCount(), 1);
+    const CDibImage& picture = dynamic_cast<CDibObj*>(doc.GetObjectAt(0))->StoredImage();
+    const auto pixel = [&picture](int x, int y) { return picture.GetPixel(x * picture.Width() / 40, y * picture.Height() / 40); };
+    EXPECT_EQ(pixel(4, 4), transparentKey);
+    EXPECT_EQ(pixel(14, 14), RGB(0, 0, 0));
+    EXPECT_EQ(pixel(20, 14), RGB(255, 255, 255));
+    EXPECT_TRUE(app->Settings().engraveDarkImports);
+}
+
+// An imported SVG made twice as large in Properties is drawn anew at the
+// dots it now takes: sharp edges, not a bitmap enlarged.
+TEST_F(WindowFileFixture, AnSvgMadeLargerIsDrawnAgainAtItsNewSize)
+{
+    const QString svg = LogoSvg(QStringLiteral("logo.svg"));
+    driver.Choose(svg);
+    ASSERT_TRUE(frame->Router().Execute(CommandId::Import));
+    ASSERT_EQ(doc.GetObjectCount(), 1);
+    auto* logo = dynamic_cast<CDibObj*>(doc.GetObjectAt(0));
+    ASSERT_TRUE(logo);
+    const CSize placed = logo->GetSize();
+    driver.Then([placed](QDialog& properties) {
+        auto* width = properties.findChild<QLineEdit*>(QStringLiteral("1006"));
+        auto* height = properties.findChild<QLineEdit*>(QStringLiteral("1007"));
+        ASSERT_TRUE(width && height);
+        for (auto [edit, length] : {std::pair{width, placed.cx}, std::pair{height, placed.cy}}) {
+            edit->setFocus();
+            edit->selectAll();
+            QTest::keyClicks(edit, CUnitFormat(0).Format(2 * length));
+        }
+        QTest::keyClick(height, Qt::Key_Return);
+    });
+    frame->View().SetSelection(logo);
+    ASSERT_TRUE(frame->Router().Execute(CommandId::Properties));
+    ASSERT_EQ(logo->GetSize(), CSize(2 * placed.cx, 2 * placed.cy));
+    const CSize dots = doc.DocToDeviceSize(logo->GetSize());
+    ASSERT_TRUE(logo->DisplayImage());
+    CDibImage expected;
+    ASSERT_TRUE(CVectorPicture::Open(svg)->Draw(dots, expected));
+    const CDibImage& shown = *logo->DisplayImage();
+    ASSERT_EQ(QSize(shown.Width(), shown.Height()), QSize(dots.cx, dots.cy));
+    int differing = 0;
+    for (int y = 0; y < dots.cy; ++y)
+        for (int x = 0; x < dots.cx; ++x)
+            differing += shown.GetPixel(x, y) != expected.GetPixel(x, y);
+    EXPECT_EQ(differing, 0);
 }
 
 TEST_F(WindowFileFixture, SavingOnAFullDiskSaysSoAndKeepsTheFileAndTheChanges)

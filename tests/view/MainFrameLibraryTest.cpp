@@ -9,6 +9,7 @@
 #include "library/material/CMaterialSetupDlg.h"
 #include "view/CVeldraView.h"
 
+#include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -81,6 +82,81 @@ TEST_F(MainFrameLibraryFixture, AnEntryAddedFromTheLibraryWindowIsListedThere)
     EXPECT_TRUE(QFile::exists(QDir(Folder(CLibraryModel::symbol)).filePath(QStringLiteral("Badge.vls"))));
     EXPECT_EQ(frame->LibraryCommands().Link().OpenWindow(), nullptr);
     EXPECT_EQ(driver.ActsLeft(), 0);
+}
+
+// What engraves is what the library window shows: a symbol's transparent
+// part is the plate's colour, and the thumbnails turn with the layout.
+TEST_F(MainFrameLibraryFixture, ThumbnailsShowEachEntryOnTheLayoutsPlate)
+{
+    CDibImage half;
+    ASSERT_TRUE(half.Create(64, 64, 24, RGB(255, 255, 255)));
+    for (int y = 0; y < 64; ++y)
+        for (int x = 32; x < 64; ++x)
+            half.SetPixel(x, y, transparentKey);
+    CDibObj entry;
+    ASSERT_TRUE(entry.SetImageFrom(&half, flagsSymbol, false));
+    QDir().mkpath(Folder(CLibraryModel::symbol));
+    ASSERT_TRUE(entry.WriteSymbolFile(QDir(Folder(CLibraryModel::symbol)).filePath(QStringLiteral("Half.vls"))));
+    const auto thumbnail = [](QImage& shown) {
+        return [&shown](QDialog& dialog) {
+            auto& library = dynamic_cast<CSymbolDlg&>(dialog);
+            shown = library.Model().index(library.Model().RowOf(QStringLiteral("Half"))).data(Qt::DecorationRole)
+                        .value<QImage>();
+            dialog.reject();
+        };
+    };
+    DialogDriver driver;
+    QImage plain, inverted;
+    driver.Then(thumbnail(plain));
+    frame->Router().Execute(CommandId::InsertSymbol);
+    frame->Router().Execute(CommandId::Invert);
+    driver.Then(thumbnail(inverted));
+    frame->Router().Execute(CommandId::InsertSymbol);
+    ASSERT_EQ(plain.size(), QSize(64, 64));
+    ASSERT_EQ(inverted.size(), QSize(64, 64));
+    // The default plate is black: the white half engraves, the other is bare.
+    EXPECT_EQ(plain.pixel(8, 32), qRgb(255, 255, 255));
+    EXPECT_EQ(plain.pixel(56, 32), qRgb(0, 0, 0));
+    EXPECT_EQ(inverted.pixel(8, 32), qRgb(0, 0, 0));
+    EXPECT_EQ(inverted.pixel(56, 32), qRgb(255, 255, 255));
+}
+
+// A black-on-white drawing added as a symbol: the preview shows it on the
+// plate (transparent parts bare), and "Engrave the dark parts" turns it
+// round for the preview and the entry alike, kept for the next symbol.
+TEST_F(MainFrameLibraryFixture, AddSymbolShowsTheDrawingOnThePlateAndTurnsItRoundWhenAsked)
+{
+    QDir().mkpath(Folder(CLibraryModel::symbol));
+    DialogDriver driver;
+    driver.Choose(LineDrawing(QStringLiteral("Line.png")));
+    QImage before, after;
+    driver.Then([&](QDialog& dialog) {
+        auto& add = dynamic_cast<CAddSymbolDlg&>(dialog);
+        before = add.Preview();
+        ASSERT_FALSE(add.EngraveDark()->isChecked());
+        QTest::mouseClick(add.EngraveDark(), Qt::LeftButton, {}, QPoint(8, add.EngraveDark()->height() / 2));
+        after = add.Preview();
+        add.findChild<QPushButton*>(QStringLiteral("1"))->click();
+    });
+    ASSERT_TRUE(frame->Router().Execute(CommandId::AddSymbol));
+    ASSERT_FALSE(before.isNull());
+    const auto at = [](const QImage& image, int x, int y) { // in the drawing's pixels
+        return image.pixel(x * image.width() / 40, y * image.height() / 40) & 0xFFFFFF;
+    };
+    EXPECT_EQ(at(before, 4, 4), 0x000000u);  // transparent: the black plate
+    EXPECT_EQ(at(before, 14, 14), 0xFFFFFFu); // the card engraves as it is
+    EXPECT_EQ(at(after, 4, 4), 0x000000u);
+    EXPECT_EQ(at(after, 14, 14), 0x000000u);
+    EXPECT_EQ(at(after, 20, 14), 0xFFFFFFu); // the stroke engraves
+
+    CDibObj written;
+    ASSERT_TRUE(written.ReadSymbolFile(QDir(Folder(CLibraryModel::symbol)).filePath(QStringLiteral("Line.vls"))));
+    const CDibImage& picture = written.StoredImage();
+    EXPECT_EQ(picture.GetPixel(4, 4), transparentKey);
+    EXPECT_EQ(picture.GetPixel(14, 14), RGB(0, 0, 0));
+    EXPECT_EQ(picture.GetPixel(20, 14), RGB(255, 255, 255));
+    EXPECT_TRUE(app->Settings().engraveDarkSymbols);
+    EXPECT_FALSE(app->Settings().engraveDarkFrames);
 }
 
 TEST_F(MainFrameLibraryFixture, NewStartsWithMaterialSetupAndALibraryMaterialCanBeChosen)

@@ -12,6 +12,7 @@
 
 #include <QBuffer>
 #include <QFile>
+#include <QImage>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -61,6 +62,31 @@ protected:
         CDocumentFile::Serialize(doc, ar);
         ar.Close();
         return bytes;
+    }
+
+    // A line drawing as people have them: a black stroke (x 19 and 20) on a
+    // white card (10 to 29), transparent around it, 40 x 40 pixels.
+    QString LineDrawing(const QString& name)
+    {
+        QImage drawing(40, 40, QImage::Format_ARGB32);
+        drawing.fill(Qt::transparent);
+        for (int y = 10; y < 30; ++y)
+            for (int x = 10; x < 30; ++x)
+                drawing.setPixel(x, y, x == 19 || x == 20 ? qRgb(0, 0, 0) : qRgb(255, 255, 255));
+        const QString path = files.filePath(name);
+        EXPECT_TRUE(drawing.save(path));
+        return path;
+    }
+
+    // A logo as it comes: an SVG of 20 x 10 mm, a white disc on black.
+    QString LogoSvg(const QString& name)
+    {
+        const QString path = files.filePath(name);
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(R"(<svg xmlns="http://www.w3.org/2000/svg" width="20mm" height="10mm" viewBox="0 0 200 100">)"
+                   R"(<rect width="200" height="100" fill="#000"/><circle cx="100" cy="50" r="37" fill="#fff"/></svg>)");
+        return path;
     }
 
     QTemporaryDir config;

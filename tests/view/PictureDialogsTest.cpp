@@ -95,6 +95,16 @@ protected:
         QTest::mouseRelease(&area, Qt::LeftButton, keys, to);
     }
 
+    // The logo SVG through File > Import, selected.
+    CDibObj* ImportLogo()
+    {
+        driver.Choose(LogoSvg(QStringLiteral("logo.svg")));
+        EXPECT_TRUE(frame->Router().Execute(CommandId::Import));
+        auto* logo = doc.GetObjectCount() == 1 ? dynamic_cast<CDibObj*>(doc.GetObjectAt(0)) : nullptr;
+        frame->View().SetSelection(logo);
+        return logo;
+    }
+
     static void ChooseMode(QDialog& dialog, int mode)
     {
         auto* button = dialog.findChild<QRadioButton*>(QString::number(1010 + mode));
@@ -186,6 +196,40 @@ TEST_F(PictureDialogsFixture, TrimmingPutsTheChosenPartAtTheMaterialCentre)
     driver.Then([](QDialog& dialog) { dialog.reject(); });
     EXPECT_TRUE(frame->Router().Execute(CommandId::Trimming));
     EXPECT_EQ(doc.UndoHistory().UndoCount(), undoBefore + 1);
+}
+
+// A part of an imported SVG trimmed and enlarged to the printable area is
+// drawn anew at every dot it takes, not enlarged from the drawn bitmap.
+TEST_F(PictureDialogsFixture, TrimmingADrawingDrawsThePartAgain)
+{
+    CDibObj* logo = ImportLogo();
+    ASSERT_TRUE(logo);
+    CSize chosen;
+    driver.Then([&chosen](QDialog& dialog) {
+        ChooseMode(dialog, 2); // Free: a square part, the printable area's size
+        chosen = static_cast<CTrimmingDlg&>(dialog).Rules().Size();
+        Confirm(dialog);
+    });
+    ASSERT_TRUE(frame->Router().Execute(CommandId::Trimming));
+    const CSize dots = doc.DocToDeviceSize(chosen);
+    const CDibImage& working = logo->StoredImage();
+    EXPECT_EQ(QSize(working.Width(), working.Height()), QSize(dots.cx, dots.cy));
+}
+
+// Once a drawing's pixels are changed (here turned), a new size resamples
+// them: drawing the file again would undo the change.
+TEST_F(PictureDialogsFixture, ATurnedDrawingIsNotDrawnAgainFromItsFile)
+{
+    CDibObj* logo = ImportLogo();
+    ASSERT_TRUE(logo);
+    driver.Then(RotateBy(1));
+    ASSERT_TRUE(frame->Router().Execute(CommandId::RotateImage));
+    const int w = logo->StoredImage().Width(), h = logo->StoredImage().Height();
+    ASSERT_LT(w, h);
+    ASSERT_TRUE(logo->BuildDisplay(2 * w, 2 * h));
+    // The disc of the turned logo reaches across 74 % of its width; drawn
+    // again unturned and squeezed, it would reach across 37 %.
+    EXPECT_EQ(logo->DisplayImage()->GetPixel(2 * w / 5, h), RGB(255, 255, 255));
 }
 
 TEST_F(PictureDialogsFixture, TrimmingAsksForASizeWithinItsLimits)

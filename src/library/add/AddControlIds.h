@@ -13,6 +13,7 @@ inline constexpr int height = 1007;
 inline constexpr int sizeGroup = 1008;
 inline constexpr int preview = 1025;
 inline constexpr int transparent = 1028;
+inline constexpr int engraveDark = 1029;
 inline constexpr int resolution = 1104;
 inline constexpr int name = 1138;
 

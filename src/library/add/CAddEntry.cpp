@@ -3,6 +3,7 @@
 #include "CAddMaterialDlg.h"
 #include "CAddSymbolDlg.h"
 
+#include "document/CPlateLook.h"
 #include "document/CVeldraDoc.h"
 #include "library/CLibraryModel.h"
 
@@ -18,7 +19,9 @@ std::unique_ptr<CAddEntryDlg> NewDialog(int kind, CVeldraDoc& doc, CAppSettings&
 {
     if (kind == CLibraryModel::material)
         return std::make_unique<CAddMaterialDlg>(settings, doc.GetResolution(), folder, parent);
-    return std::make_unique<CAddSymbolDlg>(kind, settings, doc.GetResolution(), folder, parent);
+    auto dialog = std::make_unique<CAddSymbolDlg>(kind, settings, doc.GetResolution(), folder, parent);
+    dialog->SetPlate(CPlateLook::Of(doc));
+    return dialog;
 }
 
 bool Run(CAddEntryDlg& dialog)

@@ -118,13 +118,20 @@ void CAddEntryDlg::ShowSize(CSize size)
     DialogSupport::SetText(m_pHeight, m_sizeRules.Text(size.cy));
 }
 
+void CAddEntryDlg::SetPlate(const CPlateLook& plate)
+{
+    m_plate = plate;
+    RefreshPreview();
+}
+
 void CAddEntryDlg::RefreshPreview()
 {
     if (!m_pObject)
         return;
-    const QColor face = palette().color(QPalette::Button);
     const int inner = previewSide - 2 * m_pPreview->frameWidth();
-    m_preview = ObjectPreview::Render(*m_pObject, {inner, inner}, RGB(face.red(), face.green(), face.blue()));
+    const QColor face = palette().color(QPalette::Button);
+    m_preview = ObjectPreview::Render(*m_pObject, {inner, inner},
+                                      m_plate.value_or(CPlateLook(RGB(face.red(), face.green(), face.blue()), false)));
     m_pPreview->setPixmap(QPixmap::fromImage(m_preview));
 }
 

@@ -2,6 +2,8 @@
 
 #include "CAddSizeRules.h"
 
+#include "document/CPlateLook.h"
+
 #include "objects/CDibObj.h"
 #include "view/controls/CBaseDlg.h"
 
@@ -40,6 +42,8 @@ public:
     // The file written on Add; empty until then.
     const QString& WrittenPath() const { return m_strWrittenPath; }
     const QImage& Preview() const { return m_preview; }
+    // The preview shows the picture as it lands on a plate of these colours.
+    void SetPlate(const CPlateLook& plate);
 
 public slots:
     void accept() override;
@@ -94,4 +98,6 @@ private:
     QLabel* m_pPreview = nullptr;
     QPushButton* m_pAdd = nullptr;
     QImage m_preview;
+    std::optional<CPlateLook> m_plate; // none: on the dialog's face colour
+
 };

@@ -60,6 +60,8 @@ CSymbolDlg::CSymbolDlg(int kind, QString folder, Services services, QWidget* par
         m_button = m_button.expandedTo(button->sizeHint());
     setMinimumSize(CSymbolDlgLayout::MinimumClient(m_button));
     resize(std::max(480, minimumWidth()), 360);
+    if (m_services.plate && m_nKind != CLibraryModel::material)
+        m_model.ShowOnPlate(*m_services.plate);
     Refresh();
     if (m_services.settings)
         RestorePlacement(m_services.settings->symbolDlg);

@@ -35,6 +35,8 @@ public:
         std::function<bool(CommandId)> canSend;
         // A picture file dropped on the window: the add dialog of this kind.
         std::function<void(int kind, const QString& path)> addFromFile;
+        // The layout's plate, for frames and symbols shown as they land on it.
+        std::optional<CPlateLook> plate;
     };
 
     CSymbolDlg(int kind, QString folder, Services services, QWidget* parent = nullptr);

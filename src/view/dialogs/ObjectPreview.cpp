@@ -1,5 +1,6 @@
 #include "ObjectPreview.h"
 
+#include "document/CPlateLook.h"
 #include "imaging/CDibImage.h"
 #include "imaging/DibStretcher.h"
 #include "objects/CSymbolObj.h"
@@ -10,12 +11,18 @@ namespace ObjectPreview {
 
 QImage Render(CSymbolObj& object, QSize frame, COLORREF faceColor)
 {
+    return Render(object, frame, CPlateLook(faceColor, false));
+}
+
+QImage Render(CSymbolObj& object, QSize frame, const CPlateLook& plate)
+{
     if (frame.isEmpty())
         return {};
     const int w = frame.width() * 2, h = frame.height() * 2;
     CDibImage drawing, composed;
-    if (!drawing.Create(w, h, 24, transparentKey) || !composed.Create(w, h, 24, faceColor))
+    if (!drawing.Create(w, h, 24, transparentKey) || !composed.Create(w, h, 24))
         return {};
+    plate.Ground(composed);
     {
         QImage surface = drawing.PaintSurface();
         QPainter painter(&surface);
@@ -25,6 +32,7 @@ QImage Render(CSymbolObj& object, QSize frame, COLORREF faceColor)
     }
     if (!composed.PasteKeyed(drawing, nullptr, transparentKey))
         return {};
+    plate.Finish(composed);
     const CRect target{0, 0, frame.width(), frame.height()};
     return DibStretcher::Stretch(composed, target, {0, 0, w, h}, target, StretchMode::Halftone);
 }

@@ -2,6 +2,7 @@
 #include "DialogDriver.h"
 
 #include "acquire/CPictureLoader.h"
+#include "acquire/CVectorPicture.h"
 #include "library/CLibraryModel.h"
 #include "library/add/CAddEntry.h"
 #include "library/add/CAddEntryBuilder.h"
@@ -204,6 +205,31 @@ TEST_F(AddDialogs, AFramesTransparentMiddleStaysTransparent)
     ASSERT_TRUE(entry);
     EXPECT_EQ(entry->StoredImage().GetPixel(30, 20), transparentKey);
     EXPECT_EQ(entry->StoredImage().GetPixel(2, 2), RGB(0, 0, 0));
+}
+
+// A logo comes as SVG: added at twice its size, it is drawn at the dots of
+// that size (sharp edges), not enlarged from a small bitmap.
+TEST_F(AddDialogs, AnSvgSymbolAddedLargerIsDrawnAtItsNewSize)
+{
+    const QString path = pictures.filePath(QStringLiteral("logo.svg"));
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(R"(<svg xmlns="http://www.w3.org/2000/svg" width="10mm" height="5mm" viewBox="0 0 100 50">)"
+                   R"(<rect width="100" height="50" fill="#000"/><circle cx="50" cy="25" r="20" fill="#fff"/></svg>)");
+    }
+    CAddSymbolDlg dialog(CLibraryModel::symbol, settings, doc.GetResolution(), library.path());
+    Open(dialog, path);
+    EXPECT_EQ(Edit(dialog, ids::width)->text(), QStringLiteral("10.00"));
+    TypeAndLeave(Edit(dialog, ids::width), QStringLiteral("20.00"));
+    EXPECT_EQ(Edit(dialog, ids::height)->text(), QStringLiteral("10.00"));
+    ClickAdd(dialog);
+    const std::unique_ptr<CDibObj> entry = ReadEntry(QStringLiteral("logo"));
+    ASSERT_TRUE(entry);
+    EXPECT_EQ(entry->GetSize(), CSize(2000, 1000));
+    CDibImage expected;
+    ASSERT_TRUE(CVectorPicture::Open(path)->Draw(CAddEntryBuilder::Dots({2000, 1000}, doc.GetResolution()), expected));
+    EXPECT_TRUE(SamePixels(entry->StoredImage(), expected));
 }
 
 TEST_F(AddDialogs, ShrinkingASymbolResamplesItToTheEngraversResolution)
