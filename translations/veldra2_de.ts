@@ -100,6 +100,18 @@ Es liegt unter %1</translation>
     </message>
 </context>
 <context>
+    <name>CAppSettings</name>
+    <message>
+        <source>-32,0,0,0,400,0,0,0,0,3,2,1,34,Arial</source>
+        <extracomment>The font of new text objects: height, width, escapement, orientation, weight, italic, underline, strike-out, character set, output precision, clip precision, quality, pitch and family, then the face name.</extracomment>
+        <translation>-32,0,0,0,400,0,0,0,0,3,2,1,34,Arial</translation>
+    </message>
+    <message>
+        <source>New Text</source>
+        <translation>Neuer Text</translation>
+    </message>
+</context>
+<context>
     <name>CBaseDlg</name>
     <message>
         <source>%1: %2</source>

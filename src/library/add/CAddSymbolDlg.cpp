@@ -4,7 +4,7 @@
 #include "CAddEntryBuilder.h"
 
 #include "acquire/CPicturePreviewPane.h"
-#include "app/CAppSettings.h"
+#include "settings/CAppSettings.h"
 #include "imaging/KeyedNegative.h"
 #include "library/CLibraryModel.h"
 #include "view/crop/CCropImageDlg.h"
