@@ -73,7 +73,7 @@ bool Gone(xcb_window_t window)
             const std::vector<xcb_window_t> stack = Stacking();
             return std::find(stack.begin(), stack.end(), window) == stack.end();
         },
-        5000);
+        20000);
 }
 
 int StackPlace(const QWidget& window)
@@ -100,7 +100,7 @@ bool InAFrame(const QWidget& window)
 bool Framed(const QWidget& window)
 {
     return QTest::qWaitFor([&] { return InAFrame(window) && ClientOrigin(window) == window.geometry().topLeft(); },
-                           5000);
+                           20000);
 }
 
 class WindowPlacementFixture : public MainWindowFixture
@@ -164,7 +164,7 @@ TEST_F(WindowPlacementFixture, DialogsAndTheLayerWindowOpenWhereTheyWereLeft)
     ASSERT_TRUE(Framed(layers));
     const QPoint left(300, 220);
     layers.setGeometry(QRect(left, layers.size()));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return ClientOrigin(layers) == left; }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return ClientOrigin(layers) == left; }, 20000));
     for (int start = 0; start < 3; ++start) {
         Restart();
         CLayerWindow& shown = frame->LayerWindow();
@@ -181,7 +181,7 @@ TEST_F(WindowPlacementFixture, TheLayerWindowShownAtStartLiesAboveTheMainWindow)
     const CLayerWindow& layers = frame->LayerWindow();
     ASSERT_TRUE(layers.isVisible());
     ASSERT_TRUE(Framed(layers));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return StackPlace(layers) >= 0 && StackPlace(*frame) >= 0; }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return StackPlace(layers) >= 0 && StackPlace(*frame) >= 0; }, 20000));
     EXPECT_GT(StackPlace(layers), StackPlace(*frame));
 }
 
@@ -200,7 +200,7 @@ TEST_F(WindowPlacementFixture, AFirstLayoutFitsTheWindowAndTheWindowKeepsItsSize
     // Sized by the user: the plate follows until the user zooms.
     const QPoint left(120, 100);
     frame->setGeometry(QRect(left, QSize(700, 520)));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return frame->size() == QSize(700, 520) && ClientOrigin(*frame) == left; }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return frame->size() == QSize(700, 520) && ClientOrigin(*frame) == left; }, 20000));
     EXPECT_TRUE(plateFits());
 
     Restart();
@@ -209,6 +209,6 @@ TEST_F(WindowPlacementFixture, AFirstLayoutFitsTheWindowAndTheWindowKeepsItsSize
     EXPECT_TRUE(plateFits());
     frame->Router().Execute(CommandId::Zoom400);
     frame->resize(760, 560);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return frame->size() == QSize(760, 560); }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return frame->size() == QSize(760, 560); }, 20000));
     EXPECT_EQ(frame->View().Zoom(), 400);
 }
