@@ -15,6 +15,7 @@
 #include <xcb/xcb.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <vector>
 
 namespace {
@@ -39,6 +40,24 @@ QPoint ClientOrigin(const QWidget& window)
     const QPoint origin(reply->dst_x, reply->dst_y);
     free(reply);
     return origin;
+}
+
+// Asks for the window to be moved as a user's drag has the manager move it,
+// and waits until the program has heard where it went: the program's own
+// idea of its place changes only from the server's events, in order.
+QPoint MoveByManager(const QWidget& window, QPoint to)
+{
+    const QPoint from = ClientOrigin(window);
+    const std::uint32_t place[] = {std::uint32_t(to.x()), std::uint32_t(to.y())};
+    xcb_configure_window(Connection(), xcb_window_t(window.winId()), XCB_CONFIG_WINDOW_X | XCB_CONFIG_WINDOW_Y, place);
+    xcb_flush(Connection());
+    QTest::qWaitFor(
+        [&] {
+            const QPoint now = ClientOrigin(window);
+            return now != from && window.geometry().topLeft() == now;
+        },
+        20000);
+    return ClientOrigin(window);
 }
 
 // The client windows from the bottom of the stack to the top, as the
@@ -162,9 +181,8 @@ TEST_F(WindowPlacementFixture, DialogsAndTheLayerWindowOpenWhereTheyWereLeft)
     CLayerWindow& layers = frame->LayerWindow();
     layers.ShowWindow();
     ASSERT_TRUE(Framed(layers));
-    const QPoint left(300, 220);
-    layers.setGeometry(QRect(left, layers.size()));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return ClientOrigin(layers) == left; }, 20000));
+    const QPoint left = MoveByManager(layers, {300, 220});
+    ASSERT_EQ(layers.geometry().topLeft(), left);
     for (int start = 0; start < 3; ++start) {
         Restart();
         CLayerWindow& shown = frame->LayerWindow();
@@ -198,9 +216,10 @@ TEST_F(WindowPlacementFixture, AFirstLayoutFitsTheWindowAndTheWindowKeepsItsSize
     EXPECT_TRUE(plateFits());
 
     // Sized by the user: the plate follows until the user zooms.
-    const QPoint left(120, 100);
-    frame->setGeometry(QRect(left, QSize(700, 520)));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return frame->size() == QSize(700, 520) && ClientOrigin(*frame) == left; }, 20000));
+    frame->resize(700, 520);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return frame->size() == QSize(700, 520); }, 20000));
+    const QPoint left = MoveByManager(*frame, {120, 100});
+    ASSERT_EQ(frame->geometry().topLeft(), left);
     EXPECT_TRUE(plateFits());
 
     Restart();

@@ -1,6 +1,7 @@
 #include "CBaseDlg.h"
 
 #include <QCoreApplication>
+#include <QHideEvent>
 #include <QMessageBox>
 
 #include <QLabel>
@@ -40,8 +41,13 @@ void CBaseDlg::MoveTo(int x, int y)
 
 CPoint CBaseDlg::GetTopLeft() const
 {
-    // A window not shown yet is where it will show.
-    const QPoint topLeft = m_placeAt.value_or(geometry().topLeft());
+    // A window not shown yet is where it will show; a hidden one where it
+    // was last seen.
+    QPoint topLeft = geometry().topLeft();
+    if (m_placeAt)
+        topLeft = *m_placeAt;
+    else if (!isVisible() && m_leftAt)
+        topLeft = *m_leftAt;
     return {topLeft.x(), topLeft.y()};
 }
 
@@ -87,6 +93,13 @@ void CBaseDlg::showEvent(QShowEvent* event)
         m_placeAt.reset();
     }
     QDialog::showEvent(event);
+}
+
+void CBaseDlg::hideEvent(QHideEvent* event)
+{
+    if (!event->spontaneous())
+        m_leftAt = geometry().topLeft();
+    QDialog::hideEvent(event);
 }
 
 void CBaseDlg::LimitPositionAndSizeEdits()

@@ -58,6 +58,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     // A typed entry that keeps the dialog open: says why and puts the user
     // back into the field, its text selected.
     // Says why, naming the field by its label, and puts the focus there.
@@ -72,5 +73,8 @@ private:
     CUnitFormat m_unitFormat;
     bool m_bInitialised = false;
     std::optional<QPoint> m_placeAt;
+    // Where the window was as it went: once hidden, the window manager may
+    // report it anywhere (a window taken out of its frame lands at 0,0).
+    std::optional<QPoint> m_leftAt;
     std::function<void(const QString&)> m_refusalSink;
 };
