@@ -14,34 +14,34 @@ cleanup() {
 }
 trap cleanup EXIT INT TERM
 
+# wait_for WHAT PID LOG CONDITION...: waits up to 20 s for the condition
+# while the process PID lives; says what did not start otherwise.
+wait_for() {
+    what="$1" pid="$2" log="$3"
+    shift 3
+    waited=0
+    until "$@"; do
+        if ! kill -0 "$pid" 2>/dev/null || [ "$waited" -ge 200 ]; then
+            echo "with-window-manager: $what did not start:" >&2
+            cat "$log" >&2
+            exit 1
+        fi
+        sleep 0.1
+        waited=$((waited + 1))
+    done
+}
+
 # The server writes the display number it took once it takes connections.
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$folder/display" 2>"$folder/server.log" &
 server=$!
-waited=0
-until [ -s "$folder/display" ]; do
-    if ! kill -0 "$server" 2>/dev/null || [ "$waited" -ge 200 ]; then
-        echo "with-window-manager: the X server did not start:" >&2
-        cat "$folder/server.log" >&2
-        exit 1
-    fi
-    sleep 0.1
-    waited=$((waited + 1))
-done
+wait_for "the X server" "$server" "$folder/server.log" test -s "$folder/display"
 DISPLAY=":$(cat "$folder/display")"
 export DISPLAY
 
 HOME="$folder" openbox --sm-disable >"$folder/manager.log" 2>&1 &
 manager=$!
 # The manager is at work once it names itself on the root window.
-waited=0
-until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; do
-    if ! kill -0 "$manager" 2>/dev/null || [ "$waited" -ge 200 ]; then
-        echo "with-window-manager: openbox did not start:" >&2
-        cat "$folder/manager.log" >&2
-        exit 1
-    fi
-    sleep 0.1
-    waited=$((waited + 1))
-done
+names_itself() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+wait_for openbox "$manager" "$folder/manager.log" names_itself
 
 QT_QPA_PLATFORM=xcb "$@"
