@@ -1132,6 +1132,10 @@ Unerwartetes Dateiformat.</translation>
         <source>Could not print %1 on %2: %3</source>
         <translation>%1 konnte nicht auf %2 gedruckt werden: %3</translation>
     </message>
+    <message>
+        <source>Waiting for the print scheduler to answer (at most %1 s)...</source>
+        <translation>Warten auf die Antwort des Druckplaners (höchstens %1 s)...</translation>
+    </message>
 </context>
 <context>
     <name>CPrintSetupDlg</name>

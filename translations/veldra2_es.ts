@@ -1132,6 +1132,10 @@ Formato de archivo inesperado.</translation>
         <source>Could not print %1 on %2: %3</source>
         <translation>No se pudo imprimir %1 en %2: %3</translation>
     </message>
+    <message>
+        <source>Waiting for the print scheduler to answer (at most %1 s)...</source>
+        <translation>Esperando la respuesta del planificador de impresión (como máximo %1 s)...</translation>
+    </message>
 </context>
 <context>
     <name>CPrintSetupDlg</name>

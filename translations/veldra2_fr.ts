@@ -1132,6 +1132,10 @@ Format de fichier inattendu.</translation>
         <source>Could not print %1 on %2: %3</source>
         <translation>Impossible d’imprimer %1 sur %2 : %3</translation>
     </message>
+    <message>
+        <source>Waiting for the print scheduler to answer (at most %1 s)...</source>
+        <translation>En attente de la réponse du planificateur d'impression (%1 s au plus)...</translation>
+    </message>
 </context>
 <context>
     <name>CPrintSetupDlg</name>

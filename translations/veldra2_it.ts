@@ -1132,6 +1132,10 @@ Formato di file inatteso.</translation>
         <source>Could not print %1 on %2: %3</source>
         <translation>Impossibile stampare %1 su %2: %3</translation>
     </message>
+    <message>
+        <source>Waiting for the print scheduler to answer (at most %1 s)...</source>
+        <translation>In attesa della risposta dello scheduler di stampa (al massimo %1 s)...</translation>
+    </message>
 </context>
 <context>
     <name>CPrintSetupDlg</name>

@@ -1132,6 +1132,10 @@ Unexpected file format.</source>
         <source>Could not print %1 on %2: %3</source>
         <translation>%1 を %2 で印刷できませんでした: %3</translation>
     </message>
+    <message>
+        <source>Waiting for the print scheduler to answer (at most %1 s)...</source>
+        <translation>印刷スケジューラの応答を待っています (最大 %1 秒)...</translation>
+    </message>
 </context>
 <context>
     <name>CPrintSetupDlg</name>

@@ -4,6 +4,7 @@
 #include "CVeldraApp.h"
 
 #include "document/CVeldraDoc.h"
+#include "output/CCupsConnection.h"
 #include "output/CCupsQueueList.h"
 #include "output/CEngraverDevice.h"
 #include "output/CPlatePrint.h"
@@ -19,6 +20,18 @@ CPrintCommands::CPrintCommands(CVeldraApp& app, CVeldraDoc& doc, CVeldraView& vi
                                QMainWindow* window)
     : m_app(app), m_doc(doc), m_view(view), m_documents(documents), m_pWindow(window)
 {
+    // Printing waits for the scheduler in the window's own thread: a
+    // scheduler that is slow to answer is told in the status bar, painted
+    // at once, so the pause has a reason.
+    CCupsConnection::SetWaitNotice([this](int boundSeconds) {
+        m_pWindow->statusBar()->showMessage(tr("Waiting for the print scheduler to answer (at most %1 s)...").arg(boundSeconds));
+        m_pWindow->statusBar()->repaint();
+    });
+}
+
+CPrintCommands::~CPrintCommands()
+{
+    CCupsConnection::SetWaitNotice({});
 }
 
 bool CPrintCommands::OnCommand(CommandId id)

@@ -23,6 +23,7 @@ class CPrintCommands : public ICommandTarget
 public:
     CPrintCommands(CVeldraApp& app, CVeldraDoc& doc, CVeldraView& view, CDocumentManager& documents,
                    QMainWindow* window);
+    ~CPrintCommands();
 
     bool OnCommand(CommandId id) override;
     bool OnUpdateCommand(CommandId id, CCommandState& state) override;

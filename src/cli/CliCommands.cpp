@@ -257,7 +257,9 @@ int Library(const QStringList& arguments)
     CLibraryRefresh::Options refresh;
     refresh.kind = kind;
     refresh.screenDepth = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->depth() : 24;
-    CLibraryRefresh::Refresh(options.positional[0], model, refresh);
+    const CLibraryRefresh::Result refreshed = CLibraryRefresh::Refresh(options.positional[0], model, refresh);
+    for (const QString& name : refreshed.leftOut)
+        std::fprintf(stderr, "%s\n", qPrintable(Tr("%1 is left out: a library keeps names in the Western code page only.").arg(name)));
     JsonWriter json;
     json.BeginArray();
     for (const LibraryEntry& entry : model.Entries())

@@ -81,22 +81,11 @@ bool MakeWorkingCopy(const CDibImage& image, const CRect& part, CSize dots, CDib
     return true;
 }
 
-// A drawing's part drawn anew at the dots it takes: the whole drawing at
-// the part's scale, the part cut out of it. False where the picture is no
-// drawing (any more), or the drawing cannot be made that large.
+// A drawing's part drawn anew at the dots it takes. False where the
+// picture is no drawing (any more), or the drawing cannot be made that large.
 bool DrawTrimmed(const CDibObj& picture, const CDibImage& full, const CRect& part, CSize dots, CDibImage& working)
 {
-    const CDibObj::Redraw redraw = picture.CurrentRedraw();
-    if (!redraw || part.Width() <= 0 || part.Height() <= 0)
-        return false;
-    const double scaleX = double(dots.cx) / part.Width(), scaleY = double(dots.cy) / part.Height();
-    const CSize whole{int(std::lround(full.Width() * scaleX)), int(std::lround(full.Height() * scaleY))};
-    CDibImage drawn;
-    if (!redraw(whole, drawn))
-        return false;
-    const int left = int(std::lround(part.left * scaleX)), top = int(std::lround(part.top * scaleY));
-    const CRect cut{left, top, left + dots.cx, top + dots.cy};
-    return cut.right <= drawn.Width() && cut.bottom <= drawn.Height() && working.CopyImage(drawn, &cut);
+    return CDibObj::DrawPart(picture.CurrentRedraw(), {full.Width(), full.Height()}, part, dots, working);
 }
 
 // The full-resolution picture follows a rotation (quarterTurns) or a cut
@@ -340,14 +329,17 @@ bool Trim(CVeldraDoc& doc, CDibObj& picture, const CDibImage& full, const TrimCh
         return false;
     const CSize dots = doc.DocToDeviceSize(choice.size);
     CDibImage working;
-    if (!DrawTrimmed(picture, full, choice.pictureRect, dots, working)
-        && !MakeWorkingCopy(full, choice.pictureRect, dots, working))
+    const bool drawn = DrawTrimmed(picture, full, choice.pictureRect, dots, working);
+    if (!drawn && !MakeWorkingCopy(full, choice.pictureRect, dots, working))
         return false;
     doc.RecordUndo(UndoKind::changed, &picture, true);
     if (!picture.SetImageFrom(&working, picture.m_dwFlags, false)) {
         doc.DropLastUndo();
         return false;
     }
+    // A part drawn from the file is drawn from it again at later sizes.
+    if (drawn)
+        picture.SetRedrawnPart(choice.pictureRect, {full.Width(), full.Height()});
     picture.SetTrim(choice.mode, &choice.displayRect);
     picture.BuildDisplay(dots.cx, dots.cy);
     // Trimmed, the picture starts again from the material's centre.

@@ -246,7 +246,10 @@ QImage DibScreenReducer::Reduce(const CDibImage& image, CRect dest, CRect src, C
     QImage out(visible.Width(), visible.Height(), QImage::Format_RGB32);
     if (out.isNull())
         return {};
-    const auto [firstColumn, endColumn] = ColumnRange(columns);
+    // Plain names, not a structured binding: older compilers cannot hand
+    // a binding to the row lambda.
+    const std::pair<int, int> columnRange = ColumnRange(columns);
+    const int firstColumn = columnRange.first, endColumn = columnRange.second;
     const std::size_t bytes = 3 * std::size_t(std::max(endColumn - firstColumn, 0));
     const PaddedFootprints padded(columns, firstColumn);
     // Rows are addressed from one pointer: the threads must not call the

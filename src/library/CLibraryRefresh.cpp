@@ -1,31 +1,26 @@
 #include "CLibraryRefresh.h"
 
 #include "CLibraryIndex.h"
+#include "CSymbolFolder.h"
 
 #include "imaging/DibStretcher.h"
 #include "objects/CDibObj.h"
-#include "platform/AnsiCodec.h"
 
 #include <QDir>
 #include <QMultiHash>
-#include <QFileInfo>
 
 namespace {
 
-std::vector<LibraryEntry> PendingFiles(const QString& folder)
+// A name the index's code page cannot hold could not be found again from
+// the index: such files are left out, and said so.
+std::vector<LibraryEntry> PendingFiles(const QString& folder, QStringList& leftOut)
 {
+    CSymbolFolder::Listing listing = CSymbolFolder::List(folder);
+    leftOut = std::move(listing.leftOut);
     std::vector<LibraryEntry> pending;
-    const QDir dir(folder);
-    for (const QFileInfo& file : dir.entryInfoList({QStringLiteral("*.vls")}, QDir::Files, QDir::Name)) {
-        // A name the index's code page cannot hold could not be found
-        // again from the index: such files are not listed.
-        if (!AnsiCodec::CanHold(file.completeBaseName(), 0))
-            continue;
-        LibraryEntry entry;
-        entry.name = AnsiCodec::Encode(file.completeBaseName());
-        entry.time = std::int32_t(file.lastModified().toSecsSinceEpoch());
-        pending.push_back(std::move(entry));
-    }
+    pending.reserve(listing.files.size());
+    for (CSymbolFolder::File& file : listing.files)
+        pending.push_back({std::move(file.indexName), file.time});
     return pending;
 }
 
@@ -96,7 +91,7 @@ CLibraryRefresh::Result CLibraryRefresh::Refresh(const QString& folder, CLibrary
 {
     Result result;
     model.Reset({}, {});
-    std::vector<LibraryEntry> pending = PendingFiles(folder);
+    std::vector<LibraryEntry> pending = PendingFiles(folder, result.leftOut);
     const QString indexPath = QDir(folder).filePath(QLatin1String(CLibraryIndex::fileName));
     bool changed = false;
     if (!options.ignoreIndex) {

@@ -5,6 +5,7 @@
 #include "imaging/ColorRef.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -33,6 +34,7 @@ public:
         int decoded = 0;          // symbol files read for thumbnails
         bool indexWritten = false;
         bool cancelled = false;
+        QStringList leftOut;      // files whose names the index cannot hold
     };
 
     static Result Refresh(const QString& folder, CLibraryModel& model, const Options& options);

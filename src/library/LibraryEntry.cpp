@@ -1,5 +1,7 @@
 #include "LibraryEntry.h"
 
+#include "CSymbolFolder.h"
+
 #include "platform/AnsiCodec.h"
 #include "platform/CArchive.h"
 
@@ -32,13 +34,9 @@ QString LibraryEntry::Name() const
 
 QString LibraryEntry::SymbolFilePath(const QString& folder, const QString& name)
 {
-    const QDir dir(folder);
-    const QString plain = dir.filePath(name + QStringLiteral(".vls"));
+    const QString plain = QDir(folder).filePath(name + QStringLiteral(".vls"));
     if (QFileInfo::exists(plain))
         return plain;
-    for (const QFileInfo& file : dir.entryInfoList({name + QStringLiteral(".*")}, QDir::Files)) {
-        if (file.completeBaseName() == name && file.suffix().compare(QLatin1String("vls"), Qt::CaseInsensitive) == 0)
-            return file.filePath();
-    }
-    return plain;
+    const QString found = CSymbolFolder::Find(folder, name);
+    return found.isEmpty() ? plain : found;
 }

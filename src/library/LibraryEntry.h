@@ -22,8 +22,8 @@ struct LibraryEntry
     QString Name() const;
 
     // The symbol file of a name in a folder: "<name>.vls", or the file of
-    // that name whose extension is written in other letter case ("Two.VLS"),
-    // as the folder scan lists it.
+    // that name whose extension is written in other letter case ("Two.VLS")
+    // or whose name is in the index's code page, as the folder scan lists it.
     static QString SymbolFilePath(const QString& folder, const QString& name);
 
     void ToBytes(std::uint8_t* out) const;

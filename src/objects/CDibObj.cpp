@@ -156,16 +156,43 @@ void CDibObj::SetRedraw(Redraw redraw)
 {
     m_redraw = std::move(redraw);
     m_drawn = m_redraw ? m_image.Share() : CDibImage();
+    m_rcDrawnPart = {};
+    m_drawnWhole = {};
+}
+
+void CDibObj::SetRedrawnPart(const CRect& part, CSize whole)
+{
+    if (!m_redraw)
+        return;
+    m_drawn = m_image.Share();
+    m_rcDrawnPart = part;
+    m_drawnWhole = whole;
 }
 
 CDibObj::Redraw CDibObj::CurrentRedraw() const
 {
-    return m_redraw && m_nTrimMode == 0 && m_image.SharesPixelsWith(m_drawn) ? m_redraw : Redraw();
+    return m_redraw && m_image.SharesPixelsWith(m_drawn) ? m_redraw : Redraw();
 }
 
 void CDibObj::KeepRedrawOf(const CDibObj& other)
 {
     SetRedraw(other.CurrentRedraw());
+    if (m_redraw && !other.m_rcDrawnPart.IsEmpty())
+        SetRedrawnPart(other.m_rcDrawnPart, other.m_drawnWhole);
+}
+
+bool CDibObj::DrawPart(const Redraw& redraw, CSize whole, const CRect& part, CSize dots, CDibImage& image)
+{
+    if (!redraw || part.Width() <= 0 || part.Height() <= 0)
+        return false;
+    const double scaleX = double(dots.cx) / part.Width(), scaleY = double(dots.cy) / part.Height();
+    const CSize scaled{int(std::lround(whole.cx * scaleX)), int(std::lround(whole.cy * scaleY))};
+    CDibImage drawn;
+    if (!redraw(scaled, drawn))
+        return false;
+    const int left = int(std::lround(part.left * scaleX)), top = int(std::lround(part.top * scaleY));
+    const CRect cut{left, top, left + dots.cx, top + dots.cy};
+    return cut.right <= drawn.Width() && cut.bottom <= drawn.Height() && image.CopyImage(drawn, &cut);
 }
 
 bool CDibObj::RedrawDisplay(int width, int height)
@@ -174,8 +201,10 @@ bool CDibObj::RedrawDisplay(int width, int height)
     if (!redraw || width < 1 || height < 1)
         return false;
     auto drawn = std::make_unique<CDibImage>();
-    if (!redraw({width, height}, *drawn) || drawn->Width() != width || drawn->Height() != height
-        || drawn->BitCount() != 24)
+    const bool made = m_rcDrawnPart.IsEmpty()
+                          ? redraw({width, height}, *drawn)
+                          : DrawPart(redraw, m_drawnWhole, m_rcDrawnPart, {width, height}, *drawn);
+    if (!made || drawn->Width() != width || drawn->Height() != height || drawn->BitCount() != 24)
         return false;
     m_pDisplay = std::move(drawn);
     return true;

@@ -60,12 +60,19 @@ public:
 
     // A picture drawn from a vector file is drawn anew at each size it is
     // shown at, never resampled, as long as its pixels are still the ones
-    // drawn (not trimmed, cropped, rotated or painted on) and the draw
-    // succeeds (the file is still there). Kept for this run only.
+    // drawn (not cropped, rotated or painted on) and the draw succeeds (the
+    // file is still there). Kept for this run only.
     using Redraw = std::function<bool(CSize dots, CDibImage& image)>;
     void SetRedraw(Redraw redraw);
-    // The way to draw the stored image anew; empty once its pixels changed.
+    // The stored image is now the part of the whole drawing (drawn at
+    // `whole` dots) that the rectangle cuts out, as trimming drew it.
+    void SetRedrawnPart(const CRect& part, CSize whole);
+    // The way to draw the whole drawing anew; empty once the stored
+    // image's pixels are no longer what was drawn.
     Redraw CurrentRedraw() const;
+    // A part of a drawing drawn anew at so many dots: the whole drawing at
+    // the part's scale, the part cut out of it.
+    static bool DrawPart(const Redraw& redraw, CSize whole, const CRect& part, CSize dots, CDibImage& image);
 
     // Null (empty) when there is none.
     QString GetSourcePath() const { return m_strSourcePath; }
@@ -97,6 +104,9 @@ private:
     std::unique_ptr<CDibImage> m_pDisplay;
     std::uint64_t m_displayStamp = 0;
     Redraw m_redraw;
+    // The part of the whole drawing the stored image is; empty for all.
+    CRect m_rcDrawnPart;
+    CSize m_drawnWhole;
     // The stored image as drawn, its pixels shared: any change to the
     // stored image takes a copy of its own, and the two part.
     CDibImage m_drawn;

@@ -31,13 +31,19 @@ bool IsEscape(const QString& path, qsizetype i)
 
 namespace NativePath {
 
+bool IsUtf8(QByteArrayView bytes)
+{
+    // The decoder lets a sequence cut short at the end pass: the bytes
+    // must come back from the text.
+    const QString text = QString::fromUtf8(bytes);
+    return text.toUtf8() == bytes;
+}
+
 QString Decode(const QByteArray& bytes)
 {
-    QStringDecoder whole(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = whole.decode(bytes);
-    if (!whole.hasError())
-        return text;
-    text.clear();
+    if (IsUtf8(bytes))
+        return QString::fromUtf8(bytes);
+    QString text;
     for (qsizetype i = 0; i < bytes.size();) {
         const int length = SequenceLength(static_cast<unsigned char>(bytes[i]));
         if (length > 0 && i + length <= bytes.size()) {

@@ -11,6 +11,9 @@
 namespace NativePath {
 
 QString Decode(const QByteArray& bytes);
+// Whether the bytes are UTF-8 throughout, a sequence cut short at the end
+// not being so.
+bool IsUtf8(QByteArrayView bytes);
 QByteArray Encode(const QString& path);
 
 } // namespace NativePath

@@ -344,6 +344,21 @@ TEST_F(CliFixture, LibraryListsTheRefreshedRows)
     EXPECT_EQ(rows[0].toObject().value(QStringLiteral("name")).toString(), QStringLiteral("a-moon"));
     EXPECT_GT(rows[0].toObject().value(QStringLiteral("time")).toInteger(), 0);
     EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("Symbol/index.vli"))));
+
+    // Names as the file system gives them: bytes of an older code page are
+    // that code page's name; what the index cannot hold is said.
+    const QByteArray folder = QFile::encodeName(dir.filePath(QStringLiteral("Symbol")));
+    Write("Symbol/moved.vls", symbol);
+    ASSERT_EQ(::rename((folder + "/moved.vls").constData(), (folder + "/plat\xE9.vls").constData()), 0);
+    Write("Symbol/moved.vls", symbol);
+    ASSERT_TRUE(QFile::rename(dir.filePath(QStringLiteral("Symbol/moved.vls")), dir.filePath(u"Symbol/\u6c49.vls"_qs)));
+    const CliRun named = Cli({QStringLiteral("library"), QFile::decodeName(folder), QStringLiteral("--kind"), QStringLiteral("symbol")});
+    ASSERT_EQ(named.exitCode, 0) << named.err.toStdString();
+    const QJsonArray all = QJsonDocument::fromJson(named.out).array();
+    ASSERT_EQ(all.size(), 3);
+    EXPECT_EQ(all[2].toObject().value(QStringLiteral("name")).toString(), u"plat\u00e9"_qs);
+    EXPECT_EQ(all[2].toObject().value(QStringLiteral("thumbnail")).toInteger(), 2);
+    EXPECT_TRUE(named.err.contains(u"\u6c49.vls is left out"_qs.toUtf8())) << named.err.toStdString();
     EXPECT_EQ(Cli({QStringLiteral("library"), dir.filePath(QStringLiteral("Symbol")), QStringLiteral("--kind"), QStringLiteral("hat")}).exitCode, 2);
 }
 

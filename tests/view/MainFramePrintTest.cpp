@@ -177,6 +177,17 @@ TEST_F(WindowPrintFixture, AStoppedPrinterOrNoSchedulerIsToldAndChangesNothing)
     EXPECT_EQ(driver.Messages().size(), 2);
     EXPECT_EQ(driver.Messages().value(1), QStringLiteral("Could not start print job."));
 
+    // A scheduler that stops answering: the pause is told, and bounded.
+    QStringList shown;
+    QObject::connect(frame->statusBar(), &QStatusBar::messageChanged, frame.get(), [&](const QString& text) { shown << text; });
+    qputenv("VELDRA_CUPS_ANSWER_SECONDS", "2");
+    ASSERT_TRUE(server.Freeze(true));
+    PressPrintDirectly();
+    EXPECT_TRUE(server.Freeze(false));
+    qunsetenv("VELDRA_CUPS_ANSWER_SECONDS");
+    EXPECT_TRUE(shown.contains(QStringLiteral("Waiting for the print scheduler to answer (at most 2 s)..."))) << shown.join('|').toStdString();
+    EXPECT_EQ(driver.Messages().size(), 3);
+
     EXPECT_EQ(CupsTestServer::Instance().LatestJobId(), jobsBefore);
     EXPECT_TRUE(Bound() == before);
     EXPECT_EQ(frame->View().Zoom(), 200);

@@ -5,6 +5,7 @@
 #include "ScratchDisk.h"
 
 #include "document/CPictureCommands.h"
+#include "acquire/CVectorPicture.h"
 #include "document/CVeldraDoc.h"
 #include "objects/CDibObj.h"
 #include "view/CVeldraView.h"
@@ -199,21 +200,49 @@ TEST_F(PictureDialogsFixture, TrimmingPutsTheChosenPartAtTheMaterialCentre)
 }
 
 // A part of an imported SVG trimmed and enlarged to the printable area is
-// drawn anew at every dot it takes, not enlarged from the drawn bitmap.
+// drawn anew at every dot it takes, not enlarged from the drawn bitmap; so
+// is the part when it is made larger again later, and after undo and redo.
 TEST_F(PictureDialogsFixture, TrimmingADrawingDrawsThePartAgain)
 {
     CDibObj* logo = ImportLogo();
     ASSERT_TRUE(logo);
+    CDibImage full;
+    ASSERT_TRUE(full.LoadBitmapFile(logo->GetSourcePath()));
     CSize chosen;
-    driver.Then([&chosen](QDialog& dialog) {
+    CRect part;
+    driver.Then([&](QDialog& dialog) {
         ChooseMode(dialog, 2); // Free: a square part, the printable area's size
         chosen = static_cast<CTrimmingDlg&>(dialog).Rules().Size();
+        part = static_cast<CTrimmingDlg&>(dialog).Rules().PictureRect();
         Confirm(dialog);
     });
     ASSERT_TRUE(frame->Router().Execute(CommandId::Trimming));
     const CSize dots = doc.DocToDeviceSize(chosen);
     const CDibImage& working = logo->StoredImage();
     EXPECT_EQ(QSize(working.Width(), working.Height()), QSize(dots.cx, dots.cy));
+
+    // Twice as large: the whole logo drawn at twice the part's scale, the
+    // part cut out of it, dot for dot.
+    const auto drawnLarger = [&] {
+        const CSize larger{2 * dots.cx, 2 * dots.cy};
+        const double scaleX = double(larger.cx) / part.Width(), scaleY = double(larger.cy) / part.Height();
+        CDibImage whole;
+        EXPECT_TRUE(CVectorPicture::Open(LogoSvg(QStringLiteral("logo.svg")))
+                        ->Draw({int(std::lround(full.Width() * scaleX)), int(std::lround(full.Height() * scaleY))}, whole));
+        EXPECT_TRUE(logo->BuildDisplay(larger.cx, larger.cy));
+        int differing = 0;
+        const int left = int(std::lround(part.left * scaleX)), top = int(std::lround(part.top * scaleY));
+        for (int y = 0; y < larger.cy; ++y)
+            for (int x = 0; x < larger.cx; ++x)
+                differing += logo->DisplayImage()->GetPixel(x, y) != whole.GetPixel(left + x, top + y);
+        return differing;
+    };
+    EXPECT_EQ(drawnLarger(), 0);
+    ASSERT_TRUE(frame->Router().Execute(CommandId::EditUndo));
+    ASSERT_TRUE(frame->Router().Execute(CommandId::EditRedo));
+    logo = dynamic_cast<CDibObj*>(doc.GetObjectAt(0));
+    ASSERT_TRUE(logo);
+    EXPECT_EQ(drawnLarger(), 0);
 }
 
 // Once a drawing's pixels are changed (here turned), a new size resamples

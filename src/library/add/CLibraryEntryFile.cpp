@@ -3,8 +3,8 @@
 #include "library/LibraryEntry.h"
 #include "objects/CDibObj.h"
 #include "platform/AnsiCodec.h"
+#include "platform/NativeFile.h"
 
-#include <QFileInfo>
 
 QString CLibraryEntryFile::PathFor(const QString& folder, const QString& name)
 {
@@ -32,9 +32,8 @@ QString CLibraryEntryFile::NameProblem(const QString& name)
 
 bool CLibraryEntryFile::Exists(const QString& folder, const QString& name)
 {
-    const QFileInfo plain(PathFor(folder, name));
     // A link that leads nowhere is something there all the same.
-    return plain.exists() || plain.isSymLink() || QFileInfo::exists(LibraryEntry::SymbolFilePath(folder, name));
+    return NativeFile::Exists(PathFor(folder, name)) || NativeFile::Exists(LibraryEntry::SymbolFilePath(folder, name));
 }
 
 CLibraryEntryFile::Result CLibraryEntryFile::Write(CDibObj& entry, const QString& folder, const QString& name)

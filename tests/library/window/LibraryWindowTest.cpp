@@ -208,6 +208,30 @@ TEST_F(LibraryWindowFixture, ARenameThatCannotBeDoneSaysWhyAndChangesNothing)
     EXPECT_EQ(QDir(folder.path()).entryList({QStringLiteral("*.vls")}).size(), 3);
 }
 
+// Files copied from an older system may name "é" by the single byte 0xE9:
+// they are listed by that name, and renamed and deleted like any other.
+TEST_F(LibraryWindowFixture, EntriesNamedInAnOlderCodePageAreListedRenamedAndDeleted)
+{
+    const QByteArray base = QFile::encodeName(folder.path());
+    for (const char* name : {"plat\xE9", "caf\xE9"}) {
+        WriteSymbol(Path(QStringLiteral("any")));
+        ASSERT_EQ(::rename(QFile::encodeName(Path(QStringLiteral("any"))).constData(), (base + "/" + name + ".vls").constData()), 0);
+    }
+    auto dialog = Open();
+    ASSERT_EQ(Labels(*dialog), (QStringList{"Alpha", "beta", u"caf\u00e9"_qs, "gamma", u"plat\u00e9"_qs}));
+    QLineEdit* editor = EditName(*dialog, 4);
+    editor->setText(QStringLiteral("plate"));
+    QTest::keyClick(editor, Qt::Key_Return);
+    QTRY_VERIFY(!dialog->Grid()->IsEditing());
+    EXPECT_TRUE(QFile::exists(Path(QStringLiteral("plate"))));
+    EXPECT_FALSE(QFileInfo::exists(QFile::decodeName(base + "/plat\xE9.vls")));
+    dialog->Grid()->SelectRow(2);
+    QTest::keyClick(dialog->Grid(), Qt::Key_Delete);
+    EXPECT_TRUE(QFile::exists(home.filePath(u"Trash/files/caf\u00e9.vls"_qs)));
+    dialog->Refresh();
+    EXPECT_EQ(Labels(*dialog), (QStringList{"Alpha", "beta", "gamma", "plate"}));
+}
+
 TEST_F(LibraryWindowFixture, EscEndsAnEditFirstAndClosesTheWindowOnlyTheSecondTime)
 {
     auto dialog = Open();
