@@ -40,7 +40,14 @@ sleep 1
 export DISPLAY="$display"
 unset QT_QPA_PLATFORM
 
+# A first start as a new user has it: no engraver yet, so the plate is the
+# 50 mm one offered then. Only the print windows are taken with the
+# scheduler's engraver, as they list its queues.
 rm -rf "$out"
-mkdir -p "$out"
-"$build/tools/tour/veldra2-screenshots" "$out" "$language"
+mkdir -p "$out" "$work/printing"
+scheduler="$CUPS_SERVER"
+CUPS_SERVER="$work/no-scheduler.sock" "$build/tools/tour/veldra2-screenshots" "$out" "$language"
+rm -rf "$work/config" "$work/home" "$work/data" && mkdir -p "$work/config" "$work/home"
+CUPS_SERVER="$scheduler" "$build/tools/tour/veldra2-screenshots" "$work/printing" "$language"
+cp "$work/printing/print-setup.png" "$work/printing/print.png" "$out/"
 echo "screenshots in $out"
