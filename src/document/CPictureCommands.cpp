@@ -200,10 +200,9 @@ std::unique_ptr<CDibObj> ReadLibraryFile(const QString& path)
     auto object = std::make_unique<CDibObj>();
     if (!object->ReadSymbolFile(path))
         return nullptr;
-    const QString name = QFileInfo(path).completeBaseName();
-    if (!AnsiCodec::CanHold(name, 0))
+    object->m_strName = AnsiCodec::FromFileName(QFileInfo(path).completeBaseName());
+    if (object->m_strName.isEmpty())
         return nullptr;
-    object->m_strName = AnsiCodec::Encode(name);
     return object;
 }
 

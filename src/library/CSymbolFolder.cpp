@@ -19,15 +19,6 @@ bool HasSymbolExtension(QByteArrayView name)
     return name.size() > extension.size() && name.last(extension.size()).toByteArray().toLower() == extension;
 }
 
-// The index's form of a base name; empty when its code page cannot hold it.
-QByteArray IndexName(QByteArrayView base)
-{
-    if (!NativePath::IsUtf8(base))
-        return base.toByteArray();
-    const QString text = QString::fromUtf8(base);
-    return AnsiCodec::CanHold(text, 0) ? AnsiCodec::Encode(text, 0) : QByteArray();
-}
-
 struct DirCloser
 {
     void operator()(DIR* dir) const { closedir(dir); }
@@ -50,7 +41,7 @@ CSymbolFolder::Listing CSymbolFolder::List(const QString& folder)
         if (fstatat(dirfd(dir.get()), entry->d_name, &status, 0) != 0 || !S_ISREG(status.st_mode))
             continue;
         const QByteArrayView base = name.first(name.size() - extension.size());
-        File file{IndexName(base), prefix + NativePath::Decode(name.toByteArray()), std::int32_t(status.st_mtim.tv_sec)};
+        File file{AnsiCodec::FromFileName(NativePath::Decode(base.toByteArray())), prefix + NativePath::Decode(name.toByteArray()), std::int32_t(status.st_mtim.tv_sec)};
         if (file.indexName.isEmpty())
             listing.leftOut << NativePath::Decode(name.toByteArray());
         else

@@ -1,5 +1,7 @@
 #include "AnsiCodec.h"
 
+#include "NativePath.h"
+
 #include <QStringDecoder>
 #include <QList>
 #include <QStringEncoder>
@@ -70,6 +72,14 @@ std::optional<int> CharSetHolding(const QString& text, int preferred)
         if (CanHold(text, charSet))
             return charSet;
     return std::nullopt;
+}
+
+QByteArray FromFileName(const QString& name)
+{
+    const QByteArray bytes = NativePath::Encode(name);
+    if (!NativePath::IsUtf8(bytes))
+        return bytes;
+    return CanHold(name, 0) ? Encode(name, 0) : QByteArray();
 }
 
 } // namespace AnsiCodec

@@ -27,4 +27,9 @@ QString Unheld(const QString& text, int charSet);
 // Traditional Chinese that does; none when no single one holds it all.
 std::optional<int> CharSetHolding(const QString& text, int preferred);
 
+// A file's name (NativePath form) as the Western code page keeps it: the
+// name's own bytes where they are no UTF-8 (an older system wrote them in
+// that code page), else the name encoded; empty when it cannot hold it.
+QByteArray FromFileName(const QString& name);
+
 } // namespace AnsiCodec

@@ -16,6 +16,8 @@
 
 #include <tuple>
 
+#include <cstdio>
+
 TEST_F(MainFrameLibraryFixture, InsertingASymbolAndFramesFromTheLibraryWindow)
 {
     AddEntry(CLibraryModel::symbol, QStringLiteral("Star"), flagsSymbol);
@@ -43,6 +45,15 @@ TEST_F(MainFrameLibraryFixture, InsertingASymbolAndFramesFromTheLibraryWindow)
     frame->Router().Execute(CommandId::EditUndo);
     ASSERT_EQ(OfKind(SOK_FRAME).size(), 1u);
     EXPECT_EQ(OfKind(SOK_FRAME).front()->m_strName, QByteArray("Single"));
+
+    // An entry whose file an older system named: "é" as the byte 0xE9.
+    AddEntry(CLibraryModel::symbol, QStringLiteral("Moon"), flagsSymbol);
+    const QByteArray symbols = QFile::encodeName(Folder(CLibraryModel::symbol));
+    ASSERT_EQ(::rename((symbols + "/Moon.vls").constData(), (symbols + "/Caf\xE9.vls").constData()), 0);
+    driver.Then(Pick(u"Caf\u00e9"_qs));
+    ASSERT_TRUE(frame->Router().Execute(CommandId::InsertSymbol));
+    ASSERT_EQ(OfKind(SOK_SYMBOL).size(), 2u);
+    EXPECT_EQ(frame->View().Selection()->m_strName, QByteArray("Caf\xE9"));
 
     // Cancelled: nothing happens.
     const int count = doc.GetObjectCount();
