@@ -131,8 +131,8 @@ TEST_F(CodeToolFixture, DataAKindCannotHoldIsRefusedWithTheReason)
         QString data;
         const char* reason;
     } bad[] = {
-        {"datamatrix", QString(1600, 'x'), "too long for Data Matrix"},
-        {"datamatrix-rect", QString(60, '7'), "too long for Data Matrix (rectangular)"},
+        {"datamatrix", QString(2400, 'x'), "too long for Data Matrix"},
+        {"datamatrix-rect", QString(120, '7'), "too long for Data Matrix (rectangular)"},
         {"qr", QString(3000, 'x'), "too long for QR Code"},
         {"code128", QStringLiteral("Preis 5 \u20AC"), "Code 128 cannot hold this data"},
         {"gs1-datamatrix", QStringLiteral("(01)09501101530009"), "GS1 DataMatrix cannot hold this data"},
