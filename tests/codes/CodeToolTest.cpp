@@ -52,23 +52,24 @@ QStringList Plain(QStringList texts)
     return texts;
 }
 
+// An empty 60 x 40 mm plate saved in the folder.
+QString SavePlate(const QTemporaryDir& dir)
+{
+    CVeldraDoc doc;
+    doc.OnNewDocument();
+    doc.SetMaterialSize({6000, 4000});
+    doc.SetDevice(CVeldraDoc::defaultResolution, 6000, 4000);
+    const QString path = dir.filePath(QStringLiteral("plate.vlz"));
+    EXPECT_TRUE(CDocumentFile::Save(doc, path).ok);
+    return path;
+}
+
 struct CodeToolFixture : ::testing::Test
 {
     QTemporaryDir dir;
 
     CliProcessRun Run(const QStringList& arguments) const { return CliProcessRun::Of(dir, arguments); }
-
-    // An empty 60 x 40 mm plate.
-    QString Plate() const
-    {
-        CVeldraDoc doc;
-        doc.OnNewDocument();
-        doc.SetMaterialSize({6000, 4000});
-        doc.SetDevice(CVeldraDoc::defaultResolution, 6000, 4000);
-        const QString path = dir.filePath(QStringLiteral("plate.vlz"));
-        EXPECT_TRUE(CDocumentFile::Save(doc, path).ok);
-        return path;
-    }
+    QString Plate() const { return SavePlate(dir); }
 
     QJsonObject CodeInfo(const QString& layout) const
     {
@@ -197,12 +198,7 @@ TEST_F(CodeToolFixture, ABatchGivesEachPlateItsOwnCodeAndRefusesARecordItCannotH
 
 TEST_F(CodePrintFixture, EachEngraverJobOfABatchCarriesItsOwnSerial)
 {
-    CVeldraDoc doc;
-    doc.OnNewDocument();
-    doc.SetMaterialSize({6000, 4000});
-    doc.SetDevice(CVeldraDoc::defaultResolution, 6000, 4000);
-    const QString plate = dir.filePath(QStringLiteral("plate.vlz"));
-    ASSERT_TRUE(CDocumentFile::Save(doc, plate).ok);
+    const QString plate = SavePlate(dir);
     const QString layout = dir.filePath(QStringLiteral("serial.vlz"));
     ASSERT_EQ(CliProcessRun::Of(dir, {"code", plate, layout, "--type", "gs1-datamatrix", "--data",
                                       "(01)09501101530003(21){serial:101}", "--module", "0.3"})
