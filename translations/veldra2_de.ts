@@ -262,7 +262,7 @@ Davor wurden %3 Platten gesendet.</translation>
     </message>
     <message>
         <source>&amp;Colour</source>
-        <translation>&amp;Farbe</translation>
+        <translation>Far&amp;be</translation>
     </message>
     <message>
         <source>Type the module size as a number greater than 0.</source>
@@ -290,6 +290,10 @@ Davor wurden %3 Platten gesendet.</translation>
     <message>
         <source>%1 could not be made: %2.</source>
         <translation>%1 konnte nicht erzeugt werden: %2.</translation>
+    </message>
+    <message>
+        <source>The data is too long for %1 (%2 bytes).</source>
+        <translation>Die Daten sind zu lang für %1 (%2 Bytes).</translation>
     </message>
 </context>
 <context>

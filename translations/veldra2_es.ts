@@ -214,7 +214,7 @@ Antes se enviaron %3 placas.</translation>
     </message>
     <message>
         <source>&amp;Text under the bars</source>
-        <translation>&amp;Texto bajo las barras</translation>
+        <translation>Te&amp;xto bajo las barras</translation>
     </message>
     <message>
         <source>Code</source>
@@ -262,7 +262,7 @@ Antes se enviaron %3 placas.</translation>
     </message>
     <message>
         <source>&amp;Colour</source>
-        <translation>&amp;Color</translation>
+        <translation>C&amp;olor</translation>
     </message>
     <message>
         <source>Type the module size as a number greater than 0.</source>
@@ -290,6 +290,10 @@ Antes se enviaron %3 placas.</translation>
     <message>
         <source>%1 could not be made: %2.</source>
         <translation>No se pudo crear %1: %2.</translation>
+    </message>
+    <message>
+        <source>The data is too long for %1 (%2 bytes).</source>
+        <translation>Los datos son demasiado largos para %1 (%2 bytes).</translation>
     </message>
 </context>
 <context>

@@ -214,7 +214,7 @@ Il se trouve dans %1</translation>
     </message>
     <message>
         <source>&amp;Text under the bars</source>
-        <translation>&amp;Texte sous les barres</translation>
+        <translation>Te&amp;xte sous les barres</translation>
     </message>
     <message>
         <source>Code</source>
@@ -262,7 +262,7 @@ Il se trouve dans %1</translation>
     </message>
     <message>
         <source>&amp;Colour</source>
-        <translation>&amp;Couleur</translation>
+        <translation>C&amp;ouleur</translation>
     </message>
     <message>
         <source>Type the module size as a number greater than 0.</source>
@@ -290,6 +290,10 @@ Il se trouve dans %1</translation>
     <message>
         <source>%1 could not be made: %2.</source>
         <translation>%1 n&apos;a pas pu être créé : %2.</translation>
+    </message>
+    <message>
+        <source>The data is too long for %1 (%2 bytes).</source>
+        <translation>Les données sont trop longues pour %1 (%2 octets).</translation>
     </message>
 </context>
 <context>
@@ -2698,7 +2702,7 @@ Format de fichier inattendu.</translation>
     </message>
     <message>
         <source>&amp;Code...</source>
-        <translation>&amp;Code...</translation>
+        <translation>C&amp;ode...</translation>
     </message>
     <message>
         <source>Insert a Data Matrix, QR or Code 128 code</source>

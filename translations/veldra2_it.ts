@@ -214,7 +214,7 @@ Prima sono state inviate %3 targhe.</translation>
     </message>
     <message>
         <source>&amp;Text under the bars</source>
-        <translation>&amp;Testo sotto le barre</translation>
+        <translation>T&amp;esto sotto le barre</translation>
     </message>
     <message>
         <source>Code</source>
@@ -262,7 +262,7 @@ Prima sono state inviate %3 targhe.</translation>
     </message>
     <message>
         <source>&amp;Colour</source>
-        <translation>&amp;Colore</translation>
+        <translation>Co&amp;lore</translation>
     </message>
     <message>
         <source>Type the module size as a number greater than 0.</source>
@@ -290,6 +290,10 @@ Prima sono state inviate %3 targhe.</translation>
     <message>
         <source>%1 could not be made: %2.</source>
         <translation>Impossibile creare %1: %2.</translation>
+    </message>
+    <message>
+        <source>The data is too long for %1 (%2 bytes).</source>
+        <translation>I dati sono troppo lunghi per %1 (%2 byte).</translation>
     </message>
 </context>
 <context>
@@ -2698,7 +2702,7 @@ Formato di file inatteso.</translation>
     </message>
     <message>
         <source>&amp;Code...</source>
-        <translation>&amp;Codice...</translation>
+        <translation>Co&amp;dice...</translation>
     </message>
     <message>
         <source>Insert a Data Matrix, QR or Code 128 code</source>

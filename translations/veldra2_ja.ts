@@ -291,6 +291,10 @@ It is at %1</source>
         <source>%1 could not be made: %2.</source>
         <translation>%1 を作成できませんでした: %2。</translation>
     </message>
+    <message>
+        <source>The data is too long for %1 (%2 bytes).</source>
+        <translation>データが %1 には長すぎます (%2 バイト)。</translation>
+    </message>
 </context>
 <context>
     <name>CCodeFields</name>

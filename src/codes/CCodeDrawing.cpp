@@ -58,7 +58,7 @@ int CCodeDrawing::ModuleDotsIn(const CCodeMatrix& matrix, CSize pixels)
 bool CCodeDrawing::Draw(const CCodeMatrix& matrix, bool modulesWhite, CSize pixels, CDibImage& out)
 {
     const std::uint8_t ink = modulesWhite ? 0xFF : 0x00;
-    if (pixels.cx < 1 || pixels.cy < 1 || !out.Create(pixels.cx, pixels.cy, 24, modulesWhite ? 0x000000 : 0xFFFFFF))
+    if (pixels.cx < 1 || pixels.cy < 1 || pixels.cx > maximumSide || pixels.cy > maximumSide || !out.Create(pixels.cx, pixels.cy, 24, modulesWhite ? 0x000000 : 0xFFFFFF))
         return false;
     const int dots = ModuleDotsIn(matrix, pixels);
     const CSize whole = DotsFor(matrix, dots);

@@ -24,6 +24,10 @@ public:
     // The code drawn centred on exactly `pixels`, at ModuleDotsIn(pixels).
     static bool Draw(const CCodeMatrix& matrix, bool modulesWhite, CSize pixels, CDibImage& out);
 
+    // A code is never drawn larger: plates are a few thousand dots a side,
+    // and a module size out of a damaged name must not claim gigabytes.
+    static constexpr int maximumSide = 8192;
+
 private:
     // Without a quiet zone the code still keeps a dot of ground each side,
     // so a drawing pasted a dot narrower than itself never loses a module.

@@ -71,6 +71,13 @@ std::optional<CCodeMatrix> CCodeEncoder::Encode(const CCodeSpec& spec, const QSt
         return std::nullopt;
     }
     const QByteArray bytes = data.toUtf8();
+    // No kind holds more (a QR code takes 7089 digits at most): longer data,
+    // from a damaged or hostile name say, never reaches the encoder.
+    if (bytes.size() > maximumBytes) {
+        if (error)
+            *error = tr("The data is too long for %1 (%2 bytes).").arg(CCodeSpec::Title(spec.kind)).arg(bytes.size());
+        return std::nullopt;
+    }
     const int attempts = spec.kind == CCodeSpec::Kind::dataMatrixRect ? rectangularSizes : 1;
     QString reason;
     for (int size = 0; size < attempts; ++size) {

@@ -21,6 +21,8 @@ public:
     // Nothing, with the reason, for data the kind cannot hold.
     static std::optional<CCodeMatrix> Encode(const CCodeSpec& spec, const QString& data, QString* error);
 
+    static constexpr qsizetype maximumBytes = 8000;
+
 private:
     // The zint kind, input mode and options for the spec; a rectangular
     // Data Matrix is tried at each rectangular size in turn (sizeIndex).

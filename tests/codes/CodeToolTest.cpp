@@ -217,3 +217,28 @@ TEST_F(CodePrintFixture, EachEngraverJobOfABatchCarriesItsOwnSerial)
         EXPECT_EQ(Plain(ReadCodes(page.rgb)), QStringList{"010950110153000321" + QString::number(101 + i)});
     }
 }
+
+// Names from a damaged or hostile file: data no kind holds, a module as
+// large as names allow, a form that is no code. Each opens, renders and
+// runs a batch as a picture or a bounded code.
+TEST_F(CodeToolFixture, DamagedCodeNamesStayPicturesOrBoundedCodes)
+{
+    CVeldraDoc doc;
+    ASSERT_TRUE(CDocumentFile::Open(doc, Plate()).ok);
+    for (const QByteArray& name : {QByteArray("code/qr/M/q/500/") + QByteArray(9000, 'x'),
+                                   QByteArray("code/qr/M/q/10000/{#}"), QByteArray("code/qr/Z/q/500/x"),
+                                   QByteArray("code/datamatrix/M/q/500/%4")}) {
+        auto picture = std::make_unique<CDibObj>();
+        CDibImage image;
+        ASSERT_TRUE(image.Create(40, 40, 24, 0xFFFFFF));
+        ASSERT_TRUE(picture->SetImageFrom(&image, flagsPicture, false));
+        picture->SetBounds(0, 0, 1000, 1000);
+        picture->m_strName = name;
+        doc.InsertAt(std::move(picture), 0);
+    }
+    const QString layout = dir.filePath(QStringLiteral("damaged.vlz"));
+    ASSERT_TRUE(CDocumentFile::Save(doc, layout).ok);
+    EXPECT_EQ(Run({"render", layout, dir.filePath("damaged.bmp")}).exitCode, 0);
+    const CliProcessRun batch = Run({"batch", layout, "--count", "2", "--render", dir.filePath("plates")});
+    EXPECT_EQ(batch.exitCode, 0) << batch.err.constData();
+}
