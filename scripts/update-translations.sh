@@ -8,7 +8,7 @@ root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 lupdate="${LUPDATE:-/usr/lib/qt6/bin/lupdate}"
 cd "$root"
 # The command-line tool and Prepkit speak English only.
-sources=(src/acquire src/app src/batch src/document src/imaging src/library src/objects src/output src/platform src/settings src/view)
+sources=(src/acquire src/app src/batch src/codes src/document src/imaging src/library src/objects src/output src/platform src/settings src/view)
 for catalog in translations/veldra2_*.ts; do
     language="${catalog##*_}"
     language="${language%.ts}"

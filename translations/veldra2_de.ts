@@ -207,6 +207,141 @@ Davor wurden %3 Platten gesendet.</translation>
     </message>
 </context>
 <context>
+    <name>CCodeDlg</name>
+    <message>
+        <source>&amp;Quiet zone</source>
+        <translation>&amp;Ruhezone</translation>
+    </message>
+    <message>
+        <source>&amp;Text under the bars</source>
+        <translation>&amp;Text unter den Strichen</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>Code</translation>
+    </message>
+    <message>
+        <source>L (7 %)</source>
+        <translation>L (7 %)</translation>
+    </message>
+    <message>
+        <source>M (15 %)</source>
+        <translation>M (15 %)</translation>
+    </message>
+    <message>
+        <source>Q (25 %)</source>
+        <translation>Q (25 %)</translation>
+    </message>
+    <message>
+        <source>H (30 %)</source>
+        <translation>H (30 %)</translation>
+    </message>
+    <message>
+        <source>White modules on black</source>
+        <translation>Weiße Module auf Schwarz</translation>
+    </message>
+    <message>
+        <source>Black modules on white</source>
+        <translation>Schwarze Module auf Weiß</translation>
+    </message>
+    <message>
+        <source>&amp;Kind</source>
+        <translation>&amp;Art</translation>
+    </message>
+    <message>
+        <source>&amp;Data</source>
+        <translation>&amp;Daten</translation>
+    </message>
+    <message>
+        <source>&amp;Module (%1)</source>
+        <translation>&amp;Modul (%1)</translation>
+    </message>
+    <message>
+        <source>&amp;Error correction</source>
+        <translation>&amp;Fehlerkorrektur</translation>
+    </message>
+    <message>
+        <source>&amp;Colour</source>
+        <translation>Far&amp;be</translation>
+    </message>
+    <message>
+        <source>Type the module size as a number greater than 0.</source>
+        <translation>Geben Sie die Modulgröße als Zahl größer als 0 ein.</translation>
+    </message>
+</context>
+<context>
+    <name>CCodeEncoder</name>
+    <message>
+        <source>The code has no data.</source>
+        <translation>Der Code enthält keine Daten.</translation>
+    </message>
+    <message>
+        <source>Out of memory.</source>
+        <translation>Nicht genügend Speicher.</translation>
+    </message>
+    <message>
+        <source>The data is too long for %1 (%2).</source>
+        <translation>Die Daten sind zu lang für %1 (%2).</translation>
+    </message>
+    <message>
+        <source>%1 cannot hold this data: %2.</source>
+        <translation>%1 kann diese Daten nicht aufnehmen: %2.</translation>
+    </message>
+    <message>
+        <source>%1 could not be made: %2.</source>
+        <translation>%1 konnte nicht erzeugt werden: %2.</translation>
+    </message>
+    <message>
+        <source>The data is too long for %1 (%2 bytes).</source>
+        <translation>Die Daten sind zu lang für %1 (%2 Bytes).</translation>
+    </message>
+</context>
+<context>
+    <name>CCodeFields</name>
+    <message>
+        <source>The code&apos;s data: %1</source>
+        <translation>Die Daten des Codes: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CCodeRules</name>
+    <message>
+        <source>%1 x %2 mm, %3 x %4 modules; module %5 mm (%6 dots)</source>
+        <translation>%1 x %2 mm, %3 x %4 Module; Modul %5 mm (%6 Punkte)</translation>
+    </message>
+</context>
+<context>
+    <name>CCodeSpec</name>
+    <message>
+        <source>Data Matrix</source>
+        <translation>Data Matrix</translation>
+    </message>
+    <message>
+        <source>Data Matrix (rectangular)</source>
+        <translation>Data Matrix (rechteckig)</translation>
+    </message>
+    <message>
+        <source>QR Code</source>
+        <translation>QR-Code</translation>
+    </message>
+    <message>
+        <source>Code 128</source>
+        <translation>Code 128</translation>
+    </message>
+    <message>
+        <source>GS1 DataMatrix</source>
+        <translation>GS1 DataMatrix</translation>
+    </message>
+    <message>
+        <source>GS1-128</source>
+        <translation>GS1-128</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
     <name>CColorPopup</name>
     <message>
         <source>&amp;Other...</source>
@@ -579,6 +714,10 @@ Bitte prüfen Sie, ob Pfad und Dateiname stimmen.</translation>
         <source>Material</source>
         <translation>Material</translation>
     </message>
+    <message>
+        <source>Code</source>
+        <translation>Code</translation>
+    </message>
 </context>
 <context>
     <name>CLayerWindow</name>
@@ -780,6 +919,13 @@ Halten Sie beim Löschen die Umschalttaste gedrückt, um es endgültig zu lösch
     <message>
         <source>Add Ma&amp;terial</source>
         <translation>Material hin&amp;zufügen</translation>
+    </message>
+</context>
+<context>
+    <name>CModuleSize</name>
+    <message>
+        <source>A module of %1 mm is less than %2 dots at %3 dpi; the smallest module that works is %4 mm.</source>
+        <translation>Ein Modul von %1 mm ist bei %3 dpi kleiner als %2 Punkte; das kleinste Modul, das geht, ist %4 mm.</translation>
     </message>
 </context>
 <context>
@@ -1267,6 +1413,17 @@ Unerwartetes Dateiformat.</translation>
     <message>
         <source>H&amp;eight</source>
         <translation>&amp;Höhe</translation>
+    </message>
+</context>
+<context>
+    <name>CRecordCodes</name>
+    <message>
+        <source>The code &quot;%1&quot;: %2</source>
+        <translation>Der Code „%1“: %2</translation>
+    </message>
+    <message>
+        <source>Record %1: %2</source>
+        <translation>Datensatz %1: %2</translation>
     </message>
 </context>
 <context>
@@ -2546,6 +2703,14 @@ Unerwartetes Dateiformat.</translation>
     <message>
         <source>Show the last record</source>
         <translation>Den letzten Datensatz zeigen</translation>
+    </message>
+    <message>
+        <source>&amp;Code...</source>
+        <translation>&amp;Code...</translation>
+    </message>
+    <message>
+        <source>Insert a Data Matrix, QR or Code 128 code</source>
+        <translation>Einen Data-Matrix-, QR- oder Code-128-Code einfügen</translation>
     </message>
 </context>
 <context>

@@ -207,6 +207,141 @@ Antes se enviaron %3 placas.</translation>
     </message>
 </context>
 <context>
+    <name>CCodeDlg</name>
+    <message>
+        <source>&amp;Quiet zone</source>
+        <translation>Zona de &amp;silencio</translation>
+    </message>
+    <message>
+        <source>&amp;Text under the bars</source>
+        <translation>Te&amp;xto bajo las barras</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>Código</translation>
+    </message>
+    <message>
+        <source>L (7 %)</source>
+        <translation>L (7 %)</translation>
+    </message>
+    <message>
+        <source>M (15 %)</source>
+        <translation>M (15 %)</translation>
+    </message>
+    <message>
+        <source>Q (25 %)</source>
+        <translation>Q (25 %)</translation>
+    </message>
+    <message>
+        <source>H (30 %)</source>
+        <translation>H (30 %)</translation>
+    </message>
+    <message>
+        <source>White modules on black</source>
+        <translation>Módulos blancos sobre negro</translation>
+    </message>
+    <message>
+        <source>Black modules on white</source>
+        <translation>Módulos negros sobre blanco</translation>
+    </message>
+    <message>
+        <source>&amp;Kind</source>
+        <translation>&amp;Tipo</translation>
+    </message>
+    <message>
+        <source>&amp;Data</source>
+        <translation>&amp;Datos</translation>
+    </message>
+    <message>
+        <source>&amp;Module (%1)</source>
+        <translation>&amp;Módulo (%1)</translation>
+    </message>
+    <message>
+        <source>&amp;Error correction</source>
+        <translation>&amp;Corrección de errores</translation>
+    </message>
+    <message>
+        <source>&amp;Colour</source>
+        <translation>C&amp;olor</translation>
+    </message>
+    <message>
+        <source>Type the module size as a number greater than 0.</source>
+        <translation>Escriba el tamaño del módulo como un número mayor que 0.</translation>
+    </message>
+</context>
+<context>
+    <name>CCodeEncoder</name>
+    <message>
+        <source>The code has no data.</source>
+        <translation>El código no tiene datos.</translation>
+    </message>
+    <message>
+        <source>Out of memory.</source>
+        <translation>Memoria insuficiente.</translation>
+    </message>
+    <message>
+        <source>The data is too long for %1 (%2).</source>
+        <translation>Los datos son demasiado largos para %1 (%2).</translation>
+    </message>
+    <message>
+        <source>%1 cannot hold this data: %2.</source>
+        <translation>%1 no puede contener estos datos: %2.</translation>
+    </message>
+    <message>
+        <source>%1 could not be made: %2.</source>
+        <translation>No se pudo crear %1: %2.</translation>
+    </message>
+    <message>
+        <source>The data is too long for %1 (%2 bytes).</source>
+        <translation>Los datos son demasiado largos para %1 (%2 bytes).</translation>
+    </message>
+</context>
+<context>
+    <name>CCodeFields</name>
+    <message>
+        <source>The code&apos;s data: %1</source>
+        <translation>Los datos del código: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CCodeRules</name>
+    <message>
+        <source>%1 x %2 mm, %3 x %4 modules; module %5 mm (%6 dots)</source>
+        <translation>%1 x %2 mm, %3 x %4 módulos; módulo %5 mm (%6 puntos)</translation>
+    </message>
+</context>
+<context>
+    <name>CCodeSpec</name>
+    <message>
+        <source>Data Matrix</source>
+        <translation>Data Matrix</translation>
+    </message>
+    <message>
+        <source>Data Matrix (rectangular)</source>
+        <translation>Data Matrix (rectangular)</translation>
+    </message>
+    <message>
+        <source>QR Code</source>
+        <translation>Código QR</translation>
+    </message>
+    <message>
+        <source>Code 128</source>
+        <translation>Code 128</translation>
+    </message>
+    <message>
+        <source>GS1 DataMatrix</source>
+        <translation>GS1 DataMatrix</translation>
+    </message>
+    <message>
+        <source>GS1-128</source>
+        <translation>GS1-128</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
     <name>CColorPopup</name>
     <message>
         <source>&amp;Other...</source>
@@ -579,6 +714,10 @@ Compruebe que la ruta y el nombre del archivo son correctos.</translation>
         <source>Material</source>
         <translation>Material</translation>
     </message>
+    <message>
+        <source>Code</source>
+        <translation>Código</translation>
+    </message>
 </context>
 <context>
     <name>CLayerWindow</name>
@@ -780,6 +919,13 @@ Mantenga pulsada Mayús al eliminar para borrarlo definitivamente.</translation>
     <message>
         <source>Add Ma&amp;terial</source>
         <translation>Añadir ma&amp;terial</translation>
+    </message>
+</context>
+<context>
+    <name>CModuleSize</name>
+    <message>
+        <source>A module of %1 mm is less than %2 dots at %3 dpi; the smallest module that works is %4 mm.</source>
+        <translation>Un módulo de %1 mm tiene menos de %2 puntos a %3 ppp; el módulo más pequeño posible es %4 mm.</translation>
     </message>
 </context>
 <context>
@@ -1267,6 +1413,17 @@ Formato de archivo inesperado.</translation>
     <message>
         <source>H&amp;eight</source>
         <translation>A&amp;lto</translation>
+    </message>
+</context>
+<context>
+    <name>CRecordCodes</name>
+    <message>
+        <source>The code &quot;%1&quot;: %2</source>
+        <translation>El código «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Record %1: %2</source>
+        <translation>Registro %1: %2</translation>
     </message>
 </context>
 <context>
@@ -2546,6 +2703,14 @@ Formato de archivo inesperado.</translation>
     <message>
         <source>Show the last record</source>
         <translation>Muestra el último registro</translation>
+    </message>
+    <message>
+        <source>&amp;Code...</source>
+        <translation>&amp;Código...</translation>
+    </message>
+    <message>
+        <source>Insert a Data Matrix, QR or Code 128 code</source>
+        <translation>Insertar un código Data Matrix, QR o Code 128</translation>
     </message>
 </context>
 <context>

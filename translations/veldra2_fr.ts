@@ -207,6 +207,141 @@ Il se trouve dans %1</translation>
     </message>
 </context>
 <context>
+    <name>CCodeDlg</name>
+    <message>
+        <source>&amp;Quiet zone</source>
+        <translation>Zone de &amp;silence</translation>
+    </message>
+    <message>
+        <source>&amp;Text under the bars</source>
+        <translation>Te&amp;xte sous les barres</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>Code</translation>
+    </message>
+    <message>
+        <source>L (7 %)</source>
+        <translation>L (7 %)</translation>
+    </message>
+    <message>
+        <source>M (15 %)</source>
+        <translation>M (15 %)</translation>
+    </message>
+    <message>
+        <source>Q (25 %)</source>
+        <translation>Q (25 %)</translation>
+    </message>
+    <message>
+        <source>H (30 %)</source>
+        <translation>H (30 %)</translation>
+    </message>
+    <message>
+        <source>White modules on black</source>
+        <translation>Modules blancs sur noir</translation>
+    </message>
+    <message>
+        <source>Black modules on white</source>
+        <translation>Modules noirs sur blanc</translation>
+    </message>
+    <message>
+        <source>&amp;Kind</source>
+        <translation>&amp;Type</translation>
+    </message>
+    <message>
+        <source>&amp;Data</source>
+        <translation>&amp;Données</translation>
+    </message>
+    <message>
+        <source>&amp;Module (%1)</source>
+        <translation>&amp;Module (%1)</translation>
+    </message>
+    <message>
+        <source>&amp;Error correction</source>
+        <translation>&amp;Correction d&apos;erreur</translation>
+    </message>
+    <message>
+        <source>&amp;Colour</source>
+        <translation>C&amp;ouleur</translation>
+    </message>
+    <message>
+        <source>Type the module size as a number greater than 0.</source>
+        <translation>Saisissez la taille du module comme un nombre supérieur à 0.</translation>
+    </message>
+</context>
+<context>
+    <name>CCodeEncoder</name>
+    <message>
+        <source>The code has no data.</source>
+        <translation>Le code ne contient aucune donnée.</translation>
+    </message>
+    <message>
+        <source>Out of memory.</source>
+        <translation>Mémoire insuffisante.</translation>
+    </message>
+    <message>
+        <source>The data is too long for %1 (%2).</source>
+        <translation>Les données sont trop longues pour %1 (%2).</translation>
+    </message>
+    <message>
+        <source>%1 cannot hold this data: %2.</source>
+        <translation>%1 ne peut pas contenir ces données : %2.</translation>
+    </message>
+    <message>
+        <source>%1 could not be made: %2.</source>
+        <translation>%1 n&apos;a pas pu être créé : %2.</translation>
+    </message>
+    <message>
+        <source>The data is too long for %1 (%2 bytes).</source>
+        <translation>Les données sont trop longues pour %1 (%2 octets).</translation>
+    </message>
+</context>
+<context>
+    <name>CCodeFields</name>
+    <message>
+        <source>The code&apos;s data: %1</source>
+        <translation>Les données du code : %1</translation>
+    </message>
+</context>
+<context>
+    <name>CCodeRules</name>
+    <message>
+        <source>%1 x %2 mm, %3 x %4 modules; module %5 mm (%6 dots)</source>
+        <translation>%1 x %2 mm, %3 x %4 modules ; module %5 mm (%6 points)</translation>
+    </message>
+</context>
+<context>
+    <name>CCodeSpec</name>
+    <message>
+        <source>Data Matrix</source>
+        <translation>Data Matrix</translation>
+    </message>
+    <message>
+        <source>Data Matrix (rectangular)</source>
+        <translation>Data Matrix (rectangulaire)</translation>
+    </message>
+    <message>
+        <source>QR Code</source>
+        <translation>Code QR</translation>
+    </message>
+    <message>
+        <source>Code 128</source>
+        <translation>Code 128</translation>
+    </message>
+    <message>
+        <source>GS1 DataMatrix</source>
+        <translation>GS1 DataMatrix</translation>
+    </message>
+    <message>
+        <source>GS1-128</source>
+        <translation>GS1-128</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+</context>
+<context>
     <name>CColorPopup</name>
     <message>
         <source>&amp;Other...</source>
@@ -579,6 +714,10 @@ Vérifiez que le chemin et le nom du fichier sont corrects.</translation>
         <source>Material</source>
         <translation>Matériau</translation>
     </message>
+    <message>
+        <source>Code</source>
+        <translation>Code</translation>
+    </message>
 </context>
 <context>
     <name>CLayerWindow</name>
@@ -780,6 +919,13 @@ Maintenez Maj en supprimant pour le supprimer définitivement.</translation>
     <message>
         <source>Add Ma&amp;terial</source>
         <translation>Ajouter un ma&amp;tériau</translation>
+    </message>
+</context>
+<context>
+    <name>CModuleSize</name>
+    <message>
+        <source>A module of %1 mm is less than %2 dots at %3 dpi; the smallest module that works is %4 mm.</source>
+        <translation>Un module de %1 mm fait moins de %2 points à %3 dpi ; le plus petit module possible est %4 mm.</translation>
     </message>
 </context>
 <context>
@@ -1267,6 +1413,17 @@ Format de fichier inattendu.</translation>
     <message>
         <source>H&amp;eight</source>
         <translation>Ha&amp;uteur</translation>
+    </message>
+</context>
+<context>
+    <name>CRecordCodes</name>
+    <message>
+        <source>The code &quot;%1&quot;: %2</source>
+        <translation>Le code « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>Record %1: %2</source>
+        <translation>Enregistrement %1 : %2</translation>
     </message>
 </context>
 <context>
@@ -2546,6 +2703,14 @@ Format de fichier inattendu.</translation>
     <message>
         <source>Show the last record</source>
         <translation>Afficher le dernier enregistrement</translation>
+    </message>
+    <message>
+        <source>&amp;Code...</source>
+        <translation>C&amp;ode...</translation>
+    </message>
+    <message>
+        <source>Insert a Data Matrix, QR or Code 128 code</source>
+        <translation>Insérer un code Data Matrix, QR ou Code 128</translation>
     </message>
 </context>
 <context>

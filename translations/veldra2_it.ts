@@ -207,6 +207,141 @@ Prima sono state inviate %3 targhe.</translation>
     </message>
 </context>
 <context>
+    <name>CCodeDlg</name>
+    <message>
+        <source>&amp;Quiet zone</source>
+        <translation>Zona di &amp;rispetto</translation>
+    </message>
+    <message>
+        <source>&amp;Text under the bars</source>
+        <translation>T&amp;esto sotto le barre</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>Codice</translation>
+    </message>
+    <message>
+        <source>L (7 %)</source>
+        <translation>L (7 %)</translation>
+    </message>
+    <message>
+        <source>M (15 %)</source>
+        <translation>M (15 %)</translation>
+    </message>
+    <message>
+        <source>Q (25 %)</source>
+        <translation>Q (25 %)</translation>
+    </message>
+    <message>
+        <source>H (30 %)</source>
+        <translation>H (30 %)</translation>
+    </message>
+    <message>
+        <source>White modules on black</source>
+        <translation>Moduli bianchi su nero</translation>
+    </message>
+    <message>
+        <source>Black modules on white</source>
+        <translation>Moduli neri su bianco</translation>
+    </message>
+    <message>
+        <source>&amp;Kind</source>
+        <translation>&amp;Tipo</translation>
+    </message>
+    <message>
+        <source>&amp;Data</source>
+        <translation>&amp;Dati</translation>
+    </message>
+    <message>
+        <source>&amp;Module (%1)</source>
+        <translation>&amp;Modulo (%1)</translation>
+    </message>
+    <message>
+        <source>&amp;Error correction</source>
+        <translation>&amp;Correzione errori</translation>
+    </message>
+    <message>
+        <source>&amp;Colour</source>
+        <translation>Co&amp;lore</translation>
+    </message>
+    <message>
+        <source>Type the module size as a number greater than 0.</source>
+        <translation>Digitare la dimensione del modulo come numero maggiore di 0.</translation>
+    </message>
+</context>
+<context>
+    <name>CCodeEncoder</name>
+    <message>
+        <source>The code has no data.</source>
+        <translation>Il codice non contiene dati.</translation>
+    </message>
+    <message>
+        <source>Out of memory.</source>
+        <translation>Memoria insufficiente.</translation>
+    </message>
+    <message>
+        <source>The data is too long for %1 (%2).</source>
+        <translation>I dati sono troppo lunghi per %1 (%2).</translation>
+    </message>
+    <message>
+        <source>%1 cannot hold this data: %2.</source>
+        <translation>%1 non può contenere questi dati: %2.</translation>
+    </message>
+    <message>
+        <source>%1 could not be made: %2.</source>
+        <translation>Impossibile creare %1: %2.</translation>
+    </message>
+    <message>
+        <source>The data is too long for %1 (%2 bytes).</source>
+        <translation>I dati sono troppo lunghi per %1 (%2 byte).</translation>
+    </message>
+</context>
+<context>
+    <name>CCodeFields</name>
+    <message>
+        <source>The code&apos;s data: %1</source>
+        <translation>I dati del codice: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CCodeRules</name>
+    <message>
+        <source>%1 x %2 mm, %3 x %4 modules; module %5 mm (%6 dots)</source>
+        <translation>%1 x %2 mm, %3 x %4 moduli; modulo %5 mm (%6 punti)</translation>
+    </message>
+</context>
+<context>
+    <name>CCodeSpec</name>
+    <message>
+        <source>Data Matrix</source>
+        <translation>Data Matrix</translation>
+    </message>
+    <message>
+        <source>Data Matrix (rectangular)</source>
+        <translation>Data Matrix (rettangolare)</translation>
+    </message>
+    <message>
+        <source>QR Code</source>
+        <translation>Codice QR</translation>
+    </message>
+    <message>
+        <source>Code 128</source>
+        <translation>Code 128</translation>
+    </message>
+    <message>
+        <source>GS1 DataMatrix</source>
+        <translation>GS1 DataMatrix</translation>
+    </message>
+    <message>
+        <source>GS1-128</source>
+        <translation>GS1-128</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
     <name>CColorPopup</name>
     <message>
         <source>&amp;Other...</source>
@@ -579,6 +714,10 @@ Verificare che percorso e nome del file siano corretti.</translation>
         <source>Material</source>
         <translation>Materiale</translation>
     </message>
+    <message>
+        <source>Code</source>
+        <translation>Codice</translation>
+    </message>
 </context>
 <context>
     <name>CLayerWindow</name>
@@ -780,6 +919,13 @@ Tenere premuto Maiusc durante l&apos;eliminazione per eliminarlo definitivamente
     <message>
         <source>Add Ma&amp;terial</source>
         <translation>Aggiungi materia&amp;le</translation>
+    </message>
+</context>
+<context>
+    <name>CModuleSize</name>
+    <message>
+        <source>A module of %1 mm is less than %2 dots at %3 dpi; the smallest module that works is %4 mm.</source>
+        <translation>Un modulo di %1 mm è meno di %2 punti a %3 dpi; il modulo più piccolo possibile è %4 mm.</translation>
     </message>
 </context>
 <context>
@@ -1267,6 +1413,17 @@ Formato di file inatteso.</translation>
     <message>
         <source>H&amp;eight</source>
         <translation>Alte&amp;zza</translation>
+    </message>
+</context>
+<context>
+    <name>CRecordCodes</name>
+    <message>
+        <source>The code &quot;%1&quot;: %2</source>
+        <translation>Il codice &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>Record %1: %2</source>
+        <translation>Record %1: %2</translation>
     </message>
 </context>
 <context>
@@ -2546,6 +2703,14 @@ Formato di file inatteso.</translation>
     <message>
         <source>Show the last record</source>
         <translation>Mostra l&apos;ultimo record</translation>
+    </message>
+    <message>
+        <source>&amp;Code...</source>
+        <translation>Co&amp;dice...</translation>
+    </message>
+    <message>
+        <source>Insert a Data Matrix, QR or Code 128 code</source>
+        <translation>Inserisce un codice Data Matrix, QR o Code 128</translation>
     </message>
 </context>
 <context>

@@ -207,6 +207,141 @@ It is at %1</source>
     </message>
 </context>
 <context>
+    <name>CCodeDlg</name>
+    <message>
+        <source>&amp;Quiet zone</source>
+        <translation>クワイエットゾーン(&amp;Q)</translation>
+    </message>
+    <message>
+        <source>&amp;Text under the bars</source>
+        <translation>バーの下に文字(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>コード</translation>
+    </message>
+    <message>
+        <source>L (7 %)</source>
+        <translation>L (7 %)</translation>
+    </message>
+    <message>
+        <source>M (15 %)</source>
+        <translation>M (15 %)</translation>
+    </message>
+    <message>
+        <source>Q (25 %)</source>
+        <translation>Q (25 %)</translation>
+    </message>
+    <message>
+        <source>H (30 %)</source>
+        <translation>H (30 %)</translation>
+    </message>
+    <message>
+        <source>White modules on black</source>
+        <translation>黒地に白のモジュール</translation>
+    </message>
+    <message>
+        <source>Black modules on white</source>
+        <translation>白地に黒のモジュール</translation>
+    </message>
+    <message>
+        <source>&amp;Kind</source>
+        <translation>種類(&amp;K)</translation>
+    </message>
+    <message>
+        <source>&amp;Data</source>
+        <translation>データ(&amp;D)</translation>
+    </message>
+    <message>
+        <source>&amp;Module (%1)</source>
+        <translation>モジュール (%1)(&amp;M)</translation>
+    </message>
+    <message>
+        <source>&amp;Error correction</source>
+        <translation>誤り訂正(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Colour</source>
+        <translation>色(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Type the module size as a number greater than 0.</source>
+        <translation>モジュールの大きさを 0 より大きい数で入力してください。</translation>
+    </message>
+</context>
+<context>
+    <name>CCodeEncoder</name>
+    <message>
+        <source>The code has no data.</source>
+        <translation>コードにデータがありません。</translation>
+    </message>
+    <message>
+        <source>Out of memory.</source>
+        <translation>メモリが足りません。</translation>
+    </message>
+    <message>
+        <source>The data is too long for %1 (%2).</source>
+        <translation>データが %1 には長すぎます (%2)。</translation>
+    </message>
+    <message>
+        <source>%1 cannot hold this data: %2.</source>
+        <translation>%1 にはこのデータを入れられません: %2。</translation>
+    </message>
+    <message>
+        <source>%1 could not be made: %2.</source>
+        <translation>%1 を作成できませんでした: %2。</translation>
+    </message>
+    <message>
+        <source>The data is too long for %1 (%2 bytes).</source>
+        <translation>データが %1 には長すぎます (%2 バイト)。</translation>
+    </message>
+</context>
+<context>
+    <name>CCodeFields</name>
+    <message>
+        <source>The code&apos;s data: %1</source>
+        <translation>コードのデータ: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CCodeRules</name>
+    <message>
+        <source>%1 x %2 mm, %3 x %4 modules; module %5 mm (%6 dots)</source>
+        <translation>%1 x %2 mm、%3 x %4 モジュール、モジュール %5 mm (%6 ドット)</translation>
+    </message>
+</context>
+<context>
+    <name>CCodeSpec</name>
+    <message>
+        <source>Data Matrix</source>
+        <translation>データマトリックス</translation>
+    </message>
+    <message>
+        <source>Data Matrix (rectangular)</source>
+        <translation>データマトリックス (長方形)</translation>
+    </message>
+    <message>
+        <source>QR Code</source>
+        <translation>QR コード</translation>
+    </message>
+    <message>
+        <source>Code 128</source>
+        <translation>Code 128</translation>
+    </message>
+    <message>
+        <source>GS1 DataMatrix</source>
+        <translation>GS1 データマトリックス</translation>
+    </message>
+    <message>
+        <source>GS1-128</source>
+        <translation>GS1-128</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
     <name>CColorPopup</name>
     <message>
         <source>&amp;Other...</source>
@@ -579,6 +714,10 @@ Please verify that the correct path and file name are given.</source>
         <source>Material</source>
         <translation>素材</translation>
     </message>
+    <message>
+        <source>Code</source>
+        <translation>コード</translation>
+    </message>
 </context>
 <context>
     <name>CLayerWindow</name>
@@ -780,6 +919,13 @@ Hold Shift while deleting to delete it for good.</source>
     <message>
         <source>Add Ma&amp;terial</source>
         <translation>素材の追加(&amp;T)</translation>
+    </message>
+</context>
+<context>
+    <name>CModuleSize</name>
+    <message>
+        <source>A module of %1 mm is less than %2 dots at %3 dpi; the smallest module that works is %4 mm.</source>
+        <translation>%1 mm のモジュールは %3 dpi で %2 ドット未満です。使える最小のモジュールは %4 mm です。</translation>
     </message>
 </context>
 <context>
@@ -1267,6 +1413,17 @@ Unexpected file format.</source>
     <message>
         <source>H&amp;eight</source>
         <translation>高さ(&amp;E)</translation>
+    </message>
+</context>
+<context>
+    <name>CRecordCodes</name>
+    <message>
+        <source>The code &quot;%1&quot;: %2</source>
+        <translation>コード「%1」: %2</translation>
+    </message>
+    <message>
+        <source>Record %1: %2</source>
+        <translation>レコード %1: %2</translation>
     </message>
 </context>
 <context>
@@ -2546,6 +2703,14 @@ Unexpected file format.</source>
     <message>
         <source>Show the last record</source>
         <translation>最後のレコードを表示します</translation>
+    </message>
+    <message>
+        <source>&amp;Code...</source>
+        <translation>コード(&amp;C)...</translation>
+    </message>
+    <message>
+        <source>Insert a Data Matrix, QR or Code 128 code</source>
+        <translation>データマトリックス、QR、Code 128 のコードを挿入</translation>
     </message>
 </context>
 <context>

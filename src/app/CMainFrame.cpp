@@ -5,6 +5,7 @@
 #include "batch/window/CRecordNavigator.h"
 #include "CDocumentCommands.h"
 #include "CPrintCommands.h"
+#include "CCodeCommand.h"
 #include "CTrimCommand.h"
 #include "CDocumentManager.h"
 #include "CLibraryCommands.h"
@@ -66,6 +67,7 @@ CMainFrame::CMainFrame(CVeldraApp& app, CVeldraDoc& doc, CRecentFileList& recent
     m_pAppCommands = std::make_unique<CAppCommands>(this);
     m_pPrintCommands = std::make_unique<CPrintCommands>(app, doc, *m_pView, *m_pDocuments, this);
     m_pTrimCommand = std::make_unique<CTrimCommand>(app.Settings(), doc, *m_pView, this);
+    m_pCodeCommand = std::make_unique<CCodeCommand>(app.Settings(), doc, this);
     m_pLibraryCommands = std::make_unique<CLibraryCommands>(app, doc, m_router, this);
     m_pScanCommands = std::make_unique<CScanCommands>(app.Settings(), doc, this);
     m_pLibraryCommands->SetScanner([this](QWidget* parent) { return m_pScanCommands->Scan(parent); });
@@ -80,6 +82,7 @@ CMainFrame::CMainFrame(CVeldraApp& app, CVeldraDoc& doc, CRecentFileList& recent
     m_router.AddTarget(m_pPrintCommands.get());
     m_router.AddTarget(m_pBatchCommands.get());
     m_router.AddTarget(m_pTrimCommand.get());
+    m_router.AddTarget(m_pCodeCommand.get());
     m_router.AddTarget(m_pLibraryCommands.get());
     m_router.AddTarget(m_pScanCommands.get());
     m_router.AddTarget(m_pDocumentCommands.get());
@@ -197,6 +200,7 @@ void CMainFrame::ConnectEditors()
     CObjectEditor* editor = m_pObjectEditor.get();
     CVeldraDoc& doc = m_doc;
     m_pView->SetObjectEditor(editor);
+    editor->SetCodeEditor([this](CDibObj& code) { return m_pCodeCommand->Edit(code); });
     m_pView->SetPictureCropper([this](CDibImage& picture) { return CCropImageDlg::Run(picture, m_app.Settings(), this); });
     m_pView->SetTextPlacer(CVeldraView::toolTextBlock,
                            [&doc, editor](CPoint device) { return CTextCommands::AddText(doc, device, true, *editor); });

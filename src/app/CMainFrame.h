@@ -18,6 +18,7 @@ class CLibraryCommands;
 class CScanCommands;
 class CPrintCommands;
 class CRecoveryLink;
+class CCodeCommand;
 class CTrimCommand;
 class CObjectEditor;
 class CRecentFileList;
@@ -103,6 +104,7 @@ private:
     std::unique_ptr<CAppCommands> m_pAppCommands;
     std::unique_ptr<CPrintCommands> m_pPrintCommands;
     std::unique_ptr<CTrimCommand> m_pTrimCommand;
+    std::unique_ptr<CCodeCommand> m_pCodeCommand;
     std::unique_ptr<CLibraryCommands> m_pLibraryCommands;
     std::unique_ptr<CScanCommands> m_pScanCommands;
     std::unique_ptr<CObjectEditor> m_pObjectEditor;

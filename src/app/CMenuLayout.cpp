@@ -36,7 +36,7 @@ void CMenuLayout::BuildMenuBar(QMainWindow& window, CCommandActions& actions, co
                                 C::ToolHorizontalText, C::ToolFanText, C::None, C::ToolPen, C::ToolFillPaint,
                                 C::PenSetup, C::None});
     QMenu* insert = object->addMenu(tr("I&nsert"));
-    actions.AddToMenu(*insert, {C::InsertMaterial, C::InsertFrame, C::InsertSymbol});
+    actions.AddToMenu(*insert, {C::InsertMaterial, C::InsertFrame, C::InsertSymbol, C::None, C::InsertCode});
     actions.RefreshOnShow(*insert);
     QMenu* parts = object->addMenu(tr("A&dd Parts"));
     actions.AddToMenu(*parts, {C::AddFrame, C::AddSymbol});
@@ -105,7 +105,7 @@ void CMenuLayout::FillStandardBar(QToolBar& bar, CCommandActions& actions)
 void CMenuLayout::FillExtendedBar(QToolBar& bar, CCommandActions& actions)
 {
     for (C id : {C::ToolSelect, C::ToolZoom, C::ToolScroll, C::ToolTextBlock, C::TextToolDropDown, C::ToolPen,
-                 C::ToolFillPaint, C::None, C::InsertMaterial, C::InsertFrame, C::InsertSymbol, C::None,
+                 C::ToolFillPaint, C::None, C::InsertMaterial, C::InsertFrame, C::InsertSymbol, C::InsertCode, C::None,
                  C::Properties, C::MoveCenter, C::Trimming, C::CropImage, C::RotateImage, C::None, C::Invert}) {
         if (id == C::None)
             bar.addSeparator();

@@ -49,6 +49,10 @@ std::unique_ptr<CRecordLayout> CRecordLayout::Make(const CVeldraDoc& doc, QStrin
         if (parsed->HasFields())
             made->m_fields.push_back({object, std::move(*parsed), ObjectName::CharSet(*object), CFieldFit(*object)});
     }
+    std::optional<CRecordCodes> codes = CRecordCodes::Find(*made->m_pLayout, error);
+    if (!codes)
+        return nullptr;
+    made->m_codes = std::move(*codes);
     made->m_pRenderer = std::make_unique<CPlateRenderer>(*made->m_pLayout);
     return made;
 }
@@ -60,6 +64,9 @@ QStringList CRecordLayout::Columns() const
         for (const QString& column : field.text.Columns())
             if (!columns.contains(column))
                 columns << column;
+    for (const QString& column : m_codes.Columns())
+        if (!columns.contains(column))
+            columns << column;
     return columns;
 }
 
@@ -84,6 +91,9 @@ bool CRecordLayout::Apply(const CDataSource& data, int record, const QDate& date
     for (std::size_t i = 0; i < m_fields.size(); ++i)
         if (!Fill(m_fields[i], data, record, date, texts[i], error))
             return false;
+    if (!m_codes.Fill(data, record, date, error))
+        return false;
+    m_codes.Apply(*m_pLayout);
     for (std::size_t i = 0; i < m_fields.size(); ++i)
         if (m_fields[i].object->m_strName != texts[i])
             m_fields[i].shrunk = m_fields[i].fit.Apply(texts[i]);
@@ -95,7 +105,7 @@ QString CRecordLayout::CounterProblem(int firstRecord, int lastRecord) const
     for (const FieldText& field : m_fields)
         if (QString problem = field.text.CounterProblem(firstRecord, lastRecord); !problem.isEmpty())
             return problem;
-    return {};
+    return m_codes.CounterProblem(firstRecord, lastRecord);
 }
 
 bool CRecordLayout::Shrunk() const

@@ -2,6 +2,7 @@
 
 #include "CFieldFit.h"
 #include "CFieldTemplate.h"
+#include "CRecordCodes.h"
 
 #include "document/CPlateRenderer.h"
 
@@ -31,7 +32,7 @@ public:
     static std::unique_ptr<CRecordLayout> Make(const CVeldraDoc& doc, QString* error);
     ~CRecordLayout();
 
-    bool HasFields() const { return !m_fields.empty(); }
+    bool HasFields() const { return !m_fields.empty() || m_codes.HasFields(); }
     // The columns the fields name, each once.
     QStringList Columns() const;
     // Empty when the source has every column the fields name; otherwise
@@ -70,4 +71,5 @@ private:
     std::unique_ptr<CVeldraDoc> m_pLayout;
     std::unique_ptr<CPlateRenderer> m_pRenderer;
     std::vector<FieldText> m_fields;
+    CRecordCodes m_codes;
 };

@@ -92,7 +92,7 @@ int InfoDocument(const QString& path, std::uint32_t version)
         .Field("invert", std::int64_t(doc.IsInverted() ? 1 : 0));
     json.Key("objects").BeginArray();
     for (const CSymbolObj* object : doc.GetObjects())
-        WriteObjectJson(json, *object);
+        WriteObjectJson(json, *object, &doc);
     json.EndArray().EndObject();
     std::printf("%s\n", json.Text().constData());
     return exitOk;

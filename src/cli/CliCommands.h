@@ -18,5 +18,6 @@ int Import(const QStringList& arguments);
 int Library(const QStringList& arguments);
 int Print(const QStringList& arguments);
 int Batch(const QStringList& arguments);
+int Code(const QStringList& arguments);
 
 } // namespace CliCommands

@@ -3,6 +3,7 @@
 #include "JsonWriter.h"
 
 #include "objects/CArcTextObj.h"
+#include "objects/CCodePicture.h"
 #include "objects/CDibObj.h"
 #include "objects/CTextObj.h"
 #include "objects/ObjectName.h"
@@ -27,6 +28,22 @@ void WritePicture(JsonWriter& json, const CDibObj& picture)
         .Field("width", std::int64_t(image.Width()))
         .Field("height", std::int64_t(image.Height()))
         .Field("bpp", std::int64_t(image.BitCount()))
+        .EndObject();
+}
+
+void WriteCode(JsonWriter& json, const CCodeSpec& code, const CDocumentContext* layout)
+{
+    json.Key("code").BeginObject()
+        .Field("kind", CCodeSpec::Key(code.kind))
+        .Field("data", code.data)
+        .Field("module_um", std::int64_t(code.moduleMicrons));
+    if (layout)
+        json.Field("module_dots", std::int64_t(CCodePicture::ModuleDots(code, *layout)));
+    if (code.HasEcc())
+        json.Field("ecc", QString(code.ecc));
+    json.Field("quiet_zone", std::int64_t(code.quietZone))
+        .Field("human_text", std::int64_t(code.humanText && code.IsLinear()))
+        .Field("modules_white", std::int64_t(code.modulesWhite))
         .EndObject();
 }
 
@@ -64,7 +81,7 @@ void WriteLineText(JsonWriter& json, const CFreeTextObj& text)
 
 } // namespace
 
-void WriteObjectJson(JsonWriter& json, const CSymbolObj& object)
+void WriteObjectJson(JsonWriter& json, const CSymbolObj& object, const CDocumentContext* layout)
 {
     json.BeginObject()
         .Field("class", QString::fromLatin1(object.GetRuntimeClass()->m_lpszClassName))
@@ -75,7 +92,9 @@ void WriteObjectJson(JsonWriter& json, const CSymbolObj& object)
         .Pair("size", std::int64_t(object.m_size.cx), std::int64_t(object.m_size.cy));
     if (const auto* picture = dynamic_cast<const CDibObj*>(&object))
         WritePicture(json, *picture);
-    else if (const auto* block = dynamic_cast<const CTextObj*>(&object))
+    if (const std::optional<CCodeSpec> code = CCodePicture::SpecOf(object))
+        WriteCode(json, *code, layout);
+    if (const auto* block = dynamic_cast<const CTextObj*>(&object))
         WriteTextBlock(json, *block);
     else if (const auto* line = dynamic_cast<const CFreeTextObj*>(&object))
         WriteLineText(json, *line);

@@ -27,6 +27,7 @@ const std::map<QString, std::function<int(const QStringList&)>>& Commands()
         {QStringLiteral("library"), CliCommands::Library},
         {QStringLiteral("print"), CliCommands::Print},
         {QStringLiteral("batch"), CliCommands::Batch},
+        {QStringLiteral("code"), CliCommands::Code},
     };
     return commands;
 }
@@ -76,6 +77,11 @@ int main(int argc, char* argv[])
                               QStringLiteral("Fill the layout's fields ({Column}, {#}, {serial}, {date}) from each record "
                                              "and write one bitmap per record (named by the pattern's fields, default "
                                              "{#}) or send one print job per record."));
+    commandLine.AddPositional(QStringLiteral("code IN.vlz OUT.vlz --type datamatrix|datamatrix-rect|qr|code128|"
+                                             "gs1-datamatrix|gs1-128 --data TEXT [--module MM] [--at X,Y] [--ecc L|M|Q|H]"),
+                              QStringLiteral("Add a code to the layout: module size in mm (default 0.5, whole dots at the "
+                                             "layout's resolution), position in mm from the plate's centre (default the "
+                                             "centre). The data may hold the fields texts hold."));
     switch (commandLine.Parse(arguments)) {
     case CommandLine::Action::ShowHelp:
         std::fputs(qPrintable(commandLine.HelpText()), stdout);

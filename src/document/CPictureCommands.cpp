@@ -8,6 +8,7 @@
 
 #include "imaging/DibQuarterTurn.h"
 #include "imaging/DibStretcher.h"
+#include "objects/CCodePicture.h"
 #include "objects/CDibObj.h"
 #include "platform/AnsiCodec.h"
 #include "platform/MulDiv.h"
@@ -279,7 +280,9 @@ CDibObj* MergeObjects(CVeldraDoc& doc, const std::vector<CSymbolObj*>& chosen, b
 
 bool IsTurnablePicture(const CSymbolObj& object)
 {
-    return dynamic_cast<const CDibObj*>(&object)
+    // A code is drawn from its data: a cut or turned picture of it would
+    // be drawn over again as it was.
+    return dynamic_cast<const CDibObj*>(&object) && !CCodePicture::SpecOf(object)
            && (object.HasFlag(SOK_PICTURE) || object.HasFlag(SOK_FRAME) || object.HasFlag(SOK_SYMBOL));
 }
 

@@ -49,7 +49,7 @@ CDibObj* MergeObjects(CVeldraDoc& doc, const std::vector<CSymbolObj*>& objects, 
 
 // What Crop Image and Rotate Image work on: a picture, a frame or a symbol
 // (a frame or symbol may have to turn with the plate); not the material
-// outline nor the pen's layer.
+// outline, the pen's layer nor a code.
 bool IsTurnablePicture(const CSymbolObj& object);
 
 // Quarter turns: 1 clockwise, 2 half, 3 counter-clockwise; 0 changes nothing.

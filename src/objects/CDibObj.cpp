@@ -2,6 +2,9 @@
 
 #include "CDocumentContext.h"
 
+#include "codes/CCodeDrawing.h"
+#include "codes/CCodeEncoder.h"
+#include "codes/CModuleSize.h"
 #include "platform/CArchive.h"
 #include "platform/CInputFile.h"
 #include "platform/CSafeSave.h"
@@ -9,6 +12,7 @@
 
 #include <QFile>
 
+#include <algorithm>
 #include <atomic>
 #include <cstring>
 
@@ -122,7 +126,8 @@ void CDibObj::DropDisplay()
 void CDibObj::EndTrack(DragState& drag)
 {
     // The view has put the final size in output pixels into sizeOrg.
-    BuildDisplay(drag.sizeOrg.cx, drag.sizeOrg.cy);
+    if (!SnapCode(drag.sizeOrg))
+        BuildDisplay(drag.sizeOrg.cx, drag.sizeOrg.cy);
     CSymbolObj::EndTrack(drag);
 }
 
@@ -215,7 +220,8 @@ bool CDibObj::BuildDisplay(int width, int height)
     DropDisplay();
     if (m_image.IsEmpty())
         return false;
-    if ((width != m_image.Width() || height != m_image.Height()) && RedrawDisplay(width, height))
+    if ((width != m_image.Width() || height != m_image.Height())
+        && (DrawCode(width, height) || RedrawDisplay(width, height)))
         return true;
     auto display = std::make_unique<CDibImage>();
     const int sw = m_image.Width(), sh = m_image.Height();
@@ -238,6 +244,48 @@ bool CDibObj::BuildDisplay(int width, int height)
     if (ok)
         m_pDisplay = std::move(display);
     return ok;
+}
+
+std::optional<CCodeMatrix> CDibObj::CodeMatrix(CCodeSpec& spec) const
+{
+    if (Kind() != SOK_PICTURE || !CCodeSpec::IsCodeName(m_strName))
+        return std::nullopt;
+    std::optional<CCodeSpec> named = CCodeSpec::FromName(m_strName);
+    if (!named)
+        return std::nullopt;
+    spec = *named;
+    return CCodeEncoder::Encode(spec, spec.data, nullptr);
+}
+
+bool CDibObj::DrawCode(int width, int height)
+{
+    CCodeSpec spec;
+    const std::optional<CCodeMatrix> matrix = CodeMatrix(spec);
+    auto drawn = std::make_unique<CDibImage>();
+    if (!matrix || !CCodeDrawing::Draw(*matrix, spec.modulesWhite, {width, height}, *drawn))
+        return false;
+    m_pDisplay = std::move(drawn);
+    return true;
+}
+
+bool CDibObj::SnapCode(CSize pixels)
+{
+    CCodeSpec spec;
+    const std::optional<CCodeMatrix> matrix = CodeMatrix(spec);
+    if (!matrix || pixels.cx <= 0 || pixels.cy <= 0)
+        return false;
+    const int dots = std::max(CCodeDrawing::ModuleDotsIn(*matrix, pixels), CModuleSize::minimumDots);
+    const CSize snapped = CCodeDrawing::DotsFor(*matrix, dots);
+    CDibImage drawn;
+    if (!CCodeDrawing::Draw(*matrix, spec.modulesWhite, snapped, drawn))
+        return false;
+    m_image = std::move(drawn);
+    m_size = {MulDiv(m_size.cx, snapped.cx, pixels.cx), MulDiv(m_size.cy, snapped.cy, pixels.cy)};
+    // The module asked for is now the one drawn (layout units are 10 um).
+    spec.moduleMicrons = std::clamp(MulDiv(dots * 10, m_size.cx, snapped.cx), 1, CCodeSpec::maximumModuleMicrons);
+    m_strName = spec.ToName();
+    BuildDisplay(snapped.cx, snapped.cy);
+    return true;
 }
 
 void CDibObj::ReplaceColour(COLORREF from, COLORREF to)

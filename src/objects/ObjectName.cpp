@@ -1,5 +1,6 @@
 #include "ObjectName.h"
 
+#include "CCodePicture.h"
 #include "CFreeTextObj.h"
 #include "CTextObj.h"
 
@@ -18,6 +19,9 @@ int CharSet(const CSymbolObj& object)
 
 QString Decoded(const CSymbolObj& object)
 {
+    // A code's name is what it is, not words: its kind and data are.
+    if (const std::optional<CCodeSpec> code = CCodePicture::SpecOf(object))
+        return code->Caption();
     return AnsiCodec::Decode(object.m_strName, CharSet(object));
 }
 

@@ -79,6 +79,7 @@ const CommandText commandTexts[] = {
     {CommandId::InsertMaterial, QT_TRANSLATE_NOOP("Commands", "&Material..."), QT_TRANSLATE_NOOP("Commands", "Insert a material from the library")},
     {CommandId::InsertFrame, QT_TRANSLATE_NOOP("Commands", "&Frame..."), QT_TRANSLATE_NOOP("Commands", "Insert a frame from the library")},
     {CommandId::InsertSymbol, QT_TRANSLATE_NOOP("Commands", "&Symbol..."), QT_TRANSLATE_NOOP("Commands", "Insert a symbol from the library")},
+    {CommandId::InsertCode, QT_TRANSLATE_NOOP("Commands", "&Code..."), QT_TRANSLATE_NOOP("Commands", "Insert a Data Matrix, QR or Code 128 code")},
     {CommandId::AddFrame, QT_TRANSLATE_NOOP("Commands", "&Frame..."), QT_TRANSLATE_NOOP("Commands", "Add a frame to the library")},
     {CommandId::AddSymbol, QT_TRANSLATE_NOOP("Commands", "&Symbol..."), QT_TRANSLATE_NOOP("Commands", "Add a symbol to the library")},
     {CommandId::Trimming, QT_TRANSLATE_NOOP("Commands", "&Trimming..."), QT_TRANSLATE_NOOP("Commands", "Trim the picture to a rectangle")},

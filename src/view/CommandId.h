@@ -81,6 +81,7 @@ enum class CommandId : int {
     InsertMaterial = 32784,
     InsertFrame = 32785,
     InsertSymbol = 32786,
+    InsertCode = 32841,
     Trimming = 32816,
     CropImage = 32825,
     RotateImage = 32826,

@@ -16,7 +16,7 @@ const CommandId toolbarCommands[] = {
     CommandId::MoveCenter, CommandId::Trimming, CommandId::CropImage, CommandId::RotateImage, CommandId::Invert,
     CommandId::ToolSelect, CommandId::ToolZoom, CommandId::ToolScroll, CommandId::ToolTextBlock,
     CommandId::ToolPen, CommandId::ToolFillPaint, CommandId::ToolHorizontalText, CommandId::ToolFanText,
-    CommandId::TextToolDropDown, CommandId::InsertFrame, CommandId::InsertSymbol, CommandId::InsertMaterial,
+    CommandId::TextToolDropDown, CommandId::InsertFrame, CommandId::InsertSymbol, CommandId::InsertCode, CommandId::InsertMaterial,
     CommandId::MaterialSetup, CommandId::ExportBmp, CommandId::Help,
 };
 

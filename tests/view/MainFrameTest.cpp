@@ -57,7 +57,7 @@ TEST_F(MainFrameFixture, CommandsAreRoutedAndUnbuiltOnesShowDisabled)
     for (CommandId id : {CommandId::MaterialSetup, CommandId::AddMaterialFile, CommandId::AddMaterialScan,
                          CommandId::SelectSource, CommandId::Acquire, CommandId::AddFrame,
                          CommandId::AddSymbol, CommandId::InsertMaterial, CommandId::InsertFrame,
-                         CommandId::InsertSymbol})
+                         CommandId::InsertSymbol, CommandId::InsertCode})
         EXPECT_TRUE(State(id).enabled) << int(id);
     // The text tools come with the property dialogs that place text, the
     // settings commands with their dialogs.

@@ -159,6 +159,7 @@ std::vector<CDialogTour::Stop> CDialogTour::Stops()
         {QStringLiteral("library-material"), command(C::InsertMaterial)},
         {QStringLiteral("library-frame"), command(C::InsertFrame)},
         {QStringLiteral("library-symbol"), command(C::InsertSymbol)},
+        {QStringLiteral("code"), command(C::InsertCode)},
         {QStringLiteral("add-symbol"), command(C::AddSymbol), false, true},
         {QStringLiteral("add-material"), command(C::AddMaterialFile), false, true},
         {QStringLiteral("print-setup"), command(C::FilePrintSetup)},

@@ -48,6 +48,7 @@ constexpr CommandArtwork commandArtwork[] = {
     {CommandId::TextToolDropDown, "text-tool-dropdown"},
     {CommandId::InsertFrame, "insert-frame"},
     {CommandId::InsertSymbol, "insert-symbol"},
+    {CommandId::InsertCode, "insert-code"},
     {CommandId::InsertMaterial, "insert-material"},
     {CommandId::MaterialSetup, "material-setup"},
     {CommandId::ExportBmp, "file-export-bitmap"},

@@ -7,6 +7,8 @@
 
 #include "settings/CAppSettings.h"
 #include "objects/CArcTextObj.h"
+#include "objects/CCodePicture.h"
+#include "objects/CDibObj.h"
 #include "objects/CTextObj.h"
 #include "view/controls/CUnitFormat.h"
 
@@ -38,6 +40,8 @@ bool CObjectEditor::Edit(CSymbolObj& object)
         return EditTextCopy<CTextDlg>(*text);
     if (auto* block = dynamic_cast<CTextObj*>(&object))
         return EditTextCopy<CTextBlockDlg>(*block);
+    if (m_codeEditor && CCodePicture::SpecOf(object))
+        return m_codeEditor(static_cast<CDibObj&>(object));
     return EditPicture(object);
 }
 

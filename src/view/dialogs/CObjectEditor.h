@@ -2,7 +2,10 @@
 
 #include "document/IObjectEditor.h"
 
+#include <functional>
+
 class CAppSettings;
+class CDibObj;
 class CSymbolObj;
 class QWidget;
 
@@ -15,6 +18,8 @@ public:
 
     bool Edit(CSymbolObj& object) override;
     CTextAttributes NewTextAttributes() const override;
+    // Who edits a code's properties (the code dialog needs the layout).
+    void SetCodeEditor(std::function<bool(CDibObj&)> editor) { m_codeEditor = std::move(editor); }
 
 private:
     int Unit() const;
@@ -26,4 +31,5 @@ private:
 
     CAppSettings& m_settings;
     QWidget* m_pParent;
+    std::function<bool(CDibObj&)> m_codeEditor;
 };

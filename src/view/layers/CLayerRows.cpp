@@ -1,5 +1,6 @@
 #include "CLayerRows.h"
 
+#include "objects/CCodePicture.h"
 #include "objects/CSymbolObj.h"
 #include "objects/ObjectName.h"
 
@@ -47,6 +48,8 @@ int CLayerRows::DropTarget(const DropGeometry& g, int y, bool material)
 
 QString CLayerRows::KindName(const CSymbolObj& object)
 {
+    if (CCodePicture::SpecOf(object))
+        return tr("Code");
     switch (object.Kind()) {
     case SOK_PICTURE: return tr("Picture");
     case SOK_FRAME: return tr("Frame");

@@ -5,6 +5,7 @@
 #include "view/artwork/CArtwork.h"
 
 #include "document/CVeldraDoc.h"
+#include "objects/CCodePicture.h"
 #include "objects/CSymbolObj.h"
 #include "objects/ObjectFlags.h"
 
@@ -84,7 +85,10 @@ void CSelectTool::Move(const ViewMouse& mouse)
     if (!m_bRecorded) {
         if (point == drag.ptStart)
             return;
-        m_view.Document().RecordUndo(UndoKind::bounds, selection, true);
+        // A code resized is drawn anew with another module size: its undo
+        // step keeps the whole object, drawing and module size with it.
+        const bool code = CCodePicture::SpecOf(*selection).has_value();
+        m_view.Document().RecordUndo(code ? UndoKind::changed : UndoKind::bounds, selection, true);
         m_bRecorded = true;
     }
     drag.ptCur = point;
