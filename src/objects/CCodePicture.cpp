@@ -21,12 +21,6 @@ int CCodePicture::ModuleDots(const CCodeSpec& spec, const CDocumentContext& doc)
     return CModuleSize::Dots(spec.moduleMicrons / 1000.0, doc.GetResolution());
 }
 
-int CCodePicture::ModuleDotsNow(const CSymbolObj& object, const CDocumentContext& doc)
-{
-    const std::optional<CCodeSpec> spec = SpecOf(object);
-    return spec ? ModuleDots(*spec, doc) : 0;
-}
-
 std::unique_ptr<CDibObj> CCodePicture::Make(const CCodeSpec& spec, const CCodeMatrix& matrix, CDocumentContext& doc)
 {
     auto picture = std::make_unique<CDibObj>();
@@ -45,7 +39,8 @@ bool CCodePicture::Apply(CDibObj& picture, const CCodeSpec& spec, const CCodeMat
         return false;
     picture.StoredImage() = std::move(drawn);
     picture.m_strName = spec.ToName();
-    picture.SetSize(ExactSize(dots, doc).cx, ExactSize(dots, doc).cy);
+    const CSize size = ExactSize(dots, doc);
+    picture.SetSize(size.cx, size.cy);
     picture.Refresh(&doc);
     return true;
 }

@@ -25,9 +25,6 @@ public:
     static std::optional<CCodeSpec> SpecOf(const CSymbolObj& object);
     // The dots a module of the spec takes at the layout's resolution.
     static int ModuleDots(const CCodeSpec& spec, const CDocumentContext& doc);
-    // The dots a module of a placed code takes now, from its size; 0 for
-    // anything else.
-    static int ModuleDotsNow(const CSymbolObj& object, const CDocumentContext& doc);
 
     // A new code picture at the layout's centre, its modules drawn from
     // `matrix` (the spec's data, or a record's when it holds fields).
@@ -37,6 +34,7 @@ public:
     static bool Apply(CDibObj& picture, const CCodeSpec& spec, const CCodeMatrix& matrix, int moduleDots,
                       CDocumentContext& doc);
 
+private:
     // The layout size (0.01 mm) that is exactly `dots` at the layout's
     // resolution, so the display image is drawn at the dots wanted.
     static CSize ExactSize(CSize dots, const CDocumentContext& doc);
