@@ -28,10 +28,10 @@ std::unique_ptr<CVeldraDoc> SerialPlate(bool withCode)
             block->Measure();
         }
     if (withCode) {
-        CCodeSpec spec;
-        spec.data = QStringLiteral("ASSET-{serial:00001}");
-        spec.moduleMicrons = 250;
-        CCodeCommands::AddCode(*plate, spec, *CCodeFields::LayoutMatrix(spec, QDate::currentDate(), nullptr),
+        CCodeDefinition definition;
+        definition.data = QStringLiteral("ASSET-{serial:00001}");
+        definition.moduleMicrons = 250;
+        CCodeCommands::AddCode(*plate, definition, *CCodeFields::LayoutMatrix(definition, QDate::currentDate(), nullptr),
                                {-2000, 1000});
     }
     return plate;

@@ -207,6 +207,37 @@ Davor wurden %3 Platten gesendet.</translation>
     </message>
 </context>
 <context>
+    <name>CCodeDefinition</name>
+    <message>
+        <source>Data Matrix</source>
+        <translation>Data Matrix</translation>
+    </message>
+    <message>
+        <source>Data Matrix (rectangular)</source>
+        <translation>Data Matrix (rechteckig)</translation>
+    </message>
+    <message>
+        <source>QR Code</source>
+        <translation>QR-Code</translation>
+    </message>
+    <message>
+        <source>Code 128</source>
+        <translation>Code 128</translation>
+    </message>
+    <message>
+        <source>GS1 DataMatrix</source>
+        <translation>GS1 DataMatrix</translation>
+    </message>
+    <message>
+        <source>GS1-128</source>
+        <translation>GS1-128</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
     <name>CCodeDlg</name>
     <message>
         <source>&amp;Quiet zone</source>
@@ -308,37 +339,6 @@ Davor wurden %3 Platten gesendet.</translation>
     <message>
         <source>%1 x %2 mm, %3 x %4 modules; module %5 mm (%6 dots)</source>
         <translation>%1 x %2 mm, %3 x %4 Module; Modul %5 mm (%6 Punkte)</translation>
-    </message>
-</context>
-<context>
-    <name>CCodeSpec</name>
-    <message>
-        <source>Data Matrix</source>
-        <translation>Data Matrix</translation>
-    </message>
-    <message>
-        <source>Data Matrix (rectangular)</source>
-        <translation>Data Matrix (rechteckig)</translation>
-    </message>
-    <message>
-        <source>QR Code</source>
-        <translation>QR-Code</translation>
-    </message>
-    <message>
-        <source>Code 128</source>
-        <translation>Code 128</translation>
-    </message>
-    <message>
-        <source>GS1 DataMatrix</source>
-        <translation>GS1 DataMatrix</translation>
-    </message>
-    <message>
-        <source>GS1-128</source>
-        <translation>GS1-128</translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

@@ -207,6 +207,37 @@ It is at %1</source>
     </message>
 </context>
 <context>
+    <name>CCodeDefinition</name>
+    <message>
+        <source>Data Matrix</source>
+        <translation>データマトリックス</translation>
+    </message>
+    <message>
+        <source>Data Matrix (rectangular)</source>
+        <translation>データマトリックス (長方形)</translation>
+    </message>
+    <message>
+        <source>QR Code</source>
+        <translation>QR コード</translation>
+    </message>
+    <message>
+        <source>Code 128</source>
+        <translation>Code 128</translation>
+    </message>
+    <message>
+        <source>GS1 DataMatrix</source>
+        <translation>GS1 データマトリックス</translation>
+    </message>
+    <message>
+        <source>GS1-128</source>
+        <translation>GS1-128</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
     <name>CCodeDlg</name>
     <message>
         <source>&amp;Quiet zone</source>
@@ -308,37 +339,6 @@ It is at %1</source>
     <message>
         <source>%1 x %2 mm, %3 x %4 modules; module %5 mm (%6 dots)</source>
         <translation>%1 x %2 mm、%3 x %4 モジュール、モジュール %5 mm (%6 ドット)</translation>
-    </message>
-</context>
-<context>
-    <name>CCodeSpec</name>
-    <message>
-        <source>Data Matrix</source>
-        <translation>データマトリックス</translation>
-    </message>
-    <message>
-        <source>Data Matrix (rectangular)</source>
-        <translation>データマトリックス (長方形)</translation>
-    </message>
-    <message>
-        <source>QR Code</source>
-        <translation>QR コード</translation>
-    </message>
-    <message>
-        <source>Code 128</source>
-        <translation>Code 128</translation>
-    </message>
-    <message>
-        <source>GS1 DataMatrix</source>
-        <translation>GS1 データマトリックス</translation>
-    </message>
-    <message>
-        <source>GS1-128</source>
-        <translation>GS1-128</translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

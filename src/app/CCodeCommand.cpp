@@ -37,8 +37,8 @@ bool CCodeCommand::OnUpdateCommand(CommandId id, CCommandState& state)
 
 CCodeRules::Encoder CCodeCommand::Encoder() const
 {
-    return [](const CCodeSpec& spec, QString* error) {
-        return CCodeFields::LayoutMatrix(spec, QDate::currentDate(), error);
+    return [](const CCodeDefinition& definition, QString* error) {
+        return CCodeFields::LayoutMatrix(definition, QDate::currentDate(), error);
     };
 }
 
@@ -52,19 +52,19 @@ bool CCodeCommand::Insert()
     CCodeDlg dialog(m_last, m_doc.GetResolution(), Unit(), Encoder(), m_pWindow);
     if (dialog.exec() != QDialog::Accepted)
         return false;
-    m_last = dialog.Spec();
-    return CCodeCommands::AddCode(m_doc, dialog.Spec(), dialog.Matrix(), {0, 0}) != nullptr;
+    m_last = dialog.Definition();
+    return CCodeCommands::AddCode(m_doc, dialog.Definition(), dialog.Matrix(), {0, 0}) != nullptr;
 }
 
 bool CCodeCommand::Edit(CDibObj& code)
 {
-    const std::optional<CCodeSpec> spec = CCodePicture::SpecOf(code);
-    if (!spec)
+    const std::optional<CCodeDefinition> definition = CCodePicture::DefinitionOf(code);
+    if (!definition)
         return false;
-    CCodeDlg dialog(*spec, m_doc.GetResolution(), Unit(), Encoder(), m_pWindow);
-    if (dialog.exec() != QDialog::Accepted || dialog.Spec() == *spec)
+    CCodeDlg dialog(*definition, m_doc.GetResolution(), Unit(), Encoder(), m_pWindow);
+    if (dialog.exec() != QDialog::Accepted || dialog.Definition() == *definition)
         return false;
-    m_last = dialog.Spec();
-    return CCodePicture::Apply(code, dialog.Spec(), dialog.Matrix(), CCodePicture::ModuleDots(dialog.Spec(), m_doc),
+    m_last = dialog.Definition();
+    return CCodePicture::Apply(code, dialog.Definition(), dialog.Matrix(), CCodePicture::ModuleDots(dialog.Definition(), m_doc),
                                m_doc);
 }

@@ -3,7 +3,7 @@
 #include "view/ICommandTarget.h"
 #include "view/codes/CCodeRules.h"
 
-#include "codes/CCodeSpec.h"
+#include "codes/CCodeDefinition.h"
 
 class CAppSettings;
 class CDibObj;
@@ -34,5 +34,5 @@ private:
     CVeldraDoc& m_doc;
     QWidget* m_pWindow;
     // The last code confirmed: the next one starts from it.
-    CCodeSpec m_last;
+    CCodeDefinition m_last;
 };

@@ -10,33 +10,33 @@ constexpr int placeholderModules = 16;
 
 } // namespace
 
-std::optional<CCodeMatrix> CCodeFields::LayoutMatrix(const CCodeSpec& spec, const QDate& date, QString* error)
+std::optional<CCodeMatrix> CCodeFields::LayoutMatrix(const CCodeDefinition& definition, const QDate& date, QString* error)
 {
-    if (!CFieldTemplate::MayHoldFields(spec.data))
-        return CCodeEncoder::Encode(spec, spec.data, error);
+    if (!CFieldTemplate::MayHoldFields(definition.data))
+        return CCodeEncoder::Encode(definition, definition.data, error);
     QString why;
-    const std::optional<CFieldTemplate> fields = CFieldTemplate::Parse(spec.data, &why);
+    const std::optional<CFieldTemplate> fields = CFieldTemplate::Parse(definition.data, &why);
     if (!fields) {
         if (error)
             *error = tr("The code's data: %1").arg(why);
         return std::nullopt;
     }
-    if (std::optional<CCodeMatrix> literal = CCodeEncoder::Encode(spec, spec.data, nullptr))
+    if (std::optional<CCodeMatrix> literal = CCodeEncoder::Encode(definition, definition.data, nullptr))
         return literal;
     CFieldTemplate::Record first;
     first.date = date;
     first.column = [](const QString& column) { return column; };
-    if (std::optional<CCodeMatrix> sample = CCodeEncoder::Encode(spec, fields->Fill(first), &why))
+    if (std::optional<CCodeMatrix> sample = CCodeEncoder::Encode(definition, fields->Fill(first), &why))
         return sample;
     if (fields->Columns().isEmpty()) {
         if (error)
             *error = why;
         return std::nullopt;
     }
-    return Placeholder(spec);
+    return Placeholder(definition);
 }
 
-CCodeMatrix CCodeFields::Placeholder(const CCodeSpec& spec)
+CCodeMatrix CCodeFields::Placeholder(const CCodeDefinition& definition)
 {
     CCodeMatrix square(placeholderModules, placeholderModules);
     for (int i = 0; i < placeholderModules; ++i) {
@@ -45,6 +45,6 @@ CCodeMatrix CCodeFields::Placeholder(const CCodeSpec& spec)
         square.Set(0, i);
         square.Set(placeholderModules - 1, i);
     }
-    square.quiet = spec.QuietModules();
+    square.quiet = definition.QuietModules();
     return square;
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "codes/CCodeMatrix.h"
-#include "codes/CCodeSpec.h"
+#include "codes/CCodeDefinition.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -20,8 +20,8 @@ class CCodeFields
 public:
     // Nothing, with the reason, when the data's fields cannot be read or
     // the kind cannot hold the data whatever the records are.
-    static std::optional<CCodeMatrix> LayoutMatrix(const CCodeSpec& spec, const QDate& date, QString* error);
+    static std::optional<CCodeMatrix> LayoutMatrix(const CCodeDefinition& definition, const QDate& date, QString* error);
 
 private:
-    static CCodeMatrix Placeholder(const CCodeSpec& spec);
+    static CCodeMatrix Placeholder(const CCodeDefinition& definition);
 };

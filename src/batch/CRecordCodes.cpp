@@ -11,19 +11,19 @@ std::optional<CRecordCodes> CRecordCodes::Find(CVeldraDoc& layout, QString* erro
 {
     CRecordCodes found;
     for (CSymbolObj* object : layout.GetObjects()) {
-        const std::optional<CCodeSpec> spec = CCodePicture::SpecOf(*object);
-        if (!spec || !CFieldTemplate::MayHoldFields(spec->data))
+        const std::optional<CCodeDefinition> definition = CCodePicture::DefinitionOf(*object);
+        if (!definition || !CFieldTemplate::MayHoldFields(definition->data))
             continue;
         QString why;
-        std::optional<CFieldTemplate> fields = CFieldTemplate::Parse(spec->data, &why);
+        std::optional<CFieldTemplate> fields = CFieldTemplate::Parse(definition->data, &why);
         if (!fields) {
             if (error)
-                *error = tr("The code \"%1\": %2").arg(spec->data, why);
+                *error = tr("The code \"%1\": %2").arg(definition->data, why);
             return std::nullopt;
         }
         if (fields->HasFields())
-            found.m_codes.push_back({static_cast<CDibObj*>(object), *spec, std::move(*fields),
-                                     CCodePicture::ModuleDots(*spec, layout), {}, {}});
+            found.m_codes.push_back({static_cast<CDibObj*>(object), *definition, std::move(*fields),
+                                     CCodePicture::ModuleDots(*definition, layout), {}, {}});
     }
     return found;
 }
@@ -60,7 +60,7 @@ bool CRecordCodes::Fill(const CDataSource& data, int record, const QDate& date, 
         values.column = [&](const QString& column) { return data.Value(record, column); };
         code.filled = code.data.Fill(values);
         QString why;
-        code.matrix = CCodeEncoder::Encode(code.spec, code.filled, &why);
+        code.matrix = CCodeEncoder::Encode(code.definition, code.filled, &why);
         if (!code.matrix) {
             if (error)
                 *error = tr("Record %1: %2").arg(record).arg(why);
@@ -75,7 +75,7 @@ void CRecordCodes::Apply(CVeldraDoc& layout)
     for (FieldCode& code : m_codes) {
         if (!code.matrix)
             continue;
-        CCodeSpec filled = code.spec;
+        CCodeDefinition filled = code.definition;
         filled.data = code.filled;
         if (code.picture->m_strName != filled.ToName())
             CCodePicture::Apply(*code.picture, filled, *code.matrix, code.moduleDots, layout);

@@ -3,7 +3,7 @@
 #include "CFieldTemplate.h"
 
 #include "codes/CCodeMatrix.h"
-#include "codes/CCodeSpec.h"
+#include "codes/CCodeDefinition.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -42,7 +42,7 @@ private:
     struct FieldCode
     {
         CDibObj* picture = nullptr;
-        CCodeSpec spec;
+        CCodeDefinition definition;
         CFieldTemplate data;
         int moduleDots = 0;
         QString filled;

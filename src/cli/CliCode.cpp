@@ -38,25 +38,25 @@ std::optional<CPoint> Position(const QString& text)
     return CPoint{int(std::lround(*x * 100)), int(std::lround(*y * 100))};
 }
 
-// The spec the options describe; nothing for a usage error.
-std::optional<CCodeSpec> SpecFrom(const Options& options)
+// The definition the options describe; nothing for a usage error.
+std::optional<CCodeDefinition> DefinitionFrom(const Options& options)
 {
-    const std::optional<CCodeSpec::Kind> kind = CCodeSpec::KindOf(options.Text("--type"));
+    const std::optional<CCodeDefinition::Kind> kind = CCodeDefinition::KindOf(options.Text("--type"));
     const std::optional<double> module =
         options.values.count(QStringLiteral("--module")) ? Number(options.Text("--module")) : 0.5;
     const QString ecc = options.values.count(QStringLiteral("--ecc")) ? options.Text("--ecc") : QStringLiteral("M");
     if (!kind || !options.values.count(QStringLiteral("--data")) || !module || *module <= 0
-        || *module * 1000 > CCodeSpec::maximumModuleMicrons || ecc.size() != 1
+        || *module * 1000 > CCodeDefinition::maximumModuleMicrons || ecc.size() != 1
         || !QStringLiteral("LMQH").contains(ecc))
         return std::nullopt;
-    CCodeSpec spec;
-    spec.kind = *kind;
-    if (options.values.count(QStringLiteral("--ecc")) && !spec.HasEcc())
+    CCodeDefinition definition;
+    definition.kind = *kind;
+    if (options.values.count(QStringLiteral("--ecc")) && !definition.HasEcc())
         return std::nullopt;
-    spec.data = options.Text("--data");
-    spec.moduleMicrons = int(std::lround(*module * 1000));
-    spec.ecc = ecc[0];
-    return spec;
+    definition.data = options.Text("--data");
+    definition.moduleMicrons = int(std::lround(*module * 1000));
+    definition.ecc = ecc[0];
+    return definition;
 }
 
 } // namespace
@@ -65,10 +65,10 @@ int Code(const QStringList& arguments)
 {
     Options options(arguments, {QStringLiteral("--type"), QStringLiteral("--data"), QStringLiteral("--module"),
                                 QStringLiteral("--at"), QStringLiteral("--ecc")});
-    const std::optional<CCodeSpec> spec = options.ok ? SpecFrom(options) : std::nullopt;
+    const std::optional<CCodeDefinition> definition = options.ok ? DefinitionFrom(options) : std::nullopt;
     const std::optional<CPoint> at =
         options.values.count(QStringLiteral("--at")) ? Position(options.Text("--at")) : CPoint{0, 0};
-    if (!spec || !at || options.positional.size() != 2)
+    if (!definition || !at || options.positional.size() != 2)
         return Usage(codeUsage);
 
     CVeldraDoc doc;
@@ -76,14 +76,14 @@ int Code(const QStringList& arguments)
     const CDocumentFile::Result opened = CDocumentFile::Open(doc, options.positional[0]);
     if (!opened.ok)
         return Fail(opened.message);
-    if (const QString problem = CModuleSize::Problem(spec->moduleMicrons / 1000.0, doc.GetResolution());
+    if (const QString problem = CModuleSize::Problem(definition->moduleMicrons / 1000.0, doc.GetResolution());
         !problem.isEmpty())
         return Fail(problem);
     QString error;
-    const std::optional<CCodeMatrix> matrix = CCodeFields::LayoutMatrix(*spec, QDate::currentDate(), &error);
+    const std::optional<CCodeMatrix> matrix = CCodeFields::LayoutMatrix(*definition, QDate::currentDate(), &error);
     if (!matrix)
         return Fail(error);
-    if (!CCodeCommands::AddCode(doc, *spec, *matrix, *at))
+    if (!CCodeCommands::AddCode(doc, *definition, *matrix, *at))
         return Fail(Tr("The code could not be drawn."));
     const CDocumentFile::Result saved = CDocumentFile::Save(doc, options.positional[1]);
     return saved.ok ? exitOk : Fail(saved.message);

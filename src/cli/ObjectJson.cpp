@@ -31,10 +31,10 @@ void WritePicture(JsonWriter& json, const CDibObj& picture)
         .EndObject();
 }
 
-void WriteCode(JsonWriter& json, const CCodeSpec& code, const CDocumentContext* layout)
+void WriteCode(JsonWriter& json, const CCodeDefinition& code, const CDocumentContext* layout)
 {
     json.Key("code").BeginObject()
-        .Field("kind", CCodeSpec::Key(code.kind))
+        .Field("kind", CCodeDefinition::Key(code.kind))
         .Field("data", code.data)
         .Field("module_um", std::int64_t(code.moduleMicrons));
     if (layout)
@@ -92,7 +92,7 @@ void WriteObjectJson(JsonWriter& json, const CSymbolObj& object, const CDocument
         .Pair("size", std::int64_t(object.m_size.cx), std::int64_t(object.m_size.cy));
     if (const auto* picture = dynamic_cast<const CDibObj*>(&object))
         WritePicture(json, *picture);
-    if (const std::optional<CCodeSpec> code = CCodePicture::SpecOf(object))
+    if (const std::optional<CCodeDefinition> code = CCodePicture::DefinitionOf(object))
         WriteCode(json, *code, layout);
     if (const auto* block = dynamic_cast<const CTextObj*>(&object))
         WriteTextBlock(json, *block);

@@ -26,26 +26,26 @@ struct SymbolDeleter
 
 } // namespace
 
-void CCodeEncoder::Configure(zint_symbol& symbol, const CCodeSpec& spec, int sizeIndex)
+void CCodeEncoder::Configure(zint_symbol& symbol, const CCodeDefinition& definition, int sizeIndex)
 {
     symbol.input_mode = UNICODE_MODE;
-    switch (spec.kind) {
-    case CCodeSpec::Kind::dataMatrix:
+    switch (definition.kind) {
+    case CCodeDefinition::Kind::dataMatrix:
         symbol.symbology = BARCODE_DATAMATRIX;
         symbol.option_3 = DM_SQUARE;
         break;
-    case CCodeSpec::Kind::dataMatrixRect:
+    case CCodeDefinition::Kind::dataMatrixRect:
         symbol.symbology = BARCODE_DATAMATRIX;
         symbol.option_2 = firstRectangularSize + sizeIndex;
         break;
-    case CCodeSpec::Kind::qr:
+    case CCodeDefinition::Kind::qr:
         symbol.symbology = BARCODE_QRCODE;
-        symbol.option_1 = int(QByteArray("LMQH").indexOf(char(spec.ecc.toLatin1()))) + 1;
+        symbol.option_1 = int(QByteArray("LMQH").indexOf(char(definition.ecc.toLatin1()))) + 1;
         break;
-    case CCodeSpec::Kind::code128:
+    case CCodeDefinition::Kind::code128:
         symbol.symbology = BARCODE_CODE128;
         break;
-    case CCodeSpec::Kind::gs1DataMatrix:
+    case CCodeDefinition::Kind::gs1DataMatrix:
         symbol.symbology = BARCODE_DATAMATRIX;
         symbol.option_3 = DM_SQUARE;
         symbol.input_mode = GS1_MODE | GS1PARENS_MODE;
@@ -53,7 +53,7 @@ void CCodeEncoder::Configure(zint_symbol& symbol, const CCodeSpec& spec, int siz
         // check digit): such a code is refused, not engraved.
         symbol.warn_level = WARN_FAIL_ALL;
         break;
-    case CCodeSpec::Kind::gs1_128:
+    case CCodeDefinition::Kind::gs1_128:
         symbol.symbology = BARCODE_GS1_128;
         symbol.input_mode = GS1_MODE | GS1PARENS_MODE;
         // zint only warns of a GS1 string that breaks its rules (a wrong
@@ -63,7 +63,7 @@ void CCodeEncoder::Configure(zint_symbol& symbol, const CCodeSpec& spec, int siz
     }
 }
 
-std::optional<CCodeMatrix> CCodeEncoder::Encode(const CCodeSpec& spec, const QString& data, QString* error)
+std::optional<CCodeMatrix> CCodeEncoder::Encode(const CCodeDefinition& definition, const QString& data, QString* error)
 {
     if (data.isEmpty()) {
         if (error)
@@ -75,10 +75,10 @@ std::optional<CCodeMatrix> CCodeEncoder::Encode(const CCodeSpec& spec, const QSt
     // from a damaged or hostile name say, never reaches the encoder.
     if (bytes.size() > maximumBytes) {
         if (error)
-            *error = tr("The data is too long for %1 (%2 bytes).").arg(CCodeSpec::Title(spec.kind)).arg(bytes.size());
+            *error = tr("The data is too long for %1 (%2 bytes).").arg(CCodeDefinition::Title(definition.kind)).arg(bytes.size());
         return std::nullopt;
     }
-    const int attempts = spec.kind == CCodeSpec::Kind::dataMatrixRect ? rectangularSizes : 1;
+    const int attempts = definition.kind == CCodeDefinition::Kind::dataMatrixRect ? rectangularSizes : 1;
     QString reason;
     for (int size = 0; size < attempts; ++size) {
         std::unique_ptr<zint_symbol, SymbolDeleter> symbol(ZBarcode_Create());
@@ -86,21 +86,21 @@ std::optional<CCodeMatrix> CCodeEncoder::Encode(const CCodeSpec& spec, const QSt
             reason = tr("Out of memory.");
             break;
         }
-        Configure(*symbol, spec, size);
+        Configure(*symbol, definition, size);
         const int result = ZBarcode_Encode(symbol.get(), reinterpret_cast<const unsigned char*>(bytes.constData()),
                                            int(bytes.size()));
         if (result < ZINT_ERROR)
-            return Modules(*symbol, spec);
-        reason = Reason(result, *symbol, spec);
+            return Modules(*symbol, definition);
+        reason = Reason(result, *symbol, definition);
     }
     if (error)
         *error = reason;
     return std::nullopt;
 }
 
-CCodeMatrix CCodeEncoder::Modules(const zint_symbol& symbol, const CCodeSpec& spec)
+CCodeMatrix CCodeEncoder::Modules(const zint_symbol& symbol, const CCodeDefinition& definition)
 {
-    const bool linear = spec.IsLinear();
+    const bool linear = definition.IsLinear();
     CCodeMatrix matrix(symbol.width, linear ? BarHeight(symbol.width) : symbol.rows);
     for (int y = 0; y < matrix.Height(); ++y) {
         const unsigned char* row = symbol.encoded_data[linear ? 0 : y];
@@ -108,20 +108,20 @@ CCodeMatrix CCodeEncoder::Modules(const zint_symbol& symbol, const CCodeSpec& sp
             if ((row[x >> 3] >> (x & 7)) & 1)
                 matrix.Set(x, y);
     }
-    matrix.quiet = spec.QuietModules();
-    if (linear && spec.humanText)
+    matrix.quiet = definition.QuietModules();
+    if (linear && definition.humanText)
         matrix.humanText = QString::fromUtf8(reinterpret_cast<const char*>(symbol.text));
     return matrix;
 }
 
-QString CCodeEncoder::Reason(int result, const zint_symbol& symbol, const CCodeSpec& spec)
+QString CCodeEncoder::Reason(int result, const zint_symbol& symbol, const CCodeDefinition& definition)
 {
     // zint's own text says what exactly is wrong ("Error 776: Invalid
     // character ..."): kept as the detail, without its number.
     QString detail = QString::fromUtf8(symbol.errtxt);
     if (const qsizetype colon = detail.indexOf(QLatin1String(": ")); detail.startsWith(QLatin1String("Error")) && colon > 0)
         detail = detail.mid(colon + 2);
-    const QString title = CCodeSpec::Title(spec.kind);
+    const QString title = CCodeDefinition::Title(definition.kind);
     switch (result) {
     case ZINT_ERROR_TOO_LONG: return tr("The data is too long for %1 (%2).").arg(title, detail);
     case ZINT_ERROR_INVALID_DATA:

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "CCodeMatrix.h"
-#include "CCodeSpec.h"
+#include "CCodeDefinition.h"
 
 #include <QCoreApplication>
 #include <QString>
@@ -19,14 +19,14 @@ class CCodeEncoder
 
 public:
     // Nothing, with the reason, for data the kind cannot hold.
-    static std::optional<CCodeMatrix> Encode(const CCodeSpec& spec, const QString& data, QString* error);
+    static std::optional<CCodeMatrix> Encode(const CCodeDefinition& definition, const QString& data, QString* error);
 
     static constexpr qsizetype maximumBytes = 8000;
 
 private:
-    // The zint kind, input mode and options for the spec; a rectangular
+    // The zint kind, input mode and options for the definition; a rectangular
     // Data Matrix is tried at each rectangular size in turn (sizeIndex).
-    static void Configure(zint_symbol& symbol, const CCodeSpec& spec, int sizeIndex);
-    static CCodeMatrix Modules(const zint_symbol& symbol, const CCodeSpec& spec);
-    static QString Reason(int result, const zint_symbol& symbol, const CCodeSpec& spec);
+    static void Configure(zint_symbol& symbol, const CCodeDefinition& definition, int sizeIndex);
+    static CCodeMatrix Modules(const zint_symbol& symbol, const CCodeDefinition& definition);
+    static QString Reason(int result, const zint_symbol& symbol, const CCodeDefinition& definition);
 };

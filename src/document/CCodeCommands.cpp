@@ -9,9 +9,9 @@
 
 namespace CCodeCommands {
 
-CDibObj* AddCode(CVeldraDoc& doc, const CCodeSpec& spec, const CCodeMatrix& matrix, CPoint centre)
+CDibObj* AddCode(CVeldraDoc& doc, const CCodeDefinition& definition, const CCodeMatrix& matrix, CPoint centre)
 {
-    std::unique_ptr<CDibObj> code = CCodePicture::Make(spec, matrix, doc);
+    std::unique_ptr<CDibObj> code = CCodePicture::Make(definition, matrix, doc);
     if (!code)
         return nullptr;
     code->SetPosition(centre.x, centre.y);

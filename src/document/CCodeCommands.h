@@ -1,7 +1,7 @@
 #pragma once
 
 #include "codes/CCodeMatrix.h"
-#include "codes/CCodeSpec.h"
+#include "codes/CCodeDefinition.h"
 
 #include "platform/CPoint.h"
 
@@ -14,6 +14,6 @@ namespace CCodeCommands {
 
 // A new code on top of the layout, centred on `centre` (layout units),
 // its modules from `matrix`.
-CDibObj* AddCode(CVeldraDoc& doc, const CCodeSpec& spec, const CCodeMatrix& matrix, CPoint centre);
+CDibObj* AddCode(CVeldraDoc& doc, const CCodeDefinition& definition, const CCodeMatrix& matrix, CPoint centre);
 
 } // namespace CCodeCommands

@@ -282,7 +282,7 @@ bool IsTurnablePicture(const CSymbolObj& object)
 {
     // A code is drawn from its data: a cut or turned picture of it would
     // be drawn over again as it was.
-    return dynamic_cast<const CDibObj*>(&object) && !CCodePicture::SpecOf(object)
+    return dynamic_cast<const CDibObj*>(&object) && !CCodePicture::DefinitionOf(object)
            && (object.HasFlag(SOK_PICTURE) || object.HasFlag(SOK_FRAME) || object.HasFlag(SOK_SYMBOL));
 }
 

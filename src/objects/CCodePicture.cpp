@@ -9,43 +9,38 @@
 
 #include <algorithm>
 
-std::optional<CCodeSpec> CCodePicture::SpecOf(const CSymbolObj& object)
+std::optional<CCodeDefinition> CCodePicture::DefinitionOf(const CSymbolObj& object)
 {
     if (object.Kind() != SOK_PICTURE || !dynamic_cast<const CDibObj*>(&object))
         return std::nullopt;
-    return CCodeSpec::FromName(object.m_strName);
+    return CCodeDefinition::FromName(object.m_strName);
 }
 
-int CCodePicture::ModuleDots(const CCodeSpec& spec, const CDocumentContext& doc)
+int CCodePicture::ModuleDots(const CCodeDefinition& definition, const CDocumentContext& doc)
 {
-    return CModuleSize::Dots(spec.moduleMicrons / 1000.0, doc.GetResolution());
+    return CModuleSize::Dots(definition.moduleMicrons / 1000.0, doc.GetResolution());
 }
 
-int CCodePicture::ModuleDotsNow(const CSymbolObj& object, const CDocumentContext& doc)
-{
-    const std::optional<CCodeSpec> spec = SpecOf(object);
-    return spec ? ModuleDots(*spec, doc) : 0;
-}
-
-std::unique_ptr<CDibObj> CCodePicture::Make(const CCodeSpec& spec, const CCodeMatrix& matrix, CDocumentContext& doc)
+std::unique_ptr<CDibObj> CCodePicture::Make(const CCodeDefinition& definition, const CCodeMatrix& matrix, CDocumentContext& doc)
 {
     auto picture = std::make_unique<CDibObj>();
     picture->m_dwFlags = flagsPicture;
-    if (!Apply(*picture, spec, matrix, ModuleDots(spec, doc), doc))
+    if (!Apply(*picture, definition, matrix, ModuleDots(definition, doc), doc))
         return nullptr;
     return picture;
 }
 
-bool CCodePicture::Apply(CDibObj& picture, const CCodeSpec& spec, const CCodeMatrix& matrix, int moduleDots,
+bool CCodePicture::Apply(CDibObj& picture, const CCodeDefinition& definition, const CCodeMatrix& matrix, int moduleDots,
                          CDocumentContext& doc)
 {
     const CSize dots = CCodeDrawing::DotsFor(matrix, std::max(moduleDots, 1));
     CDibImage drawn;
-    if (!CCodeDrawing::Draw(matrix, spec.modulesWhite, dots, drawn))
+    if (!CCodeDrawing::Draw(matrix, definition.modulesWhite, dots, drawn))
         return false;
     picture.StoredImage() = std::move(drawn);
-    picture.m_strName = spec.ToName();
-    picture.SetSize(ExactSize(dots, doc).cx, ExactSize(dots, doc).cy);
+    picture.m_strName = definition.ToName();
+    const CSize size = ExactSize(dots, doc);
+    picture.SetSize(size.cx, size.cy);
     picture.Refresh(&doc);
     return true;
 }

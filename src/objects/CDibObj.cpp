@@ -246,23 +246,23 @@ bool CDibObj::BuildDisplay(int width, int height)
     return ok;
 }
 
-std::optional<CCodeMatrix> CDibObj::CodeMatrix(CCodeSpec& spec) const
+std::optional<CCodeMatrix> CDibObj::CodeMatrix(CCodeDefinition& definition) const
 {
-    if (Kind() != SOK_PICTURE || !CCodeSpec::IsCodeName(m_strName))
+    if (Kind() != SOK_PICTURE || !CCodeDefinition::IsCodeName(m_strName))
         return std::nullopt;
-    std::optional<CCodeSpec> named = CCodeSpec::FromName(m_strName);
+    std::optional<CCodeDefinition> named = CCodeDefinition::FromName(m_strName);
     if (!named)
         return std::nullopt;
-    spec = *named;
-    return CCodeEncoder::Encode(spec, spec.data, nullptr);
+    definition = *named;
+    return CCodeEncoder::Encode(definition, definition.data, nullptr);
 }
 
 bool CDibObj::DrawCode(int width, int height)
 {
-    CCodeSpec spec;
-    const std::optional<CCodeMatrix> matrix = CodeMatrix(spec);
+    CCodeDefinition definition;
+    const std::optional<CCodeMatrix> matrix = CodeMatrix(definition);
     auto drawn = std::make_unique<CDibImage>();
-    if (!matrix || !CCodeDrawing::Draw(*matrix, spec.modulesWhite, {width, height}, *drawn))
+    if (!matrix || !CCodeDrawing::Draw(*matrix, definition.modulesWhite, {width, height}, *drawn))
         return false;
     m_pDisplay = std::move(drawn);
     return true;
@@ -270,20 +270,20 @@ bool CDibObj::DrawCode(int width, int height)
 
 bool CDibObj::SnapCode(CSize pixels)
 {
-    CCodeSpec spec;
-    const std::optional<CCodeMatrix> matrix = CodeMatrix(spec);
+    CCodeDefinition definition;
+    const std::optional<CCodeMatrix> matrix = CodeMatrix(definition);
     if (!matrix || pixels.cx <= 0 || pixels.cy <= 0)
         return false;
     const int dots = std::max(CCodeDrawing::ModuleDotsIn(*matrix, pixels), CModuleSize::minimumDots);
     const CSize snapped = CCodeDrawing::DotsFor(*matrix, dots);
     CDibImage drawn;
-    if (!CCodeDrawing::Draw(*matrix, spec.modulesWhite, snapped, drawn))
+    if (!CCodeDrawing::Draw(*matrix, definition.modulesWhite, snapped, drawn))
         return false;
     m_image = std::move(drawn);
     m_size = {MulDiv(m_size.cx, snapped.cx, pixels.cx), MulDiv(m_size.cy, snapped.cy, pixels.cy)};
     // The module asked for is now the one drawn (layout units are 10 um).
-    spec.moduleMicrons = std::clamp(MulDiv(dots * 10, m_size.cx, snapped.cx), 1, CCodeSpec::maximumModuleMicrons);
-    m_strName = spec.ToName();
+    definition.moduleMicrons = std::clamp(MulDiv(dots * 10, m_size.cx, snapped.cx), 1, CCodeDefinition::maximumModuleMicrons);
+    m_strName = definition.ToName();
     BuildDisplay(snapped.cx, snapped.cy);
     return true;
 }

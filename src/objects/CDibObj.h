@@ -3,7 +3,7 @@
 #include "CSymbolObj.h"
 
 #include "codes/CCodeMatrix.h"
-#include "codes/CCodeSpec.h"
+#include "codes/CCodeDefinition.h"
 #include "imaging/CDibImage.h"
 
 #include <QString>
@@ -93,13 +93,13 @@ public:
     bool m_bNoCache = false;
 
 private:
-    // A picture named as a code (CCodeSpec) is drawn anew from its data at
+    // A picture named as a code (CCodeDefinition) is drawn anew from its data at
     // each size it is shown at, with whole dots a module; false for any
     // other picture, or when the data cannot be encoded (then the stored
     // image, the code as last drawn, is shown).
     bool DrawCode(int width, int height);
     // The code's modules when this picture is a code whose data encodes.
-    std::optional<CCodeMatrix> CodeMatrix(CCodeSpec& spec) const;
+    std::optional<CCodeMatrix> CodeMatrix(CCodeDefinition& definition) const;
     // A code resized by a handle keeps whole dots a module (at least two):
     // the size snaps to the nearest, and the stored image becomes the new
     // drawing, so readers that do not know codes show it as it is.

@@ -20,7 +20,7 @@ int CharSet(const CSymbolObj& object)
 QString Decoded(const CSymbolObj& object)
 {
     // A code's name is what it is, not words: its kind and data are.
-    if (const std::optional<CCodeSpec> code = CCodePicture::SpecOf(object))
+    if (const std::optional<CCodeDefinition> code = CCodePicture::DefinitionOf(object))
         return code->Caption();
     return AnsiCodec::Decode(object.m_strName, CharSet(object));
 }

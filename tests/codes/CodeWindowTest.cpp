@@ -58,7 +58,7 @@ protected:
     {
         std::vector<CDibObj*> codes;
         for (CSymbolObj* object : doc.GetObjects())
-            if (CCodePicture::SpecOf(*object))
+            if (CCodePicture::DefinitionOf(*object))
                 codes.push_back(static_cast<CDibObj*>(object));
         return codes;
     }
@@ -121,7 +121,7 @@ TEST_F(CodeWindowFixture, ACodeIsPlacedEditedResizedCopiedAndUndoneThroughTheWin
     ASSERT_EQ(Codes().size(), 1u);
     CDibObj* code = Codes()[0];
     EXPECT_EQ(Shown(*code), QStringList{"TAG-9"});
-    EXPECT_EQ(CCodePicture::ModuleDots(*CCodePicture::SpecOf(*code), doc), 5);
+    EXPECT_EQ(CCodePicture::ModuleDots(*CCodePicture::DefinitionOf(*code), doc), 5);
 
     // A corner dragged outward: the code grows by whole modules.
     frame->View().SetSelection(code);
@@ -138,7 +138,7 @@ TEST_F(CodeWindowFixture, ACodeIsPlacedEditedResizedCopiedAndUndoneThroughTheWin
     EXPECT_EQ(Shown(*code), QStringList{"TAG-9"});
 
     // Properties on double-click: the data changed, the code drawn anew.
-    Type(2, QStringLiteral("TAG-10"), CCodeRules(*CCodePicture::SpecOf(*code), 529, 0, {}).ModuleText());
+    Type(2, QStringLiteral("TAG-10"), CCodeRules(*CCodePicture::DefinitionOf(*code), 529, 0, {}).ModuleText());
     QTest::mouseDClick(frame->View().viewport(), Qt::LeftButton, {}, At(code->GetPosition()));
     ASSERT_EQ(Codes().size(), 1u);
     EXPECT_EQ(Shown(*Codes()[0]), QStringList{"TAG-10"});

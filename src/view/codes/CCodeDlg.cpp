@@ -23,9 +23,9 @@ constexpr int previewSide = 240;
 
 } // namespace
 
-CCodeDlg::CCodeDlg(const CCodeSpec& spec, int dpi, int unit, CCodeRules::Encoder encoder, QWidget* parent)
+CCodeDlg::CCodeDlg(const CCodeDefinition& definition, int dpi, int unit, CCodeRules::Encoder encoder, QWidget* parent)
     : CBaseDlg(unit, parent)
-    , m_rules(spec, dpi, unit, std::move(encoder))
+    , m_rules(definition, dpi, unit, std::move(encoder))
     , m_pKind(new QComboBox(this))
     , m_pData(new QLineEdit(this))
     , m_pModule(new QLineEdit(this))
@@ -37,8 +37,8 @@ CCodeDlg::CCodeDlg(const CCodeSpec& spec, int dpi, int unit, CCodeRules::Encoder
     , m_pSize(new QLabel(this))
 {
     setWindowTitle(tr("Code"));
-    for (CCodeSpec::Kind kind : CCodeSpec::Kinds())
-        m_pKind->addItem(CCodeSpec::Title(kind), int(kind));
+    for (CCodeDefinition::Kind kind : CCodeDefinition::Kinds())
+        m_pKind->addItem(CCodeDefinition::Title(kind), int(kind));
     m_pEcc->addItems({tr("L (7 %)"), tr("M (15 %)"), tr("Q (25 %)"), tr("H (30 %)")});
     m_pColour->addItems({tr("White modules on black"), tr("Black modules on white")});
     m_pKind->setObjectName(QStringLiteral("codeKind"));
@@ -54,7 +54,7 @@ CCodeDlg::CCodeDlg(const CCodeSpec& spec, int dpi, int unit, CCodeRules::Encoder
     m_pPreview->setMinimumSize(previewSide, previewSide);
     m_pSize->setWordWrap(true);
     BuildLayout();
-    ShowSpec();
+    ShowDefinition();
     Connect();
     Update();
 }
@@ -83,22 +83,22 @@ void CCodeDlg::BuildLayout()
     rows->addWidget(buttons);
 }
 
-void CCodeDlg::ShowSpec()
+void CCodeDlg::ShowDefinition()
 {
-    const CCodeSpec& spec = m_rules.Spec();
-    m_pKind->setCurrentIndex(int(CCodeSpec::Kinds().indexOf(spec.kind)));
-    m_pData->setText(spec.data);
+    const CCodeDefinition& definition = m_rules.Definition();
+    m_pKind->setCurrentIndex(int(CCodeDefinition::Kinds().indexOf(definition.kind)));
+    m_pData->setText(definition.data);
     m_pModule->setText(m_rules.ModuleText());
-    m_pEcc->setCurrentIndex(int(QStringLiteral("LMQH").indexOf(spec.ecc)));
-    m_pQuiet->setChecked(spec.quietZone);
-    m_pText->setChecked(spec.humanText);
-    m_pColour->setCurrentIndex(spec.modulesWhite ? 0 : 1);
+    m_pEcc->setCurrentIndex(int(QStringLiteral("LMQH").indexOf(definition.ecc)));
+    m_pQuiet->setChecked(definition.quietZone);
+    m_pText->setChecked(definition.humanText);
+    m_pColour->setCurrentIndex(definition.modulesWhite ? 0 : 1);
 }
 
 void CCodeDlg::Connect()
 {
     connect(m_pKind, &QComboBox::currentIndexChanged, this, [this](int index) {
-        m_rules.SetKind(CCodeSpec::Kinds().value(index));
+        m_rules.SetKind(CCodeDefinition::Kinds().value(index));
         Update();
     });
     connect(m_pData, &QLineEdit::textChanged, this, [this](const QString& text) {
@@ -135,7 +135,7 @@ void CCodeDlg::Update()
     m_pSize->setText(outcome.text);
     CDibImage drawing;
     if (!outcome.matrix
-        || !CCodeDrawing::Draw(*outcome.matrix, m_rules.Spec().modulesWhite,
+        || !CCodeDrawing::Draw(*outcome.matrix, m_rules.Definition().modulesWhite,
                                CCodeDrawing::DotsFor(*outcome.matrix, outcome.moduleDots), drawing)) {
         m_pPreview->setPixmap({});
         return;

@@ -17,9 +17,9 @@ class CCodeDlg : public CBaseDlg
     Q_OBJECT
 
 public:
-    CCodeDlg(const CCodeSpec& spec, int dpi, int unit, CCodeRules::Encoder encoder, QWidget* parent = nullptr);
+    CCodeDlg(const CCodeDefinition& definition, int dpi, int unit, CCodeRules::Encoder encoder, QWidget* parent = nullptr);
 
-    const CCodeSpec& Spec() const { return m_rules.Spec(); }
+    const CCodeDefinition& Definition() const { return m_rules.Definition(); }
     // The modules of the code confirmed.
     const CCodeMatrix& Matrix() const { return m_matrix; }
 
@@ -38,7 +38,7 @@ public slots:
 
 private:
     void BuildLayout();
-    void ShowSpec();
+    void ShowDefinition();
     void Connect();
     // Takes the fields and draws the preview anew.
     void Update();

@@ -16,8 +16,8 @@ constexpr double micronsPerInch = 25400.0;
 
 } // namespace
 
-CCodeRules::CCodeRules(const CCodeSpec& spec, int dpi, int unit, Encoder encoder)
-    : m_spec(spec)
+CCodeRules::CCodeRules(const CCodeDefinition& definition, int dpi, int unit, Encoder encoder)
+    : m_definition(definition)
     , m_nDpi(dpi)
     , m_bInch(unit == CUnitFormat::inches)
     , m_encoder(std::move(encoder))
@@ -26,7 +26,7 @@ CCodeRules::CCodeRules(const CCodeSpec& spec, int dpi, int unit, Encoder encoder
 
 double CCodeRules::ModuleInUnit() const
 {
-    return m_bInch ? m_spec.moduleMicrons / micronsPerInch : m_spec.moduleMicrons / 1000.0;
+    return m_bInch ? m_definition.moduleMicrons / micronsPerInch : m_definition.moduleMicrons / 1000.0;
 }
 
 QString CCodeRules::ModuleText() const
@@ -43,9 +43,9 @@ bool CCodeRules::SetModuleText(const QString& text)
     if (!ok || !(value > 0))
         return false;
     const double microns = m_bInch ? value * micronsPerInch : value * 1000;
-    if (microns > CCodeSpec::maximumModuleMicrons)
+    if (microns > CCodeDefinition::maximumModuleMicrons)
         return false;
-    m_spec.moduleMicrons = std::max(1, int(std::lround(microns)));
+    m_definition.moduleMicrons = std::max(1, int(std::lround(microns)));
     return true;
 }
 
@@ -56,19 +56,19 @@ QString CCodeRules::UnitName() const
 
 QString CCodeRules::ModuleProblem() const
 {
-    return CModuleSize::Problem(m_spec.moduleMicrons / 1000.0, m_nDpi);
+    return CModuleSize::Problem(m_definition.moduleMicrons / 1000.0, m_nDpi);
 }
 
 CCodeRules::Outcome CCodeRules::Check() const
 {
     Outcome outcome;
-    const double millimetres = m_spec.moduleMicrons / 1000.0;
+    const double millimetres = m_definition.moduleMicrons / 1000.0;
     if (const QString problem = ModuleProblem(); !problem.isEmpty()) {
         outcome.text = problem;
         return outcome;
     }
     QString why;
-    outcome.matrix = m_encoder(m_spec, &why);
+    outcome.matrix = m_encoder(m_definition, &why);
     if (!outcome.matrix) {
         outcome.text = why;
         return outcome;

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "codes/CCodeMatrix.h"
-#include "codes/CCodeSpec.h"
+#include "codes/CCodeDefinition.h"
 
 #include <QCoreApplication>
 #include <QString>
@@ -18,18 +18,18 @@ class CCodeRules
     Q_DECLARE_TR_FUNCTIONS(CCodeRules)
 
 public:
-    // The modules of a spec as the layout will show them, or why not.
-    using Encoder = std::function<std::optional<CCodeMatrix>(const CCodeSpec& spec, QString* error)>;
+    // The modules of a definition as the layout will show them, or why not.
+    using Encoder = std::function<std::optional<CCodeMatrix>(const CCodeDefinition& definition, QString* error)>;
 
-    CCodeRules(const CCodeSpec& spec, int dpi, int unit, Encoder encoder);
+    CCodeRules(const CCodeDefinition& definition, int dpi, int unit, Encoder encoder);
 
-    const CCodeSpec& Spec() const { return m_spec; }
-    void SetKind(CCodeSpec::Kind kind) { m_spec.kind = kind; }
-    void SetData(const QString& data) { m_spec.data = data; }
-    void SetEcc(QChar ecc) { m_spec.ecc = ecc; }
-    void SetQuietZone(bool on) { m_spec.quietZone = on; }
-    void SetHumanText(bool on) { m_spec.humanText = on; }
-    void SetModulesWhite(bool white) { m_spec.modulesWhite = white; }
+    const CCodeDefinition& Definition() const { return m_definition; }
+    void SetKind(CCodeDefinition::Kind kind) { m_definition.kind = kind; }
+    void SetData(const QString& data) { m_definition.data = data; }
+    void SetEcc(QChar ecc) { m_definition.ecc = ecc; }
+    void SetQuietZone(bool on) { m_definition.quietZone = on; }
+    void SetHumanText(bool on) { m_definition.humanText = on; }
+    void SetModulesWhite(bool white) { m_definition.modulesWhite = white; }
 
     // The module size as the field shows it ("0.250" mm, "0.0098" inch).
     QString ModuleText() const;
@@ -37,8 +37,8 @@ public:
     bool SetModuleText(const QString& text);
     QString UnitName() const;
 
-    bool EccEnabled() const { return m_spec.HasEcc(); }
-    bool HumanTextEnabled() const { return m_spec.IsLinear(); }
+    bool EccEnabled() const { return m_definition.HasEcc(); }
+    bool HumanTextEnabled() const { return m_definition.IsLinear(); }
 
     struct Outcome
     {
@@ -55,7 +55,7 @@ public:
 private:
     double ModuleInUnit() const;
 
-    CCodeSpec m_spec;
+    CCodeDefinition m_definition;
     int m_nDpi;
     bool m_bInch;
     Encoder m_encoder;

@@ -40,7 +40,7 @@ bool CObjectEditor::Edit(CSymbolObj& object)
         return EditTextCopy<CTextDlg>(*text);
     if (auto* block = dynamic_cast<CTextObj*>(&object))
         return EditTextCopy<CTextBlockDlg>(*block);
-    if (m_codeEditor && CCodePicture::SpecOf(object))
+    if (m_codeEditor && CCodePicture::DefinitionOf(object))
         return m_codeEditor(static_cast<CDibObj&>(object));
     return EditPicture(object);
 }

@@ -48,7 +48,7 @@ int CLayerRows::DropTarget(const DropGeometry& g, int y, bool material)
 
 QString CLayerRows::KindName(const CSymbolObj& object)
 {
-    if (CCodePicture::SpecOf(object))
+    if (CCodePicture::DefinitionOf(object))
         return tr("Code");
     switch (object.Kind()) {
     case SOK_PICTURE: return tr("Picture");

@@ -87,7 +87,7 @@ void CSelectTool::Move(const ViewMouse& mouse)
             return;
         // A code resized is drawn anew with another module size: its undo
         // step keeps the whole object, drawing and module size with it.
-        const bool code = CCodePicture::SpecOf(*selection).has_value();
+        const bool code = CCodePicture::DefinitionOf(*selection).has_value();
         m_view.Document().RecordUndo(code ? UndoKind::changed : UndoKind::bounds, selection, true);
         m_bRecorded = true;
     }

@@ -1,24 +1,24 @@
-#include "CCodeSpec.h"
+#include "CCodeDefinition.h"
 
 namespace {
 
 struct KindInfo
 {
-    CCodeSpec::Kind kind;
+    CCodeDefinition::Kind kind;
     const char* key;
     const char* title;
 };
 
 const KindInfo kindInfo[] = {
-    {CCodeSpec::Kind::dataMatrix, "datamatrix", QT_TRANSLATE_NOOP("CCodeSpec", "Data Matrix")},
-    {CCodeSpec::Kind::dataMatrixRect, "datamatrix-rect", QT_TRANSLATE_NOOP("CCodeSpec", "Data Matrix (rectangular)")},
-    {CCodeSpec::Kind::qr, "qr", QT_TRANSLATE_NOOP("CCodeSpec", "QR Code")},
-    {CCodeSpec::Kind::code128, "code128", QT_TRANSLATE_NOOP("CCodeSpec", "Code 128")},
-    {CCodeSpec::Kind::gs1DataMatrix, "gs1-datamatrix", QT_TRANSLATE_NOOP("CCodeSpec", "GS1 DataMatrix")},
-    {CCodeSpec::Kind::gs1_128, "gs1-128", QT_TRANSLATE_NOOP("CCodeSpec", "GS1-128")},
+    {CCodeDefinition::Kind::dataMatrix, "datamatrix", QT_TRANSLATE_NOOP("CCodeDefinition", "Data Matrix")},
+    {CCodeDefinition::Kind::dataMatrixRect, "datamatrix-rect", QT_TRANSLATE_NOOP("CCodeDefinition", "Data Matrix (rectangular)")},
+    {CCodeDefinition::Kind::qr, "qr", QT_TRANSLATE_NOOP("CCodeDefinition", "QR Code")},
+    {CCodeDefinition::Kind::code128, "code128", QT_TRANSLATE_NOOP("CCodeDefinition", "Code 128")},
+    {CCodeDefinition::Kind::gs1DataMatrix, "gs1-datamatrix", QT_TRANSLATE_NOOP("CCodeDefinition", "GS1 DataMatrix")},
+    {CCodeDefinition::Kind::gs1_128, "gs1-128", QT_TRANSLATE_NOOP("CCodeDefinition", "GS1-128")},
 };
 
-const KindInfo& InfoOf(CCodeSpec::Kind kind)
+const KindInfo& InfoOf(CCodeDefinition::Kind kind)
 {
     for (const KindInfo& info : kindInfo)
         if (info.kind == kind)
@@ -59,19 +59,19 @@ std::optional<QByteArray> Unescaped(const QByteArray& text)
 
 } // namespace
 
-const QList<CCodeSpec::Kind>& CCodeSpec::Kinds()
+const QList<CCodeDefinition::Kind>& CCodeDefinition::Kinds()
 {
     static const QList<Kind> kinds{Kind::dataMatrix, Kind::dataMatrixRect, Kind::qr,
                                    Kind::code128,    Kind::gs1DataMatrix,  Kind::gs1_128};
     return kinds;
 }
 
-QString CCodeSpec::Key(Kind kind)
+QString CCodeDefinition::Key(Kind kind)
 {
     return QString::fromLatin1(InfoOf(kind).key);
 }
 
-std::optional<CCodeSpec::Kind> CCodeSpec::KindOf(const QString& key)
+std::optional<CCodeDefinition::Kind> CCodeDefinition::KindOf(const QString& key)
 {
     for (const KindInfo& info : kindInfo)
         if (key == QLatin1String(info.key))
@@ -79,12 +79,12 @@ std::optional<CCodeSpec::Kind> CCodeSpec::KindOf(const QString& key)
     return std::nullopt;
 }
 
-QString CCodeSpec::Title(Kind kind)
+QString CCodeDefinition::Title(Kind kind)
 {
     return tr(InfoOf(kind).title);
 }
 
-int CCodeSpec::QuietModules() const
+int CCodeDefinition::QuietModules() const
 {
     if (!quietZone)
         return 0;
@@ -96,7 +96,7 @@ int CCodeSpec::QuietModules() const
     }
 }
 
-QByteArray CCodeSpec::ToName() const
+QByteArray CCodeDefinition::ToName() const
 {
     QByteArray flags;
     if (quietZone)
@@ -109,7 +109,7 @@ QByteArray CCodeSpec::ToName() const
            + QByteArray::number(moduleMicrons) + '/' + Escaped(data.toUtf8());
 }
 
-std::optional<CCodeSpec> CCodeSpec::FromName(const QByteArray& name)
+std::optional<CCodeDefinition> CCodeDefinition::FromName(const QByteArray& name)
 {
     if (!IsCodeName(name))
         return std::nullopt;
@@ -133,18 +133,18 @@ std::optional<CCodeSpec> CCodeSpec::FromName(const QByteArray& name)
     for (const char flag : head[3])
         if (flag != 'q' && flag != 't' && flag != 'b')
             return std::nullopt;
-    CCodeSpec spec;
-    spec.kind = *kind;
-    spec.ecc = QLatin1Char(head[2][0]);
-    spec.quietZone = head[3].contains('q');
-    spec.humanText = head[3].contains('t');
-    spec.modulesWhite = !head[3].contains('b');
-    spec.moduleMicrons = microns;
-    spec.data = QString::fromUtf8(*data);
-    return spec;
+    CCodeDefinition definition;
+    definition.kind = *kind;
+    definition.ecc = QLatin1Char(head[2][0]);
+    definition.quietZone = head[3].contains('q');
+    definition.humanText = head[3].contains('t');
+    definition.modulesWhite = !head[3].contains('b');
+    definition.moduleMicrons = microns;
+    definition.data = QString::fromUtf8(*data);
+    return definition;
 }
 
-QString CCodeSpec::Caption() const
+QString CCodeDefinition::Caption() const
 {
     return tr("%1: %2").arg(Title(kind), data);
 }

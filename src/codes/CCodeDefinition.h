@@ -10,9 +10,9 @@
 // What a code on the plate is: its kind, its data as the user typed it
 // (fields included), and how it looks. It travels in the picture's name,
 // the one text field every reader of layouts keeps (see ToName).
-class CCodeSpec
+class CCodeDefinition
 {
-    Q_DECLARE_TR_FUNCTIONS(CCodeSpec)
+    Q_DECLARE_TR_FUNCTIONS(CCodeDefinition)
 
 public:
     enum class Kind { dataMatrix, dataMatrixRect, qr, code128, gs1DataMatrix, gs1_128 };
@@ -50,12 +50,12 @@ public:
     // has a "/" in its name (file names cannot hold one), so a name of this
     // form is always one of ours.
     QByteArray ToName() const;
-    static std::optional<CCodeSpec> FromName(const QByteArray& name);
+    static std::optional<CCodeDefinition> FromName(const QByteArray& name);
     static bool IsCodeName(const QByteArray& name) { return name.startsWith(namePrefix); }
     // "Data Matrix: ABC-{serial:0001}", for lists.
     QString Caption() const;
 
-    bool operator==(const CCodeSpec&) const = default;
+    bool operator==(const CCodeDefinition&) const = default;
 
     // A module of 10 mm is as large as any plate takes.
     static constexpr int maximumModuleMicrons = 10000;
