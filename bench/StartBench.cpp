@@ -2,6 +2,7 @@
 // and data folder read, the main window made and shown, the layout named
 // on the command line opened, until the view has painted the plate once.
 // A start with the benchmark plate's layout against a start with none.
+#include "PaintWatch.h"
 #include "RatioReporter.h"
 #include "SampleLayout.h"
 
@@ -13,8 +14,6 @@
 #include "view/CVeldraView.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
-#include <QEvent>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -30,21 +29,6 @@ QTemporaryDir& Home()
 
 QString LayoutFile() { return Home().filePath(QStringLiteral("plate.vlz")); }
 
-// Notes the view's first paint.
-class CPaintWatch : public QObject
-{
-public:
-    bool painted = false;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint)
-            painted = true;
-        return QObject::eventFilter(watched, event);
-    }
-};
-
 bool Start(const QString& file)
 {
     CVeldraApp app(nullptr);
@@ -53,15 +37,10 @@ bool Start(const QString& file)
     CVeldraDoc doc;
     app.Attach(doc);
     CMainFrame frame(app, doc, recent, false);
-    CPaintWatch watch;
-    frame.View().viewport()->installEventFilter(&watch);
+    CPaintWatch watch(frame.View().viewport());
     frame.show();
     frame.OpenOnStart(file);
-    QElapsedTimer waited;
-    waited.start();
-    while (!watch.painted && waited.elapsed() < 10000)
-        QApplication::processEvents(QEventLoop::AllEvents, 10);
-    return watch.painted && (file.isEmpty() || doc.GetObjectCount() > 0);
+    return watch.Wait(10000) && (file.isEmpty() || doc.GetObjectCount() > 0);
 }
 
 void StartWith(benchmark::State& state, const QString& file)
