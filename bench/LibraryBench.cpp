@@ -3,6 +3,7 @@
 // library and for a folder of 500 entries, against listing the folder's
 // symbol files with their sizes and times (which every refresh does first).
 #include "BenchImages.h"
+#include "PaintWatch.h"
 #include "RatioReporter.h"
 
 #include "library/CLibraryIndex.h"
@@ -13,7 +14,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QScreen>
 #include <QTemporaryDir>
@@ -135,32 +135,12 @@ void BM_Refresh(benchmark::State& state, QString folder, int kind, bool cold)
     }
 }
 
-// Stops the event loop's spinning once the grid has painted.
-class CPaintWatch : public QObject
-{
-public:
-    bool painted = false;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint)
-            painted = true;
-        return QObject::eventFilter(watched, event);
-    }
-};
-
 bool OpenWindow(const QString& folder)
 {
     CSymbolDlg dlg(CLibraryModel::symbol, folder, {});
-    CPaintWatch watch;
-    dlg.Grid()->viewport()->installEventFilter(&watch);
+    CPaintWatch watch(dlg.Grid()->viewport());
     dlg.show();
-    QElapsedTimer waited;
-    waited.start();
-    while (!watch.painted && waited.elapsed() < 10000)
-        QApplication::processEvents(QEventLoop::AllEvents, 10);
-    return watch.painted && dlg.Model().rowCount() == bigLibrarySize;
+    return watch.Wait(10000) && dlg.Model().rowCount() == bigLibrarySize;
 }
 
 void BM_OpenWindow(benchmark::State& state, bool cold)

@@ -17,7 +17,8 @@ public:
     static bool SameLayout(const CDibImage& a, const CDibImage& b);
 
     // Keeps what image has that base has not; false (and nothing kept) when
-    // the layouts differ.
+    // the layouts differ or when more than half of the bytes differ (the
+    // image is then better kept whole).
     bool Take(const CDibImage& image, const CDibImage& base);
     // The image again, from the same base it was taken against.
     bool Restore(CDibImage& image, const CDibImage& base) const;
@@ -36,7 +37,9 @@ private:
         std::size_t offset; // into the pixel block
         std::size_t length;
     };
-    void TakeRow(const std::uint8_t* row, const std::uint8_t* baseRow, std::size_t rowOffset, std::size_t rowBytes);
+    // Notes the chunks of a row that differ from the base's, as spans;
+    // returns their bytes.
+    std::size_t FindSpans(const std::uint8_t* row, const std::uint8_t* baseRow, std::size_t rowOffset, std::size_t rowBytes);
 
     std::vector<std::uint8_t> m_info;
     std::vector<Span> m_spans;

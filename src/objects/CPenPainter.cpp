@@ -4,11 +4,10 @@
 #include "CSymbolObj.h"
 
 #include "imaging/CDibImage.h"
-#include "imaging/FloodFill.h"
+#include "imaging/ColourFill.h"
 
 #include <QPainter>
 
-#include <cstring>
 
 CPenPainter::CPenPainter() = default;
 CPenPainter::~CPenPainter() = default;
@@ -80,20 +79,7 @@ bool CPenPainter::FillAt(CSymbolObj* target, int x, int y, COLORREF colour)
     if (!image || image->BitCount() != 24)
         return false;
     const COLORREF fill = colour == colorNone ? m_crPen : colour;
-    const COLORREF seed = image->GetPixel(x, y);
-    if (seed == colorNone)
-        return false;
-    if (seed == fill)
-        return true; // already that colour: nothing to change
-    const std::uint8_t seedBgr[3] = {std::uint8_t(GetBValue(seed)), std::uint8_t(GetGValue(seed)), std::uint8_t(GetRValue(seed))};
     const std::uint8_t fillBgr[3] = {std::uint8_t(GetBValue(fill)), std::uint8_t(GetGValue(fill)), std::uint8_t(GetRValue(fill))};
-    // The surface of exactly the seed's colour; filled pixels no longer match.
-    FloodFill::Run(image->Width(), image->Height(), x, y,
-                   [&](int px, int py) { return std::memcmp(image->Row(py) + 3 * std::size_t(px), seedBgr, 3) == 0; },
-                   [&](int x0, int x1, int py) {
-                       std::uint8_t* p = image->Row(py) + 3 * std::size_t(x0);
-                       for (int i = x0; i < x1; ++i, p += 3)
-                           std::memcpy(p, fillBgr, 3);
-                   });
-    return true;
+    // The surface of exactly the clicked pixel's colour.
+    return ColourFill::Run(*image, x, y, fillBgr);
 }

@@ -64,13 +64,13 @@ TEST(DibRowDelta, RestoresEveryDepthAndWidthExactly)
 {
     for (const int bitCount : {1, 8, 24}) {
         for (const int width : {1, 7, 33, 301}) {
-            const CDibImage base = Random(width, 40, bitCount, unsigned(width * bitCount));
+            const CDibImage base = Random(width, 100, bitCount, unsigned(width * bitCount));
             CDibImage changed;
             ASSERT_TRUE(changed.CopyImage(base));
             // Scattered bytes, a whole row, the first and last byte.
             std::mt19937 random{unsigned(width)};
             for (int i = 0; i < 25; ++i)
-                changed.Row(int(random() % 40))[random() % changed.Stride()] ^= 0x5A;
+                changed.Row(int(random() % 100))[random() % changed.Stride()] ^= 0x5A;
             std::memset(changed.Row(17), 0xEE, changed.Stride());
             changed.Bits()[0] ^= 1;
             changed.Bits()[changed.BitsSize() - 1] ^= 1;
@@ -87,12 +87,15 @@ TEST(DibRowDelta, RestoresEveryDepthAndWidthExactly)
     }
 }
 
-TEST(DibRowDelta, RefusesOtherLayoutsAndEqualImagesHoldNothing)
+TEST(DibRowDelta, RefusesOtherLayoutsAndMostlyChangedImagesAndEqualImagesHoldNothing)
 {
     const CDibImage a = Random(20, 10, 24, 3);
     const CDibImage b = Random(21, 10, 24, 3);
     DibRowDelta delta;
     EXPECT_FALSE(delta.Take(a, b));
+    EXPECT_TRUE(delta.IsEmpty());
+    const CDibImage other = Random(20, 10, 24, 4); // a fill of the whole layer
+    EXPECT_FALSE(delta.Take(other, a));
     EXPECT_TRUE(delta.IsEmpty());
     ASSERT_TRUE(delta.Take(a, a));
     EXPECT_LT(delta.HeldBytes(), 200u);
