@@ -3,6 +3,7 @@
 #include "CDibImage.h"
 #include "DibLayout.h"
 #include "PackBits.h"
+#include "PackBitsBlocks.h"
 #include "PlaneInterleave.h"
 #include "RowBands.h"
 
@@ -124,60 +125,21 @@ void KeepScratch(ScratchKind which, PixelBlock block)
         Kept(which) = std::move(block);
 }
 
-// The three planes' code decoded from memory: the first two planes on this
-// thread, the third on another, which finds where its code starts by
-// walking the first two's control bytes meanwhile (nearly as slow as
-// decoding them, but beside it). False wherever decoding from the archive
-// would throw.
-bool DecodeThreePlanes(const std::uint8_t* code, std::size_t size, std::uint8_t* planes, std::size_t planeSize,
-                       std::size_t& consumed)
-{
-    bool firstTwo = false, third = false;
-    std::size_t endOfSecond = 0, startOfThird = 0, endOfThird = 0;
-    const auto decodeFirstTwo = [&] {
-        std::size_t first = 0, second = 0;
-        firstTwo = PackBits::Decode(code, size, planes, planeSize, &first)
-            && PackBits::Decode(code + first, size - first, planes + planeSize, planeSize, &second);
-        endOfSecond = first + second;
-    };
-    const auto decodeThirdFrom = [&](std::size_t start) {
-        std::size_t last = 0;
-        third = start <= size && PackBits::Decode(code + start, size - start, planes + 2 * planeSize, planeSize, &last);
-        startOfThird = start;
-        endOfThird = start + last;
-    };
-    RowBands::Run(2, 1, [&](int begin, int end) {
-        if (end - begin == 2) {
-            // One thread: nothing to gain from walking.
-            decodeFirstTwo();
-            if (firstTwo)
-                decodeThirdFrom(endOfSecond);
-        } else if (begin == 0) {
-            decodeFirstTwo();
-        } else {
-            std::size_t first = 0, second = 0;
-            if (PackBits::Skip(code, size, planeSize, first) && PackBits::Skip(code + first, size - first, planeSize, second))
-                decodeThirdFrom(first + second);
-        }
-    });
-    consumed = endOfThird;
-    return firstTwo && third && startOfThird == endOfSecond;
-}
-
-// A colour record's planes decoded from a copy of the code read ahead of
-// the archive's position, which then moves past the code. False (nothing
-// read) where the stream cannot be read ahead or the code is not sound:
-// the caller then decodes from the archive, failing as it always has.
-bool DecodeAhead(CArchive& ar, std::uint8_t* planes, std::size_t planeSize)
+// A record's planes decoded from a copy of the code read ahead of the
+// archive's position, which then moves past the code. False (nothing read)
+// where the stream cannot be read ahead or the code is not sound: the
+// caller then decodes from the archive, failing as it always has.
+bool DecodeAhead(CArchive& ar, std::uint8_t* planes, std::size_t planeSize, int planeCount)
 {
     const qint64 left = ar.BytesLeft();
     if (left <= 0)
         return false;
-    const std::size_t want = std::size_t(std::min<std::uint64_t>(std::uint64_t(left), 3 * PackBits::MaxCodeSize(planeSize)));
+    const std::size_t want = std::size_t(
+        std::min<std::uint64_t>(std::uint64_t(left), std::uint64_t(planeCount) * PackBits::MaxCodeSize(planeSize)));
     PixelBlock code = TakeScratch(ScratchKind::code, want);
     const std::size_t got = ar.PeekInto(code.data(), want);
     std::size_t consumed = 0;
-    const bool sound = got > 0 && DecodeThreePlanes(code.data(), got, planes, planeSize, consumed);
+    const bool sound = got > 0 && PackBitsBlocks::Decode(code.data(), got, planes, planeSize, planeCount, consumed);
     KeepScratch(ScratchKind::code, std::move(code));
     if (sound)
         ar.Skip(consumed);
@@ -193,7 +155,7 @@ PixelBlock ReadPlanes(CArchive& ar, std::int32_t format, int width, int height, 
     RequireCodeFor(ar, planeSize * planeCount);
     PixelBlock block = AllocateOrThrow(stride * std::size_t(height));
     PixelBlock planes = TakeScratch(ScratchKind::planes, planeSize * std::size_t(planeCount));
-    if (planeCount == 1 || !DecodeAhead(ar, planes.data(), planeSize)) {
+    if (!DecodeAhead(ar, planes.data(), planeSize, planeCount)) {
         for (int c = 0; c < planeCount; ++c)
             PackBits::Decode(ar, planes.data() + planeSize * std::size_t(c), planeSize);
     }

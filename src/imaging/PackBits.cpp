@@ -19,10 +19,10 @@ std::uint8_t* EmitLiteral(const std::uint8_t* start, std::size_t length, std::ui
     return out + length;
 }
 
-// Decodes the codes that lie wholly inside data; stops before a code that
-// runs past data's end. Returns false when a code would overrun expected.
-bool DecodeWhole(const std::uint8_t* data, std::size_t size, std::uint8_t* out, std::size_t expected,
-                 std::size_t& in, std::size_t& produced)
+} // namespace
+
+bool PackBits::DecodeWhole(const std::uint8_t* data, std::size_t size, std::uint8_t* out, std::size_t expected,
+                           std::size_t& in, std::size_t& produced)
 {
     while (produced < expected && in < size) {
         const std::int8_t control = std::int8_t(data[in]);
@@ -57,8 +57,6 @@ bool DecodeWhole(const std::uint8_t* data, std::size_t size, std::uint8_t* out, 
     }
     return true;
 }
-
-} // namespace
 
 // The code follows the classic state machine exactly (other writers compare
 // bytes): a literal is at most 128 bytes and is cut as soon as it is full,
@@ -136,24 +134,5 @@ bool PackBits::Decode(const std::uint8_t* data, std::size_t size, std::uint8_t* 
         return false;
     if (consumed)
         *consumed = in;
-    return true;
-}
-
-bool PackBits::Skip(const std::uint8_t* data, std::size_t size, std::size_t expected, std::size_t& consumed)
-{
-    std::size_t in = 0, produced = 0;
-    while (produced < expected) {
-        if (in >= size)
-            return false;
-        const int control = std::int8_t(data[in]);
-        const std::size_t n = std::size_t(control < 0 ? -control : control) + 1; // c + 1, or 1 - c
-        if (n > expected - produced)
-            return false;
-        produced += n;
-        in += control < 0 ? 2 : n + 1;
-    }
-    if (in > size)
-        return false;
-    consumed = in;
     return true;
 }

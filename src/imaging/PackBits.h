@@ -33,10 +33,15 @@ public:
     static bool Decode(const std::uint8_t* data, std::size_t size, std::uint8_t* out, std::size_t expected,
                        std::size_t* consumed = nullptr);
 
-    // Where the code of a block of expected bytes ends, from its control
-    // bytes alone (much quicker than decoding it): false where Decode from
-    // memory would fail.
-    static bool Skip(const std::uint8_t* data, std::size_t size, std::size_t expected, std::size_t& consumed);
+    // Decodes the codes that lie wholly inside data[in, size) into out,
+    // moving in and produced on; stops before a code that runs past size,
+    // or once expected bytes are there. False when a code would overrun
+    // expected (the stream is then unsound, whatever follows).
+    static bool DecodeWhole(const std::uint8_t* data, std::size_t size, std::uint8_t* out, std::size_t expected,
+                            std::size_t& in, std::size_t& produced);
+
+    // Code bytes taken by the code whose control byte is control.
+    static std::size_t CodeLength(std::uint8_t control) { return std::int8_t(control) < 0 ? 2 : std::size_t(control) + 2; }
 
     // The fewest code bytes that can produce size bytes (a 129-byte run
     // takes two): a bound for checking a stream is long enough before

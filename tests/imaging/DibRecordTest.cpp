@@ -4,6 +4,7 @@
 #include "imaging/CpuFeatures.h"
 #include "imaging/DibLayout.h"
 #include "imaging/PackBits.h"
+#include "imaging/PackBitsBlocks.h"
 #include "imaging/RowBands.h"
 #include "platform/CArchive.h"
 
@@ -183,29 +184,83 @@ TEST(PackBits, RoundTripsMixedData)
     EXPECT_TRUE(ok);
 }
 
-TEST(PackBits, SkippingEndsWhereDecodingEndsAndFailsWhereItFails)
+namespace {
+
+// Blocks decoded one after another, as PackBitsBlocks must match.
+bool DecodeBlockAfterBlock(const QByteArray& code, std::size_t blockSize, int count, std::vector<std::uint8_t>& out,
+                           std::size_t& consumed)
+{
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(code.constData());
+    consumed = 0;
+    for (int block = 0; block < count; ++block) {
+        std::size_t used = 0;
+        if (!PackBits::Decode(bytes + consumed, std::size_t(code.size()) - consumed,
+                              out.data() + blockSize * std::size_t(block), blockSize, &used))
+            return false;
+        consumed += used;
+    }
+    return true;
+}
+
+// Three 3000-byte planes as a photograph's (noise over a gradient), a
+// scan's (long flat stretches) and random bytes (long literals) code them;
+// coded as one block, codes run across the planes' ends.
+QByteArray ThreePlanesOf(int kind, bool asOneBlock = false)
 {
     QByteArray data;
-    for (int i = 0; i < 5000; ++i)
-        data.append(char((i / 5) % 4 == 0 ? 3 : (i * 29) % 256));
-    const QByteArray code = Encode(data) + QByteArray("after");
-    const auto* bytes = reinterpret_cast<const std::uint8_t*>(code.constData());
-    std::vector<std::uint8_t> out(std::size_t(data.size()));
-    std::size_t decoded = 0, skipped = 0;
-    ASSERT_TRUE(PackBits::Decode(bytes, std::size_t(code.size()), out.data(), out.size(), &decoded));
-    ASSERT_TRUE(PackBits::Skip(bytes, std::size_t(code.size()), out.size(), skipped));
-    EXPECT_EQ(skipped, decoded);
-    EXPECT_EQ(skipped, std::size_t(code.size()) - 5);
-    // Cut anywhere inside the code, or asked for one byte less than a code
-    // gives, both refuse.
-    for (std::size_t cut = 0; cut < decoded; cut += 97) {
-        EXPECT_FALSE(PackBits::Skip(bytes, cut, out.size(), skipped)) << cut;
-        EXPECT_FALSE(PackBits::Decode(bytes, cut, out.data(), out.size(), &decoded)) << cut;
+    std::uint32_t noise = 7u + std::uint32_t(kind);
+    for (int i = 0; i < 9000; ++i) {
+        noise = noise * 1664525u + 1013904223u;
+        const int grain = int(noise >> 29);
+        data.append(char(kind == 0 ? i / 40 + grain : kind == 1 ? (i / 700) * 50 + (grain == 0) : int(noise >> 24)));
     }
-    const QByteArray run = TestBytes().bytes({0xFE, 'a'}).data(); // a run of 3 into 2
-    EXPECT_FALSE(PackBits::Skip(reinterpret_cast<const std::uint8_t*>(run.constData()), 2, 2, skipped));
-    const QByteArray literal = TestBytes().bytes({0x05, 'a', 'b'}).data(); // a literal past its data
-    EXPECT_FALSE(PackBits::Skip(reinterpret_cast<const std::uint8_t*>(literal.constData()), 3, 6, skipped));
+    if (asOneBlock)
+        return Encode(data);
+    QByteArray code;
+    for (int plane = 0; plane < 3; ++plane)
+        code += Encode(data.mid(plane * 3000, 3000));
+    return code;
+}
+
+} // namespace
+
+// The second walk may start anywhere, the code may be cut short, carry a
+// wrong byte anywhere or be followed by other bytes: the result is always
+// that of decoding the planes one after another.
+TEST(PackBitsBlocks, DecodesAsBlockAfterBlockWhereverTheGuessStarts)
+{
+    constexpr std::size_t blockSize = 3000;
+    std::vector<QByteArray> codes;
+    for (int kind = 0; kind < 3; ++kind) {
+        const QByteArray code = ThreePlanesOf(kind) + QByteArray("after");
+        codes.push_back(code);
+        codes.push_back(ThreePlanesOf(kind, true));
+        for (int at = 0; at < code.size(); at += 37) {
+            codes.push_back(code.left(at));
+            QByteArray wrong = code;
+            wrong[at] = char(wrong[at] ^ (at % 2 ? 0x80 : 0x05));
+            codes.push_back(wrong);
+        }
+    }
+    // Runs of 0x81 read the same from every other byte: the walks never meet.
+    codes.push_back(QByteArray(6000, char(0x81)) + QByteArray(2000, char(0x01)));
+    for (const QByteArray& code : codes) {
+        std::vector<std::uint8_t> expected(3 * blockSize), split(3 * blockSize);
+        std::size_t expectedEnd = 0;
+        const bool sound = DecodeBlockAfterBlock(code, blockSize, 3, expected, expectedEnd);
+        const auto* bytes = reinterpret_cast<const std::uint8_t*>(code.constData());
+        for (std::size_t at : {std::size_t(1), std::size_t(code.size()) / 3, std::size_t(code.size()) / 2 + 1,
+                               std::size_t(code.size()) * 5 / 6}) {
+            std::size_t end = 0;
+            std::fill(split.begin(), split.end(), 0xEE);
+            ASSERT_EQ(PackBitsBlocks::DecodeSplitAt(bytes, std::size_t(code.size()), split.data(), blockSize, 3, at, end),
+                      sound) << code.size() << " bytes, guess at " << at;
+            if (sound) {
+                ASSERT_EQ(end, expectedEnd) << "guess at " << at;
+                ASSERT_TRUE(split == expected) << code.size() << " bytes, guess at " << at;
+            }
+        }
+    }
 }
 
 TEST(DibRecord, GreyPictureIsOnePlaneInFormatTwo)
