@@ -75,16 +75,18 @@ void LerpAcross(LerpedRow& row, int sourceRow, const CDibImage& source, const st
 {
     row.sourceRow = sourceRow;
     const std::uint8_t* line = source.Row(sourceRow);
+    const std::uint8_t key[3] = {isKey.b, isKey.g, isKey.r};
     if (groups) {
         row.values.resize(3 * groups->planeStride);
-        DibEnlargementAvx2::LerpAcross(line, source.Width(), *groups, row.planes, row.values.data());
+        // The wide path looks for the key in the planes it splits the row into.
+        row.anyKeyed = DibEnlargementAvx2::LerpAcross(line, source.Width(), *groups, row.planes, row.values.data(),
+                                                      isKey.none ? nullptr : key);
     } else {
         LerpValues(row, line, 3 * std::size_t(source.Width()), columns);
+        row.anyKeyed = !isKey.none && NextKeyPixel(line, 0, source.Width(), key) < source.Width();
     }
     // The key is tested only in rows that hold it.
     row.keyed.assign(columns.size(), 0);
-    const std::uint8_t key[3] = {isKey.b, isKey.g, isKey.r};
-    row.anyKeyed = !isKey.none && NextKeyPixel(line, 0, source.Width(), key) < source.Width();
     for (std::size_t c = 0; row.anyKeyed && c < columns.size(); ++c) {
         const EnlargeColumn& col = columns[c];
         row.keyed[c] = col.offset0 >= 0 && (isKey(line + col.offset0) || isKey(line + col.offset1));

@@ -99,10 +99,32 @@ VELDRA_AVX2 void MixPlanes(const float* upper, const float* lower, float gy, flo
         _mm_storeu_si128(reinterpret_cast<__m128i*>(out + k), MixSixteen(upper + k, lower + k, gyv, fyv, half));
 }
 
+// Whether any of the first count pixels of the three planes is the key.
+VELDRA_AVX2 bool PlanesHoldKey(const std::uint8_t* blue, const std::uint8_t* green, const std::uint8_t* red,
+                               std::size_t count, const std::uint8_t key[3])
+{
+    const __m256i kb = _mm256_set1_epi8(char(key[0])), kg = _mm256_set1_epi8(char(key[1])),
+                  kr = _mm256_set1_epi8(char(key[2]));
+    std::size_t x = 0;
+    for (; x + 32 <= count; x += 32) {
+        const __m256i b = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(blue + x));
+        const __m256i g = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(green + x));
+        const __m256i r = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(red + x));
+        const __m256i hit = _mm256_and_si256(_mm256_and_si256(_mm256_cmpeq_epi8(b, kb), _mm256_cmpeq_epi8(g, kg)),
+                                             _mm256_cmpeq_epi8(r, kr));
+        if (!_mm256_testz_si256(hit, hit))
+            return true;
+    }
+    for (; x < count; ++x)
+        if (blue[x] == key[0] && green[x] == key[1] && red[x] == key[2])
+            return true;
+    return false;
+}
+
 } // namespace
 
-void LerpAcross(const std::uint8_t* line, int width, const ColumnGroups& groups, std::vector<std::uint8_t>& scratch,
-                float* values)
+bool LerpAcross(const std::uint8_t* line, int width, const ColumnGroups& groups, std::vector<std::uint8_t>& scratch,
+                float* values, const std::uint8_t* key)
 {
     // Each plane padded with its last pixel, so a shuffle's sixteen bytes
     // from any group's base lie inside it and the right pixel of the last
@@ -116,6 +138,7 @@ void LerpAcross(const std::uint8_t* line, int width, const ColumnGroups& groups,
         std::memset(plane + width, plane[width - 1], reach);
         LerpPlane(plane, groups, values + std::size_t(ch) * groups.planeStride);
     }
+    return key && PlanesHoldKey(blue, blue + planeBytes, blue + 2 * planeBytes, std::size_t(width), key);
 }
 
 void MixRows(const float* upper, const float* lower, float gy, float fy, const ColumnGroups& groups,
@@ -130,7 +153,10 @@ void MixRows(const float* upper, const float* lower, float gy, float fy, const C
 
 #else
 
-void LerpAcross(const std::uint8_t*, int, const ColumnGroups&, std::vector<std::uint8_t>&, float*) {}
+bool LerpAcross(const std::uint8_t*, int, const ColumnGroups&, std::vector<std::uint8_t>&, float*, const std::uint8_t*)
+{
+    return false;
+}
 void MixRows(const float*, const float*, float, float, const ColumnGroups&, std::vector<std::uint8_t>&,
              std::uint8_t*)
 {

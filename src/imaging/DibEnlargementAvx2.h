@@ -31,9 +31,10 @@ bool MakeGroups(const std::vector<int>& left, const std::vector<int>& right, con
                 ColumnGroups& groups);
 
 // One source row of width pixels (B, G, R bytes) interpolated across into
-// 3 * planeStride values. scratch is kept between calls.
-void LerpAcross(const std::uint8_t* line, int width, const ColumnGroups& groups, std::vector<std::uint8_t>& scratch,
-                float* values);
+// 3 * planeStride values. scratch is kept between calls. True when key (B,
+// G, R; null for none) is among the row's pixels.
+bool LerpAcross(const std::uint8_t* line, int width, const ColumnGroups& groups, std::vector<std::uint8_t>& scratch,
+                float* values, const std::uint8_t* key);
 
 // The vertical half: each value gy * upper + fy * lower + 0.5, truncated,
 // at most 255, written out as B, G, R bytes of groups.columns pixels.
