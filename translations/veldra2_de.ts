@@ -972,6 +972,14 @@ Rename the file and import it again.</source>
 Diese Zeichen des Dateinamens kann ein Layout nicht speichern: %2
 Benennen Sie die Datei um und importieren Sie sie erneut.</translation>
     </message>
+    <message>
+        <source>The material leaves no room inside its margins for a picture.</source>
+        <translation>Das Material lässt innerhalb seiner Ränder keinen Platz für ein Bild.</translation>
+    </message>
+    <message>
+        <source>%1 could not be placed on the plate.</source>
+        <translation>%1 konnte nicht auf die Platte gesetzt werden.</translation>
+    </message>
 </context>
 <context>
     <name>CPictureLoader</name>

@@ -972,6 +972,14 @@ Rename the file and import it again.</source>
 Un diseño no puede guardar estos caracteres del nombre del archivo: %2
 Cambie el nombre del archivo e impórtelo de nuevo.</translation>
     </message>
+    <message>
+        <source>The material leaves no room inside its margins for a picture.</source>
+        <translation>El material no deja espacio para una imagen dentro de sus márgenes.</translation>
+    </message>
+    <message>
+        <source>%1 could not be placed on the plate.</source>
+        <translation>No se pudo colocar %1 en la placa.</translation>
+    </message>
 </context>
 <context>
     <name>CPictureLoader</name>

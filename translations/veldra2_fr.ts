@@ -972,6 +972,14 @@ Rename the file and import it again.</source>
 Une mise en page ne peut pas conserver ces caractères du nom du fichier : %2
 Renommez le fichier et importez-le de nouveau.</translation>
     </message>
+    <message>
+        <source>The material leaves no room inside its margins for a picture.</source>
+        <translation>Le matériau ne laisse aucune place pour une image à l'intérieur de ses marges.</translation>
+    </message>
+    <message>
+        <source>%1 could not be placed on the plate.</source>
+        <translation>%1 n'a pas pu être placé sur la plaque.</translation>
+    </message>
 </context>
 <context>
     <name>CPictureLoader</name>
@@ -1280,7 +1288,7 @@ Format de fichier inattendu.</translation>
     </message>
     <message>
         <source>Waiting for the print scheduler to answer (at most %1 s)...</source>
-        <translation>En attente de la réponse du planificateur d'impression (%1 s au plus)...</translation>
+        <translation>En attente de la réponse du planificateur d&apos;impression (%1 s au plus)...</translation>
     </message>
 </context>
 <context>

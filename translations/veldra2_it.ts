@@ -972,6 +972,14 @@ Rename the file and import it again.</source>
 Un&apos;impaginazione non può conservare questi caratteri del nome del file: %2
 Rinominare il file e importarlo di nuovo.</translation>
     </message>
+    <message>
+        <source>The material leaves no room inside its margins for a picture.</source>
+        <translation>Il materiale non lascia spazio per un'immagine all'interno dei suoi margini.</translation>
+    </message>
+    <message>
+        <source>%1 could not be placed on the plate.</source>
+        <translation>Impossibile collocare %1 sulla piastra.</translation>
+    </message>
 </context>
 <context>
     <name>CPictureLoader</name>

@@ -972,6 +972,14 @@ Rename the file and import it again.</source>
 ファイル名の次の文字はレイアウトに保存できません: %2
 ファイル名を変更してから、もう一度取り込んでください。</translation>
     </message>
+    <message>
+        <source>The material leaves no room inside its margins for a picture.</source>
+        <translation>素材の余白の内側に画像を置く場所がありません。</translation>
+    </message>
+    <message>
+        <source>%1 could not be placed on the plate.</source>
+        <translation>%1 をプレートに配置できませんでした。</translation>
+    </message>
 </context>
 <context>
     <name>CPictureLoader</name>

@@ -4,6 +4,7 @@
 #include "CVectorPicture.h"
 
 #include "document/CPictureCommands.h"
+#include "document/CVeldraDoc.h"
 #include "imaging/CDibImage.h"
 #include "objects/CDibObj.h"
 #include "imaging/KeyedNegative.h"
@@ -14,6 +15,20 @@
 #include <QFileInfo>
 
 #include <algorithm>
+
+namespace {
+
+QString PlacingProblem(const CVeldraDoc& doc, const QString& path)
+{
+    const CSize printable = CPictureCommands::PrintableSize(doc);
+    if (printable.cx <= 0 || printable.cy <= 0 || doc.DocToDeviceSize(printable).cx <= 0
+        || doc.DocToDeviceSize(printable).cy <= 0)
+        return QCoreApplication::translate("CPictureImport",
+                                           "The material leaves no room inside its margins for a picture.");
+    return QCoreApplication::translate("CPictureImport", "%1 could not be placed on the plate.").arg(path);
+}
+
+} // namespace
 
 namespace CPictureImport {
 
@@ -55,6 +70,11 @@ bool ImportPicture(CVeldraDoc& doc, const QString& path, const QString& pluginFo
         if (engraveDark)
             KeyedNegative::Apply(image);
         added = CPictureCommands::AddPicture(doc, image, name);
+    }
+    if (!added) {
+        if (error)
+            *error = PlacingProblem(doc, path);
+        return false;
     }
     if (object)
         *object = added;

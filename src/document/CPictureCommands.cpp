@@ -30,11 +30,14 @@ void Announce(CVeldraDoc& doc, CSymbolObj* object)
     doc.UpdateAllViews(nullptr, hintSelect, object);
 }
 
-// The fitted size of a w x h picture in the printable area, aspect kept.
+// The fitted size of a w x h picture in the printable area, aspect kept;
+// empty where there is no printable area.
 CSize FitPrintable(const CVeldraDoc& doc, int w, int h)
 {
-    const CSize material = doc.GetMaterialSize(), margin = doc.GetMargins();
-    const int W = material.cx - 2 * margin.cx, H = material.cy - 2 * margin.cy;
+    const CSize printable = CPictureCommands::PrintableSize(doc);
+    const int W = printable.cx, H = printable.cy;
+    if (W <= 0 || H <= 0)
+        return {};
     if (double(H) / h <= double(W) / w)
         return {MulDiv(w, H, h), H};
     return {W, MulDiv(h, W, w)};
@@ -147,12 +150,20 @@ CDibObj* PlacePicture(CVeldraDoc& doc, CDibImage& working, const CDibImage& full
 
 } // namespace
 
+CSize PrintableSize(const CVeldraDoc& doc)
+{
+    const CSize material = doc.GetMaterialSize(), margin = doc.GetMargins();
+    return {material.cx - 2 * margin.cx, material.cy - 2 * margin.cy};
+}
+
 CDibObj* AddPicture(CVeldraDoc& doc, CDibImage& image, const QString& name)
 {
     if (image.IsEmpty() || (image.BitCount() != 24 && !image.ConvertDepth(24)))
         return nullptr;
     const CSize fitted = FitPrintable(doc, image.Width(), image.Height());
     const CSize dots = doc.DocToDeviceSize(fitted);
+    if (dots.cx <= 0 || dots.cy <= 0)
+        return nullptr;
     CDibImage working;
     if (!MakeWorkingCopy(image, {0, 0, image.Width(), image.Height()}, dots, working))
         return nullptr;
@@ -165,6 +176,8 @@ CDibObj* AddDrawing(CVeldraDoc& doc, CSize proportions, const DrawAt& draw, cons
         return nullptr;
     const CSize fitted = FitPrintable(doc, proportions.cx, proportions.cy);
     const CSize dots = doc.DocToDeviceSize(fitted);
+    if (dots.cx <= 0 || dots.cy <= 0)
+        return nullptr;
     CDibImage drawing;
     if (!draw(dots, drawing) || drawing.Width() != dots.cx || drawing.Height() != dots.cy)
         return nullptr;

@@ -20,8 +20,13 @@ class CVeldraDoc;
 // each records its undo step and tells the views.
 namespace CPictureCommands {
 
+// The material inside its margins (0.01 mm); not positive where the
+// margins leave no room.
+CSize PrintableSize(const CVeldraDoc& doc);
+
 // Fits a new picture into the printable area, keeps the full-resolution
-// picture in a temporary file, and inserts it before the first picture.
+// picture in a temporary file, and inserts it before the first picture;
+// null where it cannot (no printable area of a dot, no memory).
 CDibObj* AddPicture(CVeldraDoc& doc, CDibImage& image, const QString& name);
 // The same for a drawing of those proportions, drawn at the dots it takes
 // (no bitmap enlarged); the drawing at those dots is kept as its full

@@ -474,6 +474,19 @@ TEST_F(CliFixture, MaterialsAndMarginsThatMakeNoPlateSayWhy)
         EXPECT_TRUE(run.err.contains(error)) << name << ": " << run.err.toStdString();
         EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("out.bmp")))) << name;
     }
+    // A picture imported onto a material no larger than its margins: no
+    // layout written, not one with a picture of negative size.
+    CDibImage image;
+    image.Create(4, 4, 24, RGB(1, 2, 3));
+    ASSERT_TRUE(image.SaveBitmapFile(dir.filePath(QStringLiteral("p.bmp"))));
+    const QString out = dir.filePath(QStringLiteral("tiny.vlz"));
+    for (const char* material : {"40,20", "100,100"}) {
+        const CliRun run = Cli({QStringLiteral("import"), dir.filePath(QStringLiteral("p.bmp")), out,
+                                QStringLiteral("--material"), QString::fromLatin1(material)});
+        EXPECT_EQ(run.exitCode, 1) << material;
+        EXPECT_TRUE(run.err.contains("no room inside its margins")) << material << ": " << run.err.toStdString();
+        EXPECT_FALSE(QFile::exists(out)) << material;
+    }
 }
 
 TEST_F(CliFixture, PictureNamesAreKeptInTheLayoutsCodePage)
