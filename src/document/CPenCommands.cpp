@@ -3,6 +3,7 @@
 #include "CVeldraDoc.h"
 #include "ILayerList.h"
 
+#include "imaging/SurfaceChange.h"
 #include "objects/CDibObj.h"
 #include "objects/CPenPainter.h"
 #include "platform/MulDiv.h"
@@ -123,11 +124,16 @@ bool FillAt(CVeldraDoc& doc, CPoint point, bool rightButton)
         return false;
     if (!doc.PenTool())
         doc.SetPenTool(MakeTool(doc, doc.Settings().penColor));
-    if (existed)
-        doc.RecordUndo(UndoKind::changed, layer, true);
-    const bool filled = doc.PenTool()->FillAt(layer, point.x, point.y, rightButton ? transparentKey : colorNone);
-    Finish(doc, layer, !existed, filled);
+    // The step is the painted surface, taken after the fill: the layer is
+    // painted in place, not copied for the history.
+    SurfaceChange painted;
+    const bool filled = doc.PenTool()->FillAt(layer, point.x, point.y, rightButton ? transparentKey : colorNone, &painted)
+        && !painted.IsEmpty();
     doc.SetPenTool(nullptr);
+    if (filled && existed)
+        doc.RecordFillUndo(layer, std::move(painted));
+    if (filled || !existed)
+        Finish(doc, layer, !existed, filled);
     return filled;
 }
 

@@ -93,6 +93,29 @@ bool CUndoEngine::Record(UndoKind kind, CSymbolObj* object)
     return true;
 }
 
+bool CUndoEngine::RecordFill(CDibObj* layer, SurfaceChange change)
+{
+    const int index = m_doc.IndexOf(layer);
+    if (index < 0 || change.IsEmpty())
+        return false;
+    try {
+        change.ReleaseSpare();
+        if (change.Bytes() <= layer->StoredImage().BitsSize()) {
+            Push(CUndoStep::Filling(index, std::move(change)));
+            return true;
+        }
+        // A surface of scattered specks can take more spans than the layer
+        // has bytes: the layer as it was is kept instead, as for a stroke.
+        std::unique_ptr<CDibObj> before = layer->UndoCopy();
+        if (!change.Reverse(before->StoredImage()))
+            return false;
+        Push(CUndoStep::Keeping(UndoKind::changed, index, std::move(before)));
+    } catch (const std::exception&) {
+        return false;
+    }
+    return true;
+}
+
 void CUndoEngine::RecordOrder(int from, int to)
 {
     if (from == to)
@@ -220,7 +243,21 @@ bool CUndoEngine::Step(CUndoStack& source, CUndoStack& target, bool undoing)
 
 bool CUndoEngine::Apply(CUndoStep& step, bool undoing)
 {
+    if (step.Kind() == UndoKind::filled)
+        return ApplyFill(step);
     return step.KeepsObject() ? ApplyKept(step, undoing) : ApplyRecord(step.Record(), undoing);
+}
+
+// The surface is painted over in place, undoing and redoing alike; the
+// step then holds the way back.
+bool CUndoEngine::ApplyFill(CUndoStep& step)
+{
+    auto* layer = dynamic_cast<CDibObj*>(m_doc.GetObjectAt(step.Index()));
+    if (!layer || !step.Change().Reverse(layer->StoredImage()))
+        return false;
+    if (ILayerList* layers = m_doc.LayerList())
+        layers->RefreshRow(layer);
+    return true;
 }
 
 bool CUndoEngine::RemoveAt(int at)

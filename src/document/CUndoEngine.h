@@ -7,6 +7,7 @@
 #include <memory>
 
 class CArchive;
+class CDibObj;
 class CSymbolObj;
 class CVeldraDoc;
 
@@ -22,6 +23,8 @@ public:
     int Limit() const { return m_nMaxCount; }
 
     bool Record(UndoKind kind, CSymbolObj* object);
+    // After a fill painted the layer (the change is not empty).
+    bool RecordFill(CDibObj* layer, SurfaceChange change);
     void RecordOrder(int from, int to);
     // The plate's size, shape index and library file as they are now.
     void RecordMaterial();
@@ -58,6 +61,7 @@ private:
     bool ApplyRecord(QByteArray& record, bool undoing);
     void ApplyMaterial(CArchive& ar, QByteArray& record);
     bool ApplyKept(CUndoStep& step, bool undoing);
+    bool ApplyFill(CUndoStep& step);
     // The object at the position, out of the list (an addition undone).
     bool RemoveAt(int at);
     // An object put back into the list (a removal undone); false past its end.

@@ -28,14 +28,23 @@ CUndoStep CUndoStep::Keeping(UndoKind kind, int index, std::unique_ptr<CSymbolOb
     return step;
 }
 
+CUndoStep CUndoStep::Filling(int index, SurfaceChange change)
+{
+    CUndoStep step;
+    step.m_kind = UndoKind::filled;
+    step.m_index = index;
+    step.m_change = std::move(change);
+    return step;
+}
+
 QByteArray CUndoStep::ToRecord(CVeldraDoc& doc) const
 {
-    if (!m_object)
+    if (!m_object && m_kind != UndoKind::filled)
         return m_record;
     // A step held as a difference is written from a whole copy.
     std::unique_ptr<CDibObj> whole;
     const CSymbolObj* object = m_object.get();
-    if (!IsWhole()) {
+    if (object && !IsWhole()) {
         whole = static_cast<const CDibObj*>(object)->UndoCopy();
         if (!m_delta.Restore(whole->StoredImage(), m_base))
             return {};
@@ -46,10 +55,24 @@ QByteArray CUndoStep::ToRecord(CVeldraDoc& doc) const
     buffer.open(QIODevice::WriteOnly);
     CArchive ar(buffer, CArchive::store);
     ar.m_pDocument = &doc;
-    ar << std::uint32_t(m_kind) << std::uint32_t(m_index);
-    ar.WriteObject(const_cast<CSymbolObj*>(object));
+    if (object) {
+        ar << std::uint32_t(m_kind) << std::uint32_t(m_index);
+        ar.WriteObject(const_cast<CSymbolObj*>(object));
+    } else {
+        WriteChange(ar);
+    }
     ar.Close();
     return bytes;
+}
+
+// Kind, position, the colour painted over and the fill's, then the spans.
+void CUndoStep::WriteChange(CArchive& ar) const
+{
+    const auto& spans = m_change.Spans();
+    ar << std::uint32_t(m_kind) << std::uint32_t(m_index) << std::uint32_t(m_change.From())
+       << std::uint32_t(m_change.To()) << std::uint32_t(spans.size());
+    for (const SurfaceChange::Span& span : spans)
+        ar << span.y << span.x0 << span.x1;
 }
 
 const CDibImage* CUndoStep::StoredImage() const

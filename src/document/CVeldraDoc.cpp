@@ -227,6 +227,13 @@ bool CVeldraDoc::RecordUndo(UndoKind kind, CSymbolObj* object, bool markModified
     return recorded;
 }
 
+void CVeldraDoc::RecordFillUndo(CDibObj* layer, SurfaceChange change)
+{
+    if (!m_undo.RecordFill(layer, std::move(change)))
+        m_undo.SetDiverged(); // painted all the same, with no step to undo it
+    NoteModified();
+}
+
 void CVeldraDoc::RecordOrderUndo(int from, int to, bool markModified)
 {
     if (from == to)

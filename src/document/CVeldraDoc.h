@@ -15,6 +15,7 @@
 #include <vector>
 
 class CArchive;
+class CDibObj;
 class IDocumentObserver;
 class ILayerList;
 class CPenPainter;
@@ -68,6 +69,8 @@ public:
     // Undo. markModified false: a step that does not count as a change.
     bool RecordUndo(UndoKind kind, CSymbolObj* object, bool markModified);
     void RecordOrderUndo(int from, int to, bool markModified);
+    // After a fill painted the pen layer.
+    void RecordFillUndo(CDibObj* layer, SurfaceChange change);
     // Before the plate's size or outline changes.
     void RecordMaterialUndo();
     bool Undo();

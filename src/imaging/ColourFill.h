@@ -3,6 +3,7 @@
 #include <cstdint>
 
 class CDibImage;
+class SurfaceChange;
 
 // Fills the 4-connected surface of one colour around a pixel of a 24-bit
 // image with another colour. It works span by span along the rows, keeping
@@ -13,6 +14,8 @@ class ColourFill
 {
 public:
     // False when (x, y) is outside the image or the image is not 24-bit;
-    // a surface already of the fill's colour is left as it is.
-    static bool Run(CDibImage& image, int x, int y, const std::uint8_t fillBgr[3]);
+    // a surface already of the fill's colour is left as it is. With
+    // painted, what was painted is recorded there (nothing for such a
+    // surface).
+    static bool Run(CDibImage& image, int x, int y, const std::uint8_t fillBgr[3], SurfaceChange* painted = nullptr);
 };

@@ -72,7 +72,7 @@ bool CPenPainter::EndStroke(int x, int y)
     return true;
 }
 
-bool CPenPainter::FillAt(CSymbolObj* target, int x, int y, COLORREF colour)
+bool CPenPainter::FillAt(CSymbolObj* target, int x, int y, COLORREF colour, SurfaceChange* painted)
 {
     m_pTarget = nullptr;
     CDibImage* image = target ? target->GetImage(false) : nullptr;
@@ -81,5 +81,5 @@ bool CPenPainter::FillAt(CSymbolObj* target, int x, int y, COLORREF colour)
     const COLORREF fill = colour == colorNone ? m_crPen : colour;
     const std::uint8_t fillBgr[3] = {std::uint8_t(GetBValue(fill)), std::uint8_t(GetGValue(fill)), std::uint8_t(GetRValue(fill))};
     // The surface of exactly the clicked pixel's colour.
-    return ColourFill::Run(*image, x, y, fillBgr);
+    return ColourFill::Run(*image, x, y, fillBgr, painted);
 }

@@ -7,6 +7,7 @@
 
 class CPointPath;
 class CSymbolObj;
+class SurfaceChange;
 
 // Paints freehand strokes and flood fills into the image of a picture
 // object: the drawing pen and the fill tool on the drawing-pen layer.
@@ -27,8 +28,9 @@ public:
     // Returns the point added before this one.
     CPoint AddPoint(int x, int y);
     bool EndStroke(int x, int y);
-    // colour colorNone: the pen colour.
-    bool FillAt(CSymbolObj* target, int x, int y, COLORREF colour);
+    // colour colorNone: the pen colour. With painted, what the fill
+    // painted is recorded there.
+    bool FillAt(CSymbolObj* target, int x, int y, COLORREF colour, SurfaceChange* painted = nullptr);
 
 private:
     CSymbolObj* m_pTarget = nullptr;

@@ -186,13 +186,17 @@ TEST_F(CommandFixture, FillPaintsTheLayer)
 
 TEST_F(CommandFixture, AFillThatPaintsNothingLeavesTheListAndHistoryAsTheyWere)
 {
-    // Off the plate, with no layer yet and then with one.
+    // Off the plate, or on a surface that already has the fill's colour,
+    // with no layer yet and then with one.
     const int objects = doc.GetObjectCount();
     EXPECT_FALSE(CPenCommands::FillAt(doc, {-50, -50}, false));
+    EXPECT_FALSE(CPenCommands::FillAt(doc, {5, 5}, true)); // erasing a new, empty layer
     EXPECT_EQ(doc.GetObjectCount(), objects);
+    EXPECT_FALSE(doc.CanUndo());
     ASSERT_TRUE(CPenCommands::FillAt(doc, {5, 5}, false));
     doc.SetModifiedFlag(false);
     EXPECT_FALSE(CPenCommands::FillAt(doc, {-50, -50}, false));
+    EXPECT_FALSE(CPenCommands::FillAt(doc, {5, 5}, false));
     EXPECT_EQ(doc.GetObjectCount(), objects + 1);
     EXPECT_EQ(doc.UndoHistory().UndoCount(), 1);
     EXPECT_FALSE(doc.IsModified());

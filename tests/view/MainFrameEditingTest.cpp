@@ -215,3 +215,63 @@ TEST_F(EditingFixture, AHorizontalTextsBodyShowsThatADragTurnsIt)
     EXPECT_TRUE(hover({centre.x, centre.y + 3 * text->GetSize().cy}).startsWith(QStringLiteral("Cursor: ")));
     EXPECT_EQ(port->cursor().shape(), Qt::ArrowCursor);
 }
+
+TEST_F(EditingFixture, FillPaintClicksAmongPenStrokesUndoAndRedoToTheLayoutAsItWas)
+{
+    CVeldraView& view = frame->View();
+    QWidget* port = view.viewport();
+    view.SetContextMenuSource([](QPoint) {});
+    const CSize plate = doc.GetDeviceSize();
+    const auto at = [&](int x, int y) { return view.DeviceToClient({x, y}); };
+    const auto stroke = [&](QPoint from, QPoint to) {
+        QTest::mousePress(port, Qt::LeftButton, {}, from);
+        QMouseEvent move(QEvent::MouseMove, to, port->mapToGlobal(to), Qt::NoButton, Qt::LeftButton, {});
+        QApplication::sendEvent(port, &move);
+        QTest::mouseRelease(port, Qt::LeftButton, {}, to);
+    };
+    std::vector<QByteArray> states{LayoutBytes()};
+    const auto stepped = [&](const char* what) {
+        states.push_back(LayoutBytes());
+        EXPECT_NE(states.back(), states[states.size() - 2]) << what;
+        EXPECT_TRUE(Marked()) << what;
+    };
+    // Two pen lines cut the plate into quarters.
+    Run(CommandId::ToolPen);
+    stroke(at(0, plate.cy / 2), at(plate.cx - 1, plate.cy / 2));
+    stepped("across");
+    stroke(at(plate.cx / 2, 0), at(plate.cx / 2, plate.cy - 1));
+    stepped("down");
+    Run(CommandId::ToolFillPaint);
+    QTest::mouseClick(port, Qt::LeftButton, {}, at(plate.cx / 4, plate.cy / 4));
+    stepped("top left quarter");
+    QTest::mouseClick(port, Qt::LeftButton, {}, at(3 * plate.cx / 4, plate.cy / 4));
+    stepped("top right quarter");
+    // Already the pen's colour: no step.
+    const int steps = doc.UndoHistory().UndoCount();
+    QTest::mouseClick(port, Qt::LeftButton, {}, at(plate.cx / 4, plate.cy / 4));
+    EXPECT_EQ(doc.UndoHistory().UndoCount(), steps);
+    const QString path = SaveAs(QStringLiteral("filled.vlz"));
+    EXPECT_FALSE(Marked());
+    EXPECT_TRUE(FileBytes(path) == states.back());
+    Run(CommandId::ToolPen);
+    stroke(at(plate.cx / 8, 3 * plate.cy / 4), at(3 * plate.cx / 8, 3 * plate.cy / 4));
+    stepped("a line in the bottom left");
+    Run(CommandId::ToolFillPaint);
+    QTest::mouseClick(port, Qt::RightButton, {}, at(plate.cx / 2, plate.cy / 2));
+    stepped("the lines and top quarters erased");
+    QTest::mouseClick(port, Qt::LeftButton, {}, at(3 * plate.cx / 4, 3 * plate.cy / 4));
+    stepped("the whole layer in the pen colour");
+
+    const std::size_t saved = 4;
+    for (std::size_t i = states.size() - 1; i-- > 0;) {
+        Run(CommandId::EditUndo);
+        EXPECT_TRUE(LayoutBytes() == states[i]) << "undone to " << i;
+        EXPECT_EQ(Marked(), i != saved) << i;
+    }
+    EXPECT_FALSE(doc.CanUndo());
+    for (std::size_t i = 1; i < states.size(); ++i) {
+        Run(CommandId::EditRedo);
+        EXPECT_TRUE(LayoutBytes() == states[i]) << "redone to " << i;
+        EXPECT_EQ(Marked(), i != saved) << i;
+    }
+}
