@@ -3,6 +3,7 @@
 #include "FontMapper.h"
 
 #include "CDocumentContext.h"
+#include "CGlyphMasks.h"
 #include "CPointPath.h"
 #include "TextPainting.h"
 
@@ -202,6 +203,33 @@ void CFreeTextObj::PasteDrawing(QPainter& painter) const
     }
 }
 
+bool CFreeTextObj::PasteGlyphMasks(QPainter& painter, const QRect& area) const
+{
+    auto* plate = dynamic_cast<QImage*>(painter.device());
+    if (!plate || plate->format() != QImage::Format_BGR888 || !painter.transform().isIdentity() || painter.hasClipping())
+        return false;
+    const QList<QByteArray> glyphs = m_layout.Glyphs();
+    const std::vector<CPoint> positions = m_layout.GlyphPositions();
+    const std::vector<int> escapements = m_layout.GlyphEscapements();
+    if (positions.size() != std::size_t(glyphs.size()) || escapements.size() != positions.size())
+        return true; // nothing is drawn, as drawing the band would draw nothing
+    // The drawing would be cut to its area, and the paste to the plate.
+    const QRect shown = area.intersected(plate->rect());
+    const QRgb colour = TextPainting::ToQColor(m_crFont).rgb();
+    const std::uint8_t bgr[3] = {std::uint8_t(qBlue(colour)), std::uint8_t(qGreen(colour)), std::uint8_t(qRed(colour))};
+    CGlyphMasks& masks = CGlyphMasks::Shared();
+    for (std::size_t i = 0; i < positions.size(); ++i) {
+        const QString text = m_layout.GlyphText(glyphs[qsizetype(i)]);
+        if (text.isEmpty())
+            continue;
+        const std::vector<CGlyphMasks::Run>* runs = masks.Find(m_layout.m_lf, text, escapements[i]);
+        if (!runs)
+            return false;
+        CGlyphMasks::Paste(*plate, shown, QPoint(positions[i].x, positions[i].y), *runs, bgr);
+    }
+    return true;
+}
+
 void CFreeTextObj::IndexDrawing()
 {
     m_runs.clear();
@@ -315,9 +343,13 @@ void CFreeTextObj::PaintBand(QPainter& painter, const QPolygon& band, const QByt
     // is kept from the band's second paint as it is: a plate drawn once (a
     // render, a batch's record, a print) would only fill the budget with
     // drawings never pasted again.
+    const bool keep = painted && !m_bLostPlace;
+    // A drawing used once is only worth making for glyphs never drawn before.
+    if (m_drawing.isNull() && !keep && m_bGlyphMasks && !m_bFillBackground && PasteGlyphMasks(painter, area))
+        return;
     if (m_drawing.isNull()) {
         m_drawingOrigin = area.topLeft();
-        if (!MakeDrawing(area.size(), painted && !m_bLostPlace)) {
+        if (!MakeDrawing(area.size(), keep)) {
             DrawBand(painter, band);
             return;
         }
