@@ -237,14 +237,8 @@ void CFreeTextObj::IndexDrawing()
     const int width = m_drawing.width();
     for (int y = 0; y < m_drawing.height(); ++y) {
         const QRgb* row = reinterpret_cast<const QRgb*>(m_drawing.constScanLine(y));
-        for (int x = 0; x < width;) {
-            if (qAlpha(row[x]) != 255) {
-                ++x;
-                continue;
-            }
-            const int start = x;
-            while (x < width && qAlpha(row[x]) == 255)
-                ++x;
+        int x = 0;
+        for (int start; (start = TextPainting::NextOpaqueRun(row, width, x, &x)) < width;) {
             const std::size_t at = m_runPixels.size();
             m_runs.push_back({y, start, x - start, at});
             m_runPixels.resize(at + 3 * std::size_t(x - start));

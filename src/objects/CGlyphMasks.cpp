@@ -2,6 +2,7 @@
 
 #include "CTextLayout.h"
 #include "FontMapper.h"
+#include "TextPainting.h"
 
 #include <QFontMetrics>
 #include <QImage>
@@ -103,14 +104,8 @@ bool CGlyphMasks::Draw(const LOGFONT& font, const QString& text, int escapement,
     }
     for (int y = 0; y < side; ++y) {
         const auto* row = reinterpret_cast<const QRgb*>(square.constScanLine(y));
-        for (int x = 0; x < side;) {
-            if (qAlpha(row[x]) != 255) {
-                ++x;
-                continue;
-            }
-            const int start = x;
-            while (x < side && qAlpha(row[x]) == 255)
-                ++x;
+        int x = 0;
+        for (int start; (start = TextPainting::NextOpaqueRun(row, side, x, &x)) < side;) {
             if (y == 0 || y == side - 1 || start == 0 || x == side)
                 return false;
             runs.push_back({y - reach, start - reach, x - start});

@@ -4,6 +4,7 @@
 #include "platform/CRect.h"
 
 #include <QColor>
+#include <QRgb>
 #include <QRect>
 #include <QStringList>
 
@@ -42,6 +43,11 @@ bool HalveInto(const CDibImage& source, CDibImage& target);
 // The painter's device, clip included, in the painter's own coordinates:
 // the only place where drawing shows. Empty when nothing can show.
 QRect VisibleArea(const QPainter& painter);
+
+// The first run of fully opaque pixels of a 32-bit row at or after column
+// from: its first column, and in end the column after its last; width when
+// there is none.
+int NextOpaqueRun(const QRgb* row, int width, int from, int* end);
 
 // A 1:1 copy of a 24-bit image that leaves out pixels of the transparent key.
 bool DrawKeyed(QPainter& painter, const CDibImage& image, int x, int y);
