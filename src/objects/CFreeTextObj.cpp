@@ -194,9 +194,8 @@ void CFreeTextObj::PasteDrawing(QPainter& painter) const
     for (const DrawingRun& run : m_runs) {
         const int y = m_drawingOrigin.y() + run.y;
         const int left = m_drawingOrigin.x() + run.x;
-        const int from = std::max(left, area.left());
-        const int to = std::min(left + run.length - 1, area.right());
-        if (y < area.top() || y > area.bottom() || from > to)
+        int from, to;
+        if (!TextPainting::ClipRun(area, y, left, run.length, &from, &to))
             continue;
         std::memcpy(plate->scanLine(y) + 3 * std::size_t(from), m_runPixels.data() + run.offset + 3 * std::size_t(from - left),
                     3 * std::size_t(to - from + 1));

@@ -135,10 +135,8 @@ void CGlyphMasks::Paste(QImage& plate, const QRect& area, QPoint at, const std::
 {
     for (const Run& run : runs) {
         const int y = at.y() + run.y;
-        const int left = at.x() + run.x;
-        const int from = std::max(left, area.left());
-        const int to = std::min(left + run.length - 1, area.right());
-        if (y < area.top() || y > area.bottom() || from > to)
+        int from, to;
+        if (!TextPainting::ClipRun(area, y, at.x() + run.x, run.length, &from, &to))
             continue;
         std::uint8_t* out = plate.scanLine(y) + 3 * std::size_t(from);
         for (int x = from; x <= to; ++x, out += 3) {
