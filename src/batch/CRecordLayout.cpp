@@ -46,8 +46,12 @@ std::unique_ptr<CRecordLayout> CRecordLayout::Make(const CVeldraDoc& doc, QStrin
                 *error = tr("The text \"%1\": %2").arg(text, why);
             return nullptr;
         }
-        if (parsed->HasFields())
-            made->m_fields.push_back({object, std::move(*parsed), ObjectName::CharSet(*object), CFieldFit(*object)});
+        if (!parsed->HasFields())
+            continue;
+        made->m_fields.push_back({object, std::move(*parsed), ObjectName::CharSet(*object), CFieldFit(*object)});
+        // Its characters change on every record; most were drawn before.
+        if (auto* line = dynamic_cast<CFreeTextObj*>(object))
+            line->UseGlyphMasks(true);
     }
     std::optional<CRecordCodes> codes = CRecordCodes::Find(*made->m_pLayout, error);
     if (!codes)

@@ -3,6 +3,7 @@
 #include "FontMapper.h"
 
 #include "CDocumentContext.h"
+#include "CGlyphMasks.h"
 #include "CPointPath.h"
 #include "TextPainting.h"
 
@@ -193,13 +194,39 @@ void CFreeTextObj::PasteDrawing(QPainter& painter) const
     for (const DrawingRun& run : m_runs) {
         const int y = m_drawingOrigin.y() + run.y;
         const int left = m_drawingOrigin.x() + run.x;
-        const int from = std::max(left, area.left());
-        const int to = std::min(left + run.length - 1, area.right());
-        if (y < area.top() || y > area.bottom() || from > to)
+        int from, to;
+        if (!TextPainting::ClipRun(area, y, left, run.length, &from, &to))
             continue;
         std::memcpy(plate->scanLine(y) + 3 * std::size_t(from), m_runPixels.data() + run.offset + 3 * std::size_t(from - left),
                     3 * std::size_t(to - from + 1));
     }
+}
+
+bool CFreeTextObj::PasteGlyphMasks(QPainter& painter, const QRect& area) const
+{
+    auto* plate = dynamic_cast<QImage*>(painter.device());
+    if (!plate || plate->format() != QImage::Format_BGR888 || !painter.transform().isIdentity() || painter.hasClipping())
+        return false;
+    const QList<QByteArray> glyphs = m_layout.Glyphs();
+    const std::vector<CPoint> positions = m_layout.GlyphPositions();
+    const std::vector<int> escapements = m_layout.GlyphEscapements();
+    if (positions.size() != std::size_t(glyphs.size()) || escapements.size() != positions.size())
+        return true; // nothing is drawn, as drawing the band would draw nothing
+    // The drawing would be cut to its area, and the paste to the plate.
+    const QRect shown = area.intersected(plate->rect());
+    const QRgb colour = TextPainting::ToQColor(m_crFont).rgb();
+    const std::uint8_t bgr[3] = {std::uint8_t(qBlue(colour)), std::uint8_t(qGreen(colour)), std::uint8_t(qRed(colour))};
+    CGlyphMasks& masks = CGlyphMasks::Shared();
+    for (std::size_t i = 0; i < positions.size(); ++i) {
+        const QString text = m_layout.GlyphText(glyphs[qsizetype(i)]);
+        if (text.isEmpty())
+            continue;
+        const std::vector<CGlyphMasks::Run>* runs = masks.Find(m_layout.m_lf, text, escapements[i]);
+        if (!runs)
+            return false;
+        CGlyphMasks::Paste(*plate, shown, QPoint(positions[i].x, positions[i].y), *runs, bgr);
+    }
+    return true;
 }
 
 void CFreeTextObj::IndexDrawing()
@@ -209,14 +236,8 @@ void CFreeTextObj::IndexDrawing()
     const int width = m_drawing.width();
     for (int y = 0; y < m_drawing.height(); ++y) {
         const QRgb* row = reinterpret_cast<const QRgb*>(m_drawing.constScanLine(y));
-        for (int x = 0; x < width;) {
-            if (qAlpha(row[x]) != 255) {
-                ++x;
-                continue;
-            }
-            const int start = x;
-            while (x < width && qAlpha(row[x]) == 255)
-                ++x;
+        int x = 0;
+        for (int start; (start = TextPainting::NextOpaqueRun(row, width, x, &x)) < width;) {
             const std::size_t at = m_runPixels.size();
             m_runs.push_back({y, start, x - start, at});
             m_runPixels.resize(at + 3 * std::size_t(x - start));
@@ -315,9 +336,13 @@ void CFreeTextObj::PaintBand(QPainter& painter, const QPolygon& band, const QByt
     // is kept from the band's second paint as it is: a plate drawn once (a
     // render, a batch's record, a print) would only fill the budget with
     // drawings never pasted again.
+    const bool keep = painted && !m_bLostPlace;
+    // A drawing used once is only worth making for glyphs never drawn before.
+    if (m_drawing.isNull() && !keep && m_bGlyphMasks && !m_bFillBackground && PasteGlyphMasks(painter, area))
+        return;
     if (m_drawing.isNull()) {
         m_drawingOrigin = area.topLeft();
-        if (!MakeDrawing(area.size(), painted && !m_bLostPlace)) {
+        if (!MakeDrawing(area.size(), keep)) {
             DrawBand(painter, band);
             return;
         }

@@ -75,6 +75,11 @@ public:
     // How many times longer the band is now than it was then.
     virtual double Overflow(const Stretch& before) const;
 
+    // A text whose characters change from one plate to the next (a batch's
+    // field) pastes the glyphs it drew before (CGlyphMasks) instead of
+    // drawing its band afresh. Not stored or copied.
+    void UseGlyphMasks(bool use) { m_bGlyphMasks = use; }
+
     CDocumentContext* m_pDoc = nullptr;
     std::int32_t m_bFillBackground = 0;
     COLORREF m_crFont = 0xFFFFFF;
@@ -100,6 +105,9 @@ protected:
     // What of the band (and the glyphs reaching past it) is drawn.
     QRect DrawingArea(const QPolygon& band, const QRect& visible) const;
     void PasteDrawing(QPainter& painter) const;
+    // The glyphs pasted from the shared masks onto a plate painted 1:1,
+    // within area; false when they cannot all be (the band is then drawn).
+    bool PasteGlyphMasks(QPainter& painter, const QRect& area) const;
     // The band's fill and glyphs, straight onto a painter.
     void DrawBand(QPainter& painter, const QPolygon& band);
     // What the drawn band depends on, to tell when the kept drawing is stale.
@@ -144,6 +152,7 @@ private:
     // one, and is not kept again until the band changes.
     bool m_bKept = false;
     bool m_bLostPlace = false;
+    bool m_bGlyphMasks = false;
     // What the kept drawings of all objects hold together, and the objects
     // that keep one, the most recently pasted first.
     static inline std::size_t s_keptBytes = 0;

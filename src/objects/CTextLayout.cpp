@@ -299,15 +299,20 @@ void CTextLayout::DrawGlyphs(QPainter& painter) const
     painter.setFont(font);
     for (std::size_t i = 0; i < positions.size(); ++i) {
         const QString text = GlyphText(glyphs[qsizetype(i)]);
-        if (text.isEmpty())
-            continue;
-        // Each glyph turns about its own baseline centre.
-        painter.save();
-        painter.translate(positions[i].x, positions[i].y);
-        painter.rotate(FontMapper::RotationDegrees(escapements[i]));
-        painter.drawText(QPoint(-(fm.horizontalAdvance(text) / 2), 0), text);
-        painter.restore();
+        if (!text.isEmpty())
+            DrawGlyph(painter, fm, QPoint(positions[i].x, positions[i].y), escapements[i], text);
     }
+    painter.restore();
+}
+
+void CTextLayout::DrawGlyph(QPainter& painter, const QFontMetrics& fm, QPoint position, int escapement,
+                            const QString& text)
+{
+    // Each glyph turns about its own baseline centre.
+    painter.save();
+    painter.translate(position.x(), position.y());
+    painter.rotate(FontMapper::RotationDegrees(escapement));
+    painter.drawText(QPoint(-(fm.horizontalAdvance(text) / 2), 0), text);
     painter.restore();
 }
 

@@ -13,6 +13,7 @@
 
 class CArchive;
 class QFont;
+class QFontMetrics;
 class QPainter;
 
 // The layout engine shared by horizontal and fan text: the text, its font
@@ -64,6 +65,10 @@ public:
     // Each glyph centred on its baseline point and turned by its escapement,
     // in the painter's current pen.
     void DrawGlyphs(QPainter& painter) const;
+    // One glyph as DrawGlyphs draws it, in the painter's font (whose
+    // metrics fm are).
+    static void DrawGlyph(QPainter& painter, const QFontMetrics& fm, QPoint position, int escapement,
+                          const QString& text);
 
     bool HasOutline() const { return m_outline.size() >= 4; }
     // The band's four corners: start and end of edge A, start and end of edge B.

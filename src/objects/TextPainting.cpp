@@ -86,6 +86,18 @@ QRect VisibleArea(const QPainter& painter)
     return area.toAlignedRect();
 }
 
+int NextOpaqueRun(const QRgb* row, int width, int from, int* end)
+{
+    int x = from;
+    while (x < width && qAlpha(row[x]) != 255)
+        ++x;
+    int after = x;
+    while (after < width && qAlpha(row[after]) == 255)
+        ++after;
+    *end = after;
+    return x;
+}
+
 bool DrawKeyed(QPainter& painter, const CDibImage& image, int x, int y)
 {
     if (image.BitCount() != 24 || image.IsEmpty())

@@ -4,8 +4,11 @@
 #include "platform/CRect.h"
 
 #include <QColor>
+#include <QRgb>
 #include <QRect>
 #include <QStringList>
+
+#include <algorithm>
 
 class CDibImage;
 class QFont;
@@ -42,6 +45,21 @@ bool HalveInto(const CDibImage& source, CDibImage& target);
 // The painter's device, clip included, in the painter's own coordinates:
 // the only place where drawing shows. Empty when nothing can show.
 QRect VisibleArea(const QPainter& painter);
+
+// The first run of fully opaque pixels of a 32-bit row at or after column
+// from: its first column, and in end the column after its last; width when
+// there is none.
+int NextOpaqueRun(const QRgb* row, int width, int from, int* end);
+
+// The columns from..to of a run on row y starting at column left that lie
+// in area; false when none do.
+// Inline: the paste of a text's kept drawing calls it for every run.
+inline bool ClipRun(const QRect& area, int y, int left, int length, int* from, int* to)
+{
+    *from = std::max(left, area.left());
+    *to = std::min(left + length - 1, area.right());
+    return y >= area.top() && y <= area.bottom() && *from <= *to;
+}
 
 // A 1:1 copy of a 24-bit image that leaves out pixels of the transparent key.
 bool DrawKeyed(QPainter& painter, const CDibImage& image, int x, int y);
