@@ -165,3 +165,35 @@ for name, data in pictures.items():
 (here / 'corpus' / 'data_source').mkdir(exist_ok=True)
 (here / 'corpus' / 'data_source' / 'csv').write_bytes(b',Name,Dept\n"Smith, J.",Lab\n')
 (here / 'corpus' / 'data_source' / 'tsv').write_bytes(b'\x01Name\tNo\n{Name} {serial:0001+5}\t2\n')
+
+# Back-to-back PackBits blocks: block size less one (two bytes), count less
+# one, where the guessed walk starts (of 256), then the code.
+def packbits(data):
+    out, i = bytearray(), 0
+    while i < len(data):
+        run = 1
+        while i + run < len(data) and run < 128 and data[i + run] == data[i]:
+            run += 1
+        if run >= 2:
+            out += bytes([(1 - run) & 0xFF, data[i]])
+            i += run
+            continue
+        start = i
+        while i < len(data) and i - start < 128 and (i + 1 >= len(data) or data[i + 1] != data[i]):
+            i += 1
+        if i == start:
+            i += 1
+        out += bytes([i - start - 1]) + data[start:i]
+    return bytes(out)
+
+
+(here / 'corpus' / 'packbits_blocks').mkdir(exist_ok=True)
+noise, planes = 7, []
+for plane in range(3):
+    block = bytearray()
+    for i in range(600):
+        noise = (noise * 1664525 + 1013904223) & 0xFFFFFFFF
+        block.append((i // 20 + (noise >> 29) + 60 * plane) & 0xFF)
+    planes.append(packbits(bytes(block)))
+(here / 'corpus' / 'packbits_blocks' / 'planes').write_bytes(struct.pack('<HBB', 599, 2, 128) + b''.join(planes))
+(here / 'corpus' / 'packbits_blocks' / 'flat').write_bytes(struct.pack('<HBB', 255, 0, 90) + bytes([0x81, 0x81, 0x81, 0x81]))

@@ -395,6 +395,9 @@ bool CUndoEngine::ApplyRecord(QByteArray& record, bool undoing)
         });
         return true;
     }
+    case UndoKind::filled:
+        // A fill's step keeps its painted surface, never a record.
+        break;
     }
     return false;
 }
