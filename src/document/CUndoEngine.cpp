@@ -67,9 +67,13 @@ bool CUndoEngine::Record(UndoKind kind, CSymbolObj* object)
         // Image objects are kept whole, their pixels shared until changed:
         // a stroke or a picture edit then costs one copy of the pixels it
         // writes to, not a coded record.
-        const auto* picture = dynamic_cast<const CDibObj*>(object);
+        auto* picture = dynamic_cast<CDibObj*>(object);
         if (picture && (kind == UndoKind::added || kind == UndoKind::removed || kind == UndoKind::changed)) {
-            Push(CUndoStep::Keeping(kind, index, picture->UndoCopy()));
+            CDibImage given = Push(CUndoStep::Keeping(kind, index, picture->UndoCopy()));
+            // A pen layer is written next: the pixels the step before gave
+            // up, already brought to the layer's, spare it copying its own.
+            if (picture->Kind() == SOK_PEN && kind == UndoKind::changed && DibRowDelta::SameLayout(given, picture->StoredImage()))
+                picture->StoredImage() = std::move(given);
             return true;
         }
         Push(CUndoStep::FromRecord(WriteRecord(m_doc, [&](CArchive& ar) {
@@ -130,16 +134,17 @@ void CUndoEngine::RecordMaterial()
     Push(CUndoStep::FromRecord(MaterialRecord(m_doc)));
 }
 
-void CUndoEngine::Push(CUndoStep step)
+CDibImage CUndoEngine::Push(CUndoStep step)
 {
     // The saved layout was among the steps undone: a new step drops them.
     if (m_nCleanIndex > m_undo.Count())
         m_nCleanIndex = -1;
     step.SetGroup(m_nGroupDepth > 0 ? m_nGroup : 0);
-    m_undo.Push(std::move(step));
+    CDibImage given = m_undo.Push(std::move(step));
     m_redo.Clear();
     if (m_nGroupDepth == 0)
         TrimToLimit();
+    return given;
 }
 
 void CUndoEngine::TrimToLimit()

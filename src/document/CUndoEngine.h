@@ -66,7 +66,7 @@ private:
     bool RemoveAt(int at);
     // An object put back into the list (a removal undone); false past its end.
     bool InsertAt(std::unique_ptr<CSymbolObj> object, int at);
-    void Push(CUndoStep step);
+    CDibImage Push(CUndoStep step);
     void TrimToLimit();
     void DropOldest();
 

@@ -1,14 +1,16 @@
 #include "CUndoStack.h"
 
-void CUndoStack::Push(CUndoStep step)
+CDibImage CUndoStack::Push(CUndoStep step)
 {
+    CDibImage given;
     if (!m_steps.empty()) {
         CUndoStep& previous = m_steps.front();
         // The previous front may still lean on a step that left the history.
         if (previous.MakeWhole())
-            previous.KeepDifferenceFrom(step);
+            given = previous.KeepDifferenceFrom(step);
     }
     m_steps.push_front(std::move(step));
+    return given;
 }
 
 bool CUndoStack::TakeFront(CUndoStep& step)

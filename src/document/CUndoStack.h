@@ -16,7 +16,8 @@ public:
     const CUndoStep& Front() const { return m_steps.front(); }
     const CUndoStep& Back() const { return m_steps.back(); }
 
-    void Push(CUndoStep step);
+    // Returns what the step before it gave up (CUndoStep::KeepDifferenceFrom).
+    CDibImage Push(CUndoStep step);
     // Makes the front step whole and takes it out; false (nothing taken)
     // when it cannot be made whole.
     bool TakeFront(CUndoStep& step);

@@ -81,19 +81,23 @@ const CDibImage* CUndoStep::StoredImage() const
     return picture ? &picture->StoredImage() : nullptr;
 }
 
-void CUndoStep::KeepDifferenceFrom(const CUndoStep& newer)
+CDibImage CUndoStep::KeepDifferenceFrom(const CUndoStep& newer)
 {
     if (m_kind != UndoKind::changed || newer.m_kind != UndoKind::changed || !IsWhole() || !newer.IsWhole())
-        return;
+        return {};
     auto* picture = dynamic_cast<CDibObj*>(m_object.get());
     const CDibImage* base = newer.StoredImage();
     if (!picture || !base || picture->StoredImage().SharesPixelsWith(*base))
-        return;
+        return {};
     if (!m_delta.Take(picture->StoredImage(), *base))
-        return;
+        return {};
+    CDibImage given = std::move(picture->StoredImage());
     picture->StoredImage().Clear();
     // Rebuilt from the stored image when the step is used again.
     picture->DropDisplay();
+    if (!m_delta.BringToBase(given, *base))
+        return {};
+    return given;
 }
 
 void CUndoStep::TakeBaseFrom(const CUndoStep& newer)

@@ -59,8 +59,11 @@ public:
     QByteArray ToRecord(CVeldraDoc& doc) const;
 
     // Holds the stored image as its difference from newer's, when both keep
-    // a changed image object of the same layout.
-    void KeepDifferenceFrom(const CUndoStep& newer);
+    // a changed image object of the same layout. Returns the pixels it gave
+    // up, brought to newer's image (only the differing bytes copied) and
+    // shared with nothing: a copy of that image for whoever is about to
+    // write to it. Empty when there is none.
+    CDibImage KeepDifferenceFrom(const CUndoStep& newer);
     // The step in front is about to be used: its image is the one this
     // step's difference was taken against.
     void TakeBaseFrom(const CUndoStep& newer);

@@ -66,6 +66,8 @@ public:
     // not be written through afterwards.
     CDibImage Share() const;
     bool SharesPixelsWith(const CDibImage& other) const { return m_bits && m_bits.SameBytesAs(other.m_bits); }
+    // Pixels no other image shares: written without a copy.
+    bool OwnsPixelsAlone() const { return m_bits && !m_bits.IsShared(); }
 
     bool Create(int width, int height, int bitCount, COLORREF fill = colorNone, const COLORREF* table = nullptr);
     // A new image (no colour table) whose pixels are left as the allocator

@@ -101,6 +101,16 @@ bool DibRowDelta::Restore(CDibImage& image, const CDibImage& base) const
     return image.Adopt(m_info, std::move(bits));
 }
 
+bool DibRowDelta::BringToBase(CDibImage& image, const CDibImage& base) const
+{
+    if (IsEmpty() || image.Info() != m_info || base.Info() != m_info || !image.OwnsPixelsAlone())
+        return false;
+    std::uint8_t* const bits = image.Bits();
+    for (const Span& span : m_spans)
+        std::memcpy(bits + span.offset, base.Bits() + span.offset, span.length);
+    return true;
+}
+
 std::size_t DibRowDelta::HeldBytes() const
 {
     return m_info.capacity() + m_spans.capacity() * sizeof(Span) + m_bytes.capacity();

@@ -22,6 +22,9 @@ public:
     bool Take(const CDibImage& image, const CDibImage& base);
     // The image again, from the same base it was taken against.
     bool Restore(CDibImage& image, const CDibImage& base) const;
+    // The other way: the image it was taken from (its pixels not shared)
+    // made equal to base by copying base's bytes where the two differ.
+    bool BringToBase(CDibImage& image, const CDibImage& base) const;
     bool IsEmpty() const { return m_info.empty(); }
     void Clear();
     // Bytes held, for the history's accounting.
