@@ -20,9 +20,9 @@ namespace {
 
 QString PlacingProblem(const CVeldraDoc& doc, const QString& path)
 {
-    const CSize printable = CPictureCommands::PrintableSize(doc);
-    if (printable.cx <= 0 || printable.cy <= 0 || doc.DocToDeviceSize(printable).cx <= 0
-        || doc.DocToDeviceSize(printable).cy <= 0)
+    // Not a dot inside the margins: the fit comes to nothing.
+    const CSize dots = doc.DocToDeviceSize(CPictureCommands::PrintableSize(doc));
+    if (dots.cx <= 0 || dots.cy <= 0)
         return QCoreApplication::translate("CPictureImport",
                                            "The material leaves no room inside its margins for a picture.");
     return QCoreApplication::translate("CPictureImport", "%1 could not be placed on the plate.").arg(path);
